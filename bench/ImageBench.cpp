@@ -1,0 +1,84 @@
+// Image and region costs on a 10000 x 10000 picture. Each figure is read against BM_CopyReference,
+// a plain memcpy of the same bytes in the same run.
+#include "framework/IndexedImage.h"
+#include "framework/MaskImage.h"
+#include "framework/Region.h"
+#include "framework/TrueColorImage.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr int32_t side = 10000;
+
+void BM_CopyReference(benchmark::State& state)
+{
+    size_t bytes = size_t(side) * size_t(DIBImage::rowLength(int(state.range(0)), side));
+    std::vector<uint8_t> from(bytes, 1), to(bytes);
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), bytes);
+        benchmark::DoNotOptimize(to.data());
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(bytes));
+}
+BENCHMARK(BM_CopyReference)->Arg(8)->Arg(24)->Unit(benchmark::kMillisecond);
+
+template <class Image>
+void BM_Duplicate(benchmark::State& state)
+{
+    Image image;
+    image.create({side, side});
+    image.clear(true);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(image.duplicate());
+}
+BENCHMARK_TEMPLATE(BM_Duplicate, IndexedImage)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_Duplicate, TrueColorImage)->Unit(benchmark::kMillisecond);
+
+template <class Image>
+void BM_FillRunWholeImage(benchmark::State& state)
+{
+    Image image;
+    image.create({side, side});
+    for (auto _ : state) {
+        for (int32_t y = 0; y < side; ++y)
+            image.fillRun(image.row(y), rgb(1, 2, 3), side);
+        benchmark::DoNotOptimize(image.bits());
+    }
+}
+BENCHMARK_TEMPLATE(BM_FillRunWholeImage, IndexedImage)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_FillRunWholeImage, TrueColorImage)->Unit(benchmark::kMillisecond);
+
+// A full mask is one run per row; a disc has two edges per row; stripes make 500 runs per row.
+void BM_RegionFromMask(benchmark::State& state)
+{
+    auto mask = MaskImage::newMask({side, side});
+    mask->clear(false);
+    for (int32_t y = 0; y < side; ++y) {
+        switch (state.range(0)) {
+        case 0:
+            mask->setRun(y, 0, side);
+            break;
+        case 1: {
+            int32_t half = int32_t(std::sqrt(double(side / 2) * (side / 2) - double(y - side / 2) * (y - side / 2)));
+            mask->setRun(y, side / 2 - half, side / 2 + half);
+            break;
+        }
+        default:
+            for (int32_t x = (y & 1) * 10; x < side; x += 20)
+                mask->setRun(y, x, x + 10);
+        }
+    }
+    for (auto _ : state) {
+        Region region;
+        region.setFromMask(*mask, {1, 1});
+        benchmark::DoNotOptimize(region.isEmpty());
+    }
+}
+BENCHMARK(BM_RegionFromMask)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+} // namespace

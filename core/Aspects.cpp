@@ -1,0 +1,100 @@
+#include "core/Aspects.h"
+
+namespace aspects {
+
+// core
+namespace Model { constinit const ::Aspect menu("Model::menu"); }
+namespace Model { constinit const ::Aspect menuEx("Model::menuEx"); }
+namespace IntValue { constinit const ::Aspect access("IntValue::access"); }
+namespace StringValue { constinit const ::Aspect access("StringValue::access"); }
+namespace PointValue { constinit const ::Aspect access("PointValue::access"); }
+namespace PointModel { constinit const ::Aspect xvalue("PointModel::xvalue"); }
+namespace PointModel { constinit const ::Aspect yvalue("PointModel::yvalue"); }
+namespace ColorValue { constinit const ::Aspect access("ColorValue::access"); }
+
+// document
+namespace BitmapDocument { constinit const ::Aspect access("BitmapDocument::access"); }
+namespace BitmapDocument { constinit const ::Aspect drawingColor("BitmapDocument::drawingColor"); }
+namespace BitmapDocument { constinit const ::Aspect drawingTone("BitmapDocument::drawingTone"); }
+namespace BitmapPalette { constinit const ::Aspect access("BitmapPalette::access"); }
+namespace BitmapSelectionPlug { constinit const ::Aspect access("BitmapSelectionPlug::access"); }
+namespace FilingObject { constinit const ::Aspect access("FilingObject::access"); }
+
+// views
+namespace BitmapView { constinit const ::Aspect access("BitmapView::access"); }
+namespace BitmapView { namespace Mesh { constinit const ::Aspect access("BitmapView::Mesh::access"); }}
+namespace BitmapView { constinit const ::Aspect changeCenter("BitmapView::changeCenter"); }
+namespace BitmapSubView { constinit const ::Aspect access("BitmapSubView::access"); }
+namespace EditView { constinit const ::Aspect access("EditView::access"); }
+namespace EditView { constinit const ::Aspect colorPicker("EditView::colorPicker"); }
+
+// tools and panels
+namespace ToolBox { constinit const ::Aspect unitSelection("ToolBox::unitSelection"); }
+namespace ToolBox { constinit const ::Aspect toolSelection("ToolBox::toolSelection"); }
+namespace Tilvaner { constinit const ::Aspect unit("Tilvaner::unit"); }
+namespace Tilvaner { constinit const ::Aspect tool("Tilvaner::tool"); }
+namespace PenPalette { constinit const ::Aspect matrixSelection("PenPalette::matrixSelection"); }
+namespace PenPalette { constinit const ::Aspect paletteSelection("PenPalette::paletteSelection"); }
+namespace PenPalette { constinit const ::Aspect colorSelection("PenPalette::colorSelection"); }
+namespace Pen { constinit const ::Aspect tone("Pen::tone"); }
+namespace InformationPlug { constinit const ::Aspect access("InformationPlug::access"); }
+namespace ToggleButtonsPlug { constinit const ::Aspect access("ToggleButtonsPlug::access"); }
+
+// colour and palette
+namespace ResultColors { constinit const ::Aspect access("ResultColors::access"); }
+namespace ResultColors { constinit const ::Aspect result1st("ResultColors::result1st"); }
+namespace ResultColors { constinit const ::Aspect result2nd("ResultColors::result2nd"); }
+namespace ColorSelectionModel { constinit const ::Aspect colorSelection("ColorSelectionModel::colorSelection"); }
+namespace ColorSelectionModel { constinit const ::Aspect paletteSelection("ColorSelectionModel::paletteSelection"); }
+namespace ColorSelectionModel { constinit const ::Aspect columnSelection("ColorSelectionModel::columnSelection"); }
+namespace ColorSelectionModel { constinit const ::Aspect dragger("ColorSelectionModel::dragger"); }
+namespace PaletteModel { constinit const ::Aspect access("PaletteModel::access"); }
+namespace PaletteEdit { namespace Aspect { constinit const ::Aspect currentColor("PaletteEdit::Aspect::currentColor"); }}
+namespace PaletteEdit { namespace Aspect { constinit const ::Aspect red("PaletteEdit::Aspect::red"); }}
+namespace PaletteEdit { namespace Aspect { constinit const ::Aspect green("PaletteEdit::Aspect::green"); }}
+namespace PaletteEdit { namespace Aspect { constinit const ::Aspect blue("PaletteEdit::Aspect::blue"); }}
+namespace PaletteEdit { namespace Aspect { constinit const ::Aspect colors("PaletteEdit::Aspect::colors"); }}
+namespace ColorModulator { namespace Aspect { constinit const ::Aspect hue("ColorModulator::Aspect::hue"); }}
+namespace ColorModulator { namespace Aspect { constinit const ::Aspect saturation("ColorModulator::Aspect::saturation"); }}
+namespace ColorModulator { namespace Aspect { constinit const ::Aspect value("ColorModulator::Aspect::value"); }}
+
+// animation
+namespace Animation { constinit const ::Aspect access("Animation::access"); }
+namespace Animation { namespace Aspect { constinit const ::Aspect frame("Animation::Aspect::frame"); }}
+namespace Animation { namespace Aspect { constinit const ::Aspect wait("Animation::Aspect::wait"); }}
+namespace Animation { namespace Aspect { constinit const ::Aspect waitControl("Animation::Aspect::waitControl"); }}
+namespace Animation { namespace Aspect { constinit const ::Aspect control("Animation::Aspect::control"); }}
+namespace AnimationParam { constinit const ::Aspect access("AnimationParam::access"); }
+namespace AnimationParam { namespace Aspect { constinit const ::Aspect size("AnimationParam::Aspect::size"); }}
+namespace AnimationParam { namespace Aspect { constinit const ::Aspect range("AnimationParam::Aspect::range"); }}
+namespace AnimationParam { namespace Aspect { constinit const ::Aspect scale("AnimationParam::Aspect::scale"); }}
+namespace AnimationParam { namespace Aspect { constinit const ::Aspect interval("AnimationParam::Aspect::interval"); }}
+namespace AnimationParam { namespace Aspect { constinit const ::Aspect waits("AnimationParam::Aspect::waits"); }}
+namespace AnimationParam { namespace Aspect { constinit const ::Aspect status("AnimationParam::Aspect::status"); }}
+
+// framework
+namespace ListView { namespace Plug { constinit const ::Aspect access("ListView::Plug::access"); }}
+namespace EditTextPlug { constinit const ::Aspect access("EditTextPlug::access"); }
+namespace DropDownList { constinit const ::Aspect plug("DropDownList::plug"); }
+namespace ScrollerPlug { constinit const ::Aspect access("ScrollerPlug::access"); }
+namespace Panel { constinit const ::Aspect access("Panel::access"); }
+namespace Visual { namespace Component { constinit const ::Aspect menu("Visual::Component::menu"); }}
+namespace Visual { namespace Component { constinit const ::Aspect waitingController("Visual::Component::waitingController"); }}
+namespace Visual { namespace Component { constinit const ::Aspect focusedController("Visual::Component::focusedController"); }}
+namespace Visual { namespace Component { constinit const ::Aspect scrollerRange("Visual::Component::scrollerRange"); }}
+namespace Visual { namespace Component { constinit const ::Aspect hrzScroller("Visual::Component::hrzScroller"); }}
+namespace Visual { namespace Component { constinit const ::Aspect verScroller("Visual::Component::verScroller"); }}
+namespace WindowGC { constinit const ::Aspect access("WindowGC::access"); }
+namespace MemoryGC { constinit const ::Aspect access("MemoryGC::access"); }
+namespace Window { constinit const ::Aspect access("Window::access"); }
+namespace Window { constinit const ::Aspect menuEx("Window::menuEx"); }
+namespace Window { constinit const ::Aspect active("Window::active"); }
+namespace ImageView { namespace Plug { constinit const ::Aspect access("ImageView::Plug::access"); }}
+namespace WorkSpace { constinit const ::Aspect activate("WorkSpace::activate"); }
+namespace WorkSpace { constinit const ::Aspect changeCurrent("WorkSpace::changeCurrent"); }
+namespace ScheduledWindow { namespace Plug { constinit const ::Aspect access("ScheduledWindow::Plug::access"); }}
+namespace ScheduledWindow { constinit const ::Aspect className("ScheduledWindow::className"); }
+namespace ScheduledWindow { constinit const ::Aspect access("ScheduledWindow::access"); }
+namespace MDIWorkSpace { constinit const ::Aspect access("MDIWorkSpace::access"); }
+namespace DropFiles { namespace Plug { constinit const ::Aspect access("DropFiles::Plug::access"); }}
+} // namespace aspects

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+
+// A colour value: either an RGB colour 0x00BBGGRR (red in the low byte) or a palette-index
+// reference 0x01000000 + entry number.
+using ColorRef = uint32_t;
+
+constexpr ColorRef paletteIndexFlag = 0x01000000;
+
+constexpr ColorRef rgb(uint8_t red, uint8_t green, uint8_t blue)
+{
+    return ColorRef(red) | ColorRef(green) << 8 | ColorRef(blue) << 16;
+}
+constexpr ColorRef paletteIndex(uint8_t index) { return paletteIndexFlag | index; }
+constexpr bool isPaletteIndex(ColorRef c) { return (c & 0xFF000000) == paletteIndexFlag; }
+constexpr uint8_t redOf(ColorRef c) { return uint8_t(c); }
+constexpr uint8_t greenOf(ColorRef c) { return uint8_t(c >> 8); }
+constexpr uint8_t blueOf(ColorRef c) { return uint8_t(c >> 16); }

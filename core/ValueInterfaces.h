@@ -1,0 +1,48 @@
+#pragma once
+
+#include "core/Color.h"
+#include "core/Geometry.h"
+
+#include <cstdint>
+#include <string>
+
+// The value interfaces that valueFor hands out. Each is named by one aspect:
+// IntInterface by aspects::IntValue::access (and, on a PointModel, by xvalue and yvalue),
+// PointInterface by aspects::PointValue::access, StringInterface by aspects::StringValue::access,
+// ColorInterface by aspects::ColorValue::access.
+
+class IntInterface {
+public:
+    virtual int32_t value() const = 0;
+    virtual void setValue(int32_t v) = 0;
+
+protected:
+    ~IntInterface() = default;
+};
+
+class PointInterface {
+public:
+    virtual Point point() const = 0;
+    virtual void setPoint(Point p) = 0;
+
+protected:
+    ~PointInterface() = default;
+};
+
+class StringInterface {
+public:
+    virtual std::string value() const = 0;
+    virtual void setValue(const std::string& text) = 0;
+
+protected:
+    ~StringInterface() = default;
+};
+
+class ColorInterface {
+public:
+    virtual ColorRef value() const = 0;
+    virtual void setValue(ColorRef c) = 0;
+
+protected:
+    ~ColorInterface() = default;
+};

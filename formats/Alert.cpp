@@ -1,0 +1,143 @@
+#include "formats/Alert.h"
+
+#include "formats/ErrorCodes.h"
+#include "formats/Utf8.h"
+#include "resources/StringTable.h"
+
+#include <array>
+#include <cstdio>
+
+namespace {
+
+// The limits were set in bytes for a double-byte encoding; here they count characters, so that no
+// table text is ever cut and no character split.
+constexpr size_t maxMessageChars = 127;
+constexpr size_t maxExpandedChars = 255;
+constexpr std::string_view defaultTitle = "Alert";
+
+class StandardErrorMessages : public MessageBoxService {
+public:
+    int show(const MessageRequest& request) override
+    {
+        std::fprintf(stderr, "%s\n%s\n", request.title.c_str(), request.body.c_str());
+        switch (request.flags & alertFlags::buttonsMask) {
+        case alertFlags::ok:
+            return alertAnswer::ok;
+        case alertFlags::yesNo:
+            return alertAnswer::no;
+        default:
+            return alertAnswer::cancel;
+        }
+    }
+};
+
+StandardErrorMessages g_standardError;
+MessageBoxService* g_service = &g_standardError;
+std::array<std::optional<std::string>, 4> g_args;
+
+std::string expand(std::string_view body)
+{
+    std::string text;
+    for (size_t i = 0; i < body.size(); ++i) {
+        if (body[i] == '^' && i + 1 < body.size() && body[i + 1] >= '0' && body[i + 1] <= '3') {
+            if (const auto& arg = g_args[body[i + 1] - '0'])
+                text += *arg;
+            ++i;
+        } else {
+            text += body[i];
+        }
+    }
+    return std::string(utf8::firstChars(text, maxExpandedChars));
+}
+
+int show(int messageId, std::string_view body, std::string_view title, uint32_t flags)
+{
+    return g_service->show({messageId, std::string(title), expand(body), flags});
+}
+
+} // namespace
+
+MessageBoxService* installMessageBoxService(MessageBoxService* service)
+{
+    MessageBoxService* previous = g_service == &g_standardError ? nullptr : g_service;
+    g_service = service ? service : &g_standardError;
+    return previous;
+}
+
+// '%' is a single byte that never occurs inside a UTF-8 multi-byte character, so a byte search
+// finds exactly the '%' characters.
+int alert(int messageId, uint32_t buttonFlags)
+{
+    std::string_view text = utf8::firstChars(loadString(messageId), maxMessageChars);
+    std::string_view title = defaultTitle;
+    std::string_view body = text;
+    if (!text.empty() && text.front() == '%') {
+        std::string_view rest = text.substr(1);
+        if (!rest.empty() && rest.front() == '%') {
+            body = rest;
+        } else {
+            if (!rest.empty() && rest.front() >= '0' && rest.front() <= '2') {
+                constexpr uint32_t icons[] = {alertFlags::iconStop, alertFlags::iconExclamation,
+                                              alertFlags::iconInformation};
+                buttonFlags |= icons[rest.front() - '0'];
+                rest.remove_prefix(1);
+            }
+            size_t separator = rest.find('%');
+            if (separator == std::string_view::npos) {
+                body = rest;
+            } else {
+                if (separator > 0)
+                    title = rest.substr(0, separator);
+                body = rest.substr(separator + 1);
+            }
+        }
+    }
+    return show(messageId, body, title, buttonFlags);
+}
+
+void setAlertArgs(std::optional<std::string> a0, std::optional<std::string> a1, std::optional<std::string> a2,
+                  std::optional<std::string> a3)
+{
+    g_args = {std::move(a0), std::move(a1), std::move(a2), std::move(a3)};
+}
+
+int showMessage(std::string_view body, std::string_view title, uint32_t flags)
+{
+    return show(0, body, title, flags);
+}
+
+int messageForError(int32_t code, int messageId)
+{
+    switch (code) {
+    case errorOutOfMemory:
+    case systemError(systemNotEnoughMemory):
+        return messages::outOfMemory;
+    case errorReadFailed:
+    case systemError(systemReadFault):
+        return messages::readFailed;
+    case errorWriteFailed:
+    case systemError(systemWriteFault):
+        return messages::writeFailed;
+    case errorFileTooShort:
+        return messages::fileTooShort;
+    case errorDiskFull:
+        return messages::diskFull;
+    case systemError(systemWriteProtected):
+        return messages::writeProtected;
+    case systemError(systemAccessDenied):
+        return messages::accessDenied;
+    }
+    if (messageId != 0)
+        return messageId;
+    return code < errorSystemBase ? messages::systemError : messages::internalError;
+}
+
+void reportError(int32_t code, int messageId, std::optional<std::string> name)
+{
+    if (code == errorNone || code == errorQuiet)
+        return;
+    int32_t shown = code < errorSystemBase ? errorSystemBase - code : code;
+    setAlertArgs(std::to_string(shown), std::move(name));
+    alert(messageForError(code, messageId), alertFlags::ok);
+    setAlertArgs();
+}

@@ -1,0 +1,172 @@
+#include "formats/FilePath.h"
+
+#include "formats/ErrorFrame.h"
+#include "formats/SystemError.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+constexpr int32_t errorBadPath = systemError(systemPathNotFound);
+
+[[noreturn]] void raiseErrno()
+{
+    raiseError(errorCodeForErrno(errno));
+}
+} // namespace
+
+FilePath& FilePath::operator=(const FilePath& other)
+{
+    if (this != &other) {
+        close();
+        m_path = other.m_path;
+        m_namePosition = other.m_namePosition;
+    }
+    return *this;
+}
+
+void FilePath::setFullPath(std::string_view text)
+{
+    if (text.empty() || text.find('\0') != std::string_view::npos)
+        raiseError(errorBadPath);
+    std::error_code error;
+    std::filesystem::path full = std::filesystem::absolute(std::filesystem::path(text), error);
+    if (error)
+        raiseError(errorBadPath);
+    std::string path = full.lexically_normal().string();
+    size_t slash = path.rfind('/');
+    if (path.size() > maxPathLength || slash == std::string::npos || slash + 1 == path.size())
+        raiseError(errorBadPath);
+    close();
+    m_path = std::move(path);
+    m_namePosition = slash + 1;
+}
+
+void FilePath::setInDirectory(std::string_view name, std::string_view folder)
+{
+    if (folder.size() > maxPathLength - 1)
+        raiseError(errorBadPath);
+    std::string path(folder);
+    if (path.empty() || path.back() != '/')
+        path += '/';
+    path += name;
+    if (path.size() > maxPathLength)
+        raiseError(errorBadPath);
+    setFullPath(path);
+}
+
+void FilePath::setExtension(std::string_view ext)
+{
+    if (!ext.empty() && ext.front() == '.')
+        ext.remove_prefix(1);
+    size_t dot = m_path.rfind('.');
+    size_t end = dot != std::string::npos && dot >= m_namePosition ? dot : m_path.size();
+    std::string path = m_path.substr(0, end);
+    if (!ext.empty())
+        path.append(".").append(ext);
+    if (path.size() > maxPathLength || path.size() == m_namePosition)
+        raiseError(errorBadPath);
+    m_path = std::move(path);
+}
+
+std::string_view FilePath::extension() const
+{
+    std::string_view name = this->name();
+    size_t dot = name.rfind('.');
+    return dot == std::string_view::npos ? std::string_view() : name.substr(dot + 1);
+}
+
+bool FilePath::exists() const
+{
+    struct stat status;
+    return isOpen() || (!m_path.empty() && ::stat(m_path.c_str(), &status) == 0);
+}
+
+bool FilePath::isWritable() const
+{
+    return !m_path.empty() && ::access(m_path.c_str(), W_OK) == 0;
+}
+
+void FilePath::openWith(int flags)
+{
+    close();
+    int handle = ::open(m_path.c_str(), flags | O_CLOEXEC, 0666);
+    if (handle < 0)
+        raiseErrno();
+    struct stat status;
+    if (::fstat(handle, &status) == 0 && S_ISDIR(status.st_mode)) {
+        ::close(handle);
+        raiseError(systemError(systemAccessDenied));
+    }
+    m_handle = handle;
+}
+
+void FilePath::openForRead()
+{
+    openWith(O_RDONLY);
+}
+
+void FilePath::createForWrite()
+{
+    openWith(O_RDWR | O_CREAT | O_TRUNC);
+}
+
+void FilePath::read(void* buffer, size_t n)
+{
+    auto* bytes = static_cast<char*>(buffer);
+    while (n > 0) {
+        ssize_t got = ::read(m_handle, bytes, n);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            raiseError(errorReadFailed);
+        if (got == 0)
+            raiseError(errorFileTooShort);
+        bytes += got;
+        n -= size_t(got);
+    }
+}
+
+void FilePath::write(const void* buffer, size_t n)
+{
+    const auto* bytes = static_cast<const char*>(buffer);
+    while (n > 0) {
+        ssize_t put = ::write(m_handle, bytes, n);
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put < 0)
+            raiseError(errno == ENOSPC || errno == EDQUOT ? errorDiskFull : errorWriteFailed);
+        if (put == 0)
+            raiseError(errorDiskFull);
+        bytes += put;
+        n -= size_t(put);
+    }
+}
+
+void FilePath::seek(int64_t offset, Origin origin)
+{
+    ::lseek(m_handle, offset, origin == Origin::start ? SEEK_SET : SEEK_CUR);
+}
+
+int64_t FilePath::position() const
+{
+    return ::lseek(m_handle, 0, SEEK_CUR);
+}
+
+void FilePath::close()
+{
+    if (m_handle >= 0) {
+        ::close(m_handle);
+        m_handle = -1;
+    }
+}
+
+void FilePath::deleteFile()
+{
+    close();
+    if (::unlink(m_path.c_str()) != 0)
+        raiseErrno();
+}

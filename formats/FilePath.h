@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// A file's full path and, while it is open, its handle. Copies share the path but never the handle.
+// Failures raise the file error codes.
+class FilePath {
+public:
+    // Linux's own limit: PATH_MAX bytes including the terminating zero.
+    static constexpr size_t maxPathLength = 4095;
+
+    FilePath() = default;
+    FilePath(const FilePath& other) : m_path(other.m_path), m_namePosition(other.m_namePosition) {}
+    FilePath& operator=(const FilePath& other);
+    ~FilePath() { close(); }
+
+    const std::string& path() const { return m_path; }
+    std::string_view name() const { return std::string_view(m_path).substr(m_namePosition); }
+
+    // Makes text an absolute path (without following links); raises -30003 if it names no file.
+    void setFullPath(std::string_view text);
+    void setInDirectory(std::string_view name, std::string_view folder);
+    // Replaces the name's extension (a leading "." of ext is ignored); an empty ext removes it.
+    void setExtension(std::string_view ext);
+    std::string_view extension() const;
+    std::string_view directory() const { return std::string_view(m_path).substr(0, m_namePosition); }
+
+    bool exists() const;
+    bool isWritable() const;
+    bool isOpen() const { return m_handle >= 0; }
+
+    void openForRead();
+    // Creates or truncates the file for reading and writing.
+    void createForWrite();
+    // Reads exactly n bytes: -2 on failure, -4 when the file ends first.
+    void read(void* buffer, size_t n);
+    // Writes exactly n bytes: -3 on failure, -5 when the disk takes fewer.
+    void write(const void* buffer, size_t n);
+    enum class Origin { start, current };
+    void seek(int64_t offset, Origin origin);
+    int64_t position() const;
+    void close();
+    // Closes and deletes the file.
+    void deleteFile();
+
+private:
+    void openWith(int flags);
+
+    std::string m_path;
+    size_t m_namePosition = 0;
+    int m_handle = -1;
+};

@@ -1,0 +1,135 @@
+#include "framework/DIBImage.h"
+
+#include "formats/ErrorFrame.h"
+#include "framework/MemoryGC.h"
+
+#include <QImage>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+void putLittleEndian(uint8_t* p, uint32_t v, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        p[i] = uint8_t(v >> (8 * i));
+}
+
+// A rectangle as a range per axis plus whether it is mirrored on that axis.
+struct Span {
+    int32_t low, high;
+    bool mirrored;
+};
+
+Span span(int32_t from, int32_t to)
+{
+    return to < from ? Span{to, from, true} : Span{from, to, false};
+}
+
+} // namespace
+
+void DIBImage::FreeMemory::operator()(uint8_t* p) const
+{
+    std::free(p);
+}
+
+DIBImage::~DIBImage() = default;
+
+std::shared_ptr<MemoryGC> DIBImage::makeGC()
+{
+    return std::make_shared<MemoryGC>(*this, nullptr);
+}
+
+void DIBImage::endDrawing(const QImage&) {}
+
+int32_t DIBImage::rowLength(int32_t depth, int32_t width)
+{
+    return int32_t((int64_t(depth) * width + 31) / 32 * 4);
+}
+
+void DIBImage::create(Point size)
+{
+    if (size.x <= 0 || size.y <= 0 || int64_t(size.x) * m_depth > INT32_MAX - 31)
+        raiseError(errorOutOfMemory);
+    int32_t length = rowLength(m_depth, size.x);
+    // calloc leaves large blocks to the system's zeroed pages, so a big new image costs no writes.
+    auto* memory = static_cast<uint8_t*>(std::calloc(size_t(size.y), size_t(length)));
+    if (!memory)
+        raiseError(errorOutOfMemory);
+    m_memory.reset(memory);
+    m_width = size.x;
+    m_height = size.y;
+    if (bottomUp()) {
+        m_bits = memory + ptrdiff_t(size.y - 1) * length;
+        m_stride = -length;
+    } else {
+        m_bits = memory;
+        m_stride = length;
+    }
+}
+
+DIBImage::Header DIBImage::fillHeader(Point size) const
+{
+    Header header{};
+    putLittleEndian(&header[0], headerSize, 4);
+    putLittleEndian(&header[4], uint32_t(size.x), 4);
+    putLittleEndian(&header[8], uint32_t(bottomUp() ? size.y : -size.y), 4);
+    putLittleEndian(&header[12], 1, 2);
+    putLittleEndian(&header[14], uint32_t(m_depth), 2);
+    return header;
+}
+
+std::shared_ptr<DIBImage> DIBImage::duplicate() const
+{
+    std::shared_ptr<DIBImage> copy = newOfSameKind();
+    if (isEmpty())
+        return copy;
+    copy->create(extent());
+    size_t length = size_t(std::abs(m_stride));
+    for (int32_t y = 0; y < m_height; ++y)
+        std::memcpy(copy->row(y), row(y), length);
+    return copy;
+}
+
+void DIBImage::clear(bool flag)
+{
+    if (!isEmpty())
+        std::memset(m_memory.get(), flag ? 0xFF : 0x00, size_t(m_height) * size_t(std::abs(m_stride)));
+}
+
+void DIBImage::drawAt(Rect source, GraphicsContext& gc, Point dest, RasterOp op) const
+{
+    Rect clipped = source.intersected(bounds());
+    if (clipped.isEmpty())
+        return;
+    Point at{dest.x + clipped.left - source.left, dest.y + clipped.top - source.top};
+    gc.drawImage(sourceImage(clipped), Rect::fromSize(at, {clipped.width(), clipped.height()}), false, false,
+                 op);
+}
+
+void DIBImage::drawStretched(Rect source, GraphicsContext& gc, Rect dest, RasterOp op) const
+{
+    Span sx = span(source.left, source.right), sy = span(source.top, source.bottom);
+    Span dx = span(dest.left, dest.right), dy = span(dest.top, dest.bottom);
+    if (sx.low == sx.high || sy.low == sy.high || dx.low == dx.high || dy.low == dy.high)
+        return;
+    Rect normal{sx.low, sy.low, sx.high, sy.high};
+    Rect clipped = normal.intersected(bounds());
+    if (clipped.isEmpty())
+        return;
+    // The destination shrinks with the source so the scale stays the same. A mirrored source counts
+    // from its other end, so both mirrors combine into one flip per axis.
+    bool flipX = sx.mirrored != dx.mirrored, flipY = sy.mirrored != dy.mirrored;
+    double scaleX = double(dx.high - dx.low) / (sx.high - sx.low);
+    double scaleY = double(dy.high - dy.low) / (sy.high - sy.low);
+    auto place = [](const Span& d, int32_t from, int32_t to, int32_t sourceLow, double scale, bool flip) {
+        double a = flip ? d.high - (to - sourceLow) * scale : d.low + (from - sourceLow) * scale;
+        double b = flip ? d.high - (from - sourceLow) * scale : d.low + (to - sourceLow) * scale;
+        return std::pair<int32_t, int32_t>{int32_t(std::lround(a)), int32_t(std::lround(b))};
+    };
+    auto [left, right] = place(dx, clipped.left, clipped.right, sx.low, scaleX, flipX);
+    auto [top, bottom] = place(dy, clipped.top, clipped.bottom, sy.low, scaleY, flipY);
+    gc.drawImage(sourceImage(clipped), {left, top, right, bottom}, flipX, flipY, op);
+}

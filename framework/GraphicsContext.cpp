@@ -1,0 +1,235 @@
+#include "framework/GraphicsContext.h"
+
+#include "formats/ErrorFrame.h"
+#include "framework/LogicalPalette.h"
+#include "framework/QtGeometry.h"
+#include "framework/Region.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPolygon>
+#include <QTransform>
+
+#include <cstdlib>
+
+namespace {
+
+QPainter::CompositionMode compositionFor(RasterOp op)
+{
+    switch (op) {
+    case RasterOp::sourceInvert:
+        return QPainter::RasterOp_SourceXorDestination;
+    case RasterOp::sourceAnd:
+        return QPainter::RasterOp_SourceAndDestination;
+    case RasterOp::sourcePaint:
+        return QPainter::RasterOp_SourceOrDestination;
+    case RasterOp::sourceCopy:
+        break;
+    }
+    return QPainter::CompositionMode_Source;
+}
+
+// The dots of the line from a to b, b excluded.
+QPolygon lineDots(Point a, Point b)
+{
+    QPolygon dots;
+    int dx = std::abs(b.x - a.x), dy = -std::abs(b.y - a.y);
+    int sx = a.x < b.x ? 1 : -1, sy = a.y < b.y ? 1 : -1;
+    int error = dx + dy;
+    Point p = a;
+    while (p != b) {
+        dots << QPoint(p.x, p.y);
+        int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            p.x += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            p.y += sy;
+        }
+    }
+    return dots;
+}
+
+} // namespace
+
+GraphicsContext::GraphicsContext(ColorSpace space, std::shared_ptr<LogicalPalette> palette)
+    : m_painter(std::make_unique<QPainter>()), m_space(space), m_palette(std::move(palette))
+{
+}
+
+GraphicsContext::~GraphicsContext() = default;
+
+void GraphicsContext::begin(QPaintDevice* device)
+{
+    if (!m_painter->begin(device))
+        raiseError(errorOutOfMemory);
+    restoreDefaults();
+}
+
+void GraphicsContext::end()
+{
+    if (m_painter->isActive()) {
+        restoreDefaults();
+        m_painter->end();
+    }
+}
+
+QColor GraphicsContext::resolve(ColorRef color) const
+{
+    const LogicalPalette* palette = m_palette.get();
+    switch (m_space) {
+    case ColorSpace::paletteIndex: {
+        int index = isPaletteIndex(color) ? int(color & 0xFF) : palette ? palette->nearestIndex(color) : 0;
+        return QColor(index, index, index);
+    }
+    case ColorSpace::bit:
+    case ColorSpace::rgb:
+        break;
+    }
+    if (isPaletteIndex(color))
+        color = palette ? palette->colorAt(int(color & 0xFF)) : rgb(0, 0, 0);
+    if (m_space == ColorSpace::bit) {
+        int level = redOf(color) + greenOf(color) + blueOf(color) >= 3 * 128 ? 255 : 0;
+        return QColor(level, level, level);
+    }
+    return QColor(redOf(color), greenOf(color), blueOf(color));
+}
+
+Rect GraphicsContext::clipBox() const
+{
+    QRect box = m_painter->hasClipping() ? m_painter->clipBoundingRect().toAlignedRect()
+                                          : QRect(0, 0, m_painter->device()->width(), m_painter->device()->height());
+    return toRect(box);
+}
+
+GraphicsContext& GraphicsContext::intersectClip(const Rect& rect)
+{
+    if (m_painter->hasClipping())
+        m_painter->setClipRect(toQRect(rect), Qt::IntersectClip);
+    else
+        m_painter->setClipRect(toQRect(rect));
+    return *this;
+}
+
+GraphicsContext& GraphicsContext::select(const GraphicsPen& pen)
+{
+    m_pen = pen;
+    return *this;
+}
+
+GraphicsContext& GraphicsContext::select(const Brush& brush)
+{
+    m_brush = brush;
+    return *this;
+}
+
+GraphicsContext& GraphicsContext::selectPalette(std::shared_ptr<LogicalPalette> palette)
+{
+    m_palette = std::move(palette);
+    return *this;
+}
+
+GraphicsContext& GraphicsContext::selectPattern(const Brush& brush, Point origin)
+{
+    m_painter->setBrushOrigin(origin.x & 7, origin.y & 7);
+    return select(brush);
+}
+
+GraphicsContext& GraphicsContext::moveTo(Point p)
+{
+    m_position = p;
+    return *this;
+}
+
+GraphicsContext& GraphicsContext::lineTo(Point p)
+{
+    if (m_pen.width <= 1) {
+        m_painter->setPen(QPen(resolve(m_pen.color), 0));
+        m_painter->drawPoints(lineDots(m_position, p));
+    } else {
+        m_painter->setPen(QPen(resolve(m_pen.color), m_pen.width, Qt::SolidLine, Qt::FlatCap));
+        m_painter->drawLine(toQPoint(m_position), toQPoint(p));
+    }
+    m_position = p;
+    return *this;
+}
+
+GraphicsContext& GraphicsContext::frameRect(const Rect& rect, ColorRef color)
+{
+    return frameRect(rect, Brush::solid(color));
+}
+
+GraphicsContext& GraphicsContext::frameRect(const Rect& rect, const Brush& brush)
+{
+    Region frame;
+    frame.setRect(rect);
+    Region inside;
+    inside.setRect({rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1});
+    frame.subtract(inside);
+    return fillRegion(frame, brush);
+}
+
+GraphicsContext& GraphicsContext::fillRect(const Rect& rect, ColorRef color)
+{
+    if (!rect.isEmpty())
+        m_painter->fillRect(toQRect(rect), resolve(color));
+    return *this;
+}
+
+GraphicsContext& GraphicsContext::fillRect(const Rect& rect, const Brush& brush)
+{
+    Region area;
+    area.setRect(rect);
+    return fillRegion(area, brush);
+}
+
+GraphicsContext& GraphicsContext::fillRegion(const Region& region, const Brush& brush)
+{
+    if (brush.isSolid()) {
+        for (const QRect& r : region.qRegion())
+            m_painter->fillRect(r, resolve(brush.ink));
+        return *this;
+    }
+    QImage tile(8, 8, QImage::Format_RGB32);
+    QRgb ink = resolve(brush.ink).rgb(), paper = resolve(brush.paper).rgb();
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x)
+            tile.setPixel(x, y, brush.pattern[size_t(y)] & (0x80 >> x) ? paper : ink);
+    QBrush pattern(tile);
+    for (const QRect& r : region.qRegion())
+        m_painter->fillRect(r, pattern);
+    return *this;
+}
+
+GraphicsContext& GraphicsContext::setInvertMode()
+{
+    m_painter->setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+    return *this;
+}
+
+GraphicsContext& GraphicsContext::restoreDefaults()
+{
+    m_pen = GraphicsPen{};
+    m_brush = Brush::solid(rgb(255, 255, 255));
+    m_painter->setBrushOrigin(0, 0);
+    m_painter->setCompositionMode(QPainter::CompositionMode_Source);
+    return *this;
+}
+
+void GraphicsContext::drawImage(const QImage& image, const Rect& dest, bool flipX, bool flipY, RasterOp op)
+{
+    QImage source = image;
+    // Into an 8-bit image the indices themselves are copied, not the colours they stand for.
+    if (m_space == ColorSpace::paletteIndex && source.format() == QImage::Format_Indexed8)
+        source.reinterpretAsFormat(QImage::Format_Grayscale8);
+    m_painter->save();
+    m_painter->setCompositionMode(compositionFor(op));
+    QTransform mirror;
+    mirror.translate(flipX ? dest.left + dest.right : 0, flipY ? dest.top + dest.bottom : 0);
+    mirror.scale(flipX ? -1 : 1, flipY ? -1 : 1);
+    m_painter->setTransform(mirror, true);
+    m_painter->drawImage(toQRect(dest), source);
+    m_painter->restore();
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "core/Color.h"
+#include "core/Geometry.h"
+#include "framework/Brush.h"
+#include "framework/RasterOp.h"
+
+#include <memory>
+
+class LogicalPalette;
+class QColor;
+class QImage;
+class QPaintDevice;
+class QPainter;
+class Region;
+
+// Draws on a window or into an image. Every operation returns the context so calls can be chained.
+// Colours may be palette-index references; they are looked up in the selected palette.
+class GraphicsContext {
+public:
+    GraphicsContext(const GraphicsContext&) = delete;
+    GraphicsContext& operator=(const GraphicsContext&) = delete;
+    virtual ~GraphicsContext();
+
+    Rect clipBox() const;
+    GraphicsContext& intersectClip(const Rect& rect);
+    GraphicsContext& select(const GraphicsPen& pen);
+    GraphicsContext& select(const Brush& brush);
+    GraphicsContext& selectPalette(std::shared_ptr<LogicalPalette> palette);
+    // Selects brush with its 8 x 8 pattern starting at (origin.x mod 8, origin.y mod 8), so a
+    // pattern stays fixed to the image while the view scrolls.
+    GraphicsContext& selectPattern(const Brush& brush, Point origin);
+    GraphicsContext& moveTo(Point p);
+    // Draws from the current position to p with the selected pen; p itself is not drawn.
+    GraphicsContext& lineTo(Point p);
+    // A one-pixel frame just inside rect.
+    GraphicsContext& frameRect(const Rect& rect, ColorRef color);
+    GraphicsContext& frameRect(const Rect& rect, const Brush& brush);
+    GraphicsContext& fillRect(const Rect& rect, ColorRef color);
+    GraphicsContext& fillRect(const Rect& rect, const Brush& brush);
+    GraphicsContext& fillRegion(const Region& region, const Brush& brush);
+    // Draws what a second drawing erases: lines and fills combine with not-xor.
+    GraphicsContext& setInvertMode();
+    GraphicsContext& restoreDefaults();
+
+    // Draws image into dest, mirrored on the axes asked for; the image's pixels are scaled to fill
+    // dest with nearest neighbours.
+    void drawImage(const QImage& image, const Rect& dest, bool flipX, bool flipY, RasterOp op);
+
+protected:
+    // How colours become pixel values on the device: real colours, palette indices written as grey
+    // levels (an 8-bit image), or one bit (a mask: 255 for white, 0 for black).
+    enum class ColorSpace { rgb, paletteIndex, bit };
+
+    GraphicsContext(ColorSpace space, std::shared_ptr<LogicalPalette> palette);
+    void begin(QPaintDevice* device);
+    void end();
+
+private:
+    QColor resolve(ColorRef color) const;
+
+    std::unique_ptr<QPainter> m_painter;
+    ColorSpace m_space;
+    std::shared_ptr<LogicalPalette> m_palette;
+    GraphicsPen m_pen;
+    Brush m_brush;
+    Point m_position;
+};

@@ -1,0 +1,87 @@
+#include "framework/MaskImage.h"
+
+#include <QImage>
+
+#include <cstring>
+
+std::shared_ptr<MaskImage> MaskImage::newMask(Point size)
+{
+    auto mask = std::make_shared<MaskImage>();
+    mask->create(size);
+    return mask;
+}
+
+std::shared_ptr<DIBImage> MaskImage::newOfSameKind() const
+{
+    return std::make_shared<MaskImage>();
+}
+
+void MaskImage::fillColorTable(uint8_t* table) const
+{
+    static constexpr uint8_t blackThenWhite[8] = {0, 0, 0, 0, 255, 255, 255, 0};
+    std::memcpy(table, blackThenWhite, sizeof blackThenWhite);
+}
+
+ColorRef MaskImage::pixelAt(Point p) const
+{
+    return isSet(p) ? rgb(255, 255, 255) : rgb(0, 0, 0);
+}
+
+static void setBits(uint8_t* buffer, int32_t x0, int32_t x1, bool value)
+{
+    for (int32_t x = x0; x < x1;) {
+        uint8_t& byte = buffer[x >> 3];
+        if ((x & 7) == 0 && x + 8 <= x1) {
+            byte = value ? 0xFF : 0x00;
+            x += 8;
+        } else {
+            uint8_t bit = uint8_t(0x80 >> (x & 7));
+            byte = value ? byte | bit : byte & ~bit;
+            ++x;
+        }
+    }
+}
+
+void MaskImage::fillRun(uint8_t* buffer, ColorRef value, int count) const
+{
+    setBits(buffer, 0, count, value & 1);
+}
+
+void MaskImage::setRun(int32_t y, int32_t x0, int32_t x1)
+{
+    setBits(row(y), std::max(x0, 0), std::min(x1, width()), true);
+}
+
+QImage MaskImage::sourceImage(const Rect& source) const
+{
+    QImage image(source.width(), source.height(), QImage::Format_Mono);
+    image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    for (int32_t y = 0; y < source.height(); ++y)
+        for (int32_t x = 0; x < source.width(); ++x)
+            image.setPixel(x, y, isSet({source.left + x, source.top + y}) ? 1 : 0);
+    return image;
+}
+
+// Qt cannot paint on 1-bit images, so drawing goes to a grey copy whose light dots become 1 bits
+// when the context is released.
+QImage MaskImage::beginDrawing()
+{
+    QImage grey(width(), height(), QImage::Format_Grayscale8);
+    for (int32_t y = 0; y < height(); ++y) {
+        uchar* line = grey.scanLine(y);
+        for (int32_t x = 0; x < width(); ++x)
+            line[x] = isSet({x, y}) ? 255 : 0;
+    }
+    return grey;
+}
+
+void MaskImage::endDrawing(const QImage& painted)
+{
+    for (int32_t y = 0; y < height(); ++y) {
+        const uchar* line = painted.constScanLine(y);
+        std::memset(row(y), 0, size_t(std::abs(stride())));
+        for (int32_t x = 0; x < width(); ++x)
+            if (line[x] >= 128)
+                row(y)[x >> 3] |= uint8_t(0x80 >> (x & 7));
+    }
+}

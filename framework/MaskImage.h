@@ -1,0 +1,31 @@
+#pragma once
+
+#include "framework/DIBImage.h"
+
+// A 1-bit image: bit 7 of a byte is its leftmost dot. 1 is white, 0 black; as a selection, 1 means
+// selected. Memory runs bottom row first, as in the bitmaps masks are loaded from.
+class MaskImage : public DIBImage {
+public:
+    MaskImage() : DIBImage(1) {}
+
+    // A new mask of that size; set its contents with clear.
+    static std::shared_ptr<MaskImage> newMask(Point size);
+
+    std::shared_ptr<DIBImage> newOfSameKind() const override;
+    void fillColorTable(uint8_t* table) const override;
+    int colorCount() const override { return 2; }
+    // The colour of the dot's table entry: black or white.
+    ColorRef pixelAt(Point p) const override;
+    // Sets the first count bits of buffer to the low bit of value.
+    void fillRun(uint8_t* buffer, ColorRef value, int count) const override;
+
+    bool isSet(Point p) const { return (row(p.y)[p.x >> 3] & (0x80 >> (p.x & 7))) != 0; }
+    // Sets the dots [x0, x1) of row y to 1.
+    void setRun(int32_t y, int32_t x0, int32_t x1);
+
+protected:
+    bool bottomUp() const override { return true; }
+    QImage sourceImage(const Rect& source) const override;
+    QImage beginDrawing() override;
+    void endDrawing(const QImage& painted) override;
+};

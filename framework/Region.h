@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/Geometry.h"
+
+#include <memory>
+
+class GraphicsContext;
+class MaskImage;
+class QRegion;
+struct Brush;
+
+// A set of dots held as a union of rectangles: the shape of every selection.
+class Region {
+public:
+    Region();
+    Region(const Region& other);
+    Region& operator=(const Region& other);
+    ~Region();
+
+    void setEmpty();
+    void setRect(const Rect& r);
+    // The dots inside the outline of the ellipse drawn one dot outside r on every side.
+    void setEllipse(const Rect& r);
+    // The polygon through the points, inside by the winding rule.
+    void setPolygon(const Point* points, int count);
+    // The union over the mask's runs of 1 bits of the runs scaled by scale; a negative scale mirrors.
+    void setFromMask(const MaskImage& mask, Point scale);
+    void copy(const Region& other) { *this = other; }
+
+    Rect bounds() const;
+    bool isEmpty() const;
+    bool contains(Point p) const;
+    bool intersectsRect(const Rect& r) const;
+
+    void offset(int32_t dx, int32_t dy);
+    void intersectRect(const Rect& r);
+    void unionRect(const Rect& r);
+    void xorRect(const Rect& r);
+    void unionRegion(const Region& other);
+    void subtract(const Region& other);
+
+    // A mask of the bounding size whose 1 bits are the region's dots; its (0, 0) is bounds()'s corner.
+    std::shared_ptr<MaskImage> toMask() const;
+
+    // Outlines the region with a band width dots wide along its inside edge.
+    void frame(GraphicsContext& gc, const Brush& brush, int width) const;
+    void fill(GraphicsContext& gc, const Brush& brush) const;
+
+    const QRegion& qRegion() const { return *m_region; }
+
+private:
+    std::unique_ptr<QRegion> m_region;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "formats/Alert.h"
+
+#include <deque>
+#include <vector>
+
+// A message-box service for tests: records every request and answers from a script, or with the
+// first button of the box when the script has run out.
+class ScriptedMessageBox : public MessageBoxService {
+public:
+    ScriptedMessageBox();
+    ~ScriptedMessageBox();
+    ScriptedMessageBox(const ScriptedMessageBox&) = delete;
+    ScriptedMessageBox& operator=(const ScriptedMessageBox&) = delete;
+
+    void answerNext(int answer) { m_answers.push_back(answer); }
+    const std::vector<MessageRequest>& requests() const { return m_requests; }
+    std::vector<int> messageIds() const;
+
+    int show(const MessageRequest& request) override;
+
+private:
+    std::deque<int> m_answers;
+    std::vector<MessageRequest> m_requests;
+    MessageBoxService* m_previous;
+};

@@ -1,0 +1,250 @@
+#include "formats/ErrorFrame.h"
+#include "framework/IndexedImage.h"
+#include "framework/LogicalPalette.h"
+#include "framework/MaskImage.h"
+#include "framework/TrueColorImage.h"
+#include "framework/WindowGC.h"
+#include "framework/WindowSurface.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+std::shared_ptr<LogicalPalette> grayPalette()
+{
+    auto palette = std::make_shared<LogicalPalette>();
+    palette->create(256);
+    for (int i = 0; i < 256; ++i)
+        palette->setColorAt(i, rgb(uint8_t(i), uint8_t(i), uint8_t(i)));
+    return palette;
+}
+
+TEST(DIBImageTest, RowsArePaddedToFourBytes)
+{
+    EXPECT_EQ(DIBImage::rowLength(24, 1), 4);
+    EXPECT_EQ(DIBImage::rowLength(8, 5), 8);
+    EXPECT_EQ(DIBImage::rowLength(1, 33), 8);
+    EXPECT_EQ(DIBImage::rowLength(1, 32), 4);
+
+    TrueColorImage wide;
+    wide.create({3, 2});
+    EXPECT_EQ(wide.stride(), 12);
+    EXPECT_EQ(wide.row(1) - wide.bits(), 12);
+}
+
+TEST(DIBImageTest, MasksRunBottomUpWithANegativeStrideAndOthersTopDown)
+{
+    auto mask = MaskImage::newMask({33, 3});
+    EXPECT_EQ(mask->stride(), -8);
+    EXPECT_EQ(mask->fillHeader({33, 3})[8], 3) << "positive header height: bottom-up";
+    IndexedImage indexed;
+    indexed.create({5, 3});
+    EXPECT_EQ(indexed.stride(), 8);
+    DIBImage::Header header = indexed.fillHeader({5, 3});
+    int32_t height;
+    std::memcpy(&height, &header[8], 4);
+    EXPECT_EQ(height, -3);
+    EXPECT_EQ(header[0], 40);
+    EXPECT_EQ(header[12], 1);
+    EXPECT_EQ(header[14], 8);
+    // A mask's row 0 is its top row: setting it must land in the last row of memory.
+    mask->clear(false);
+    mask->setRun(0, 0, 33);
+    EXPECT_TRUE(mask->isSet({32, 0}));
+    EXPECT_FALSE(mask->isSet({0, 1}));
+    EXPECT_EQ(mask->row(0), mask->bits());
+}
+
+TEST(DIBImageTest, NewPixelsAreZero)
+{
+    TrueColorImage image;
+    image.create({7, 5});
+    for (int y = 0; y < 5; ++y)
+        for (int i = 0; i < image.stride(); ++i)
+            ASSERT_EQ(image.row(y)[i], 0) << "padding bytes too, since writers copy whole rows";
+}
+
+TEST(DIBImageTest, ImpossibleSizesRaiseOutOfMemory)
+{
+    TrueColorImage image;
+    EXPECT_THROW(image.create({0, 5}), RaisedError);
+    EXPECT_THROW(image.create({INT32_MAX, 1}), RaisedError);
+    EXPECT_TRUE(image.isEmpty());
+}
+
+TEST(DIBImageTest, PixelsReadBackAsColourReferences)
+{
+    IndexedImage indexed(grayPalette());
+    indexed.create({4, 4});
+    indexed.row(2)[3] = 0x7A;
+    EXPECT_EQ(indexed.pixelAt({3, 2}), 0x0100007Au);
+
+    TrueColorImage color;
+    color.create({2, 2});
+    uint8_t* pixel = color.row(1) + 3;
+    pixel[0] = 0x10;
+    pixel[1] = 0x20;
+    pixel[2] = 0x30;
+    EXPECT_EQ(color.pixelAt({1, 1}), 0x00102030u);
+}
+
+TEST(DIBImageTest, FillRunWritesTheKindsOwnEncoding)
+{
+    IndexedImage indexed;
+    uint8_t bytes[5] = {};
+    indexed.fillRun(bytes, paletteIndex(9), 4);
+    EXPECT_EQ(std::vector<uint8_t>(bytes, bytes + 5), (std::vector<uint8_t>{9, 9, 9, 9, 0}));
+
+    TrueColorImage color;
+    uint8_t bgr[7] = {};
+    color.fillRun(bgr, rgb(1, 2, 3), 2);
+    EXPECT_EQ(std::vector<uint8_t>(bgr, bgr + 7), (std::vector<uint8_t>{3, 2, 1, 3, 2, 1, 0}));
+
+    MaskImage mask;
+    uint8_t bits[2] = {0, 0};
+    mask.fillRun(bits, 1, 10);
+    EXPECT_EQ(bits[0], 0xFF);
+    EXPECT_EQ(bits[1], 0xC0);
+}
+
+TEST(DIBImageTest, DuplicateCopiesRowsAndKeepsTheKind)
+{
+    auto palette = grayPalette();
+    IndexedImage indexed(palette);
+    indexed.create({3, 2});
+    indexed.row(1)[2] = 5;
+    auto copy = indexed.duplicate();
+    ASSERT_EQ(copy->extent(), (Point{3, 2}));
+    EXPECT_EQ(copy->pixelAt({2, 1}), paletteIndex(5));
+    indexed.row(1)[2] = 6;
+    EXPECT_EQ(copy->pixelAt({2, 1}), paletteIndex(5)) << "the copy has its own pixels";
+    EXPECT_EQ(static_cast<IndexedImage&>(*copy).palette(), palette);
+
+    MaskImage empty;
+    EXPECT_TRUE(empty.duplicate()->isEmpty());
+    EXPECT_EQ(empty.duplicate()->depth(), 1);
+}
+
+TEST(DIBImageTest, ClearSetsEveryByte)
+{
+    auto mask = MaskImage::newMask({9, 2});
+    mask->clear(true);
+    EXPECT_TRUE(mask->isSet({8, 1}));
+    EXPECT_EQ(mask->row(1)[3], 0xFF);
+    mask->clear(false);
+    EXPECT_FALSE(mask->isSet({0, 0}));
+}
+
+TEST(DIBImageTest, TheColourTableFollowsThePalette)
+{
+    auto palette = std::make_shared<LogicalPalette>();
+    palette->create(2);
+    palette->setColorAt(1, rgb(10, 20, 30));
+    IndexedImage image(palette);
+    EXPECT_EQ(image.colorCount(), 2);
+    uint8_t table[8];
+    image.fillColorTable(table);
+    EXPECT_EQ(std::vector<uint8_t>(table + 4, table + 8), (std::vector<uint8_t>{30, 20, 10, 0}));
+
+    MaskImage mask;
+    uint8_t two[8];
+    mask.fillColorTable(two);
+    EXPECT_EQ(std::vector<uint8_t>(two, two + 8), (std::vector<uint8_t>{0, 0, 0, 0, 255, 255, 255, 0}));
+}
+
+// Drawing an image onto a window: the window surface shows what was copied.
+class DrawTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        image.create({4, 2});
+        // Columns 0..3 of row 0 are red, green, blue, white; row 1 is black.
+        const ColorRef colors[] = {rgb(255, 0, 0), rgb(0, 255, 0), rgb(0, 0, 255), rgb(255, 255, 255)};
+        for (int x = 0; x < 4; ++x)
+            image.fillRun(image.row(0) + 3 * x, colors[x], 1);
+    }
+    TrueColorImage image;
+    WindowSurface surface{{16, 16}};
+};
+
+TEST_F(DrawTest, StretchingRepeatsEachDotZoomTimes)
+{
+    {
+        WindowGC gc(surface);
+        image.drawStretched({0, 0, 4, 2}, gc, {0, 0, 12, 6}, RasterOp::sourceCopy);
+    }
+    EXPECT_EQ(surface.pixelAt({0, 0}), rgb(255, 0, 0));
+    EXPECT_EQ(surface.pixelAt({2, 2}), rgb(255, 0, 0));
+    EXPECT_EQ(surface.pixelAt({3, 0}), rgb(0, 255, 0));
+    EXPECT_EQ(surface.pixelAt({11, 2}), rgb(255, 255, 255));
+    EXPECT_EQ(surface.pixelAt({11, 3}), rgb(0, 0, 0));
+    EXPECT_EQ(surface.pixelAt({12, 0}), rgb(255, 255, 255)) << "nothing beyond the destination";
+}
+
+TEST_F(DrawTest, AMirroredRectangleShowsTheColumnsReversed)
+{
+    {
+        WindowGC gc(surface);
+        image.drawStretched({4, 0, 0, 1}, gc, {0, 0, 4, 1}, RasterOp::sourceCopy);
+        image.drawStretched({0, 0, 4, 1}, gc, {4, 1, 0, 2}, RasterOp::sourceCopy);
+    }
+    for (int row = 0; row < 2; ++row) {
+        EXPECT_EQ(surface.pixelAt({0, row}), rgb(255, 255, 255)) << row;
+        EXPECT_EQ(surface.pixelAt({1, row}), rgb(0, 0, 255)) << row;
+        EXPECT_EQ(surface.pixelAt({3, row}), rgb(255, 0, 0)) << row;
+    }
+}
+
+TEST_F(DrawTest, TheSourceIsClippedToTheImageAndTheScaleKept)
+{
+    {
+        WindowGC gc(surface);
+        // Half of this source lies left of the image; only columns 0 and 1 exist to be drawn.
+        image.drawStretched({-2, 0, 2, 1}, gc, {0, 0, 8, 2}, RasterOp::sourceCopy);
+    }
+    EXPECT_EQ(surface.pixelAt({3, 0}), rgb(255, 255, 255)) << "the missing columns stay untouched";
+    EXPECT_EQ(surface.pixelAt({4, 0}), rgb(255, 0, 0));
+    EXPECT_EQ(surface.pixelAt({7, 1}), rgb(0, 255, 0));
+}
+
+TEST_F(DrawTest, DrawAtCopiesUnscaledAndSkipsSourcesOutsideTheImage)
+{
+    {
+        WindowGC gc(surface);
+        image.drawAt({10, 10, 12, 12}, gc, {0, 0}, RasterOp::sourceCopy);
+        image.drawAt({-1, 0, 2, 1}, gc, {5, 5}, RasterOp::sourceCopy);
+    }
+    EXPECT_EQ(surface.pixelAt({0, 0}), rgb(255, 255, 255));
+    EXPECT_EQ(surface.pixelAt({5, 5}), rgb(255, 255, 255)) << "the clipped column keeps its place";
+    EXPECT_EQ(surface.pixelAt({6, 5}), rgb(255, 0, 0));
+    EXPECT_EQ(surface.pixelAt({7, 5}), rgb(0, 255, 0));
+}
+
+TEST(IndexedDrawTest, IndexedPixelsShowTheirPaletteColours)
+{
+    auto palette = std::make_shared<LogicalPalette>();
+    palette->create(3);
+    palette->setColorAt(2, rgb(0, 128, 255));
+    IndexedImage image(palette);
+    image.create({2, 1});
+    image.row(0)[1] = 2;
+    WindowSurface surface({4, 4});
+    {
+        WindowGC gc(surface);
+        image.drawStretched({0, 0, 2, 1}, gc, {0, 0, 4, 2}, RasterOp::sourceCopy);
+    }
+    EXPECT_EQ(surface.pixelAt({0, 0}), rgb(0, 0, 0));
+    EXPECT_EQ(surface.pixelAt({3, 1}), rgb(0, 128, 255));
+
+    palette->setColorAt(2, rgb(9, 9, 9));
+    image.setPalette(palette);
+    {
+        WindowGC gc(surface);
+        image.drawAt({0, 0, 2, 1}, gc, {0, 3}, RasterOp::sourceCopy);
+    }
+    EXPECT_EQ(surface.pixelAt({1, 3}), rgb(9, 9, 9));
+}
+
+} // namespace

@@ -1,0 +1,163 @@
+#include "framework/IndexedImage.h"
+#include "framework/LogicalPalette.h"
+#include "framework/MaskImage.h"
+#include "framework/MemoryGC.h"
+#include "framework/Region.h"
+#include "framework/TrueColorImage.h"
+#include "framework/WindowGC.h"
+#include "framework/WindowSurface.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(GraphicsContextTest, FillAndFrameTouchExactlyTheirDots)
+{
+    WindowSurface surface({8, 8});
+    {
+        WindowGC gc(surface);
+        gc.fillRect({0, 0, 8, 8}, rgb(0, 0, 0)).frameRect({1, 1, 5, 4}, rgb(255, 0, 0));
+    }
+    EXPECT_EQ(surface.pixelAt({1, 1}), rgb(255, 0, 0));
+    EXPECT_EQ(surface.pixelAt({4, 3}), rgb(255, 0, 0));
+    EXPECT_EQ(surface.pixelAt({2, 2}), rgb(0, 0, 0)) << "a frame leaves the inside alone";
+    EXPECT_EQ(surface.pixelAt({5, 1}), rgb(0, 0, 0)) << "right and bottom are exclusive";
+    EXPECT_EQ(surface.pixelAt({1, 4}), rgb(0, 0, 0));
+}
+
+TEST(GraphicsContextTest, PaletteIndexColoursResolveThroughTheSelectedPalette)
+{
+    auto palette = std::make_shared<LogicalPalette>();
+    palette->create(4);
+    palette->setColorAt(3, rgb(1, 2, 3));
+    WindowSurface surface({2, 1});
+    {
+        WindowGC gc(surface, palette);
+        gc.fillRect({0, 0, 1, 1}, paletteIndex(3));
+    }
+    EXPECT_EQ(surface.pixelAt({0, 0}), rgb(1, 2, 3));
+}
+
+TEST(GraphicsContextTest, LinesLeaveOutTheirEndPoint)
+{
+    WindowSurface surface({6, 6});
+    {
+        WindowGC gc(surface);
+        gc.fillRect({0, 0, 6, 6}, rgb(255, 255, 255));
+        gc.select(GraphicsPen{rgb(0, 0, 0), 1}).moveTo({0, 0}).lineTo({4, 4});
+    }
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(surface.pixelAt({i, i}), rgb(0, 0, 0)) << i;
+    EXPECT_EQ(surface.pixelAt({4, 4}), rgb(255, 255, 255));
+    EXPECT_EQ(surface.pixelAt({1, 0}), rgb(255, 255, 255));
+}
+
+TEST(GraphicsContextTest, InvertModeDrawnTwiceLeavesNoTrace)
+{
+    WindowSurface surface({6, 6});
+    {
+        WindowGC gc(surface);
+        gc.fillRect({0, 0, 6, 6}, rgb(10, 200, 30));
+    }
+    for (int pass = 0; pass < 2; ++pass) {
+        WindowGC gc(surface);
+        gc.setInvertMode().select(GraphicsPen{rgb(0, 0, 0), 1}).moveTo({0, 2}).lineTo({6, 2});
+        if (pass == 0) {
+            EXPECT_EQ(surface.pixelAt({3, 2}), rgb(245, 55, 225));
+        }
+    }
+    EXPECT_EQ(surface.pixelAt({3, 2}), rgb(10, 200, 30));
+}
+
+TEST(GraphicsContextTest, PatternsStayFixedToTheirOrigin)
+{
+    // Column 0 of the pattern is ink (bit 0), the rest paper.
+    Brush stripes = Brush::patterned({0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F}, rgb(0, 0, 0),
+                                     rgb(255, 255, 255));
+    WindowSurface surface({16, 2});
+    {
+        WindowGC gc(surface);
+        gc.selectPattern(stripes, {11, 0}); // 11 mod 8 = 3: ink lands on columns 3 and 11
+        gc.fillRect({0, 0, 16, 2}, stripes);
+    }
+    EXPECT_EQ(surface.pixelAt({3, 0}), rgb(0, 0, 0));
+    EXPECT_EQ(surface.pixelAt({11, 1}), rgb(0, 0, 0));
+    EXPECT_EQ(surface.pixelAt({4, 0}), rgb(255, 255, 255));
+}
+
+TEST(GraphicsContextTest, ClipBoxFollowsIntersections)
+{
+    WindowSurface surface({20, 10});
+    WindowGC gc(surface);
+    EXPECT_EQ(gc.clipBox(), (Rect{0, 0, 20, 10}));
+    gc.intersectClip({2, 2, 15, 8}).intersectClip({5, 0, 30, 5});
+    EXPECT_EQ(gc.clipBox(), (Rect{5, 2, 15, 5}));
+    gc.fillRect({0, 0, 20, 10}, rgb(0, 0, 0));
+    EXPECT_EQ(surface.pixelAt({4, 3}), rgb(255, 255, 255));
+}
+
+TEST(MemoryGCTest, DrawingIntoAnIndexedImageWritesPaletteIndices)
+{
+    auto palette = std::make_shared<LogicalPalette>();
+    palette->create(8);
+    palette->setColorAt(5, rgb(250, 0, 0));
+    IndexedImage image(palette);
+    image.create({6, 3});
+    {
+        auto gc = image.makeGC();
+        gc->fillRect({0, 0, 2, 1}, paletteIndex(7));
+        gc->fillRect({2, 0, 4, 1}, rgb(255, 10, 10)); // nearest entry: 5
+    }
+    EXPECT_EQ(image.pixelAt({1, 0}), paletteIndex(7));
+    EXPECT_EQ(image.pixelAt({3, 0}), paletteIndex(5));
+    EXPECT_EQ(image.pixelAt({4, 0}), paletteIndex(0));
+    EXPECT_EQ(image.pixelAt({0, 1}), paletteIndex(0));
+}
+
+TEST(MemoryGCTest, CopyingBetweenIndexedImagesCopiesIndicesNotColours)
+{
+    auto palette = std::make_shared<LogicalPalette>();
+    palette->create(4); // all black: colours would not tell the indices apart
+    IndexedImage source(palette), target(palette);
+    source.create({2, 1});
+    source.row(0)[0] = 3;
+    source.row(0)[1] = 2;
+    target.create({2, 1});
+    {
+        auto gc = target.makeGC();
+        source.drawAt({0, 0, 2, 1}, *gc, {0, 0}, RasterOp::sourceCopy);
+    }
+    EXPECT_EQ(target.pixelAt({0, 0}), paletteIndex(3));
+    EXPECT_EQ(target.pixelAt({1, 0}), paletteIndex(2));
+}
+
+TEST(MemoryGCTest, DrawingIntoATrueColourImageWritesBlueGreenRed)
+{
+    TrueColorImage image;
+    image.create({3, 2});
+    {
+        auto gc = image.makeGC();
+        gc->fillRect({1, 1, 3, 2}, rgb(0x30, 0x20, 0x10));
+    }
+    EXPECT_EQ(image.pixelAt({2, 1}), rgb(0x30, 0x20, 0x10));
+    EXPECT_EQ(image.row(1)[3], 0x10);
+    EXPECT_EQ(image.pixelAt({0, 1}), rgb(0, 0, 0));
+}
+
+TEST(MemoryGCTest, DrawingIntoAMaskSetsBitsOnRelease)
+{
+    auto mask = MaskImage::newMask({10, 4});
+    mask->clear(false);
+    {
+        auto gc = mask->makeGC();
+        gc->fillRect({2, 1, 9, 3}, rgb(255, 255, 255));
+        gc->fillRect({4, 2, 5, 3}, rgb(0, 0, 0));
+    }
+    EXPECT_TRUE(mask->isSet({2, 1}));
+    EXPECT_TRUE(mask->isSet({8, 2}));
+    EXPECT_FALSE(mask->isSet({4, 2}));
+    EXPECT_FALSE(mask->isSet({9, 1}));
+    EXPECT_FALSE(mask->isSet({2, 0}));
+}
+
+} // namespace
