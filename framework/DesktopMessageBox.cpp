@@ -53,6 +53,8 @@ int DesktopMessageBox::show(const MessageRequest& request)
 {
     QMessageBox box(iconFor(request.flags), QString::fromStdString(request.title),
                     QString::fromStdString(request.body), buttonsFor(request.flags), QApplication::activeWindow());
+    // File names in the text are shown as typed, never read as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     if (request.flags & alertFlags::foreground)
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
