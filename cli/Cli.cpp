@@ -1,25 +1,128 @@
 #include "cli/Cli.h"
 
+#include "formats/Alert.h"
+#include "formats/ErrorFrame.h"
+#include "formats/FileErrors.h"
+#include "formats/FormatTable.h"
+#include "framework/DIBImage.h"
+#include "palette/PaletteModel.h"
+
+#include <algorithm>
+#include <memory>
+
 namespace {
 
 constexpr const char* usage = R"(usage: tilvaner-cli COMMAND [ARGUMENTS]
 
-The headless companion of the Tilvaner pixel editor.
+The headless companion of the Tilvaner pixel editor; it reads and writes pictures with the
+editor's own code.
 
 Commands:
-  --help    show this text
+  info FILE         print the picture's format, width, height and depth (8 or 24 bits)
+  convert IN OUT    read IN and write it to OUT; each file's format follows its extension
+                    as in the editor (".bmp"; any other extension is read as BMP)
+  --help            show this text
 
-Picture commands come with the picture formats.
+On failure the message the editor would show is printed on standard error as two lines, its
+title and its text, and the exit status is 1; convert then leaves no partial OUT behind.
 )";
+
+// Prints alerts as the editor would show them: the title on one line and the text on the next.
+class ConsoleMessages : public MessageBoxService {
+public:
+    explicit ConsoleMessages(std::ostream& err) : m_err(err), m_previous(installMessageBoxService(this)) {}
+    ~ConsoleMessages() { installMessageBoxService(m_previous); }
+
+    int show(const MessageRequest& request) override
+    {
+        std::string body = request.body;
+        std::replace(body.begin(), body.end(), '\n', ' ');
+        m_err << request.title << '\n' << body << '\n';
+        return alertAnswer::cancel;
+    }
+
+private:
+    std::ostream& m_err;
+    MessageBoxService* m_previous;
+};
+
+struct Picture {
+    std::shared_ptr<DIBImage> image;
+    PaletteModel palette;
+    int format = 0;
+};
+
+ImageFormat& formatFor(const FilePath& path, int& index)
+{
+    index = formatIndexForExtension(path.extension());
+    return *imageFormats()[size_t(index)];
+}
+
+// Reads the picture; a failure has been reported when this raises.
+void read(const std::string& name, Picture& picture)
+{
+    FilePath path;
+    try {
+        path.setFullPath(name);
+        ImageFormat& format = formatFor(path, picture.format);
+        format.file = path;
+        picture.image = format.readImage(picture.palette);
+    } catch (...) {
+        reportReadFailure(currentError(), path.path().empty() ? name : std::string(path.name()));
+        raiseError(errorQuiet);
+    }
+}
+
+void write(const std::string& name, const Picture& picture)
+{
+    FilePath path;
+    try {
+        path.setFullPath(name);
+        int index;
+        ImageFormat& format = formatFor(path, index);
+        format.file = path;
+        format.writeImage(*picture.image, picture.palette);
+    } catch (...) {
+        reportWriteFailure(currentError(), path.path().empty() ? name : std::string(path.name()));
+        raiseError(errorQuiet);
+    }
+}
+
+void info(const std::string& name, std::ostream& out)
+{
+    Picture picture;
+    read(name, picture);
+    Point size = picture.image->extent();
+    std::string format(imageFormats()[size_t(picture.format)]->extension());
+    out << "format: " << format << "\nwidth: " << size.x << "\nheight: " << size.y
+        << "\ndepth: " << picture.image->depth() << '\n';
+}
+
+void convert(const std::string& in, const std::string& out)
+{
+    Picture picture;
+    read(in, picture);
+    write(out, picture);
+}
 
 } // namespace
 
 int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
-    if (!arguments.empty() && (arguments[0] == "--help" || arguments[0] == "-h")) {
+    if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
         out << usage;
         return 0;
     }
-    err << usage;
-    return 1;
+    ConsoleMessages messages(err);
+    bool done = guardCallback([&] {
+        if (arguments.size() == 2 && arguments[0] == "info")
+            info(arguments[1], out);
+        else if (arguments.size() == 3 && arguments[0] == "convert")
+            convert(arguments[1], arguments[2]);
+        else {
+            err << usage;
+            raiseError(errorQuiet);
+        }
+    });
+    return done ? 0 : 1;
 }

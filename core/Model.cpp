@@ -18,9 +18,8 @@ void Model::removeDependent(Dependent* d)
     if (!d)
         return;
     uint32_t index = m_dependents.indexOf(d);
-    if (index == m_dependents.count())
-        return;
-    m_dependents.removeAt(index);
+    if (index < m_dependents.count())
+        m_dependents.removeAt(index);
     if (m_dependents.count() == 0)
         lastDependentRemoved();
 }

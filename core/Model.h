@@ -17,6 +17,7 @@ public:
 
     // Adds d unless it is null or already present. Answers d's index when present, else the new count.
     virtual uint32_t addDependent(Dependent* d);
+    // Removes d if present; whenever the list is then empty, lastDependentRemoved runs.
     virtual void removeDependent(Dependent* d);
     // Tells every dependent that the model is going away; the dependents themselves live on.
     virtual ~Model();

@@ -15,12 +15,14 @@ public:
     void* valueFor(const Aspect* aspect) override;
 
 private:
-    // The int interface over one coordinate, handed out for xvalue and yvalue.
-    class Coordinate : public IntInterface {
+    // The interface over one coordinate, handed out for xvalue and yvalue.
+    class Coordinate : public IndexedIntInterface {
     public:
         Coordinate(PointModel& owner, int index) : m_owner(owner), m_index(index) {}
         int32_t value() const override { return m_owner.valueAt(m_index); }
         void setValue(int32_t v) override { m_owner.setValueAt(m_index, v); }
+        int32_t valueAt(int i) const override { return m_owner.valueAt(i); }
+        void setValueAt(int i, int32_t v) override { m_owner.setValueAt(i, v); }
 
     private:
         PointModel& m_owner;

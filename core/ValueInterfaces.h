@@ -20,6 +20,17 @@ protected:
     ~IntInterface() = default;
 };
 
+// One coordinate of a point, which also reaches both coordinates by number (0 = x, 1 = y). A
+// PointModel hands it out as its IntInterface for xvalue and yvalue; static_cast to reach the rest.
+class IndexedIntInterface : public IntInterface {
+public:
+    virtual int32_t valueAt(int i) const = 0;
+    virtual void setValueAt(int i, int32_t v) = 0;
+
+protected:
+    ~IndexedIntInterface() = default;
+};
+
 class PointInterface {
 public:
     virtual Point point() const = 0;

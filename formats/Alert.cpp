@@ -52,7 +52,7 @@ std::string expand(std::string_view body)
 
 int show(int messageId, std::string_view body, std::string_view title, uint32_t flags)
 {
-    return g_service->show({messageId, std::string(title), expand(body), flags});
+    return g_service->show({messageId, std::string(title), expand(body), flags | alertFlags::foreground});
 }
 
 } // namespace
@@ -66,33 +66,36 @@ MessageBoxService* installMessageBoxService(MessageBoxService* service)
 
 // '%' is a single byte that never occurs inside a UTF-8 multi-byte character, so a byte search
 // finds exactly the '%' characters.
+AlertText parseAlertText(std::string_view text)
+{
+    AlertText parsed{std::string(defaultTitle), std::string(text), 0};
+    if (text.empty() || text.front() != '%')
+        return parsed;
+    std::string_view rest = text.substr(1);
+    if (!rest.empty() && rest.front() == '%') {
+        parsed.body = rest;
+        return parsed;
+    }
+    if (!rest.empty() && rest.front() >= '0' && rest.front() <= '2') {
+        constexpr uint32_t icons[] = {alertFlags::iconStop, alertFlags::iconExclamation, alertFlags::iconInformation};
+        parsed.iconFlags = icons[rest.front() - '0'];
+        rest.remove_prefix(1);
+    }
+    size_t separator = rest.find('%');
+    if (separator == std::string_view::npos) {
+        parsed.body = rest;
+        return parsed;
+    }
+    if (separator > 0)
+        parsed.title = rest.substr(0, separator);
+    parsed.body = rest.substr(separator + 1);
+    return parsed;
+}
+
 int alert(int messageId, uint32_t buttonFlags)
 {
-    std::string_view text = utf8::firstChars(loadString(messageId), maxMessageChars);
-    std::string_view title = defaultTitle;
-    std::string_view body = text;
-    if (!text.empty() && text.front() == '%') {
-        std::string_view rest = text.substr(1);
-        if (!rest.empty() && rest.front() == '%') {
-            body = rest;
-        } else {
-            if (!rest.empty() && rest.front() >= '0' && rest.front() <= '2') {
-                constexpr uint32_t icons[] = {alertFlags::iconStop, alertFlags::iconExclamation,
-                                              alertFlags::iconInformation};
-                buttonFlags |= icons[rest.front() - '0'];
-                rest.remove_prefix(1);
-            }
-            size_t separator = rest.find('%');
-            if (separator == std::string_view::npos) {
-                body = rest;
-            } else {
-                if (separator > 0)
-                    title = rest.substr(0, separator);
-                body = rest.substr(separator + 1);
-            }
-        }
-    }
-    return show(messageId, body, title, buttonFlags);
+    AlertText text = parseAlertText(utf8::firstChars(loadString(messageId), maxMessageChars));
+    return show(messageId, text.body, text.title, buttonFlags | text.iconFlags);
 }
 
 void setAlertArgs(std::optional<std::string> a0, std::optional<std::string> a1, std::optional<std::string> a2,

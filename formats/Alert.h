@@ -48,6 +48,16 @@ protected:
 // Installs service (null restores the default) and answers the one it replaces.
 MessageBoxService* installMessageBoxService(MessageBoxService* service);
 
+// An alert text split into what the box shows: "%d" picks the icon (0 stop, 1 exclamation,
+// 2 information), the text up to the next "%" is the title ("Alert" when there is none) and the rest
+// the body; "%%" keeps the body's own percent sign.
+struct AlertText {
+    std::string title;
+    std::string body;
+    uint32_t iconFlags = 0;
+};
+AlertText parseAlertText(std::string_view text);
+
 // Shows string messageId: "%d" picks the icon (0 stop, 1 exclamation, 2 information), the text up to
 // the next "%" is the title, and the rest the body.
 int alert(int messageId, uint32_t buttonFlags);

@@ -16,12 +16,14 @@ void beginBusy()
         g_service->showWait();
 }
 
+// Queued input is dropped only when the outermost operation ends: dropping it means delivering the
+// other queued events, which must not reach an operation that is still half done.
 void endBusy()
 {
-    if (g_depth > 0 && --g_depth == 0 && g_service)
-        g_service->restore();
-    if (g_service)
-        g_service->discardInput();
+    if (g_depth == 0 || --g_depth > 0 || !g_service)
+        return;
+    g_service->restore();
+    g_service->discardInput();
 }
 
 int busyDepth()

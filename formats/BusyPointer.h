@@ -14,8 +14,8 @@ protected:
 
 void installBusyPointerService(BusyPointerService* service);
 
-// A nesting counter: the first beginBusy shows the wait pointer, the last endBusy restores the pointer.
-// Every endBusy discards the input queued meanwhile.
+// A nesting counter: the first beginBusy shows the wait pointer, the last endBusy restores the pointer
+// and discards the input queued meanwhile.
 void beginBusy();
 void endBusy();
 int busyDepth();

@@ -94,6 +94,10 @@ void FilePath::openWith(int flags)
 {
     close();
     int handle = ::open(m_path.c_str(), flags | O_CLOEXEC, 0666);
+    // Refused write access to a file that is there is a write-protected file; refused access to the
+    // folder is an access violation.
+    if (handle < 0 && errno == EACCES && (flags & O_CREAT) && exists())
+        raiseError(systemError(systemWriteProtected));
     if (handle < 0)
         raiseErrno();
     struct stat status;
@@ -154,6 +158,14 @@ void FilePath::seek(int64_t offset, Origin origin)
 int64_t FilePath::position() const
 {
     return ::lseek(m_handle, 0, SEEK_CUR);
+}
+
+int64_t FilePath::size() const
+{
+    struct stat status;
+    if (::fstat(m_handle, &status) != 0)
+        raiseError(errorReadFailed);
+    return status.st_size;
 }
 
 void FilePath::close()

@@ -42,6 +42,8 @@ public:
     enum class Origin { start, current };
     void seek(int64_t offset, Origin origin);
     int64_t position() const;
+    // The open file's size in bytes.
+    int64_t size() const;
     void close();
     // Closes and deletes the file.
     void deleteFile();

@@ -54,6 +54,26 @@ QPolygon lineDots(Point a, Point b)
 
 } // namespace
 
+// Into an 8-bit image an 8-bit source copies its indices, not the colours they stand for; any other
+// source takes the nearest entries of the selected palette.
+QImage GraphicsContext::asPaletteIndices(const QImage& image) const
+{
+    QImage indices = image;
+    if (image.format() == QImage::Format_Indexed8) {
+        indices.reinterpretAsFormat(QImage::Format_Grayscale8);
+        return indices;
+    }
+    QImage colors = image.convertToFormat(QImage::Format_RGB32);
+    indices = QImage(image.size(), QImage::Format_Grayscale8);
+    for (int y = 0; y < colors.height(); ++y) {
+        const QRgb* from = reinterpret_cast<const QRgb*>(colors.constScanLine(y));
+        uchar* to = indices.scanLine(y);
+        for (int x = 0; x < colors.width(); ++x)
+            to[x] = uchar(qGray(resolve(rgb(uint8_t(qRed(from[x])), uint8_t(qGreen(from[x])), uint8_t(qBlue(from[x])))).rgb()));
+    }
+    return indices;
+}
+
 GraphicsContext::GraphicsContext(ColorSpace space, std::shared_ptr<LogicalPalette> palette)
     : m_painter(std::make_unique<QPainter>()), m_space(space), m_palette(std::move(palette))
 {
@@ -220,10 +240,7 @@ GraphicsContext& GraphicsContext::restoreDefaults()
 
 void GraphicsContext::drawImage(const QImage& image, const Rect& dest, bool flipX, bool flipY, RasterOp op)
 {
-    QImage source = image;
-    // Into an 8-bit image the indices themselves are copied, not the colours they stand for.
-    if (m_space == ColorSpace::paletteIndex && source.format() == QImage::Format_Indexed8)
-        source.reinterpretAsFormat(QImage::Format_Grayscale8);
+    QImage source = m_space == ColorSpace::paletteIndex ? asPaletteIndices(image) : image;
     m_painter->save();
     m_painter->setCompositionMode(compositionFor(op));
     QTransform mirror;

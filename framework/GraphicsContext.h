@@ -58,6 +58,7 @@ protected:
 
 private:
     QColor resolve(ColorRef color) const;
+    QImage asPaletteIndices(const QImage& image) const;
 
     std::unique_ptr<QPainter> m_painter;
     ColorSpace m_space;

@@ -52,6 +52,8 @@ void IndexedImage::fillRun(uint8_t* buffer, ColorRef value, int count) const
 void IndexedImage::setPalette(std::shared_ptr<LogicalPalette> palette)
 {
     m_palette = std::move(palette);
+    if (!m_palette)
+        return;
     std::array<uint8_t, 4 * 256> table{};
     fillColorTable(table.data());
     for (size_t n = 0; n < m_colorTable.size(); ++n)

@@ -1,5 +1,8 @@
 #include "framework/MaskImage.h"
 
+#include "formats/ErrorFrame.h"
+#include "resources/Bitmaps.h"
+
 #include <QImage>
 
 #include <cstring>
@@ -8,6 +11,18 @@ std::shared_ptr<MaskImage> MaskImage::newMask(Point size)
 {
     auto mask = std::make_shared<MaskImage>();
     mask->create(size);
+    return mask;
+}
+
+std::shared_ptr<MaskImage> MaskImage::maskFromResource(int id)
+{
+    const BitmapResource* bitmap = findBitmap(id);
+    if (!bitmap || bitmap->depth != 1)
+        raiseError(errorQuiet);
+    auto mask = newMask({bitmap->width, bitmap->height});
+    for (int32_t y = 0; y < bitmap->height; ++y)
+        std::memcpy(mask->row(y), &bitmap->rows[size_t(y) * size_t(bitmap->rowLength())],
+                    size_t(bitmap->rowLength()));
     return mask;
 }
 

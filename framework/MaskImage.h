@@ -10,6 +10,9 @@ public:
 
     // A new mask of that size; set its contents with clear.
     static std::shared_ptr<MaskImage> newMask(Point size);
+    // A mask with the size and dots of a 1-bit bitmap resource; raises 1 for any other depth and
+    // for an id without a bitmap.
+    static std::shared_ptr<MaskImage> maskFromResource(int id);
 
     std::shared_ptr<DIBImage> newOfSameKind() const override;
     void fillColorTable(uint8_t* table) const override;

@@ -75,6 +75,9 @@ TEST(ModelTest, RemovingAStrangerKeepsTheListAndTheHookQuiet)
     EXPECT_EQ(model.dependentCount(), 1u);
     EXPECT_EQ(model.lastRemovedCount, 0);
     model.removeDependent(&member);
+    EXPECT_EQ(model.lastRemovedCount, 1);
+    model.removeDependent(&stranger);
+    EXPECT_EQ(model.lastRemovedCount, 2) << "an empty list runs the hook again";
 }
 
 TEST(GrowableArrayTest, GrowsByAThirdPlusFourAndRemovesBySwappingTheLastIn)

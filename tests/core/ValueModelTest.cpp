@@ -69,6 +69,10 @@ TEST(PointModelTest, CoordinateInterfacesActOnTheirOwnAxis)
     x->setValue(-3);
     EXPECT_EQ(x->value(), -3);
     EXPECT_EQ(interfaceFor<PointInterface>(&point, &aspects::PointValue::access)->point(), (Point{-3, 7}));
+    auto* indexed = static_cast<IndexedIntInterface*>(y);
+    EXPECT_EQ(indexed->valueAt(0), -3);
+    indexed->setValueAt(0, 9);
+    EXPECT_EQ(point.point(), (Point{9, 7}));
 }
 
 TEST(BoundIntValueTest, WritesTheRecordSilentlyAndDiesWithItsLastFollower)

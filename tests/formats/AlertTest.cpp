@@ -24,11 +24,11 @@ TEST_F(AlertTest, TheLeadingDigitPicksTheIconAndTheTextUpToTheNextPercentIsTheTi
     ASSERT_EQ(asked.size(), 3u);
     EXPECT_EQ(asked[0].title, "確認");
     EXPECT_EQ(asked[0].body, "この絵を最初からやり直しますか？");
-    EXPECT_EQ(asked[0].flags, alertFlags::yesNo | alertFlags::iconExclamation);
+    EXPECT_EQ(asked[0].flags, alertFlags::yesNo | alertFlags::iconExclamation | alertFlags::foreground);
     EXPECT_EQ(asked[1].title, "停止");
-    EXPECT_EQ(asked[1].flags, alertFlags::iconInformation);
+    EXPECT_EQ(asked[1].flags, alertFlags::iconInformation | alertFlags::foreground);
     EXPECT_EQ(asked[2].title, "エラー");
-    EXPECT_EQ(asked[2].flags, alertFlags::iconStop);
+    EXPECT_EQ(asked[2].flags, alertFlags::iconStop | alertFlags::foreground);
     EXPECT_EQ(box.messageIds(), (std::vector<int>{152, 133, 136}));
 }
 
@@ -69,12 +69,30 @@ TEST_F(AlertTest, NoTableTextIsCutAndLongExpansionsAreCutOnACharacterBoundary)
     EXPECT_EQ(box.requests()[1].body, expected);
 }
 
-TEST_F(AlertTest, DoublePercentKeepsThePercentInTheBody)
+struct ParseRow {
+    const char* text;
+    const char* title;
+    const char* body;
+    uint32_t icon;
+};
+
+class AlertParseTest : public testing::TestWithParam<ParseRow> {};
+
+TEST_P(AlertParseTest, SplitsIconTitleAndBody)
 {
-    // No table text begins with "%%", so the rule is checked through a message box of its own.
-    showMessage("%100", "Alert", alertFlags::ok);
-    EXPECT_EQ(box.requests()[0].body, "%100");
+    AlertText parsed = parseAlertText(GetParam().text);
+    EXPECT_EQ(parsed.title, GetParam().title);
+    EXPECT_EQ(parsed.body, GetParam().body);
+    EXPECT_EQ(parsed.iconFlags, GetParam().icon);
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, AlertParseTest,
+                         testing::Values(ParseRow{"%%100 done", "Alert", "%100 done", 0},
+                                         ParseRow{"%1%body", "Alert", "body", alertFlags::iconExclamation},
+                                         ParseRow{"%2only body", "Alert", "only body", alertFlags::iconInformation},
+                                         ParseRow{"%0警告%本文%続き", "警告", "本文%続き", alertFlags::iconStop},
+                                         ParseRow{"%9title%body", "9title", "body", 0},
+                                         ParseRow{"plain", "Alert", "plain", 0}, ParseRow{"", "Alert", "", 0}));
 
 struct ReportRow {
     int32_t code;

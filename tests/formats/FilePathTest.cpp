@@ -151,7 +151,12 @@ TEST_F(FilePathTest, WritableFollowsThePermissions)
         return; // root may write anything
     std::filesystem::permissions(path.path(), std::filesystem::perms::owner_read);
     EXPECT_FALSE(path.isWritable());
-    EXPECT_EQ(errorOf([&] { path.createForWrite(); }), systemError(systemAccessDenied));
+    EXPECT_EQ(errorOf([&] { path.createForWrite(); }), systemError(systemWriteProtected));
+
+    FilePath inLockedFolder;
+    inLockedFolder.setInDirectory("new.bmp", folder);
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    EXPECT_EQ(errorOf([&] { inLockedFolder.createForWrite(); }), systemError(systemAccessDenied));
 }
 
 } // namespace

@@ -197,6 +197,21 @@ TEST_F(DrawTest, AMirroredRectangleShowsTheColumnsReversed)
     }
 }
 
+TEST_F(DrawTest, MirroringBothRectanglesCancelsOut)
+{
+    {
+        WindowGC gc(surface);
+        image.drawStretched({4, 0, 0, 1}, gc, {8, 0, 0, 2}, RasterOp::sourceCopy);
+        // Mirrored and clipped: only columns 0 and 1 exist, shown reversed at their scaled place.
+        image.drawStretched({2, 0, -2, 1}, gc, {0, 4, 4, 5}, RasterOp::sourceCopy);
+    }
+    EXPECT_EQ(surface.pixelAt({0, 0}), rgb(255, 0, 0));
+    EXPECT_EQ(surface.pixelAt({7, 1}), rgb(255, 255, 255));
+    EXPECT_EQ(surface.pixelAt({0, 4}), rgb(0, 255, 0));
+    EXPECT_EQ(surface.pixelAt({1, 4}), rgb(255, 0, 0));
+    EXPECT_EQ(surface.pixelAt({2, 4}), rgb(255, 255, 255)) << "the columns left of the image stay untouched";
+}
+
 TEST_F(DrawTest, TheSourceIsClippedToTheImageAndTheScaleKept)
 {
     {

@@ -131,6 +131,51 @@ TEST(MemoryGCTest, CopyingBetweenIndexedImagesCopiesIndicesNotColours)
     EXPECT_EQ(target.pixelAt({1, 0}), paletteIndex(2));
 }
 
+TEST(MemoryGCTest, ColourSourcesIntoAnIndexedImageTakeTheNearestEntries)
+{
+    auto palette = std::make_shared<LogicalPalette>();
+    palette->create(3);
+    palette->setColorAt(1, rgb(255, 0, 0));
+    palette->setColorAt(2, rgb(255, 255, 255));
+    TrueColorImage color;
+    color.create({2, 1});
+    color.fillRun(color.row(0), rgb(250, 5, 5), 1);
+    color.fillRun(color.row(0) + 3, rgb(240, 240, 240), 1);
+    auto mask = MaskImage::newMask({2, 1});
+    mask->clear(false);
+    mask->setRun(0, 1, 2);
+    IndexedImage target(palette);
+    target.create({2, 2});
+    {
+        auto gc = target.makeGC();
+        color.drawAt({0, 0, 2, 1}, *gc, {0, 0}, RasterOp::sourceCopy);
+        mask->drawAt({0, 0, 2, 1}, *gc, {0, 1}, RasterOp::sourceCopy);
+    }
+    EXPECT_EQ(target.pixelAt({0, 0}), paletteIndex(1));
+    EXPECT_EQ(target.pixelAt({1, 0}), paletteIndex(2));
+    EXPECT_EQ(target.pixelAt({0, 1}), paletteIndex(0)) << "a mask's black";
+    EXPECT_EQ(target.pixelAt({1, 1}), paletteIndex(2)) << "a mask's white";
+}
+
+TEST(MemoryGCTest, RasterOperationsCombineWithWhatIsThere)
+{
+    TrueColorImage source, target;
+    source.create({1, 1});
+    source.fillRun(source.row(0), rgb(0x0F, 0xF0, 0x33), 1);
+    target.create({3, 1});
+    for (int x = 0; x < 3; ++x)
+        target.fillRun(target.row(0) + 3 * x, rgb(0xFF, 0x0F, 0x11), 1);
+    {
+        auto gc = target.makeGC();
+        source.drawAt({0, 0, 1, 1}, *gc, {0, 0}, RasterOp::sourceInvert);
+        source.drawAt({0, 0, 1, 1}, *gc, {1, 0}, RasterOp::sourceAnd);
+        source.drawAt({0, 0, 1, 1}, *gc, {2, 0}, RasterOp::sourcePaint);
+    }
+    EXPECT_EQ(target.pixelAt({0, 0}), rgb(0xF0, 0xFF, 0x22));
+    EXPECT_EQ(target.pixelAt({1, 0}), rgb(0x0F, 0x00, 0x11));
+    EXPECT_EQ(target.pixelAt({2, 0}), rgb(0xFF, 0xFF, 0x33));
+}
+
 TEST(MemoryGCTest, DrawingIntoATrueColourImageWritesBlueGreenRed)
 {
     TrueColorImage image;

@@ -1,0 +1,324 @@
+#include "document/BitmapDocument.h"
+
+#include "core/Aspects.h"
+#include "document/BitmapPalette.h"
+#include "document/NewParams.h"
+#include "document/UndoRecord.h"
+#include "formats/ErrorFrame.h"
+#include "framework/IndexedImage.h"
+#include "framework/MaskImage.h"
+#include "framework/TrueColorImage.h"
+#include "resources/Bitmaps.h"
+
+#include <cstring>
+
+namespace {
+
+// Puts back the dots of one rectangle, keeping the dots it covers for the inverse step.
+class PixelsUndo : public UndoAction {
+public:
+    PixelsUndo(BitmapDocument& document, std::shared_ptr<DIBImage> pixels, Point at)
+        : m_document(document), m_pixels(std::move(pixels)), m_at(at)
+    {
+    }
+    void undoAction() override
+    {
+        m_document.savePixelsForUndo(Rect::fromSize(m_at, m_pixels->extent()));
+        m_document.pasteImage(*m_pixels, m_at);
+    }
+
+private:
+    BitmapDocument& m_document;
+    std::shared_ptr<DIBImage> m_pixels;
+    Point m_at;
+};
+
+// Puts back the palette's precision and colours, keeping the present ones for the inverse step.
+class PaletteUndo : public UndoAction {
+public:
+    PaletteUndo(BitmapDocument& document, PaletteModel::Snapshot colors)
+        : m_document(document), m_colors(std::move(colors))
+    {
+    }
+    void undoAction() override
+    {
+        m_document.savePaletteForUndo();
+        if (BitmapPalette* palette = m_document.palette())
+            palette->restore(m_colors);
+    }
+
+private:
+    BitmapDocument& m_document;
+    PaletteModel::Snapshot m_colors;
+};
+
+} // namespace
+
+BitmapDocument::BitmapDocument(const NewParams& params)
+    : m_backgroundColor(params.backgroundColour.value()), m_edgeWidth(params.edgeWidth.value()),
+      m_offset(params.offset.point()), m_yUp(params.yUp.value() == 1), m_meshSize(params.meshSize.point()),
+      m_blockSize(params.blockSize.point()), m_params(params)
+{
+}
+
+BitmapDocument::~BitmapDocument()
+{
+    UndoRecord::instance().forget(this);
+}
+
+void* BitmapDocument::valueFor(const Aspect* aspect)
+{
+    if (aspect == &aspects::BitmapDocument::access || aspect == &aspects::BitmapDocument::drawingColor ||
+        aspect == &aspects::BitmapDocument::drawingTone)
+        return offer<BitmapDocument>(this);
+    if (aspect == &aspects::ImageView::Plug::access)
+        return offer<ImagePlug>(this);
+    if (aspect == &aspects::BitmapPalette::access)
+        return m_palette ? offer<BitmapPalette>(m_palette.get()) : nullptr;
+    if (aspect == &aspects::BitmapView::Mesh::access)
+        return offer<MeshPlug>(this);
+    return FilingObject::valueFor(aspect);
+}
+
+void BitmapDocument::newContent(bool fullColor, Point size, const std::string& defaultPaletteFile,
+                                const std::string& title)
+{
+    std::shared_ptr<DIBImage> image;
+    std::unique_ptr<BitmapPalette> palette;
+    if (fullColor) {
+        image = std::make_shared<TrueColorImage>();
+    } else {
+        palette = std::make_unique<BitmapPalette>(*this);
+        palette->loadDefault(defaultPaletteFile);
+        image = std::make_shared<IndexedImage>(palette->platformPalette());
+    }
+    image->create(size);
+    m_image = std::move(image);
+    m_palette = std::move(palette);
+    m_fullColor = fullColor;
+    if (!fullColor) {
+        m_drawingColor = paletteIndex(1);
+        m_backgroundColor = paletteIndex(uint8_t(m_params.backgroundIndex.value()));
+        m_meshColor = paletteIndex(uint8_t(m_params.meshColourIndex.value()));
+    }
+    fillRect(bounds(), m_backgroundColor);
+    setTitle(title);
+    setModified(false);
+}
+
+void BitmapDocument::setContent(std::shared_ptr<DIBImage> image, std::unique_ptr<BitmapPalette> palette)
+{
+    m_image = std::move(image);
+    m_palette = std::move(palette);
+    m_fullColor = m_image->depth() > 8;
+    paletteChanged();
+}
+
+Rect BitmapDocument::bounds() const
+{
+    return m_image ? m_image->bounds() : Rect{};
+}
+
+void BitmapDocument::setDrawingColor(ColorRef c)
+{
+    if (c == m_drawingColor)
+        return;
+    m_drawingColor = c;
+    changed(&aspects::BitmapDocument::drawingColor);
+}
+
+void BitmapDocument::setBackgroundColor(ColorRef c)
+{
+    if (c == m_backgroundColor)
+        return;
+    m_backgroundColor = c;
+    changed(&aspects::BitmapDocument::drawingColor);
+}
+
+ColorRef BitmapDocument::drawingRGB() const
+{
+    return m_palette ? m_palette->colorAt(m_palette->indexOfColorRef(m_drawingColor)) : m_drawingColor;
+}
+
+void BitmapDocument::setDrawingTone(int32_t tone)
+{
+    if (tone == m_drawingTone)
+        return;
+    m_tonePattern = toneFromResource(bitmaps::firstTone + tone);
+    m_drawingTone = tone;
+    changed(&aspects::BitmapDocument::drawingTone);
+}
+
+std::optional<ToneBytes> BitmapDocument::tonePattern() const
+{
+    if (m_drawingTone == 0)
+        return std::nullopt;
+    return m_tonePattern;
+}
+
+ColorRef BitmapDocument::pixelAt(Point p) const
+{
+    return m_image->pixelAt(p);
+}
+
+// The bytes one pixel of colour c takes in the image.
+std::vector<uint8_t> BitmapDocument::pixelBytes(ColorRef c) const
+{
+    std::vector<uint8_t> bytes(size_t(m_image->depth() / 8));
+    m_image->fillRun(bytes.data(), c, 1);
+    return bytes;
+}
+
+void BitmapDocument::fillRect(const Rect& rect, ColorRef c)
+{
+    Rect area = rect.intersected(bounds());
+    if (area.isEmpty())
+        return;
+    size_t pixelSize = size_t(m_image->depth() / 8);
+    uint8_t* first = m_image->row(area.top) + pixelSize * size_t(area.left);
+    m_image->fillRun(first, c, area.width());
+    for (int32_t y = area.top + 1; y < area.bottom; ++y)
+        std::memcpy(m_image->row(y) + pixelSize * size_t(area.left), first, pixelSize * size_t(area.width()));
+    setModified(true);
+    damaged(area);
+}
+
+// Calls fill(row, x0, x1, y) for every run of 1 bits of the mask inside the image, in image
+// coordinates, then reports the covered area. Nothing happens when the mask misses the image.
+template <class Fill>
+void BitmapDocument::fillRuns(const MaskImage& mask, Point origin, Fill fill)
+{
+    Rect area = Rect::fromSize(origin, mask.extent()).intersected(bounds());
+    if (area.isEmpty())
+        return;
+    for (int32_t y = area.top; y < area.bottom; ++y) {
+        int32_t x = area.left;
+        while (x < area.right) {
+            while (x < area.right && !mask.isSet({x - origin.x, y - origin.y}))
+                ++x;
+            int32_t start = x;
+            while (x < area.right && mask.isSet({x - origin.x, y - origin.y}))
+                ++x;
+            if (start < x)
+                fill(m_image->row(y), start, x, y);
+        }
+    }
+    setModified(true);
+    damaged(area);
+}
+
+void BitmapDocument::fillMask(const MaskImage& mask, Point origin, ColorRef c, const ToneBytes* tone)
+{
+    size_t pixelSize = size_t(m_image->depth() / 8);
+    std::vector<uint8_t> ink = pixelBytes(c);
+    fillRuns(mask, origin, [&](uint8_t* row, int32_t x0, int32_t x1, int32_t y) {
+        if (!tone) {
+            m_image->fillRun(row + pixelSize * size_t(x0), c, x1 - x0);
+            return;
+        }
+        uint8_t pattern = (*tone)[size_t(y & 7)];
+        for (int32_t x = x0; x < x1; ++x)
+            if (!(pattern & (0x80 >> (x & 7))))
+                std::memcpy(row + pixelSize * size_t(x), ink.data(), pixelSize);
+    });
+}
+
+void BitmapDocument::fillChecker(const MaskImage& mask, Point origin, ColorRef c0, ColorRef c1)
+{
+    size_t pixelSize = size_t(m_image->depth() / 8);
+    std::vector<uint8_t> even = pixelBytes(c0), odd = pixelBytes(c1);
+    fillRuns(mask, origin, [&](uint8_t* row, int32_t x0, int32_t x1, int32_t y) {
+        for (int32_t x = x0; x < x1; ++x)
+            std::memcpy(row + pixelSize * size_t(x), ((x + y) & 1 ? odd : even).data(), pixelSize);
+    });
+}
+
+void BitmapDocument::drawPen(const Pen& pen, Point p)
+{
+    const MaskImage* footprint = pen.footprint();
+    if (!footprint || !m_image)
+        return;
+    Point corner{p.x + pen.hotspot().x, p.y + pen.hotspot().y};
+    Rect area = Rect::fromSize(corner, footprint->extent()).intersected(bounds());
+    if (area.isEmpty())
+        return;
+    auto* tone = interfaceFor<ToneBytes>(const_cast<Pen*>(&pen), &aspects::Pen::tone);
+    size_t pixelSize = size_t(m_image->depth() / 8);
+    std::vector<uint8_t> ink = pixelBytes(m_drawingColor);
+    // Pen shapes are convex: the first run of ink on a row is the only one.
+    for (int32_t y = area.top; y < area.bottom; ++y) {
+        int32_t x = area.left;
+        while (x < area.right && footprint->isSet({x - corner.x, y - corner.y}))
+            ++x;
+        uint8_t pattern = tone ? (*tone)[size_t(y & 7)] : 0;
+        uint8_t* row = m_image->row(y);
+        for (; x < area.right && !footprint->isSet({x - corner.x, y - corner.y}); ++x)
+            if (!(pattern & (0x80 >> (x & 7))))
+                std::memcpy(row + pixelSize * size_t(x), ink.data(), pixelSize);
+    }
+    setModified(true);
+    damaged(area);
+}
+
+void BitmapDocument::clearMask(const MaskImage* mask, Point origin)
+{
+    if (!mask || mask->isEmpty())
+        return;
+    savePixelsForUndo(Rect::fromSize(origin, mask->extent()));
+    fillMask(*mask, origin, m_backgroundColor, nullptr);
+}
+
+void BitmapDocument::pasteImage(const DIBImage& source, Point p)
+{
+    Rect area = Rect::fromSize(p, source.extent()).intersected(bounds());
+    if (area.isEmpty() || source.depth() != m_image->depth())
+        return;
+    size_t pixelSize = size_t(m_image->depth() / 8);
+    for (int32_t y = area.top; y < area.bottom; ++y)
+        std::memcpy(m_image->row(y) + pixelSize * size_t(area.left),
+                    source.row(y - p.y) + pixelSize * size_t(area.left - p.x), pixelSize * size_t(area.width()));
+    setModified(true);
+    damaged(area);
+}
+
+void BitmapDocument::damaged(const Rect& rect)
+{
+    m_damage = rect;
+    changed(&aspects::ImageView::Plug::access);
+}
+
+void BitmapDocument::paletteChanged()
+{
+    auto* indexed = m_palette && m_image && m_image->depth() == 8 ? static_cast<IndexedImage*>(m_image.get()) : nullptr;
+    if (!indexed)
+        return;
+    indexed->setPalette(m_palette->platformPalette());
+    damaged(bounds());
+}
+
+void BitmapDocument::savePixelsForUndo(const Rect& rect)
+{
+    Rect area = rect.intersected(bounds());
+    if (area.isEmpty())
+        return;
+    std::shared_ptr<DIBImage> pixels = m_image->newOfSameKind();
+    pixels->create({area.width(), area.height()});
+    size_t pixelSize = size_t(m_image->depth() / 8);
+    for (int32_t y = area.top; y < area.bottom; ++y)
+        std::memcpy(pixels->row(y - area.top), m_image->row(y) + pixelSize * size_t(area.left),
+                    pixelSize * size_t(area.width()));
+    UndoRecord::instance().addUndo(this, std::make_unique<PixelsUndo>(*this, std::move(pixels), area.topLeft()));
+}
+
+void BitmapDocument::savePaletteForUndo()
+{
+    if (!m_palette)
+        return;
+    if (std::optional<PaletteModel::Snapshot> colors = m_palette->snapshot())
+        UndoRecord::instance().addUndo(this, std::make_unique<PaletteUndo>(*this, std::move(*colors)));
+}
+
+void BitmapDocument::undo()
+{
+    UndoRecord::instance().undo(this);
+}

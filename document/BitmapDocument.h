@@ -1,0 +1,114 @@
+#pragma once
+
+#include "core/Color.h"
+#include "core/Geometry.h"
+#include "document/FilingObject.h"
+#include "document/ImagePlug.h"
+#include "document/Pen.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class BitmapPalette;
+class DIBImage;
+class MaskImage;
+class NewParams;
+
+// One open picture: its image, its palette when it is indexed, the colours and tone the tools draw
+// with, and the grid settings. Pixels change only through its operations, and every change reaches
+// its dependents. Colours are palette-index references in an indexed picture and RGB colours in a
+// full-colour one. It destroys itself when its last dependent leaves, so create it with new.
+class BitmapDocument : public FilingObject, public ImagePlug, public MeshPlug {
+public:
+    explicit BitmapDocument(const NewParams& params);
+    ~BitmapDocument() override;
+
+    void* valueFor(const Aspect* aspect) override;
+    void lastDependentRemoved() override { delete this; }
+
+    // A new picture: full colour, or indexed with the palette file's colours (the stock colours when
+    // the file is missing); sized and filled with the background colour; unmodified.
+    void newContent(bool fullColor, Point size, const std::string& defaultPaletteFile, const std::string& title);
+    // Takes a picture read from a file: an 8-bit image comes with the palette it was read into.
+    void setContent(std::shared_ptr<DIBImage> image, std::unique_ptr<BitmapPalette> palette);
+
+    DIBImage* image() const override { return m_image.get(); }
+    Rect damage() const override { return m_damage; }
+    BitmapPalette* palette() const { return m_palette.get(); }
+    bool isFullColor() const { return m_fullColor; }
+    Rect bounds() const;
+
+    ColorRef drawingColor() const { return m_drawingColor; }
+    void setDrawingColor(ColorRef c);
+    ColorRef backgroundColor() const { return m_backgroundColor; }
+    void setBackgroundColor(ColorRef c);
+    // The drawing colour as RGB.
+    ColorRef drawingRGB() const;
+    int32_t drawingTone() const { return m_drawingTone; }
+    void setDrawingTone(int32_t tone);
+    // The current tone, or nothing for the solid tone 0.
+    std::optional<ToneBytes> tonePattern() const;
+
+    Point meshSize() const override { return m_meshSize; }
+    ColorRef meshColor() const override { return m_meshColor; }
+    int32_t meshStyle() const override { return m_meshStyle; }
+    Point blockSetting() const { return m_blockSize; }
+    int32_t edgeWidth() const { return m_edgeWidth; }
+    Point offset() const { return m_offset; }
+    bool yUp() const { return m_yUp; }
+    int32_t currentFormat() const { return m_currentFormat; }
+    int32_t saveFormat() const { return m_saveFormat; }
+
+    ColorRef pixelAt(Point p) const;
+    void fillRect(const Rect& rect, ColorRef c);
+    // Fills the dots where mask, placed at origin, has 1 bits; through tone when one is given, the
+    // tone anchored at the image's top-left corner.
+    void fillMask(const MaskImage& mask, Point origin, ColorRef c, const ToneBytes* tone);
+    // Fills the mask's dots with c0 where x + y is even and c1 where it is odd.
+    void fillChecker(const MaskImage& mask, Point origin, ColorRef c0, ColorRef c1);
+    // One dab of pen centred on p, in the drawing colour, through the pen's tone.
+    void drawPen(const Pen& pen, Point p);
+    // Saves the dots under the mask for undo and fills them with the background colour.
+    void clearMask(const MaskImage* mask, Point origin);
+    // Copies an image of the same depth into the picture at p.
+    void pasteImage(const DIBImage& source, Point p);
+
+    // Records rect as the changed area and tells the views.
+    void damaged(const Rect& rect);
+    // The palette's colours changed: the image's colour table follows and the whole picture redraws.
+    void paletteChanged();
+
+    // Keeps the dots of rect for the next undo of this document.
+    void savePixelsForUndo(const Rect& rect);
+    // Keeps the palette's colours for the next undo of this document.
+    void savePaletteForUndo();
+    void undo();
+
+private:
+    template <class Fill>
+    void fillRuns(const MaskImage& mask, Point origin, Fill fill);
+    std::vector<uint8_t> pixelBytes(ColorRef c) const;
+
+    std::shared_ptr<DIBImage> m_image;
+    std::unique_ptr<BitmapPalette> m_palette;
+    int32_t m_currentFormat = 0;
+    int32_t m_saveFormat = 0;
+    ColorRef m_drawingColor = 0;
+    ColorRef m_backgroundColor;
+    int32_t m_drawingTone = 0;
+    ToneBytes m_tonePattern{};
+    bool m_fullColor = false;
+    int32_t m_edgeWidth;
+    bool m_edgeCorners = false;
+    Point m_offset;
+    bool m_yUp;
+    Rect m_damage;
+    Point m_meshSize;
+    ColorRef m_meshColor = 0x000000FF;
+    int32_t m_meshStyle = 0;
+    Point m_blockSize;
+    std::vector<uint8_t> m_borderColors;
+    const NewParams& m_params;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/IntValue.h"
+#include "core/PointModel.h"
+#include "palette/ColorValue.h"
+
+// The new-document preferences. One instance lives for the whole run and new documents take their
+// defaults from it; the preferences dialog edits a second one.
+class NewParams {
+public:
+    NewParams();
+
+    IntValue backgroundIndex{0};
+    ColorValue backgroundColour{rgb(255, 255, 255)};
+    PointModel blockSize;
+    PointModel canvasSize;
+    PointModel meshSize;
+    IntValue meshColourIndex{1};
+    IntValue edgeWidth{1};
+    PointModel offset;
+    IntValue yUp{0};
+
+    // The instance new documents read.
+    static NewParams& current();
+};

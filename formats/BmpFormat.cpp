@@ -1,0 +1,183 @@
+#include "formats/BmpFormat.h"
+
+#include "formats/ErrorFrame.h"
+#include "formats/FileScope.h"
+#include "framework/IndexedImage.h"
+#include "framework/TrueColorImage.h"
+#include "palette/PaletteModel.h"
+#include "resources/StringTable.h"
+
+#include <array>
+#include <cstring>
+#include <numeric>
+
+namespace {
+
+constexpr int32_t maxSide = 10000;
+constexpr uint32_t infoHeaderSize = 40;
+constexpr uint32_t fileHeaderSize = 14;
+
+uint32_t u32(const uint8_t* p)
+{
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+
+uint16_t u16(const uint8_t* p)
+{
+    return uint16_t(p[0] | p[1] << 8);
+}
+
+void put32(uint8_t* p, uint32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        p[i] = uint8_t(v >> (8 * i));
+}
+
+void put16(uint8_t* p, uint16_t v)
+{
+    p[0] = uint8_t(v);
+    p[1] = uint8_t(v >> 8);
+}
+
+// Expands a row of packed 1 or 4-bit pixels in place into one byte per pixel, from the end so that
+// the packed bytes are read before they are overwritten.
+void expandRow(uint8_t* row, int32_t width, int bits, const std::array<uint8_t, 256>& mapping)
+{
+    if (bits == 1) {
+        int32_t whole = width & ~7;
+        for (int32_t k = width - 1; k >= whole; --k)
+            row[k] = mapping[(row[k >> 3] >> (7 - (k & 7))) & 1];
+        // Only bytes whose eight dots all lie inside the width take the shortcut.
+        for (int32_t byte = whole / 8 - 1; byte >= 0; --byte) {
+            uint8_t packed = row[byte];
+            uint8_t* out = row + 8 * byte;
+            if (packed == 0x00 || packed == 0xFF) {
+                std::memset(out, mapping[packed & 1], 8);
+            } else {
+                for (int i = 7; i >= 0; --i)
+                    out[i] = mapping[(packed >> (7 - i)) & 1];
+            }
+        }
+    } else {
+        for (int32_t k = width - 1; k >= 0; --k) {
+            uint8_t packed = row[k >> 1];
+            row[k] = mapping[k & 1 ? packed & 0x0F : packed >> 4];
+        }
+    }
+}
+
+class BmpFormat : public ImageFormat {
+public:
+    int nameId() const override { return strings::bmpFormatName; }
+    std::string_view extension() const override { return "bmp"; }
+    std::shared_ptr<DIBImage> readImage(PaletteModel& palette) override;
+    void writeImage(const DIBImage& image, const PaletteModel& palette) override;
+};
+
+std::shared_ptr<DIBImage> BmpFormat::readImage(PaletteModel& palette)
+{
+    FileScope scope(file, FileScope::OnFailure::keep);
+    file.openForRead();
+    std::array<uint8_t, fileHeaderSize + infoHeaderSize> header;
+    file.read(header.data(), header.size());
+    const uint8_t* info = header.data() + fileHeaderSize;
+    uint32_t dataOffset = u32(&header[10]);
+    uint32_t headerSize = u32(info);
+    int32_t width = int32_t(u32(info + 4));
+    int32_t height = int32_t(u32(info + 8));
+    uint16_t bits = u16(info + 14);
+    uint32_t colorsUsed = u32(info + 32);
+
+    if (header[0] != 'B' || header[1] != 'M' || u16(info + 12) != 1 || u32(info + 16) != 0 ||
+        (bits != 1 && bits != 4 && bits != 8 && bits != 24))
+        raiseError(errorQuiet);
+    // Longer info headers of newer writers are fine; the colour table follows whatever the length.
+    if (headerSize < infoHeaderSize)
+        raiseError(errorQuiet);
+    if (width > maxSide || height > maxSide || height < -maxSide)
+        raiseError(errorImageTooLarge);
+    if (width <= 0 || height == 0 || colorsUsed > 256)
+        raiseError(errorQuiet);
+
+    std::array<uint8_t, 256> mapping;
+    std::iota(mapping.begin(), mapping.end(), 0);
+    std::shared_ptr<DIBImage> image;
+    int64_t tableStart = int64_t(fileHeaderSize) + headerSize;
+    if (bits == 24) {
+        file.seek(tableStart + int64_t(colorsUsed) * 4, FilePath::Origin::start);
+        image = std::make_shared<TrueColorImage>();
+    } else {
+        uint32_t count = colorsUsed ? colorsUsed : 1u << bits;
+        std::array<uint8_t, 4 * 256> table;
+        file.seek(tableStart, FilePath::Origin::start);
+        file.read(table.data(), 4 * count);
+        std::array<ColorRef, 256> colors;
+        for (uint32_t i = 0; i < count; ++i)
+            colors[i] = rgb(table[4 * i + 2], table[4 * i + 1], table[4 * i]);
+        palette.setColors(int(count), colors.data(), mapping.data());
+        image = std::make_shared<IndexedImage>(palette.platformPalette());
+    }
+    if (dataOffset != 0)
+        file.seek(dataOffset, FilePath::Origin::start);
+
+    int32_t rows = height < 0 ? -height : height;
+    image->create({width, rows});
+    bool identity = true;
+    for (int i = 0; i < 256; ++i)
+        identity = identity && mapping[size_t(i)] == i;
+    size_t fileRowLength = size_t(DIBImage::rowLength(bits, width));
+    for (int32_t i = 0; i < rows; ++i) {
+        uint8_t* row = image->row(height < 0 ? i : rows - 1 - i);
+        file.read(row, fileRowLength);
+        if (bits < 8)
+            expandRow(row, width, bits, mapping);
+        else if (bits == 8 && !identity)
+            for (int32_t x = 0; x < width; ++x)
+                row[x] = mapping[row[x]];
+    }
+    return image;
+}
+
+void BmpFormat::writeImage(const DIBImage& image, const PaletteModel& palette)
+{
+    FileScope scope(file, FileScope::OnFailure::remove);
+    file.createForWrite();
+    Point size = image.extent();
+    uint32_t rowLength = uint32_t(std::abs(image.stride()));
+    bool indexed = image.depth() == 8;
+    uint32_t dataOffset = fileHeaderSize + infoHeaderSize + (indexed ? 4 * 256 : 0);
+
+    std::array<uint8_t, fileHeaderSize + infoHeaderSize> header{};
+    header[0] = 'B';
+    header[1] = 'M';
+    put32(&header[2], uint32_t(size.y) * rowLength + dataOffset);
+    put32(&header[10], dataOffset);
+    uint8_t* info = header.data() + fileHeaderSize;
+    put32(info, infoHeaderSize);
+    put32(info + 4, uint32_t(size.x));
+    put32(info + 8, uint32_t(size.y));
+    put16(info + 12, 1);
+    put16(info + 14, uint16_t(image.depth()));
+    file.write(header.data(), header.size());
+
+    if (indexed) {
+        std::array<uint8_t, 4 * 256> table{};
+        for (int i = 0; i < 256; ++i) {
+            ColorRef c = palette.colorAt(i);
+            table[size_t(4 * i)] = blueOf(c);
+            table[size_t(4 * i + 1)] = greenOf(c);
+            table[size_t(4 * i + 2)] = redOf(c);
+        }
+        file.write(table.data(), table.size());
+    }
+    // A document's stored pixel values are its colour numbers, so rows go out as they are in memory.
+    for (int32_t y = size.y - 1; y >= 0; --y)
+        file.write(image.row(y), rowLength);
+}
+
+} // namespace
+
+std::unique_ptr<ImageFormat> makeBmpFormat()
+{
+    return std::make_unique<BmpFormat>();
+}

@@ -1,0 +1,23 @@
+#include "formats/FileErrors.h"
+
+#include "formats/Alert.h"
+#include "formats/ErrorCodes.h"
+#include "resources/StringTable.h"
+
+void reportReadFailure(int32_t code, const std::string& name)
+{
+    if (code == errorQuiet || code == errorFileTooShort) {
+        setAlertArgs(name);
+        alert(messages::unknownFormat, alertFlags::ok);
+        setAlertArgs();
+    } else if (code == errorImageTooLarge) {
+        alert(messages::imageTooLarge, alertFlags::ok);
+    } else {
+        reportError(code, messages::readFailed, name);
+    }
+}
+
+void reportWriteFailure(int32_t code, const std::string& name)
+{
+    reportError(code, messages::writeFailed, name);
+}

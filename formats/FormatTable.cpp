@@ -1,0 +1,34 @@
+#include "formats/FormatTable.h"
+
+#include "formats/BmpFormat.h"
+
+#include <algorithm>
+#include <cctype>
+#include <memory>
+
+namespace {
+
+bool sameText(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+} // namespace
+
+const std::vector<ImageFormat*>& imageFormats()
+{
+    static const std::unique_ptr<ImageFormat> bmp = makeBmpFormat();
+    static const std::vector<ImageFormat*> formats{bmp.get()};
+    return formats;
+}
+
+int formatIndexForExtension(std::string_view extension)
+{
+    const std::vector<ImageFormat*>& formats = imageFormats();
+    for (int i = int(formats.size()) - 1; i > 0; --i)
+        if (sameText(formats[size_t(i)]->extension(), extension))
+            return i;
+    return 0;
+}
