@@ -1,0 +1,267 @@
+#include "core/Aspects.h"
+#include "core/Dependent.h"
+#include "document/BitmapDocument.h"
+#include "document/BitmapPalette.h"
+#include "document/NewParams.h"
+#include "document/Pen.h"
+#include "document/UndoRecord.h"
+#include "framework/DIBImage.h"
+#include "framework/MaskImage.h"
+#include "resources/Bitmaps.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Follows a document and writes down the aspects it hears; leaving it ends the document.
+class Observer : public Dependent {
+public:
+    explicit Observer(BitmapDocument* document) { setModel(document); }
+    ~Observer() override { setModel(nullptr); }
+    void update(const Aspect* aspect) override
+    {
+        heard.push_back(aspect->name());
+        if (aspect == &aspects::ImageView::Plug::access)
+            damage.push_back(static_cast<BitmapDocument*>(model())->damage());
+    }
+    std::vector<std::string> heard;
+    std::vector<Rect> damage;
+};
+
+class DocumentTest : public testing::Test {
+protected:
+    BitmapDocument* makeDocument(bool fullColor, Point size = {16, 8})
+    {
+        auto* document = new BitmapDocument(NewParams::current());
+        document->newContent(fullColor, size, "/nonexistent/default.rgb", "untitled");
+        observers.push_back(std::make_unique<Observer>(document));
+        observers.back()->heard.clear();
+        return document;
+    }
+    void TearDown() override { observers.clear(); }
+
+    Observer& observer(size_t i = 0) { return *observers[i]; }
+    std::vector<std::unique_ptr<Observer>> observers;
+};
+
+std::shared_ptr<MaskImage> fullMask(Point size)
+{
+    auto mask = MaskImage::newMask(size);
+    mask->clear(true);
+    return mask;
+}
+
+int countIndex(const BitmapDocument& document, uint8_t index)
+{
+    int count = 0;
+    Rect box = document.bounds();
+    for (int y = box.top; y < box.bottom; ++y)
+        for (int x = box.left; x < box.right; ++x)
+            count += document.pixelAt({x, y}) == paletteIndex(index);
+    return count;
+}
+
+TEST_F(DocumentTest, ANewIndexedPictureStartsFromThePreferences)
+{
+    BitmapDocument* document = makeDocument(false);
+    EXPECT_FALSE(document->isFullColor());
+    EXPECT_EQ(document->drawingColor(), paletteIndex(1));
+    EXPECT_EQ(document->backgroundColor(), paletteIndex(0));
+    EXPECT_EQ(document->meshColor(), paletteIndex(1));
+    EXPECT_EQ(document->meshSize(), (Point{64, 64}));
+    EXPECT_EQ(countIndex(*document, 0), 16 * 8);
+    EXPECT_FALSE(document->isModified());
+    EXPECT_EQ(document->title(), "untitled");
+    EXPECT_EQ(document->drawingRGB(), rgb(128, 0, 0)) << "index 1 of the stock colours";
+    EXPECT_NE(document->valueFor(&aspects::BitmapPalette::access), nullptr);
+
+    BitmapDocument* color = makeDocument(true);
+    EXPECT_TRUE(color->isFullColor());
+    EXPECT_EQ(color->pixelAt({3, 3}), rgb(255, 255, 255));
+    EXPECT_EQ(color->valueFor(&aspects::BitmapPalette::access), nullptr);
+    color->setDrawingColor(rgb(1, 2, 3));
+    EXPECT_EQ(color->drawingRGB(), rgb(1, 2, 3));
+}
+
+TEST_F(DocumentTest, ColourAndToneChangesAreSentOnlyWhenTheyChange)
+{
+    BitmapDocument* document = makeDocument(false);
+    document->setDrawingColor(paletteIndex(1));
+    document->setDrawingTone(0);
+    EXPECT_TRUE(observer().heard.empty());
+    document->setBackgroundColor(paletteIndex(7));
+    document->setDrawingTone(4);
+    EXPECT_EQ(observer().heard,
+              (std::vector<std::string>{"BitmapDocument::drawingColor", "BitmapDocument::drawingTone"}));
+    ASSERT_TRUE(document->tonePattern());
+    EXPECT_EQ((*document->tonePattern())[0], 0xAA);
+    document->setDrawingTone(0);
+    EXPECT_FALSE(document->tonePattern());
+}
+
+TEST_F(DocumentTest, TonesPaintTheirShareAnchoredToTheImage)
+{
+    BitmapDocument* document = makeDocument(false);
+    document->setDrawingTone(7);
+    ToneBytes tone = *document->tonePattern();
+    auto mask = fullMask({8, 8});
+    document->fillMask(*mask, {0, 0}, paletteIndex(5), &tone);
+    EXPECT_EQ(countIndex(*document, 5), 8) << "tone 7 paints 8 dots of 64";
+
+    // The same shape one dot to the right shows the pattern in the same place on the image.
+    BitmapDocument* moved = makeDocument(false);
+    moved->fillMask(*mask, {1, 0}, paletteIndex(5), &tone);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 1; x < 8; ++x)
+            EXPECT_EQ(moved->pixelAt({x, y}), document->pixelAt({x, y})) << x << "," << y;
+}
+
+TEST_F(DocumentTest, MaskFillsReportTheirAreaAndMissesSendNothing)
+{
+    BitmapDocument* document = makeDocument(true);
+    auto mask = MaskImage::newMask({4, 4});
+    mask->clear(false);
+    mask->setRun(1, 1, 3);
+    document->fillMask(*mask, {14, 6}, rgb(9, 8, 7), nullptr);
+    EXPECT_EQ(document->pixelAt({15, 7}), rgb(9, 8, 7));
+    EXPECT_EQ(document->pixelAt({14, 7}), rgb(255, 255, 255));
+    EXPECT_EQ(observer().damage, (std::vector<Rect>{{14, 6, 16, 8}}));
+    EXPECT_TRUE(document->isModified());
+
+    observer().heard.clear();
+    document->fillMask(*mask, {100, 100}, rgb(9, 8, 7), nullptr);
+    document->fillRect({-5, -5, 0, 3}, rgb(1, 1, 1));
+    EXPECT_TRUE(observer().heard.empty());
+}
+
+TEST_F(DocumentTest, CheckerFillsAlternateByParity)
+{
+    BitmapDocument* document = makeDocument(false);
+    auto mask = fullMask({3, 2});
+    document->fillChecker(*mask, {1, 0}, paletteIndex(2), paletteIndex(3));
+    EXPECT_EQ(document->pixelAt({2, 0}), paletteIndex(2));
+    EXPECT_EQ(document->pixelAt({1, 0}), paletteIndex(3));
+    EXPECT_EQ(document->pixelAt({1, 1}), paletteIndex(2));
+    EXPECT_EQ(document->pixelAt({0, 0}), paletteIndex(0));
+}
+
+TEST_F(DocumentTest, PenDabsAreClippedAndTakeTheirToneFromThePen)
+{
+    BitmapDocument* document = makeDocument(false);
+    document->setDrawingColor(paletteIndex(9));
+    Pen pen;
+    pen.setFootprintFromResource(bitmaps::firstPenShape + 2); // the 4 x 4 disc
+    document->drawPen(pen, {0, 0});
+    // Centred on (0, 0), only the lower right part is inside: rows 0 and 1 of the picture.
+    EXPECT_EQ(document->pixelAt({0, 0}), paletteIndex(9));
+    EXPECT_EQ(document->pixelAt({1, 0}), paletteIndex(9));
+    EXPECT_EQ(document->pixelAt({0, 1}), paletteIndex(9));
+    EXPECT_EQ(document->pixelAt({1, 1}), paletteIndex(0)) << "the disc's cut corner";
+    EXPECT_EQ(document->pixelAt({2, 0}), paletteIndex(0));
+    EXPECT_EQ(observer().damage.back(), (Rect{0, 0, 2, 2}));
+
+    Pen toned;
+    toned.setSquare(8, 1);
+    toned.setTone(bitmaps::firstTone + 8); // 0x55: only even columns get ink
+    document->drawPen(toned, {8, 5});
+    EXPECT_EQ(document->pixelAt({4, 5}), paletteIndex(9));
+    EXPECT_EQ(document->pixelAt({5, 5}), paletteIndex(0));
+}
+
+TEST_F(DocumentTest, PaletteStepsStopAtTheEndsAndRowsWrap)
+{
+    BitmapDocument* document = makeDocument(false);
+    BitmapPalette& palette = *document->palette();
+    document->setDrawingColor(paletteIndex(250));
+    palette.stepDrawingRow(1);
+    EXPECT_EQ(document->drawingColor(), paletteIndex(10));
+    document->setDrawingColor(paletteIndex(255));
+    palette.stepDrawingIndex(1);
+    EXPECT_EQ(document->drawingColor(), paletteIndex(255));
+    document->setDrawingColor(paletteIndex(0));
+    palette.stepDrawingIndex(-1);
+    EXPECT_EQ(document->drawingColor(), paletteIndex(0));
+    palette.stepDrawingRow(-1);
+    EXPECT_EQ(document->drawingColor(), paletteIndex(240));
+}
+
+TEST_F(DocumentTest, PaletteChangesReachTheDocumentAndRedrawEverything)
+{
+    BitmapDocument* document = makeDocument(false);
+    BitmapPalette& palette = *document->palette();
+    palette.setColorAt(0, rgb(10, 20, 30));
+    palette.changed();
+    EXPECT_EQ(observer().heard,
+              (std::vector<std::string>{"BitmapPalette::access", "ImageView::Plug::access"}));
+    EXPECT_EQ(observer().damage.back(), document->bounds());
+}
+
+TEST_F(DocumentTest, UndoRestoresTheOldestStateAndASecondUndoRedoes)
+{
+    BitmapDocument* document = makeDocument(false);
+    UndoRecord::instance().beginUndo(document);
+    document->savePixelsForUndo({0, 0, 4, 4});
+    document->fillRect({0, 0, 4, 4}, paletteIndex(1));
+    document->savePixelsForUndo({2, 2, 6, 6}); // overlaps the first save
+    document->fillRect({2, 2, 6, 6}, paletteIndex(2));
+
+    document->undo();
+    EXPECT_EQ(countIndex(*document, 0), 16 * 8) << "back to the state before both fills";
+    document->undo();
+    EXPECT_EQ(document->pixelAt({0, 0}), paletteIndex(1));
+    EXPECT_EQ(document->pixelAt({3, 3}), paletteIndex(2));
+    EXPECT_EQ(document->pixelAt({5, 5}), paletteIndex(2));
+}
+
+TEST_F(DocumentTest, PaletteUndoSwapsTheColoursBackAndForth)
+{
+    BitmapDocument* document = makeDocument(false);
+    BitmapPalette& palette = *document->palette();
+    ColorRef before = palette.colorAt(3);
+    UndoRecord::instance().beginUndo(document);
+    document->savePaletteForUndo();
+    palette.setColorAt(3, rgb(1, 2, 3));
+    palette.changed();
+    document->undo();
+    EXPECT_EQ(palette.colorAt(3), before);
+    document->undo();
+    EXPECT_EQ(palette.colorAt(3), rgb(1, 2, 3));
+}
+
+TEST_F(DocumentTest, UndoStepsNeverCrossDocuments)
+{
+    BitmapDocument* first = makeDocument(false);
+    BitmapDocument* second = makeDocument(false);
+    UndoRecord::instance().beginUndo(first);
+    first->savePixelsForUndo({0, 0, 2, 2});
+    first->fillRect({0, 0, 2, 2}, paletteIndex(4));
+    second->savePixelsForUndo({0, 0, 2, 2}); // starts a step of its own
+    second->fillRect({0, 0, 2, 2}, paletteIndex(6));
+    EXPECT_EQ(UndoRecord::instance().owner(), second);
+    first->undo();
+    EXPECT_EQ(first->pixelAt({0, 0}), paletteIndex(4)) << "the first document's step is gone";
+    EXPECT_EQ(second->pixelAt({0, 0}), paletteIndex(6)) << "and it never replays the other's pixels";
+    second->undo();
+    EXPECT_EQ(second->pixelAt({0, 0}), paletteIndex(0));
+
+    observers.pop_back(); // the second document's last dependent leaves: it ends and drops its step
+    EXPECT_EQ(UndoRecord::instance().owner(), nullptr);
+}
+
+TEST_F(DocumentTest, ClearingSavesForUndoAndFillsWithTheBackground)
+{
+    BitmapDocument* document = makeDocument(true);
+    document->fillRect(document->bounds(), rgb(50, 50, 50));
+    document->clearMask(nullptr, {0, 0});
+    UndoRecord::instance().beginUndo(document);
+    auto mask = fullMask({2, 2});
+    document->clearMask(mask.get(), {3, 3});
+    EXPECT_EQ(document->pixelAt({4, 4}), rgb(255, 255, 255));
+    document->undo();
+    EXPECT_EQ(document->pixelAt({4, 4}), rgb(50, 50, 50));
+}
+
+} // namespace
