@@ -10,12 +10,14 @@
 #include <array>
 #include <cstring>
 #include <numeric>
+#include <vector>
 
 namespace {
 
 constexpr int32_t maxSide = 10000;
 constexpr uint32_t infoHeaderSize = 40;
 constexpr uint32_t fileHeaderSize = 14;
+constexpr int32_t rowsPerCall = 256;
 
 uint32_t u32(const uint8_t* p)
 {
@@ -125,15 +127,22 @@ std::shared_ptr<DIBImage> BmpFormat::readImage(PaletteModel& palette)
     bool identity = true;
     for (int i = 0; i < 256; ++i)
         identity = identity && mapping[size_t(i)] == i;
+    // Rows stream straight into the image, a batch of them per system call.
     size_t fileRowLength = size_t(DIBImage::rowLength(bits, width));
-    for (int32_t i = 0; i < rows; ++i) {
-        uint8_t* row = image->row(height < 0 ? i : rows - 1 - i);
-        file.read(row, fileRowLength);
-        if (bits < 8)
-            expandRow(row, width, bits, mapping);
-        else if (bits == 8 && !identity)
-            for (int32_t x = 0; x < width; ++x)
-                row[x] = mapping[row[x]];
+    std::vector<FilePath::Slice> batch;
+    for (int32_t first = 0; first < rows; first += rowsPerCall) {
+        batch.clear();
+        for (int32_t i = first; i < std::min(rows, first + rowsPerCall); ++i)
+            batch.push_back({image->row(height < 0 ? i : rows - 1 - i), fileRowLength});
+        file.read(batch);
+        for (const FilePath::Slice& slice : batch) {
+            auto* row = static_cast<uint8_t*>(slice.data);
+            if (bits < 8)
+                expandRow(row, width, bits, mapping);
+            else if (bits == 8 && !identity)
+                for (int32_t x = 0; x < width; ++x)
+                    row[x] = mapping[row[x]];
+        }
     }
     return image;
 }
@@ -170,9 +179,15 @@ void BmpFormat::writeImage(const DIBImage& image, const PaletteModel& palette)
         }
         file.write(table.data(), table.size());
     }
-    // A document's stored pixel values are its colour numbers, so rows go out as they are in memory.
-    for (int32_t y = size.y - 1; y >= 0; --y)
-        file.write(image.row(y), rowLength);
+    // A document's stored pixel values are its colour numbers, so rows go out as they are in memory,
+    // bottom row first, a batch of them per system call.
+    std::vector<FilePath::Slice> batch;
+    for (int32_t last = size.y - 1; last >= 0; last -= rowsPerCall) {
+        batch.clear();
+        for (int32_t y = last; y >= std::max(0, last - rowsPerCall + 1); --y)
+            batch.push_back({const_cast<uint8_t*>(image.row(y)), rowLength});
+        file.write(batch);
+    }
 }
 
 } // namespace

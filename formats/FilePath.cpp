@@ -6,8 +6,11 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
+#include <climits>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 constexpr int32_t errorBadPath = systemError(systemPathNotFound);
@@ -118,36 +121,63 @@ void FilePath::createForWrite()
     openWith(O_RDWR | O_CREAT | O_TRUNC);
 }
 
+namespace {
+
+// Runs a scatter or gather call until every slice is done, advancing past what each call moved.
+// Answers false when the file ended (a call moved nothing); raises on failure.
+template <class Call>
+bool transferAll(std::span<FilePath::Slice> slices, Call call, int32_t failure)
+{
+    std::vector<iovec> pending;
+    for (const FilePath::Slice& slice : slices)
+        if (slice.size > 0)
+            pending.push_back({slice.data, slice.size});
+    size_t first = 0;
+    while (first < pending.size()) {
+        int count = int(std::min<size_t>(pending.size() - first, IOV_MAX));
+        ssize_t moved = call(&pending[first], count);
+        if (moved < 0 && errno == EINTR)
+            continue;
+        if (moved < 0)
+            raiseError(errno == ENOSPC || errno == EDQUOT ? errorDiskFull : failure);
+        if (moved == 0)
+            return false;
+        for (size_t done = size_t(moved); done > 0;) {
+            size_t step = std::min(done, pending[first].iov_len);
+            pending[first].iov_base = static_cast<char*>(pending[first].iov_base) + step;
+            pending[first].iov_len -= step;
+            done -= step;
+            if (pending[first].iov_len == 0)
+                ++first;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+void FilePath::read(std::span<Slice> slices)
+{
+    if (!transferAll(slices, [this](iovec* v, int n) { return ::readv(m_handle, v, n); }, errorReadFailed))
+        raiseError(errorFileTooShort);
+}
+
+void FilePath::write(std::span<Slice> slices)
+{
+    if (!transferAll(slices, [this](iovec* v, int n) { return ::writev(m_handle, v, n); }, errorWriteFailed))
+        raiseError(errorDiskFull);
+}
+
 void FilePath::read(void* buffer, size_t n)
 {
-    auto* bytes = static_cast<char*>(buffer);
-    while (n > 0) {
-        ssize_t got = ::read(m_handle, bytes, n);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            raiseError(errorReadFailed);
-        if (got == 0)
-            raiseError(errorFileTooShort);
-        bytes += got;
-        n -= size_t(got);
-    }
+    Slice slice{buffer, n};
+    read(std::span(&slice, 1));
 }
 
 void FilePath::write(const void* buffer, size_t n)
 {
-    const auto* bytes = static_cast<const char*>(buffer);
-    while (n > 0) {
-        ssize_t put = ::write(m_handle, bytes, n);
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put < 0)
-            raiseError(errno == ENOSPC || errno == EDQUOT ? errorDiskFull : errorWriteFailed);
-        if (put == 0)
-            raiseError(errorDiskFull);
-        bytes += put;
-        n -= size_t(put);
-    }
+    Slice slice{const_cast<void*>(buffer), n};
+    write(std::span(&slice, 1));
 }
 
 void FilePath::seek(int64_t offset, Origin origin)

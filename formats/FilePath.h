@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -39,6 +40,14 @@ public:
     void read(void* buffer, size_t n);
     // Writes exactly n bytes: -3 on failure, -5 when the disk takes fewer.
     void write(const void* buffer, size_t n);
+
+    // Several buffers filled or written in order with few system calls, as read and write do.
+    struct Slice {
+        void* data;
+        size_t size;
+    };
+    void read(std::span<Slice> slices);
+    void write(std::span<Slice> slices);
     enum class Origin { start, current };
     void seek(int64_t offset, Origin origin);
     int64_t position() const;

@@ -79,7 +79,10 @@ protected:
     virtual void endDrawing(const QImage& painted);
 
 private:
+    static constexpr size_t hugePageThreshold = 4 << 20;
+    static uint8_t* allocatePixels(size_t bytes);
     struct FreeMemory {
+        size_t bytes;
         void operator()(uint8_t* p) const;
     };
 
