@@ -40,7 +40,9 @@ struct BmpBuilder {
         put(planes, 2);
         put(bits, 2);
         put(compression, 4);
-        put(0, 4 * 3);
+        put(0, 4); // image size
+        put(0, 4); // horizontal resolution
+        put(0, 4); // vertical resolution
         put(colorsUsed, 4);
         put(0, 4);
         out.resize(14 + headerSize, '\0');
