@@ -2,6 +2,7 @@
 
 #include "formats/ErrorFrame.h"
 #include "formats/FileScope.h"
+#include "formats/PackedRows.h"
 #include "framework/IndexedImage.h"
 #include "framework/TrueColorImage.h"
 #include "palette/PaletteModel.h"
@@ -39,33 +40,6 @@ void put16(uint8_t* p, uint16_t v)
 {
     p[0] = uint8_t(v);
     p[1] = uint8_t(v >> 8);
-}
-
-// Expands a row of packed 1 or 4-bit pixels in place into one byte per pixel, from the end so that
-// the packed bytes are read before they are overwritten.
-void expandRow(uint8_t* row, int32_t width, int bits, const std::array<uint8_t, 256>& mapping)
-{
-    if (bits == 1) {
-        int32_t whole = width & ~7;
-        for (int32_t k = width - 1; k >= whole; --k)
-            row[k] = mapping[(row[k >> 3] >> (7 - (k & 7))) & 1];
-        // Only bytes whose eight dots all lie inside the width take the shortcut.
-        for (int32_t byte = whole / 8 - 1; byte >= 0; --byte) {
-            uint8_t packed = row[byte];
-            uint8_t* out = row + 8 * byte;
-            if (packed == 0x00 || packed == 0xFF) {
-                std::memset(out, mapping[packed & 1], 8);
-            } else {
-                for (int i = 7; i >= 0; --i)
-                    out[i] = mapping[(packed >> (7 - i)) & 1];
-            }
-        }
-    } else {
-        for (int32_t k = width - 1; k >= 0; --k) {
-            uint8_t packed = row[k >> 1];
-            row[k] = mapping[k & 1 ? packed & 0x0F : packed >> 4];
-        }
-    }
 }
 
 class BmpFormat : public ImageFormat {
@@ -138,7 +112,7 @@ std::shared_ptr<DIBImage> BmpFormat::readImage(PaletteModel& palette)
         for (const FilePath::Slice& slice : batch) {
             auto* row = static_cast<uint8_t*>(slice.data);
             if (bits < 8)
-                expandRow(row, width, bits, mapping);
+                expandPackedRow(row, width, bits, mapping);
             else if (bits == 8 && !identity)
                 for (int32_t x = 0; x < width; ++x)
                     row[x] = mapping[row[x]];

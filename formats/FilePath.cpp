@@ -174,6 +174,22 @@ void FilePath::read(void* buffer, size_t n)
     read(std::span(&slice, 1));
 }
 
+size_t FilePath::readUpTo(void* buffer, size_t n)
+{
+    size_t done = 0;
+    while (done < n) {
+        ssize_t got = ::read(m_handle, static_cast<char*>(buffer) + done, n - done);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            raiseError(errorReadFailed);
+        if (got == 0)
+            break;
+        done += size_t(got);
+    }
+    return done;
+}
+
 void FilePath::write(const void* buffer, size_t n)
 {
     Slice slice{const_cast<void*>(buffer), n};

@@ -38,6 +38,8 @@ public:
     void createForWrite();
     // Reads exactly n bytes: -2 on failure, -4 when the file ends first.
     void read(void* buffer, size_t n);
+    // Reads up to n bytes, fewer only where the file ends; -2 on failure.
+    size_t readUpTo(void* buffer, size_t n);
     // Writes exactly n bytes: -3 on failure, -5 when the disk takes fewer.
     void write(const void* buffer, size_t n);
 

@@ -1,6 +1,7 @@
 #include "formats/FormatTable.h"
 
 #include "formats/BmpFormat.h"
+#include "formats/TiffFormat.h"
 
 #include <algorithm>
 #include <cctype>
@@ -20,7 +21,8 @@ bool sameText(std::string_view a, std::string_view b)
 const std::vector<ImageFormat*>& imageFormats()
 {
     static const std::unique_ptr<ImageFormat> bmp = makeBmpFormat();
-    static const std::vector<ImageFormat*> formats{bmp.get()};
+    static const std::unique_ptr<ImageFormat> tiff = makeTiffFormat();
+    static const std::vector<ImageFormat*> formats{bmp.get(), tiff.get()};
     return formats;
 }
 
@@ -30,5 +32,8 @@ int formatIndexForExtension(std::string_view extension)
     for (int i = int(formats.size()) - 1; i > 0; --i)
         if (sameText(formats[size_t(i)]->extension(), extension))
             return i;
-    return 0;
+    // The long spelling of the TIFF extension opens as TIFF too.
+    if (sameText(extension, "tiff"))
+        return tiffFormat;
+    return bmpFormat;
 }

@@ -5,9 +5,11 @@
 #include <string_view>
 #include <vector>
 
-// The picture formats in their fixed order: 0 is BMP.
+// The picture formats in their fixed order.
+constexpr int bmpFormat = 0;
+constexpr int tiffFormat = 1;
 const std::vector<ImageFormat*>& imageFormats();
 
 // The format a file is read with: the last format whose extension matches (without regard to
-// case), or BMP when none does.
+// case), or BMP when none does. "tiff" reads as TIFF.
 int formatIndexForExtension(std::string_view extension);

@@ -1,0 +1,160 @@
+#include "formats/TiffFormat.h"
+
+#include "formats/ErrorFrame.h"
+#include "formats/FileScope.h"
+#include "formats/PackedRows.h"
+#include "formats/TiffFile.h"
+#include "framework/IndexedImage.h"
+#include "framework/TrueColorImage.h"
+#include "palette/PaletteModel.h"
+#include "resources/StringTable.h"
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+namespace {
+
+constexpr uint32_t maxSide = 10000;
+constexpr uint16_t photometricRgb = 2, photometricPalette = 3;
+constexpr uint16_t tagColorMap = 320;
+constexpr int32_t rowsPerCall = 256;
+
+class TiffFormat : public ImageFormat {
+public:
+    int nameId() const override { return strings::tiffFormatName; }
+    std::string_view extension() const override { return "tif"; }
+    std::shared_ptr<DIBImage> readImage(PaletteModel& palette) override;
+    void writeImage(const DIBImage& image, const PaletteModel& palette) override;
+};
+
+// Reads the rows of image from the pixel stream, rowBytes each, a batch at a time when the rows lie
+// back to back in memory; then hands each row to convert.
+template <class Convert>
+void readRows(TiffFile& tiff, DIBImage& image, size_t rowBytes, Convert convert)
+{
+    bool contiguous = size_t(image.stride()) == rowBytes;
+    int32_t batch = contiguous ? rowsPerCall : 1;
+    for (int32_t first = 0; first < image.height(); first += batch) {
+        int32_t rows = std::min(batch, image.height() - first);
+        size_t want = rowBytes * size_t(rows);
+        if (tiff.readPixels(want, image.row(first)) != want)
+            raiseError(errorQuiet);
+        for (int32_t y = first; y < first + rows; ++y)
+            convert(image.row(y));
+    }
+}
+
+std::shared_ptr<DIBImage> TiffFormat::readImage(PaletteModel& palette)
+{
+    TiffFile tiff(file);
+    if (tiff.openForRead() != 0 || tiff.readDirectory() != 0)
+        raiseError(errorQuiet);
+    const TiffFile::ImageFields& fields = tiff.fields;
+    bool paletted = fields.photometric == photometricPalette;
+    if ((!paletted && fields.photometric != photometricRgb) || fields.compression != 1 ||
+        fields.planarConfiguration != 1)
+        raiseError(errorQuiet);
+    uint16_t bits = fields.bitsPerSample[0];
+    if (paletted ? fields.samplesPerPixel != 1 || (bits != 4 && bits != 8)
+                 : fields.samplesPerPixel != 3 || fields.bitsPerSample[0] != 8 || fields.bitsPerSample[1] != 8 ||
+                       fields.bitsPerSample[2] != 8)
+        raiseError(errorQuiet);
+    if (fields.imageWidth > maxSide || fields.imageLength > maxSide)
+        raiseError(errorImageTooLarge);
+    Point size{int32_t(fields.imageWidth), int32_t(fields.imageLength)};
+
+    if (!paletted) {
+        auto image = std::make_shared<TrueColorImage>();
+        image->create(size);
+        readRows(tiff, *image, 3 * size_t(size.x), [&](uint8_t* row) {
+            for (int32_t x = 0; x < size.x; ++x)
+                std::swap(row[3 * x], row[3 * x + 2]);
+        });
+        return image;
+    }
+
+    uint32_t n = 1u << bits;
+    const TiffFile::TagRecord* colorMap = tiff.tag(tagColorMap);
+    std::vector<uint32_t> values(3 * n);
+    if (!colorMap || colorMap->type != TiffFile::typeShort || tiff.valuesOf(tagColorMap, 3 * n, values.data()) < 3 * n)
+        raiseError(errorQuiet);
+    std::vector<ColorRef> colors(n);
+    for (uint32_t i = 0; i < n; ++i)
+        colors[i] = rgb(uint8_t(values[i] >> 8), uint8_t(values[n + i] >> 8), uint8_t(values[2 * n + i] >> 8));
+    std::array<uint8_t, 256> mapping;
+    std::iota(mapping.begin(), mapping.end(), 0);
+    palette.setColors(int(n), colors.data(), mapping.data());
+    auto image = std::make_shared<IndexedImage>(palette.platformPalette());
+    image->create(size);
+    bool identity = std::is_sorted(mapping.begin(), mapping.end()) && mapping[255] == 255;
+    if (bits == 4)
+        readRows(tiff, *image, (size_t(size.x) + 1) / 2,
+                 [&](uint8_t* row) { expandPackedRow(row, size.x, 4, mapping); });
+    else
+        readRows(tiff, *image, size_t(size.x), [&](uint8_t* row) {
+            if (!identity)
+                for (int32_t x = 0; x < size.x; ++x)
+                    row[x] = mapping[row[x]];
+        });
+    return image;
+}
+
+void TiffFormat::writeImage(const DIBImage& image, const PaletteModel& palette)
+{
+    FileScope scope(file, FileScope::OnFailure::remove);
+    TiffFile tiff(file);
+    tiff.openForWrite();
+    Point size = image.extent();
+    bool indexed = image.depth() == 8;
+    tiff.fields.imageLength = uint32_t(size.y);
+    tiff.fields.imageWidth = uint32_t(size.x);
+    if (indexed) {
+        tiff.fields.bitsPerSample = {8, 0, 0, 0, 0};
+        tiff.fields.photometric = photometricPalette;
+        tiff.fields.samplesPerPixel = 1;
+        std::vector<uint16_t> colorMap(768);
+        for (int i = 0; i < 256; ++i) {
+            ColorRef c = palette.colorAt(i);
+            colorMap[size_t(i)] = uint16_t(redOf(c) * 257);
+            colorMap[size_t(256 + i)] = uint16_t(greenOf(c) * 257);
+            colorMap[size_t(512 + i)] = uint16_t(blueOf(c) * 257);
+        }
+        tiff.addTag(tagColorMap, TiffFile::typeShort, 768, colorMap.data());
+    } else {
+        tiff.fields.bitsPerSample = {8, 8, 8, 0, 0};
+        tiff.fields.photometric = photometricRgb;
+        tiff.fields.samplesPerPixel = 3;
+    }
+    tiff.writeDirectory();
+
+    // Rows top first, back to back; a document's stored values are its colour numbers, and colour
+    // pixels go out as red, green, blue.
+    size_t rowBytes = size_t(size.x) * (indexed ? 1 : 3);
+    std::vector<uint8_t> buffer;
+    for (int32_t first = 0; first < size.y; first += rowsPerCall) {
+        int32_t rows = std::min(rowsPerCall, size.y - first);
+        buffer.resize(rowBytes * size_t(rows));
+        for (int32_t i = 0; i < rows; ++i) {
+            const uint8_t* from = image.row(first + i);
+            uint8_t* to = &buffer[rowBytes * size_t(i)];
+            if (indexed) {
+                std::copy_n(from, rowBytes, to);
+                continue;
+            }
+            for (int32_t x = 0; x < size.x; ++x) {
+                to[3 * x] = from[3 * x + 2];
+                to[3 * x + 1] = from[3 * x + 1];
+                to[3 * x + 2] = from[3 * x];
+            }
+        }
+        tiff.writePixels(buffer.size(), buffer.data());
+    }
+}
+
+} // namespace
+
+std::unique_ptr<ImageFormat> makeTiffFormat()
+{
+    return std::make_unique<TiffFormat>();
+}
