@@ -1,5 +1,6 @@
 #include "formats/Alert.h"
 #include "formats/BusyPointer.h"
+#include "framework/ColorChooser.h"
 #include "framework/DesktopBusyPointer.h"
 #include "framework/DesktopMessageBox.h"
 
@@ -16,6 +17,8 @@ int main(int argc, char* argv[])
     installMessageBoxService(&messageBox);
     DesktopBusyPointer busyPointer;
     installBusyPointerService(&busyPointer);
+    DesktopColorChooser colorChooser;
+    installColorChooser(&colorChooser);
 
     // Until the frame and its documents exist, the editor shows an empty main window that says so.
     QMainWindow frame;

@@ -6,10 +6,12 @@
 #include "document/UndoRecord.h"
 #include "formats/ErrorFrame.h"
 #include "framework/IndexedImage.h"
+#include "framework/MemoryGC.h"
 #include "framework/MaskImage.h"
 #include "framework/TrueColorImage.h"
 #include "resources/Bitmaps.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -191,16 +193,13 @@ void BitmapDocument::fillRuns(const MaskImage& mask, Point origin, Fill fill)
     Rect area = Rect::fromSize(origin, mask.extent()).intersected(bounds());
     if (area.isEmpty())
         return;
+    MaskImage::Runs runs;
     for (int32_t y = area.top; y < area.bottom; ++y) {
-        int32_t x = area.left;
-        while (x < area.right) {
-            while (x < area.right && !mask.isSet({x - origin.x, y - origin.y}))
-                ++x;
-            int32_t start = x;
-            while (x < area.right && mask.isSet({x - origin.x, y - origin.y}))
-                ++x;
-            if (start < x)
-                fill(m_image->row(y), start, x, y);
+        mask.rowRuns(y - origin.y, runs);
+        for (auto [x0, x1] : runs) {
+            int32_t left = std::max(x0 + origin.x, area.left), right = std::min(x1 + origin.x, area.right);
+            if (left < right)
+                fill(m_image->row(y), left, right, y);
         }
     }
     setModified(true);
@@ -271,8 +270,15 @@ void BitmapDocument::clearMask(const MaskImage* mask, Point origin)
 void BitmapDocument::pasteImage(const DIBImage& source, Point p)
 {
     Rect area = Rect::fromSize(p, source.extent()).intersected(bounds());
-    if (area.isEmpty() || source.depth() != m_image->depth())
+    if (area.isEmpty())
         return;
+    if (source.depth() != m_image->depth()) {
+        // Colours of another kind of image become the nearest this picture can hold.
+        source.drawAt(source.bounds(), *m_image->makeGC(), p, RasterOp::sourceCopy);
+        setModified(true);
+        damaged(area);
+        return;
+    }
     size_t pixelSize = size_t(m_image->depth() / 8);
     for (int32_t y = area.top; y < area.bottom; ++y)
         std::memcpy(m_image->row(y) + pixelSize * size_t(area.left),

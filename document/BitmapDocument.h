@@ -72,7 +72,7 @@ public:
     void drawPen(const Pen& pen, Point p);
     // Saves the dots under the mask for undo and fills them with the background colour.
     void clearMask(const MaskImage* mask, Point origin);
-    // Copies an image of the same depth into the picture at p.
+    // Copies an image into the picture at p; another depth's colours become the nearest ones.
     void pasteImage(const DIBImage& source, Point p);
 
     // Records rect as the changed area and tells the views.

@@ -109,13 +109,15 @@ std::shared_ptr<DIBImage> BmpFormat::readImage(PaletteModel& palette)
         for (int32_t i = first; i < std::min(rows, first + rowsPerCall); ++i)
             batch.push_back({image->row(height < 0 ? i : rows - 1 - i), fileRowLength});
         file.read(batch);
-        for (const FilePath::Slice& slice : batch) {
-            auto* row = static_cast<uint8_t*>(slice.data);
+        for (int32_t i = first; i < std::min(rows, first + rowsPerCall); ++i) {
+            int32_t y = height < 0 ? i : rows - 1 - i;
+            uint8_t* row = image->row(y);
             if (bits < 8)
                 expandPackedRow(row, width, bits, mapping);
             else if (bits == 8 && !identity)
                 for (int32_t x = 0; x < width; ++x)
                     row[x] = mapping[row[x]];
+            image->clearPadding(y);
         }
     }
     return image;
@@ -123,8 +125,9 @@ std::shared_ptr<DIBImage> BmpFormat::readImage(PaletteModel& palette)
 
 void BmpFormat::writeImage(const DIBImage& image, const PaletteModel& palette)
 {
-    FileScope scope(file, FileScope::OnFailure::remove);
+    // A file that cannot be created is left as it is; only what this write made is removed.
     file.createForWrite();
+    FileScope scope(file, FileScope::OnFailure::remove);
     Point size = image.extent();
     uint32_t rowLength = uint32_t(std::abs(image.stride()));
     bool indexed = image.depth() == 8;

@@ -40,8 +40,10 @@ void readRows(TiffFile& tiff, DIBImage& image, size_t rowBytes, Convert convert)
         size_t want = rowBytes * size_t(rows);
         if (tiff.readPixels(want, image.row(first)) != want)
             raiseError(errorQuiet);
-        for (int32_t y = first; y < first + rows; ++y)
+        for (int32_t y = first; y < first + rows; ++y) {
             convert(image.row(y));
+            image.clearPadding(y);
+        }
     }
 }
 
@@ -102,6 +104,8 @@ std::shared_ptr<DIBImage> TiffFormat::readImage(PaletteModel& palette)
 
 void TiffFormat::writeImage(const DIBImage& image, const PaletteModel& palette)
 {
+    // The system's refusal comes from creating the file; only what this write made is removed.
+    file.createForWrite();
     FileScope scope(file, FileScope::OnFailure::remove);
     TiffFile tiff(file);
     tiff.openForWrite();

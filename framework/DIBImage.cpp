@@ -116,6 +116,12 @@ void DIBImage::clear(bool flag)
         std::memset(m_memory.get(), flag ? 0xFF : 0x00, size_t(m_height) * size_t(std::abs(m_stride)));
 }
 
+void DIBImage::clearPadding(int32_t y)
+{
+    int32_t used = int32_t((int64_t(m_depth) * m_width + 7) / 8);
+    std::memset(row(y) + used, 0, size_t(std::abs(m_stride) - used));
+}
+
 void DIBImage::drawAt(Rect source, GraphicsContext& gc, Point dest, RasterOp op) const
 {
     Rect clipped = source.intersected(bounds());

@@ -61,6 +61,9 @@ public:
     const uint8_t* row(int32_t y) const { return m_bits + ptrdiff_t(y) * m_stride; }
     Rect bounds() const { return {0, 0, m_width, m_height}; }
 
+    // Zeroes the bytes of row y past its last pixel, so that nothing stray reaches a file.
+    void clearPadding(int32_t y);
+
     // Bytes in one row: depth x width bits rounded up to a multiple of 32 bits.
     static int32_t rowLength(int32_t depth, int32_t width);
 

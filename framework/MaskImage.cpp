@@ -5,6 +5,7 @@
 
 #include <QImage>
 
+#include <algorithm>
 #include <cstring>
 
 std::shared_ptr<MaskImage> MaskImage::newMask(Point size)
@@ -54,6 +55,36 @@ static void setBits(uint8_t* buffer, int32_t x0, int32_t x1, bool value)
             byte = value ? byte | bit : byte & ~bit;
             ++x;
         }
+    }
+}
+
+void MaskImage::rowRuns(int32_t y, Runs& runs) const
+{
+    const uint8_t* bits = row(y);
+    int32_t w = width();
+    auto set = [bits](int32_t x) { return (bits[x >> 3] & (0x80 >> (x & 7))) != 0; };
+    runs.clear();
+    int32_t x = 0;
+    while (x < w) {
+        // Whole bytes of 0 or of 1 are passed over at once; big masks are mostly such bytes.
+        if ((x & 7) == 0 && bits[x >> 3] == 0x00) {
+            x += 8;
+            continue;
+        }
+        if (!set(x)) {
+            ++x;
+            continue;
+        }
+        int32_t start = x;
+        while (x < w) {
+            if ((x & 7) == 0 && bits[x >> 3] == 0xFF)
+                x += 8;
+            else if (set(x))
+                ++x;
+            else
+                break;
+        }
+        runs.emplace_back(start, std::min(x, w));
     }
 }
 

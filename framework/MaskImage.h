@@ -2,6 +2,9 @@
 
 #include "framework/DIBImage.h"
 
+#include <utility>
+#include <vector>
+
 // A 1-bit image: bit 7 of a byte is its leftmost dot. 1 is white, 0 black; as a selection, 1 means
 // selected. Memory runs bottom row first, as in the bitmaps masks are loaded from.
 class MaskImage : public DIBImage {
@@ -23,6 +26,9 @@ public:
     void fillRun(uint8_t* buffer, ColorRef value, int count) const override;
 
     bool isSet(Point p) const { return (row(p.y)[p.x >> 3] & (0x80 >> (p.x & 7))) != 0; }
+    // The runs of 1 bits of row y, as [x0, x1) pairs from left to right.
+    using Runs = std::vector<std::pair<int32_t, int32_t>>;
+    void rowRuns(int32_t y, Runs& runs) const;
     // Sets the dots [x0, x1) of row y to 1.
     void setRun(int32_t y, int32_t x0, int32_t x1);
 

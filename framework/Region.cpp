@@ -11,38 +11,6 @@
 #include <cmath>
 #include <vector>
 
-namespace {
-
-// The runs of 1 bits of one mask row, as [x0, x1) pairs.
-void rowRuns(const uint8_t* row, int32_t width, std::vector<std::pair<int32_t, int32_t>>& runs)
-{
-    auto isSet = [row](int32_t x) { return (row[x >> 3] & (0x80 >> (x & 7))) != 0; };
-    runs.clear();
-    int32_t x = 0;
-    while (x < width) {
-        // Whole bytes of 0 or of 1 are passed over at once; big masks are mostly such bytes.
-        if ((x & 7) == 0 && row[x >> 3] == 0x00) {
-            x += 8;
-            continue;
-        }
-        if (!isSet(x)) {
-            ++x;
-            continue;
-        }
-        int32_t start = x;
-        while (x < width) {
-            if ((x & 7) == 0 && row[x >> 3] == 0xFF)
-                x += 8;
-            else if (isSet(x))
-                ++x;
-            else
-                break;
-        }
-        runs.emplace_back(start, std::min(x, width));
-    }
-}
-
-} // namespace
 
 Region::Region() : m_region(std::make_unique<QRegion>()) {}
 
@@ -100,7 +68,7 @@ void Region::setPolygon(const Point* points, int count)
 void Region::setFromMask(const MaskImage& mask, Point scale)
 {
     std::vector<QRect> rects;
-    std::vector<std::pair<int32_t, int32_t>> runs, bandRuns;
+    MaskImage::Runs runs, bandRuns;
     int32_t bandTop = 0;
     auto closeBand = [&](int32_t bandBottom) {
         if (bandRuns.empty())
@@ -116,7 +84,7 @@ void Region::setFromMask(const MaskImage& mask, Point scale)
         }
     };
     for (int32_t y = 0; y < mask.height(); ++y) {
-        rowRuns(mask.row(y), mask.width(), runs);
+        mask.rowRuns(y, runs);
         if (runs == bandRuns)
             continue;
         closeBand(y);

@@ -137,6 +137,20 @@ TEST_F(DocumentTest, MaskFillsReportTheirAreaAndMissesSendNothing)
     EXPECT_TRUE(observer().heard.empty());
 }
 
+TEST_F(DocumentTest, FullColourFillsWriteBlueGreenRedAndPastesOfOtherDepthsConvert)
+{
+    BitmapDocument* document = makeDocument(true);
+    document->fillRect({1, 1, 3, 2}, rgb(0x30, 0x20, 0x10));
+    const uint8_t* pixel = document->image()->row(1) + 3;
+    EXPECT_EQ(std::vector<uint8_t>(pixel, pixel + 3), (std::vector<uint8_t>{0x10, 0x20, 0x30}));
+
+    BitmapDocument* indexed = makeDocument(false);
+    indexed->fillRect({0, 0, 2, 2}, paletteIndex(13)); // pure red among the stock colours
+    document->pasteImage(*indexed->image(), {10, 5});
+    EXPECT_EQ(document->pixelAt({11, 6}), rgb(255, 0, 0));
+    EXPECT_EQ(document->pixelAt({12, 6}), rgb(0, 0, 0)) << "index 0 of the stock colours is black";
+}
+
 TEST_F(DocumentTest, CheckerFillsAlternateByParity)
 {
     BitmapDocument* document = makeDocument(false);
@@ -163,12 +177,17 @@ TEST_F(DocumentTest, PenDabsAreClippedAndTakeTheirToneFromThePen)
     EXPECT_EQ(document->pixelAt({2, 0}), paletteIndex(0));
     EXPECT_EQ(observer().damage.back(), (Rect{0, 0, 2, 2}));
 
+    // A 3 x 3 square whose corner lands on (5, 3): with tone 3 the ink follows the image's grid,
+    // whose rows 3 and 4 read 0x55 and 0x88, not the pen's own rows.
     Pen toned;
-    toned.setSquare(8, 1);
-    toned.setTone(bitmaps::firstTone + 8); // 0x55: only even columns get ink
-    document->drawPen(toned, {8, 5});
-    EXPECT_EQ(document->pixelAt({4, 5}), paletteIndex(9));
-    EXPECT_EQ(document->pixelAt({5, 5}), paletteIndex(0));
+    toned.setSquare(3, 3);
+    toned.setTone(bitmaps::firstTone + 3);
+    document->drawPen(toned, {6, 4});
+    EXPECT_EQ(document->pixelAt({5, 3}), paletteIndex(0)) << "0x55 blocks odd columns";
+    EXPECT_EQ(document->pixelAt({6, 3}), paletteIndex(9));
+    EXPECT_EQ(document->pixelAt({5, 4}), paletteIndex(9)) << "0x88 lets column 5 through";
+    EXPECT_EQ(document->pixelAt({7, 4}), paletteIndex(9));
+    EXPECT_EQ(document->pixelAt({6, 5}), paletteIndex(9)) << "row 5 reads 0x55 again";
 }
 
 TEST_F(DocumentTest, PaletteStepsStopAtTheEndsAndRowsWrap)

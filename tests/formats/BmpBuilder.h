@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -28,7 +29,7 @@ struct BmpBuilder {
                 out += char(v >> (8 * i));
         };
         uint32_t rowLength = uint32_t((int64_t(bits) * width + 31) / 32 * 4);
-        uint32_t tableEnd = 14 + headerSize + 4 * uint32_t(colors.size());
+        uint32_t tableEnd = 14 + std::max<uint32_t>(headerSize, 40) + 4 * uint32_t(colors.size());
         uint32_t offset = dataOffset ? dataOffset : tableEnd;
         out += "BM";
         put(offset + rowLength * uint32_t(rows.size()), 4);
@@ -45,7 +46,8 @@ struct BmpBuilder {
         put(0, 4); // vertical resolution
         put(colorsUsed, 4);
         put(0, 4);
-        out.resize(14 + headerSize, '\0');
+        // Every info header carries at least the 40 bytes of fields above; longer ones are padded.
+        out.resize(14 + std::max<uint32_t>(headerSize, 40), '\0');
         for (uint32_t c : colors) {
             put(c & 0xFF, 1);
             put((c >> 8) & 0xFF, 1);

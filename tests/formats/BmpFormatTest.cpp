@@ -1,4 +1,5 @@
 #include "tests/formats/BmpBuilder.h"
+#include "tests/formats/NoMoreFiles.h"
 #include "formats/BmpFormat.h"
 #include "formats/ErrorFrame.h"
 #include "framework/IndexedImage.h"
@@ -90,9 +91,20 @@ TEST_F(BmpFormatTest, OneBitRowsUnpackFromTheMostSignificantBit)
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 11; ++x)
             EXPECT_EQ(indexAt(*image, x, y), expected[y][x] - '0') << x << "," << y;
-    for (int x = 11; x < 12; ++x)
-        EXPECT_EQ(image->row(0)[x], 0) << "the padding past the width stays clear";
     EXPECT_EQ(palette.colorAt(1), rgb(255, 255, 255));
+}
+
+TEST_F(BmpFormatTest, PaddingBytesOfAFileNeverReachThePictureOrTheNextFile)
+{
+    // Width 3, one byte of pixels per row: the file's padding fills the rest of the image's row.
+    BmpBuilder bmp{.width = 3, .height = 1, .bits = 8, .colors = std::vector<uint32_t>(256)};
+    bmp.rows = {{1, 2, 3, 0xEE}};
+    auto image = read(bmp.bytes());
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->row(0)[3], 0);
+    format->file.setFullPath(pathOf("out.bmp"));
+    format->writeImage(*image, palette);
+    EXPECT_EQ(uint8_t(readFile("out.bmp")[1078 + 3]), 0);
 }
 
 TEST_F(BmpFormatTest, FourBitRowsTakeTheHighNibbleFirst)
@@ -202,7 +214,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"16 bits", with([](BmpBuilder& b) { b.bits = 16; }), errorQuiet},
         RefusalRow{"32 bits", with([](BmpBuilder& b) { b.bits = 32; }), errorQuiet},
         RefusalRow{"two planes", with([](BmpBuilder& b) { b.planes = 2; }), errorQuiet},
-        RefusalRow{"short info header", with([](BmpBuilder& b) { b.headerSize = 12, b.width = 20; }), errorQuiet},
+        RefusalRow{"short info header", with([](BmpBuilder& b) { b.headerSize = 39; }), errorQuiet},
         RefusalRow{"zero width", with([](BmpBuilder& b) { b.width = 0; }), errorQuiet},
         RefusalRow{"negative width", with([](BmpBuilder& b) { b.width = -5; }), errorQuiet},
         RefusalRow{"zero height", with([](BmpBuilder& b) { b.height = 0; }), errorQuiet},
@@ -252,10 +264,14 @@ TEST_F(BmpFormatTest, EightBitFilesAreWrittenWithAFullTableBottomRowFirst)
     };
     EXPECT_EQ(bytes.substr(0, 2), "BM");
     EXPECT_EQ(u32(2), 1094u);
+    EXPECT_EQ(u32(6), 0u);
     EXPECT_EQ(u32(10), 1078u);
     EXPECT_EQ(u32(14), 40u);
+    EXPECT_EQ(u32(18), 5u);
     EXPECT_EQ(u32(22), 2u) << "positive height: bottom row first";
-    EXPECT_EQ(u32(46), 0u);
+    EXPECT_EQ(u32(26), 0x00080001u) << "one plane, 8 bits";
+    for (size_t at = 30; at < 54; at += 4)
+        EXPECT_EQ(u32(at), 0u) << "no compression and zero fields, offset " << at;
     EXPECT_EQ(bytes.substr(54 + 16, 4), std::string("\x03\x02\x01\x00", 4));
     EXPECT_EQ(uint8_t(bytes[1078 + 4]), 9) << "the first row in the file is the bottom one";
     EXPECT_EQ(uint8_t(bytes[1086]), 4);
@@ -277,6 +293,25 @@ TEST_F(BmpFormatTest, TrueColourFilesRoundTripWithOddWidths)
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 7; ++x)
             EXPECT_EQ(back->pixelAt({x, y}), image.pixelAt({x, y}));
+}
+
+TEST_F(BmpFormatTest, AFileThatCannotBeCreatedIsLeftAsItWas)
+{
+    writeFile("kept.bmp", "the user's picture");
+    TrueColorImage image;
+    image.create({4, 4});
+    format->file.setFullPath(pathOf("kept.bmp"));
+    int32_t code = 0;
+    {
+        NoMoreFiles refuse;
+        try {
+            format->writeImage(image, palette);
+        } catch (...) {
+            code = currentError();
+        }
+    }
+    EXPECT_EQ(code, systemError(systemTooManyOpenFiles));
+    EXPECT_EQ(readFile("kept.bmp"), "the user's picture");
 }
 
 TEST_F(BmpFormatTest, AFailedWriteLeavesNoPartialFile)

@@ -4,6 +4,7 @@
 #include "framework/IndexedImage.h"
 #include "framework/TrueColorImage.h"
 #include "palette/PaletteModel.h"
+#include "tests/formats/NoMoreFiles.h"
 #include "tests/formats/TiffBuilder.h"
 
 #include <gtest/gtest.h>
@@ -278,6 +279,28 @@ TEST_F(TiffFormatTest, ColourFilesAreWrittenRedFirstAfterTheirDirectory)
     auto back = read(bytes);
     ASSERT_TRUE(back);
     EXPECT_EQ(back->pixelAt({0, 0}), rgb(10, 20, 30));
+}
+
+TEST_F(TiffFormatTest, AFileThatCannotBeCreatedIsLeftAsItWas)
+{
+    std::ofstream(pathOf("kept.tif"), std::ios::binary) << "the user's picture";
+    TrueColorImage image;
+    image.create({4, 4});
+    format->file.setFullPath(pathOf("kept.tif"));
+    int32_t code = 0;
+    {
+        NoMoreFiles refuse;
+        try {
+            format->writeImage(image, palette);
+        } catch (...) {
+            code = currentError();
+        }
+    }
+    EXPECT_EQ(code, systemError(systemTooManyOpenFiles));
+    std::ifstream kept(pathOf("kept.tif"));
+    std::string text;
+    std::getline(kept, text);
+    EXPECT_EQ(text, "the user's picture");
 }
 
 TEST_F(TiffFormatTest, BigPicturesUseLongEntries)
