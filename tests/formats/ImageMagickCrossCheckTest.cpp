@@ -1,6 +1,7 @@
-// Cross-checks BMP files against ImageMagick when it is installed: files it writes must read to the
-// pixels it decodes, and files written here must decode in it to the same pixels. Skips without it.
-#include "formats/BmpFormat.h"
+// Cross-checks picture files against ImageMagick when it is installed: files it writes (and, for
+// TIFF, files that libtiff's tiffcp rewrites in big-endian strips) must read to the pixels it
+// decodes, and files written here must decode in it to the same pixels. Skips without it.
+#include "formats/FormatTable.h"
 #include "framework/DIBImage.h"
 #include "palette/PaletteModel.h"
 
@@ -54,7 +55,12 @@ std::string decodedHere(const DIBImage& image, const PaletteModel& palette)
 struct Kind {
     const char* options;
     const char* prefix; // BMP3: writes the 40-byte info header, BMP: a longer one
-    friend void PrintTo(const Kind& kind, std::ostream* out) { *out << kind.options << " " << kind.prefix; }
+    const char* extension;
+    bool restrip = false; // rewrite big-endian, three rows per strip
+    friend void PrintTo(const Kind& kind, std::ostream* out)
+    {
+        *out << kind.options << " " << kind.prefix << kind.extension << (kind.restrip ? " restripped" : "");
+    }
 };
 
 class ImageMagickCrossCheck : public testing::TestWithParam<Kind> {
@@ -77,12 +83,21 @@ protected:
 
 TEST_P(ImageMagickCrossCheck, BothProgramsSeeTheSamePixels)
 {
-    std::string theirs = folder + "/theirs.bmp", ours = folder + "/ours.bmp";
-    std::string make = tool + " -size 37x13 gradient:#ff8000-#0040c0 -swirl 90 " + GetParam().options + " '" +
-                       GetParam().prefix + theirs + "'";
+    const Kind& kind = GetParam();
+    std::string theirs = folder + "/theirs." + kind.extension, ours = folder + "/ours." + kind.extension;
+    // 8-bit depth keeps colour-map values at multiples of 257, whose high byte is the colour exactly.
+    std::string make = tool + " -size 37x13 gradient:#ff8000-#0040c0 -swirl 90 " + kind.options + " '" + kind.prefix +
+                       theirs + "'";
     ASSERT_EQ(std::system(make.c_str()), 0) << make;
+    if (kind.restrip) {
+        if (!std::filesystem::exists("/usr/bin/tiffcp"))
+            GTEST_SKIP() << "libtiff's tools are not installed";
+        std::string restrip = "/usr/bin/tiffcp -B -r 3 '" + theirs + "' '" + theirs + ".mm' && mv '" + theirs +
+                              ".mm' '" + theirs + "'";
+        ASSERT_EQ(std::system(restrip.c_str()), 0);
+    }
 
-    auto format = makeBmpFormat();
+    ImageFormat* format = imageFormats()[size_t(formatIndexForExtension(kind.extension))];
     PaletteModel palette;
     format->file.setFullPath(theirs);
     std::shared_ptr<DIBImage> image = format->readImage(palette);
@@ -96,10 +111,15 @@ TEST_P(ImageMagickCrossCheck, BothProgramsSeeTheSamePixels)
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, ImageMagickCrossCheck,
-                         testing::Values(Kind{"-monochrome -compress none", "BMP3:"},
-                                         Kind{"-colors 12 -type palette -compress none", "BMP3:"},
-                                         Kind{"-colors 200 -type palette -compress none", "BMP3:"},
-                                         Kind{"-colors 200 -type palette -compress none", "BMP:"},
-                                         Kind{"-type truecolor", "BMP3:"}, Kind{"-type truecolor", "BMP:"}));
+                         testing::Values(Kind{"-monochrome -compress none", "BMP3:", "bmp"},
+                                         Kind{"-colors 12 -type palette -compress none", "BMP3:", "bmp"},
+                                         Kind{"-colors 200 -type palette -compress none", "BMP3:", "bmp"},
+                                         Kind{"-colors 200 -type palette -compress none", "BMP:", "bmp"},
+                                         Kind{"-type truecolor", "BMP3:", "bmp"}, Kind{"-type truecolor", "BMP:", "bmp"},
+                                         Kind{"-colors 12 -type palette -depth 4 -compress none", "TIFF:", "tif"},
+                                         Kind{"-colors 200 -type palette -depth 8 -compress none", "TIFF:", "tif"},
+                                         Kind{"-type truecolor -depth 8 -compress none", "TIFF:", "tif"},
+                                         Kind{"-colors 200 -type palette -depth 8 -compress none", "TIFF:", "tif", true},
+                                         Kind{"-type truecolor -depth 8 -compress none", "TIFF:", "tif", true}));
 
 } // namespace

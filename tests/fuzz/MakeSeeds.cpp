@@ -1,0 +1,72 @@
+// Writes the fuzzers' seed files: small, well-formed pictures in every kind the readers accept.
+// Usage: make_seeds FOLDER (writes FOLDER/bmp/* and FOLDER/tiff/*).
+#include "tests/formats/BmpBuilder.h"
+#include "tests/formats/TiffBuilder.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+void save(const std::filesystem::path& path, const std::string& bytes)
+{
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::vector<std::vector<uint8_t>> rows(int count, int bytes)
+{
+    std::vector<std::vector<uint8_t>> all;
+    for (int y = 0; y < count; ++y) {
+        all.emplace_back();
+        for (int i = 0; i < bytes; ++i)
+            all.back().push_back(uint8_t(i * 37 + y * 11));
+    }
+    return all;
+}
+
+TiffBuilder tiff(int bits, bool rgb, bool bigEndian, std::vector<uint32_t> strips)
+{
+    TiffBuilder t;
+    t.bigEndian = bigEndian;
+    t.set(256, 3, {5});
+    t.set(257, 3, {4});
+    t.set(258, 3, rgb ? std::vector<uint32_t>{8, 8, 8} : std::vector<uint32_t>{uint32_t(bits)});
+    t.set(262, 3, {rgb ? 2u : 3u});
+    if (rgb)
+        t.set(277, 3, {3});
+    else
+        t.set(320, 3, std::vector<uint32_t>(3u << bits, 0x8000));
+    size_t rowBytes = rgb ? 15 : bits == 8 ? 5 : 3;
+    for (size_t i = 0; i < rowBytes * 4; ++i)
+        t.pixels.push_back(uint8_t(i * 29));
+    t.stripSizes = std::move(strips);
+    return t;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc != 2)
+        return 1;
+    std::filesystem::path folder = argv[1];
+    std::vector<uint32_t> gray(256);
+    for (uint32_t i = 0; i < 256; ++i)
+        gray[i] = i * 0x010101;
+    save(folder / "bmp/1bit.bmp", BmpBuilder{.width = 11, .height = 3, .bits = 1, .colors = {0, 0xFFFFFF}, .rows = rows(3, 2)}.bytes());
+    save(folder / "bmp/4bit-top-down.bmp",
+         BmpBuilder{.width = 5, .height = -3, .bits = 4, .colorsUsed = 16, .colors = std::vector<uint32_t>(16, 0x336699),
+                    .rows = rows(3, 3)}.bytes());
+    save(folder / "bmp/8bit.bmp", BmpBuilder{.width = 6, .height = 2, .bits = 8, .colors = gray, .rows = rows(2, 6)}.bytes());
+    save(folder / "bmp/8bit-v5-header.bmp",
+         BmpBuilder{.width = 3, .height = 2, .bits = 8, .headerSize = 124, .colorsUsed = 4,
+                    .colors = {0, 0xFF, 0xFF00, 0xFF0000}, .rows = rows(2, 3)}.bytes());
+    save(folder / "bmp/24bit-offset.bmp",
+         BmpBuilder{.width = 3, .height = 2, .bits = 24, .dataOffset = 80, .rows = rows(2, 9)}.bytes());
+    save(folder / "tiff/8bit-one-strip.tif", tiff(8, false, false, {20}).bytes());
+    save(folder / "tiff/8bit-big-endian-strips.tif", tiff(8, false, true, {7, 7, 6}).bytes());
+    save(folder / "tiff/4bit.tif", tiff(4, false, false, {12}).bytes());
+    save(folder / "tiff/rgb-strips.tif", tiff(8, true, true, {16, 16, 16, 12}).bytes());
+    return 0;
+}
