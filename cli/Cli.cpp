@@ -4,6 +4,7 @@
 #include "formats/ErrorFrame.h"
 #include "formats/FileErrors.h"
 #include "formats/FormatTable.h"
+#include "formats/ReplacingWrite.h"
 #include "framework/DIBImage.h"
 #include "palette/PaletteModel.h"
 
@@ -24,7 +25,8 @@ Commands:
   --help            show this text
 
 On failure the message the editor would show is printed on standard error as two lines, its
-title and its text, and the exit status is 1; convert then leaves no partial OUT behind.
+title and its text, and the exit status is 1; convert then leaves OUT as it was, with no
+partial file behind.
 )";
 
 // Prints alerts as the editor would show them: the title on one line and the text on the next.
@@ -80,8 +82,10 @@ void write(const std::string& name, const Picture& picture)
         path.setFullPath(name);
         int index;
         ImageFormat& format = formatFor(path, index);
-        format.file = path;
-        format.writeImage(*picture.image, picture.palette);
+        writeReplacing(path, [&](FilePath& file) {
+            format.file = file;
+            format.writeImage(*picture.image, picture.palette);
+        });
     } catch (...) {
         reportWriteFailure(currentError(), path.path().empty() ? name : std::string(path.name()));
         raiseError(errorQuiet);

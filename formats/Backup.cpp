@@ -1,0 +1,120 @@
+#include "formats/Backup.h"
+
+#include "formats/Alert.h"
+#include "formats/ErrorFrame.h"
+#include "formats/FilePath.h"
+#include "resources/StringTable.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int maxLevel = 9;
+
+// Renames, or copies and deletes when the two names lie on different file systems.
+bool moveFile(const fs::path& from, const fs::path& to)
+{
+    if (std::rename(from.c_str(), to.c_str()) == 0)
+        return true;
+    if (errno != EXDEV)
+        return false;
+    std::error_code error;
+    if (!fs::copy_file(from, to, fs::copy_options::overwrite_existing, error))
+        return false;
+    return fs::remove(from, error);
+}
+
+// The folder the chain lives in, or nothing when it cannot be formed.
+std::optional<fs::path> backupFolder(const BackupSettings& settings, const FilePath& file)
+{
+    std::string folder(file.directory());
+    if (!settings.directory.empty())
+        folder = settings.directory.front() == '/' ? settings.directory : "/" + settings.directory;
+    std::error_code error;
+    fs::path full = fs::absolute(fs::path(folder), error).lexically_normal();
+    if (error || full.string().size() > FilePath::maxPathLength)
+        return std::nullopt;
+    return full;
+}
+
+} // namespace
+
+// Read as a decimal number the way settings numbers are: leading blanks and a sign are fine.
+int32_t BackupSettings::levelFromSetting(std::string_view text)
+{
+    std::string copy(text);
+    char* end = nullptr;
+    long level = std::strtol(copy.c_str(), &end, 10);
+    if (end == copy.c_str())
+        return 1;
+    return int32_t(std::clamp<long>(level, 0, maxLevel));
+}
+
+BackupSettings& BackupSettings::current()
+{
+    static BackupSettings settings;
+    return settings;
+}
+
+std::string backupName(int generation, std::string_view extension)
+{
+    std::string name = "~backup";
+    if (generation > 0)
+        name += char('0' + generation);
+    if (!extension.empty())
+        name.append(".").append(extension);
+    return name;
+}
+
+bool makeBackup(const BackupSettings& settings, const FilePath& file)
+{
+    if (!file.exists())
+        return true;
+    std::optional<fs::path> folder = backupFolder(settings, file);
+    if (!folder)
+        return false;
+    std::error_code error;
+    if (!fs::is_directory(*folder, error)) {
+        alert(messages::noBackupFolder, alertFlags::ok);
+        return false;
+    }
+    int level = std::clamp(settings.level, 0, maxLevel);
+    std::string_view extension = file.extension();
+    auto name = [&](int g) { return *folder / backupName(g, extension); };
+    // A file that is itself one of the chain's names would be shifted away or deleted.
+    for (int g = 0; g <= maxLevel; ++g)
+        if (fs::equivalent(name(g), fs::path(file.path()), error))
+            return false;
+
+    int free = 0;
+    while (free <= level && fs::exists(name(free), error))
+        ++free;
+    if (free > level) {
+        fs::remove(name(level), error);
+        free = level;
+    }
+    for (int j = free - 1; j >= 0; --j)
+        if (!moveFile(name(j), name(j + 1)))
+            return false;
+    return moveFile(file.path(), name(0));
+}
+
+void backupBeforeSave(const FilePath& file)
+{
+    if (!file.exists())
+        return;
+    if (!file.isWritable()) {
+        alert(messages::writeProtected, alertFlags::ok);
+        raiseError(errorQuiet);
+    }
+    if (!makeBackup(BackupSettings::current(), file) &&
+        alert(messages::backupFailed, alertFlags::yesNo) != alertAnswer::yes)
+        raiseError(errorQuiet);
+}
