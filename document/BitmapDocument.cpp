@@ -3,16 +3,25 @@
 #include "core/Aspects.h"
 #include "document/BitmapPalette.h"
 #include "document/NewParams.h"
+#include "document/OpenDocuments.h"
 #include "document/UndoRecord.h"
+#include "formats/Alert.h"
+#include "formats/Backup.h"
 #include "formats/ErrorFrame.h"
+#include "formats/FileErrors.h"
+#include "formats/FormatTable.h"
+#include "formats/ReplacingWrite.h"
 #include "framework/IndexedImage.h"
 #include "framework/MemoryGC.h"
 #include "framework/MaskImage.h"
+#include "framework/FileDialogs.h"
 #include "framework/TrueColorImage.h"
 #include "resources/Bitmaps.h"
+#include "resources/StringTable.h"
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 
 namespace {
 
@@ -56,15 +65,23 @@ private:
 
 } // namespace
 
+NewDocumentParams NewDocumentParams::fromPreferences(const NewParams& params)
+{
+    return {false, params.backgroundIndex.value(), params.backgroundColour.value(), params.blockSize.point(),
+            params.canvasSize.point()};
+}
+
 BitmapDocument::BitmapDocument(const NewParams& params)
     : m_backgroundColor(params.backgroundColour.value()), m_edgeWidth(params.edgeWidth.value()),
       m_offset(params.offset.point()), m_yUp(params.yUp.value() == 1), m_meshSize(params.meshSize.point()),
       m_blockSize(params.blockSize.point()), m_params(params)
 {
+    openDocuments::add(this);
 }
 
 BitmapDocument::~BitmapDocument()
 {
+    openDocuments::remove(this);
     UndoRecord::instance().forget(this);
 }
 
@@ -82,9 +99,10 @@ void* BitmapDocument::valueFor(const Aspect* aspect)
     return FilingObject::valueFor(aspect);
 }
 
-void BitmapDocument::newContent(bool fullColor, Point size, const std::string& defaultPaletteFile,
+void BitmapDocument::newContent(const NewDocumentParams& params, const std::string& defaultPaletteFile,
                                 const std::string& title)
 {
+    bool fullColor = params.fullColor;
     std::shared_ptr<DIBImage> image;
     std::unique_ptr<BitmapPalette> palette;
     if (fullColor) {
@@ -94,13 +112,15 @@ void BitmapDocument::newContent(bool fullColor, Point size, const std::string& d
         palette->loadDefault(defaultPaletteFile);
         image = std::make_shared<IndexedImage>(palette->platformPalette());
     }
-    image->create(size);
+    image->create(params.imageSize);
     m_image = std::move(image);
     m_palette = std::move(palette);
     m_fullColor = fullColor;
+    m_blockSize = params.blockSize;
+    m_backgroundColor = params.backgroundColor;
     if (!fullColor) {
         m_drawingColor = paletteIndex(1);
-        m_backgroundColor = paletteIndex(uint8_t(m_params.backgroundIndex.value()));
+        m_backgroundColor = paletteIndex(uint8_t(params.backgroundIndex));
         m_meshColor = paletteIndex(uint8_t(m_params.meshColourIndex.value()));
     }
     fillRect(bounds(), m_backgroundColor);
@@ -327,4 +347,107 @@ void BitmapDocument::savePaletteForUndo()
 void BitmapDocument::undo()
 {
     UndoRecord::instance().undo(this);
+}
+
+// Reads into new objects and takes them only when the whole read succeeded, so a failed read leaves
+// the picture as it was.
+void BitmapDocument::readFrom(const FilePath& file)
+{
+    int format = formatIndexForExtension(file.extension());
+    auto palette = std::make_unique<BitmapPalette>(*this);
+    ImageFormat& reader = *imageFormats()[size_t(format)];
+    reader.file = file;
+    std::shared_ptr<DIBImage> image = reader.readImage(*palette);
+    m_currentFormat = m_saveFormat = format;
+    if (image->depth() > 8) {
+        palette.reset();
+    } else {
+        m_drawingColor = paletteIndex(1);
+        m_backgroundColor = paletteIndex(uint8_t(m_params.backgroundIndex.value()));
+        m_meshColor = paletteIndex(uint8_t(m_params.meshColourIndex.value()));
+    }
+    setContent(std::move(image), std::move(palette));
+}
+
+void BitmapDocument::writeTo(const FilePath& file)
+{
+    backupBeforeSave(file);
+    UndoRecord::instance().forget(this);
+    static const PaletteModel noPalette;
+    ImageFormat& writer = *imageFormats()[size_t(m_saveFormat)];
+    writeReplacing(file, [&](FilePath& out) {
+        writer.file = out;
+        writer.writeImage(*m_image, m_palette ? *m_palette : noPalette);
+    });
+}
+
+void BitmapDocument::afterFileChanged(const FilePath& file)
+{
+    m_currentFormat = m_saveFormat;
+    FilingObject::afterFileChanged(file);
+}
+
+void BitmapDocument::reportReadFailure(int32_t code, const FilePath& file)
+{
+    ::reportReadFailure(code, std::string(file.name()));
+}
+
+void BitmapDocument::reportWriteFailure(int32_t code, const FilePath& file)
+{
+    ::reportWriteFailure(code, std::string(file.name()));
+}
+
+namespace {
+
+// The format of a save dialog's filter entry: entry 1 is the first format.
+int formatForFilter(int filterIndex)
+{
+    return std::clamp<int>(filterIndex - 1, 0, int(imageFormats().size()) - 1);
+}
+
+} // namespace
+
+bool BitmapDocument::saveAs()
+{
+    FileDialogRequest request{"", std::string(loadString(strings::saveFilters)), m_currentFormat + 1, "",
+                              file() ? file()->path() : ""};
+    // A name whose extension is not the chosen type's asks first.
+    auto accept = [](const FileChoice& choice) {
+        const ImageFormat& format = *imageFormats()[size_t(formatForFilter(choice.filterIndex))];
+        std::string extension = std::filesystem::path(choice.path).extension().string();
+        if (!extension.empty())
+            extension.erase(0, 1);
+        if (!extension.empty() && sameExtension(extension, format.extension()))
+            return true;
+        setAlertArgs(extension.empty() ? std::string(loadString(strings::none)) : std::string(extension),
+                     std::string(loadString(format.nameId())));
+        int answer = alert(messages::extensionMismatch, alertFlags::yesNo);
+        setAlertArgs();
+        return answer == alertAnswer::yes;
+    };
+    std::optional<FileChoice> choice = chooseSaveFile(request, accept);
+    if (!choice)
+        return false;
+    FilePath path;
+    try {
+        path.setFullPath(choice->path);
+    } catch (...) {
+        reportWriteFailure(currentError(), path);
+        return false;
+    }
+    m_saveFormat = formatForFilter(choice->filterIndex);
+    if (saveTo(path))
+        return true;
+    m_saveFormat = m_currentFormat;
+    return false;
+}
+
+void BitmapDocument::revert()
+{
+    if (!isModified() || !file())
+        return;
+    if (alert(messages::revert, alertFlags::yesNo) != alertAnswer::yes)
+        return;
+    UndoRecord::instance().forget(this);
+    setFile(*file());
 }

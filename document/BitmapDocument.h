@@ -16,6 +16,17 @@ class DIBImage;
 class MaskImage;
 class NewParams;
 
+// What a new picture is made of: the New command's parameters, which start from the preferences.
+struct NewDocumentParams {
+    bool fullColor = false;
+    int32_t backgroundIndex = 0;
+    ColorRef backgroundColor = 0x00FFFFFF;
+    Point blockSize{16, 16};
+    Point imageSize{256, 256};
+
+    static NewDocumentParams fromPreferences(const NewParams& params);
+};
+
 // One open picture: its image, its palette when it is indexed, the colours and tone the tools draw
 // with, and the grid settings. Pixels change only through its operations, and every change reaches
 // its dependents. Colours are palette-index references in an indexed picture and RGB colours in a
@@ -30,7 +41,7 @@ public:
 
     // A new picture: full colour, or indexed with the palette file's colours (the stock colours when
     // the file is missing); sized and filled with the background colour; unmodified.
-    void newContent(bool fullColor, Point size, const std::string& defaultPaletteFile, const std::string& title);
+    void newContent(const NewDocumentParams& params, const std::string& defaultPaletteFile, const std::string& title);
     // Takes a picture read from a file: an 8-bit image comes with the palette it was read into.
     void setContent(std::shared_ptr<DIBImage> image, std::unique_ptr<BitmapPalette> palette);
 
@@ -85,6 +96,17 @@ public:
     // Keeps the palette's colours for the next undo of this document.
     void savePaletteForUndo();
     void undo();
+
+    bool saveAs() override;
+    // Reads the file again after asking; only a modified document with a file can revert.
+    void revert();
+
+protected:
+    void readFrom(const FilePath& file) override;
+    void writeTo(const FilePath& file) override;
+    void afterFileChanged(const FilePath& file) override;
+    void reportReadFailure(int32_t code, const FilePath& file) override;
+    void reportWriteFailure(int32_t code, const FilePath& file) override;
 
 private:
     template <class Fill>

@@ -3,12 +3,16 @@
 #include "core/Aspects.h"
 #include "document/BitmapDocument.h"
 
+// A palette still being read from a file is not yet the document's and keeps its changes to itself.
 void BitmapPalette::changed()
 {
     updatePlatformPalette();
-    m_document.changed(&aspects::BitmapPalette::access);
+    bool current = m_document.palette() == this;
+    if (current)
+        m_document.changed(&aspects::BitmapPalette::access);
     Model::changed(&aspects::PaletteModel::access);
-    m_document.paletteChanged();
+    if (current)
+        m_document.paletteChanged();
 }
 
 void* BitmapPalette::valueFor(const Aspect* aspect)

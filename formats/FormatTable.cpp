@@ -7,16 +7,12 @@
 #include <cctype>
 #include <memory>
 
-namespace {
-
-bool sameText(std::string_view a, std::string_view b)
+bool sameExtension(std::string_view a, std::string_view b)
 {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
            });
 }
-
-} // namespace
 
 const std::vector<ImageFormat*>& imageFormats()
 {
@@ -30,10 +26,10 @@ int formatIndexForExtension(std::string_view extension)
 {
     const std::vector<ImageFormat*>& formats = imageFormats();
     for (int i = int(formats.size()) - 1; i > 0; --i)
-        if (sameText(formats[size_t(i)]->extension(), extension))
+        if (sameExtension(formats[size_t(i)]->extension(), extension))
             return i;
     // The long spelling of the TIFF extension opens as TIFF too.
-    if (sameText(extension, "tiff"))
+    if (sameExtension(extension, "tiff"))
         return tiffFormat;
     return bmpFormat;
 }

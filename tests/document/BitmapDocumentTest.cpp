@@ -36,7 +36,10 @@ protected:
     BitmapDocument* makeDocument(bool fullColor, Point size = {16, 8})
     {
         auto* document = new BitmapDocument(NewParams::current());
-        document->newContent(fullColor, size, "/nonexistent/default.rgb", "untitled");
+        NewDocumentParams params = NewDocumentParams::fromPreferences(NewParams::current());
+        params.fullColor = fullColor;
+        params.imageSize = size;
+        document->newContent(params, "/nonexistent/default.rgb", "untitled");
         observers.push_back(std::make_unique<Observer>(document));
         observers.back()->heard.clear();
         return document;

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class BitmapDocument;
+struct NewDocumentParams;
+
+// How pictures come into being: New, Open with the dialog, and opening named files.
+namespace lifecycle {
+
+// Creates a picture titled "Untitled-n" from params and opens its window.
+BitmapDocument* newDocument(const NewDocumentParams& params);
+// Asks for a file and opens it; null when cancelled or when it failed (already reported).
+BitmapDocument* openDocument();
+// Opens path without a dialog. A file that is already open is not read again: its document comes
+// to the front and is answered.
+BitmapDocument* openFile(const std::string& path);
+// Opens each file in turn; one that fails is reported and the rest still open.
+void openFiles(const std::vector<std::string>& paths);
+
+// The number the next untitled picture takes.
+int nextUntitledNumber();
+// The palette file new 256-colour pictures start from: beside the program, else in the installed
+// data folder.
+const std::string& defaultPaletteFile();
+
+} // namespace lifecycle

@@ -1,0 +1,97 @@
+#include "framework/DesktopFileDialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+
+// "description/pattern/description/pattern/" becomes the dialog's "description (patterns)" entries.
+QStringList filterList(const std::string& filters)
+{
+    QStringList parts = QString::fromStdString(filters).split('/', Qt::SkipEmptyParts);
+    QStringList list;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(';', ' ');
+        list << parts[i] + " (" + patterns + ")";
+    }
+    return list;
+}
+
+// The extension the filter entry writes: "*.bmp" gives "bmp"; "*.*" gives none.
+QString extensionOf(const QString& filter)
+{
+    qsizetype star = filter.indexOf("*.");
+    QString extension = star < 0 ? QString() : filter.mid(star + 2).section(QRegularExpression("[ );]"), 0, 0);
+    return extension == "*" ? QString() : extension.toLower();
+}
+
+// A save dialog that asks the program before it accepts a name.
+class SaveDialog : public QFileDialog {
+public:
+    SaveDialog(const std::function<bool(const FileChoice&)>& accept) : QFileDialog(QApplication::activeWindow()), m_accept(accept) {}
+
+    void accept() override
+    {
+        QStringList files = selectedFiles();
+        if (files.isEmpty())
+            return;
+        if (m_accept({files.front().toStdString(), int(nameFilters().indexOf(selectedNameFilter())) + 1}))
+            QFileDialog::accept();
+    }
+
+private:
+    std::function<bool(const FileChoice&)> m_accept;
+};
+
+void prepare(QFileDialog& dialog, const FileDialogRequest& request)
+{
+    dialog.setWindowTitle(QString::fromStdString(request.title));
+    QStringList filters = filterList(request.filters);
+    dialog.setNameFilters(filters);
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters[request.filterIndex - 1]);
+    dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+    if (!request.initialPath.empty())
+        dialog.selectFile(QString::fromStdString(request.initialPath));
+    dialog.setWindowModality(Qt::ApplicationModal);
+}
+
+} // namespace
+
+std::optional<std::string> DesktopFileDialogs::chooseOpenFile(const FileDialogRequest& request)
+{
+    QFileDialog dialog(QApplication::activeWindow());
+    prepare(dialog, request);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().front().toStdString();
+}
+
+std::optional<FileChoice> DesktopFileDialogs::chooseSaveFile(const FileDialogRequest& request,
+                                                             const std::function<bool(const FileChoice&)>& accept)
+{
+    SaveDialog dialog(accept);
+    prepare(dialog, request);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // Choosing another type puts that type's extension on the name being typed.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        QString extension = extensionOf(filter);
+        if (extension.isEmpty())
+            return;
+        QStringList files = dialog.selectedFiles();
+        QString name = files.isEmpty() ? QString() : QFileInfo(files.front()).completeBaseName();
+        dialog.setDefaultSuffix(extension);
+        if (!name.isEmpty())
+            dialog.selectFile(name + "." + extension);
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return FileChoice{dialog.selectedFiles().front().toStdString(),
+                      int(dialog.nameFilters().indexOf(dialog.selectedNameFilter())) + 1};
+}
