@@ -2,6 +2,16 @@
 
 #include <cstring>
 
+void swapRedAndBlue(const uint8_t* from, uint8_t* to, size_t count)
+{
+    for (size_t i = 0; i < count; ++i, from += 3, to += 3) {
+        uint8_t blue = from[0];
+        to[1] = from[1];
+        to[0] = from[2];
+        to[2] = blue;
+    }
+}
+
 // Works from the end of the row, so that every packed byte is read before it is overwritten.
 void expandPackedRow(uint8_t* row, int32_t width, int bits, const std::array<uint8_t, 256>& mapping)
 {

@@ -69,10 +69,7 @@ std::shared_ptr<DIBImage> TiffFormat::readImage(PaletteModel& palette)
     if (!paletted) {
         auto image = std::make_shared<TrueColorImage>();
         image->create(size);
-        readRows(tiff, *image, 3 * size_t(size.x), [&](uint8_t* row) {
-            for (int32_t x = 0; x < size.x; ++x)
-                std::swap(row[3 * x], row[3 * x + 2]);
-        });
+        readRows(tiff, *image, 3 * size_t(size.x), [&](uint8_t* row) { swapRedAndBlue(row, row, size_t(size.x)); });
         return image;
     }
 
@@ -142,15 +139,10 @@ void TiffFormat::writeImage(const DIBImage& image, const PaletteModel& palette)
         for (int32_t i = 0; i < rows; ++i) {
             const uint8_t* from = image.row(first + i);
             uint8_t* to = &buffer[rowBytes * size_t(i)];
-            if (indexed) {
+            if (indexed)
                 std::copy_n(from, rowBytes, to);
-                continue;
-            }
-            for (int32_t x = 0; x < size.x; ++x) {
-                to[3 * x] = from[3 * x + 2];
-                to[3 * x + 1] = from[3 * x + 1];
-                to[3 * x + 2] = from[3 * x];
-            }
+            else
+                swapRedAndBlue(from, to, size_t(size.x));
         }
         tiff.writePixels(buffer.size(), buffer.data());
     }
