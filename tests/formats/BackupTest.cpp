@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -141,6 +142,34 @@ TEST_F(BackupTest, SavingAnywayWithoutABackupStillKeepsTheOldFileOnFailure)
                  RaisedError);
     EXPECT_EQ(read("a.bmp"), "precious");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1) << "no stray file";
+}
+
+TEST_F(BackupTest, ABackupFolderOnAnotherFileSystemStillTakesTheChain)
+{
+    std::string other = "/dev/shm/tilvaner-backup-" + std::to_string(getpid());
+    if (!fs::exists("/dev/shm"))
+        GTEST_SKIP();
+    struct stat here, there;
+    fs::create_directories(other);
+    stat(folder.c_str(), &here);
+    stat(other.c_str(), &there);
+    if (here.st_dev == there.st_dev) {
+        fs::remove_all(other);
+        GTEST_SKIP() << "/dev/shm is on the same file system here";
+    }
+    BackupSettings::current() = {1, other};
+    write("a.bmp", "v1");
+    save("a.bmp", "v2");
+    save("a.bmp", "v3");
+    std::ifstream first(other + "/~backup1.bmp"), second(other + "/~backup.bmp");
+    std::string older, newer;
+    std::getline(first, older);
+    std::getline(second, newer);
+    fs::remove_all(other);
+    EXPECT_EQ(older, "v1");
+    EXPECT_EQ(newer, "v2");
+    EXPECT_EQ(read("a.bmp"), "v3");
+    EXPECT_TRUE(box.requests().empty());
 }
 
 TEST_F(BackupTest, AFileNamedLikeTheChainIsNeverShiftedAway)
