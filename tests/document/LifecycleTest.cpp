@@ -12,13 +12,12 @@
 #include "framework/ScriptedFileDialogs.h"
 #include "framework/ScriptedMessageBox.h"
 #include "resources/StringTable.h"
+#include "tests/formats/FileFailures.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -184,15 +183,11 @@ TEST_F(LifecycleTest, AFailedSaveLosesNothingAndChangesNothing)
     BackupSettings::current() = {1, folder + "/missing"};
     box.answerNext(alertAnswer::ok);
     box.answerNext(alertAnswer::yes);
-    struct rlimit saved_limit;
-    getrlimit(RLIMIT_FSIZE, &saved_limit);
-    struct rlimit small = saved_limit;
-    small.rlim_cur = 100;
-    auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
-    bool ok = document->save();
-    setrlimit(RLIMIT_FSIZE, &saved_limit);
-    std::signal(SIGXFSZ, previous);
+    bool ok;
+    {
+        FileSizeLimit limit(100);
+        ok = document->save();
+    }
 
     EXPECT_FALSE(ok);
     EXPECT_EQ(box.messageIds(), (std::vector<int>{messages::noBackupFolder, messages::backupFailed,

@@ -1,5 +1,6 @@
 #include "tests/formats/BmpBuilder.h"
-#include "tests/formats/NoMoreFiles.h"
+#include "tests/formats/FileFailures.h"
+#include "tests/formats/FormatTest.h"
 #include "formats/BmpFormat.h"
 #include "formats/ErrorFrame.h"
 #include "framework/IndexedImage.h"
@@ -8,68 +9,13 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <filesystem>
 #include <functional>
-#include <sys/resource.h>
-#include <unistd.h>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
-class BmpFormatTest : public testing::Test {
+class BmpFormatTest : public FormatTest {
 protected:
-    void SetUp() override
-    {
-        folder = testing::TempDir() + "tilvaner-bmp-" + std::to_string(::getpid());
-        std::filesystem::create_directories(folder);
-        format = makeBmpFormat();
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    std::string pathOf(const std::string& name) const { return folder + "/" + name; }
-
-    void writeFile(const std::string& name, const std::string& bytes) const
-    {
-        std::ofstream(pathOf(name), std::ios::binary) << bytes;
-    }
-
-    std::string readFile(const std::string& name) const
-    {
-        std::ifstream file(pathOf(name), std::ios::binary);
-        std::stringstream bytes;
-        bytes << file.rdbuf();
-        return bytes.str();
-    }
-
-    // Reads bytes as a BMP file; answers the image, or null with the raised code in code.
-    std::shared_ptr<DIBImage> read(const std::string& bytes, int32_t* code = nullptr)
-    {
-        writeFile("in.bmp", bytes);
-        format->file.setFullPath(pathOf("in.bmp"));
-        try {
-            auto image = format->readImage(palette);
-            EXPECT_FALSE(format->file.isOpen());
-            return image;
-        } catch (...) {
-            EXPECT_FALSE(format->file.isOpen()) << "the file is closed on failure too";
-            if (code)
-                *code = currentError();
-            return nullptr;
-        }
-    }
-
-    int32_t readError(const std::string& bytes)
-    {
-        int32_t code = 0;
-        EXPECT_EQ(read(bytes, &code), nullptr);
-        return code;
-    }
-
-    std::string folder;
-    std::unique_ptr<ImageFormat> format;
-    PaletteModel palette;
+    BmpFormatTest() : FormatTest(makeBmpFormat(), "bmp") {}
 };
 
 uint8_t indexAt(const DIBImage& image, int x, int y)
@@ -102,9 +48,7 @@ TEST_F(BmpFormatTest, PaddingBytesOfAFileNeverReachThePictureOrTheNextFile)
     auto image = read(bmp.bytes());
     ASSERT_TRUE(image);
     EXPECT_EQ(image->row(0)[3], 0);
-    format->file.setFullPath(pathOf("out.bmp"));
-    format->writeImage(*image, palette);
-    EXPECT_EQ(uint8_t(readFile("out.bmp")[1078 + 3]), 0);
+    EXPECT_EQ(uint8_t(written(*image)[1078 + 3]), 0);
 }
 
 TEST_F(BmpFormatTest, FourBitRowsTakeTheHighNibbleFirst)
@@ -254,9 +198,7 @@ TEST_F(BmpFormatTest, EightBitFilesAreWrittenWithAFullTableBottomRowFirst)
     image.create({5, 2});
     image.row(0)[0] = 4;
     image.row(1)[4] = 9;
-    format->file.setFullPath(pathOf("out.bmp"));
-    format->writeImage(image, palette);
-    std::string bytes = readFile("out.bmp");
+    std::string bytes = written(image);
     ASSERT_EQ(bytes.size(), 1094u);
     auto u32 = [&](size_t at) {
         return uint32_t(uint8_t(bytes[at])) | uint32_t(uint8_t(bytes[at + 1])) << 8 |
@@ -284,9 +226,7 @@ TEST_F(BmpFormatTest, TrueColourFilesRoundTripWithOddWidths)
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 7; ++x)
             image.fillRun(image.row(y) + 3 * x, rgb(uint8_t(x * 30), uint8_t(y * 70), uint8_t(x + y)), 1);
-    format->file.setFullPath(pathOf("out.bmp"));
-    format->writeImage(image, palette);
-    std::string bytes = readFile("out.bmp");
+    std::string bytes = written(image);
     EXPECT_EQ(bytes.size(), 54u + 3 * 24);
     auto back = read(bytes);
     ASSERT_TRUE(back);
@@ -297,43 +237,25 @@ TEST_F(BmpFormatTest, TrueColourFilesRoundTripWithOddWidths)
 
 TEST_F(BmpFormatTest, AFileThatCannotBeCreatedIsLeftAsItWas)
 {
-    writeFile("kept.bmp", "the user's picture");
     TrueColorImage image;
     image.create({4, 4});
-    format->file.setFullPath(pathOf("kept.bmp"));
-    int32_t code = 0;
-    {
-        NoMoreFiles refuse;
-        try {
-            format->writeImage(image, palette);
-        } catch (...) {
-            code = currentError();
-        }
-    }
+    auto [code, kept] = writeOverKeptFileWithoutFiles(image);
     EXPECT_EQ(code, systemError(systemTooManyOpenFiles));
-    EXPECT_EQ(readFile("kept.bmp"), "the user's picture");
+    EXPECT_EQ(kept, "the user's picture");
 }
 
 TEST_F(BmpFormatTest, AFailedWriteLeavesNoPartialFile)
 {
-    // A file-size limit makes the write fail half way, as a failing disk would.
-    struct rlimit saved;
-    getrlimit(RLIMIT_FSIZE, &saved);
-    struct rlimit small = saved;
-    small.rlim_cur = 2000;
-    auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
     TrueColorImage image;
     image.create({100, 100});
     format->file.setFullPath(pathOf("partial.bmp"));
     int32_t code = 0;
     try {
+        FileSizeLimit limit(2000);
         format->writeImage(image, palette);
     } catch (...) {
         code = currentError();
     }
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
     EXPECT_EQ(code, errorWriteFailed);
     EXPECT_FALSE(std::filesystem::exists(pathOf("partial.bmp")));
 }

@@ -4,16 +4,12 @@
 #include "framework/IndexedImage.h"
 #include "framework/TrueColorImage.h"
 #include "palette/PaletteModel.h"
-#include "tests/formats/NoMoreFiles.h"
+#include "tests/formats/FormatTest.h"
 #include "tests/formats/TiffBuilder.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
-#include <unistd.h>
 
 namespace {
 
@@ -53,50 +49,9 @@ TiffBuilder palettePicture(int width, int height, int bits = 8)
     return tiff;
 }
 
-class TiffFormatTest : public testing::Test {
+class TiffFormatTest : public FormatTest {
 protected:
-    void SetUp() override
-    {
-        folder = testing::TempDir() + "tilvaner-tiff-" + std::to_string(getpid());
-        std::filesystem::create_directories(folder);
-        format = makeTiffFormat();
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    std::string pathOf(const std::string& name) const { return folder + "/" + name; }
-
-    std::shared_ptr<DIBImage> read(const std::string& bytes, int32_t* code = nullptr)
-    {
-        std::ofstream(pathOf("in.tif"), std::ios::binary) << bytes;
-        format->file.setFullPath(pathOf("in.tif"));
-        try {
-            auto image = format->readImage(palette);
-            EXPECT_FALSE(format->file.isOpen());
-            return image;
-        } catch (...) {
-            EXPECT_FALSE(format->file.isOpen()) << "closed on failure too";
-            if (code)
-                *code = currentError();
-            return nullptr;
-        }
-    }
-
-    int32_t readError(const std::string& bytes)
-    {
-        int32_t code = 0;
-        EXPECT_EQ(read(bytes, &code), nullptr);
-        return code;
-    }
-
-    std::string written(const DIBImage& image)
-    {
-        format->file.setFullPath(pathOf("out.tif"));
-        format->writeImage(image, palette);
-        std::ifstream file(pathOf("out.tif"), std::ios::binary);
-        std::stringstream bytes;
-        bytes << file.rdbuf();
-        return bytes.str();
-    }
+    TiffFormatTest() : FormatTest(makeTiffFormat(), "tif") {}
 
     void expectPalettePicture(const DIBImage& image, int width, int height, int bits)
     {
@@ -106,9 +61,6 @@ protected:
                 ASSERT_EQ(image.pixelAt({x, y}), paletteIndex(uint8_t((x + 3 * y) % (1 << bits)))) << x << "," << y;
     }
 
-    std::string folder;
-    std::unique_ptr<ImageFormat> format;
-    PaletteModel palette;
 };
 
 TEST_F(TiffFormatTest, BigEndianStripsSplitInsideRowsReadLikeOneStrip)
@@ -283,24 +235,11 @@ TEST_F(TiffFormatTest, ColourFilesAreWrittenRedFirstAfterTheirDirectory)
 
 TEST_F(TiffFormatTest, AFileThatCannotBeCreatedIsLeftAsItWas)
 {
-    std::ofstream(pathOf("kept.tif"), std::ios::binary) << "the user's picture";
     TrueColorImage image;
     image.create({4, 4});
-    format->file.setFullPath(pathOf("kept.tif"));
-    int32_t code = 0;
-    {
-        NoMoreFiles refuse;
-        try {
-            format->writeImage(image, palette);
-        } catch (...) {
-            code = currentError();
-        }
-    }
+    auto [code, kept] = writeOverKeptFileWithoutFiles(image);
     EXPECT_EQ(code, systemError(systemTooManyOpenFiles));
-    std::ifstream kept(pathOf("kept.tif"));
-    std::string text;
-    std::getline(kept, text);
-    EXPECT_EQ(text, "the user's picture");
+    EXPECT_EQ(kept, "the user's picture");
 }
 
 TEST_F(TiffFormatTest, BigPicturesUseLongEntries)
