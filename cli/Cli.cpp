@@ -21,7 +21,7 @@ editor's own code.
 Commands:
   info FILE         print the picture's format, width, height and depth (8 or 24 bits)
   convert IN OUT    read IN and write it to OUT; each file's format follows its extension
-                    as in the editor (".bmp"; any other extension is read as BMP)
+                    as in the editor: ".tif" and ".tiff" are TIFF, anything else is BMP
   --help            show this text
 
 On failure the message the editor would show is printed on standard error as two lines, its

@@ -369,16 +369,21 @@ void BitmapDocument::readFrom(const FilePath& file)
     setContent(std::move(image), std::move(palette));
 }
 
+// The new file is complete before the old one moves into the backup chain, so a failed write
+// never leaves the name without its picture.
 void BitmapDocument::writeTo(const FilePath& file)
 {
-    backupBeforeSave(file);
-    UndoRecord::instance().forget(this);
+    refuseWriteProtected(file);
     static const PaletteModel noPalette;
     ImageFormat& writer = *imageFormats()[size_t(m_saveFormat)];
-    writeReplacing(file, [&](FilePath& out) {
-        writer.file = out;
-        writer.writeImage(*m_image, m_palette ? *m_palette : noPalette);
-    });
+    writeReplacing(
+        file,
+        [&](FilePath& out) {
+            writer.file = out;
+            writer.writeImage(*m_image, m_palette ? *m_palette : noPalette);
+        },
+        [&] { backupBeforeSave(file); });
+    UndoRecord::instance().forget(this);
 }
 
 void BitmapDocument::afterFileChanged(const FilePath& file)
@@ -448,6 +453,7 @@ void BitmapDocument::revert()
         return;
     if (alert(messages::revert, alertFlags::yesNo) != alertAnswer::yes)
         return;
-    UndoRecord::instance().forget(this);
-    setFile(*file());
+    // The undo step goes only with a successful read, so a failed revert leaves everything as it was.
+    if (setFile(*file()))
+        UndoRecord::instance().forget(this);
 }

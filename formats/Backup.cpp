@@ -26,8 +26,10 @@ bool moveFile(const fs::path& from, const fs::path& to)
     if (errno != EXDEV)
         return false;
     std::error_code error;
-    if (!fs::copy_file(from, to, fs::copy_options::overwrite_existing, error))
+    if (!fs::copy_file(from, to, fs::copy_options::overwrite_existing, error)) {
+        fs::remove(to, error);
         return false;
+    }
     return fs::remove(from, error);
 }
 
@@ -89,7 +91,7 @@ bool makeBackup(const BackupSettings& settings, const FilePath& file)
     std::string_view extension = file.extension();
     auto name = [&](int g) { return *folder / backupName(g, extension); };
     // A file that is itself one of the chain's names would be shifted away or deleted.
-    for (int g = 0; g <= maxLevel; ++g)
+    for (int g = 0; g <= level; ++g)
         if (fs::equivalent(name(g), fs::path(file.path()), error))
             return false;
 
@@ -106,14 +108,19 @@ bool makeBackup(const BackupSettings& settings, const FilePath& file)
     return moveFile(file.path(), name(0));
 }
 
+void refuseWriteProtected(const FilePath& file)
+{
+    if (file.exists() && !file.isWritable()) {
+        alert(messages::writeProtected, alertFlags::ok);
+        raiseError(errorQuiet);
+    }
+}
+
 void backupBeforeSave(const FilePath& file)
 {
     if (!file.exists())
         return;
-    if (!file.isWritable()) {
-        alert(messages::writeProtected, alertFlags::ok);
-        raiseError(errorQuiet);
-    }
+    refuseWriteProtected(file);
     if (!makeBackup(BackupSettings::current(), file) &&
         alert(messages::backupFailed, alertFlags::yesNo) != alertAnswer::yes)
         raiseError(errorQuiet);

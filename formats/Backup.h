@@ -26,6 +26,9 @@ std::string backupName(int generation, std::string_view extension);
 // that cannot be done (the backup folder's absence is reported with its own message).
 bool makeBackup(const BackupSettings& settings, const FilePath& file);
 
-// Before file is overwritten: refuses a write-protected file (message 133), and when no backup can be
-// made asks whether to save anyway (message 132). Raises the quiet code when the save must stop.
+// Refuses to overwrite a write-protected file (message 133, then the quiet code).
+void refuseWriteProtected(const FilePath& file);
+
+// Before file is overwritten: refuses a write-protected file, and when no backup can be made asks
+// whether to save anyway (message 132). Raises the quiet code when the save must stop.
 void backupBeforeSave(const FilePath& file);

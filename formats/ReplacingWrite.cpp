@@ -7,18 +7,25 @@
 #include <cerrno>
 #include <cstdio>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
-void writeReplacing(const FilePath& target, const std::function<void(FilePath& file)>& write)
+void writeReplacing(const FilePath& target, const std::function<void(FilePath& file)>& write,
+                    const std::function<void()>& beforeReplacing)
 {
     static unsigned serial = 0;
     FilePath temporary;
-    temporary.setInDirectory("." + std::string(target.name()) + ".tilvaner-" + std::to_string(getpid()) + "-" +
-                                 std::to_string(++serial),
+    // A short name of its own, so that even a target name at the length limit leaves room for it.
+    temporary.setInDirectory(".tilvaner-" + std::to_string(getpid()) + "-" + std::to_string(++serial) + ".tmp",
                              target.directory());
     try {
         write(temporary);
         temporary.close();
+        struct stat old;
+        if (::stat(target.path().c_str(), &old) == 0)
+            ::chmod(temporary.path().c_str(), old.st_mode & 07777);
+        if (beforeReplacing)
+            beforeReplacing();
         if (std::rename(temporary.path().c_str(), target.path().c_str()) != 0)
             raiseError(errorCodeForErrno(errno));
     } catch (...) {

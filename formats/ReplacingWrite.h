@@ -5,6 +5,8 @@
 class FilePath;
 
 // Writes a file so that a failure never costs its old contents: write fills a new file beside
-// target, which then replaces target in one step. A failed write leaves target as it was and no
-// stray file behind, and the failure goes on to the caller.
-void writeReplacing(const FilePath& target, const std::function<void(FilePath& file)>& write);
+// target; once it is complete, beforeReplacing runs (it may still stop the save by raising) and the
+// new file replaces target in one step, keeping target's permissions. A failure leaves target as it
+// was and no stray file behind, and goes on to the caller.
+void writeReplacing(const FilePath& target, const std::function<void(FilePath& file)>& write,
+                    const std::function<void()>& beforeReplacing = {});

@@ -38,7 +38,9 @@ public:
         QStringList files = selectedFiles();
         if (files.isEmpty())
             return;
-        if (m_accept({files.front().toStdString(), int(nameFilters().indexOf(selectedNameFilter())) + 1}))
+        // A folder is opened, not saved into.
+        if (QFileInfo(files.front()).isDir() ||
+            m_accept({files.front().toStdString(), int(nameFilters().indexOf(selectedNameFilter())) + 1}))
             QFileDialog::accept();
     }
 
@@ -79,6 +81,8 @@ std::optional<FileChoice> DesktopFileDialogs::chooseSaveFile(const FileDialogReq
     prepare(dialog, request);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // Only the dialog drawn here can stay open when the program refuses a name.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     // Choosing another type puts that type's extension on the name being typed.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
         QString extension = extensionOf(filter);
@@ -86,7 +90,6 @@ std::optional<FileChoice> DesktopFileDialogs::chooseSaveFile(const FileDialogReq
             return;
         QStringList files = dialog.selectedFiles();
         QString name = files.isEmpty() ? QString() : QFileInfo(files.front()).completeBaseName();
-        dialog.setDefaultSuffix(extension);
         if (!name.isEmpty())
             dialog.selectFile(name + "." + extension);
     });

@@ -75,6 +75,21 @@ TEST_F(CliTest, ConvertedPicturesReadBackTheSame)
     EXPECT_EQ(first.str().size(), 1078u + 2 * 4);
 }
 
+TEST_F(CliTest, PicturesGoBetweenBmpAndTiffUnchanged)
+{
+    std::string in = file("in.bmp", picture().bytes());
+    ASSERT_EQ(run({"convert", in, folder + "/mid.TIFF"}), 0) << err.str();
+    ASSERT_EQ(run({"info", folder + "/mid.TIFF"}), 0);
+    EXPECT_EQ(out.str(), "format: tif\nwidth: 3\nheight: 2\ndepth: 8\n");
+    ASSERT_EQ(run({"convert", folder + "/mid.TIFF", folder + "/back.bmp"}), 0) << err.str();
+    ASSERT_EQ(run({"convert", in, folder + "/direct.bmp"}), 0);
+    std::ifstream a(folder + "/back.bmp", std::ios::binary), b(folder + "/direct.bmp", std::ios::binary);
+    std::stringstream back, direct;
+    back << a.rdbuf();
+    direct << b.rdbuf();
+    EXPECT_EQ(back.str(), direct.str());
+}
+
 TEST_F(CliTest, FailuresPrintTheEditorsMessageAndLeaveNoOutput)
 {
     std::string foreign = file("notes.txt", std::string(100, 'x'));

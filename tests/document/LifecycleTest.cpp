@@ -5,6 +5,7 @@
 #include "document/DocumentLifecycle.h"
 #include "document/NewParams.h"
 #include "document/OpenDocuments.h"
+#include "document/UndoRecord.h"
 #include "formats/Backup.h"
 #include "formats/FormatTable.h"
 #include "framework/DIBImage.h"
@@ -178,25 +179,40 @@ TEST_F(LifecycleTest, AFailedSaveLosesNothingAndChangesNothing)
     BitmapDocument* document = savedPicture("a.bmp");
     std::string saved = contents("a.bmp");
     document->fillRect({0, 0, 1, 1}, paletteIndex(3));
-
-    // The backup folder is missing and the user saves anyway; then the disk refuses the write.
-    BackupSettings::current() = {1, folder + "/missing"};
-    box.answerNext(alertAnswer::ok);
-    box.answerNext(alertAnswer::yes);
     bool ok;
     {
-        FileSizeLimit limit(100);
+        FileSizeLimit limit(100); // the disk refuses the write half way
         ok = document->save();
     }
-
     EXPECT_FALSE(ok);
-    EXPECT_EQ(box.messageIds(), (std::vector<int>{messages::noBackupFolder, messages::backupFailed,
-                                                  messages::writeFailed}));
-    EXPECT_EQ(contents("a.bmp"), saved) << "the old file is still there";
+    EXPECT_EQ(box.messageIds(), std::vector<int>{messages::writeFailed}) << "nothing is asked before the write";
+    EXPECT_EQ(contents("a.bmp"), saved) << "the old file is still in its place";
+    EXPECT_FALSE(fs::exists(at("~backup.bmp"))) << "and the chain is untouched";
     EXPECT_TRUE(document->isModified());
     EXPECT_EQ(document->title(), "a.bmp");
     size_t files = size_t(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
     EXPECT_EQ(files, 1u) << "no stray temporary file";
+
+    // Save As to TIFF failing the same way keeps the document's format.
+    dialogs.answerNext(FileChoice{at("b.tif"), 2});
+    {
+        FileSizeLimit limit(100);
+        EXPECT_FALSE(document->saveAs());
+    }
+    EXPECT_EQ(document->saveFormat(), bmpFormat);
+    EXPECT_EQ(document->title(), "a.bmp");
+    EXPECT_FALSE(fs::exists(at("b.tif")));
+}
+
+TEST_F(LifecycleTest, ATiffPictureOffersTheTiffTypeInSaveAs)
+{
+    savedPicture("a.tif", 2);
+    windows.windows.clear();
+    BitmapDocument* document = lifecycle::openFile(at("a.tif"));
+    ASSERT_TRUE(document);
+    document->saveAs(); // cancelled
+    EXPECT_EQ(dialogs.requests().back().filterIndex, 2);
+    EXPECT_EQ(dialogs.requests().back().initialPath, at("a.tif"));
 }
 
 TEST_F(LifecycleTest, OpeningChoosesTheFormatByExtensionAndReportsFailures)
@@ -212,7 +228,12 @@ TEST_F(LifecycleTest, OpeningChoosesTheFormatByExtensionAndReportsFailures)
     std::ofstream(at("pic.png")) << "\x89PNG not a bitmap";
     EXPECT_EQ(lifecycle::openFile(at("pic.png")), nullptr);
     EXPECT_EQ(lifecycle::openFile(at("gone.bmp")), nullptr);
-    EXPECT_EQ(box.messageIds(), (std::vector<int>{messages::unknownFormat, messages::readFailed}));
+    std::string huge = contents("pic.TIF");
+    huge[30] = '\x30'; // ImageWidth 0x2730 = 10032
+    huge[31] = '\x27';
+    std::ofstream(at("huge.tif"), std::ios::binary) << huge;
+    EXPECT_EQ(lifecycle::openFile(at("huge.tif")), nullptr);
+    EXPECT_EQ(box.messageIds(), (std::vector<int>{messages::unknownFormat, messages::readFailed, messages::imageTooLarge}));
     EXPECT_EQ(box.requests()[1].body, "gone.bmp\nファイルの読み込みに失敗しました。(2)");
     EXPECT_EQ(windows.windows.size(), 1u) << "failed opens leave no document or window";
     EXPECT_EQ(openDocuments::count(), 1u);
@@ -267,6 +288,8 @@ TEST_F(LifecycleTest, RevertAsksAndAFailedReReadKeepsThePicture)
     EXPECT_EQ(document->pixelAt({0, 0}), paletteIndex(9));
     EXPECT_FALSE(document->isModified());
 
+    UndoRecord::instance().beginUndo(document);
+    document->savePixelsForUndo(document->bounds());
     document->fillRect({0, 0, 8, 4}, paletteIndex(6));
     std::ofstream(at("a.bmp"), std::ios::trunc) << "damaged";
     box.answerNext(alertAnswer::yes);
@@ -275,6 +298,8 @@ TEST_F(LifecycleTest, RevertAsksAndAFailedReReadKeepsThePicture)
     EXPECT_EQ(document->pixelAt({7, 3}), paletteIndex(6)) << "the picture stays as it was";
     EXPECT_NE(document->palette(), nullptr);
     EXPECT_TRUE(document->isModified());
+    document->undo();
+    EXPECT_EQ(document->pixelAt({7, 3}), paletteIndex(0)) << "and so does its undo";
 }
 
 TEST_F(LifecycleTest, ClosingAModifiedPictureAsksToSave)

@@ -125,6 +125,15 @@ TEST_F(BackupTest, AFolderOfItsOwnMustExist)
     EXPECT_EQ(read("a.bmp"), "second");
 }
 
+TEST_F(BackupTest, ARelativeFolderIsTakenFromTheRoot)
+{
+    fs::create_directory(folder + "/old");
+    BackupSettings::current() = {1, folder.substr(1) + "/old"}; // the same folder, written without its "/"
+    write("a.bmp", "first");
+    save("a.bmp", "second");
+    EXPECT_EQ(read("old/~backup.bmp"), "first");
+}
+
 TEST_F(BackupTest, SavingAnywayWithoutABackupStillKeepsTheOldFileOnFailure)
 {
     BackupSettings::current() = {1, folder + "/nowhere"};

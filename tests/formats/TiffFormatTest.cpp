@@ -182,6 +182,10 @@ TEST_F(TiffFormatTest, CountsThatPointBeyondTheFileAreRefused)
     bytes.replace(it + 4, 4, std::string("\x00\x00\x00\x80", 4));
     EXPECT_EQ(readError(bytes), errorQuiet);
     EXPECT_EQ(readError("II\x2A\0\x08\0\0\0"), errorQuiet) << "a directory past the end";
+    // Values that would lie past the end of the file make the directory invalid too.
+    std::string cut = tiff.bytes();
+    cut.resize(cut.size() - 12 - 1600);
+    EXPECT_EQ(readError(cut), errorQuiet);
     EXPECT_EQ(readError("MM\0\x2B\0\0\0\x08"), errorQuiet) << "not 42";
     EXPECT_EQ(readError("II"), errorQuiet);
 }
