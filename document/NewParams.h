@@ -4,6 +4,8 @@
 #include "core/PointModel.h"
 #include "palette/ColorValue.h"
 
+class SettingsFile;
+
 // The new-document preferences. One instance lives for the whole run and new documents take their
 // defaults from it; the preferences dialog edits a second one.
 class NewParams {
@@ -23,3 +25,8 @@ public:
     // The instance new documents read.
     static NewParams& current();
 };
+
+// Reads the nine preferences from the settings; a value that is missing or out of range gives the
+// default, never an error. Each member is set through its model, so its followers hear of it.
+void loadNewParams(const SettingsFile& file, NewParams& params);
+void saveNewParams(const SettingsFile& file, const NewParams& params);

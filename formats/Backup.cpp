@@ -3,6 +3,7 @@
 #include "formats/Alert.h"
 #include "formats/ErrorFrame.h"
 #include "formats/FilePath.h"
+#include "formats/SettingsFile.h"
 #include "resources/StringTable.h"
 
 #include <cerrno>
@@ -63,6 +64,18 @@ BackupSettings& BackupSettings::current()
 {
     static BackupSettings settings;
     return settings;
+}
+
+void loadBackupSettings(const SettingsFile& file, BackupSettings& settings)
+{
+    settings.level = BackupSettings::levelFromSetting(file.readString("BackupLevel"));
+    settings.directory = file.readString("BackupDirectory");
+}
+
+void saveBackupSettings(const SettingsFile& file, const BackupSettings& settings)
+{
+    file.writeString("BackupLevel", std::to_string(settings.level));
+    file.writeString("BackupDirectory", settings.directory);
 }
 
 std::string backupName(int generation, std::string_view extension)

@@ -5,6 +5,7 @@
 #include <string_view>
 
 class FilePath;
+class SettingsFile;
 
 // How many older versions of a file survive a save, and where.
 struct BackupSettings {
@@ -18,6 +19,10 @@ struct BackupSettings {
     // The settings every save uses.
     static BackupSettings& current();
 };
+
+// The keys "BackupLevel" and "BackupDirectory" of the settings.
+void loadBackupSettings(const SettingsFile& file, BackupSettings& settings);
+void saveBackupSettings(const SettingsFile& file, const BackupSettings& settings);
 
 // "~backup" for generation 0, "~backup<g>" for generation g, with the file's extension.
 std::string backupName(int generation, std::string_view extension);

@@ -2,16 +2,13 @@
 
 #include "formats/BmpFormat.h"
 #include "formats/TiffFormat.h"
+#include "formats/Utf8.h"
 
-#include <algorithm>
-#include <cctype>
 #include <memory>
 
 bool sameExtension(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
+    return utf8::equalIgnoringCase(a, b);
 }
 
 const std::vector<ImageFormat*>& imageFormats()

@@ -14,4 +14,7 @@ std::string_view firstChars(std::string_view text, size_t maxChars);
 
 size_t charCount(std::string_view text);
 
+// Whether a and b are equal when ASCII letters are compared without regard to case.
+bool equalIgnoringCase(std::string_view a, std::string_view b);
+
 } // namespace utf8

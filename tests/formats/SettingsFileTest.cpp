@@ -1,0 +1,100 @@
+#include "formats/Backup.h"
+#include "formats/IniFile.h"
+#include "formats/SettingsFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace {
+
+class SettingsFileTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder = testing::TempDir() + "tilvaner-settings-" + std::to_string(getpid());
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        path = folder + "/qarvel.ini";
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    void write(const std::string& text) { std::ofstream(path) << text; }
+    std::string read() const
+    {
+        std::ifstream file(path);
+        std::stringstream text;
+        text << file.rdbuf();
+        return text.str();
+    }
+
+    std::string folder, path;
+};
+
+TEST_F(SettingsFileTest, ChangingOneKeyKeepsEverythingElse)
+{
+    write("; made by hand\n[Other]\nBlock=1,1\n\n[tilvane]\nblock = 20,30 \n; a note\nEdge=3\n\n[Last]\nx=y\n");
+    SettingsFile settings(path, "Tilvane");
+    EXPECT_EQ(settings.readString("Block"), "20,30") << "keys and sections match without regard to case";
+    EXPECT_EQ(settings.readPair("BLOCK"), (std::pair<int, int>{20, 30}));
+    settings.writePair("Block", {40, 50});
+    settings.writeString("Canvas", "8,9");
+    EXPECT_EQ(read(), "; made by hand\n[Other]\nBlock=1,1\n\n[tilvane]\nblock=40,50\n; a note\nEdge=3\nCanvas=8,9\n\n"
+                      "[Last]\nx=y\n");
+}
+
+TEST_F(SettingsFileTest, AMissingFileOrSectionIsCreated)
+{
+    SettingsFile settings(folder + "/new/qarvel.ini", "Tilvane");
+    EXPECT_EQ(settings.readString("Block"), "");
+    EXPECT_EQ(settings.readPair("Block"), (std::pair<int, int>{0, 0}));
+    settings.writeString("MRU-1", "/home/ユーザー/絵/a.bmp");
+    EXPECT_EQ(settings.readString("MRU-1"), "/home/ユーザー/絵/a.bmp");
+
+    write("[Other]\na=1");
+    SettingsFile(path, "Tilvane").writeString("Edge", "2");
+    EXPECT_EQ(read(), "[Other]\na=1\n\n[Tilvane]\nEdge=2\n");
+}
+
+TEST_F(SettingsFileTest, PairsReadWhatIsThereAndZeroTheRest)
+{
+    write("[Tilvane]\nA=7\nB=x,3\nC=-4,5,6\n");
+    SettingsFile settings(path, "Tilvane");
+    EXPECT_EQ(settings.readPair("A"), (std::pair<int, int>{7, 0}));
+    EXPECT_EQ(settings.readPair("B"), (std::pair<int, int>{0, 0}));
+    EXPECT_EQ(settings.readPair("C"), (std::pair<int, int>{-4, 5}));
+}
+
+TEST_F(SettingsFileTest, TheApplicationFileLivesInTheConfigurationFolder)
+{
+    const char* saved = std::getenv("XDG_CONFIG_HOME");
+    std::string old = saved ? saved : "";
+    setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+    EXPECT_EQ(SettingsFile::application().path(), folder + "/qarvel.ini");
+    if (saved)
+        setenv("XDG_CONFIG_HOME", old.c_str(), 1);
+    else
+        unsetenv("XDG_CONFIG_HOME");
+}
+
+TEST_F(SettingsFileTest, BackupSettingsRoundTrip)
+{
+    write("[Tilvane]\nBackupLevel=12\nBackupDirectory=old pictures\n");
+    SettingsFile settings(path, "Tilvane");
+    BackupSettings backups;
+    loadBackupSettings(settings, backups);
+    EXPECT_EQ(backups.level, 9);
+    EXPECT_EQ(backups.directory, "old pictures");
+    backups.level = 3;
+    saveBackupSettings(settings, backups);
+    BackupSettings again;
+    loadBackupSettings(settings, again);
+    EXPECT_EQ(again.level, 3);
+    EXPECT_EQ(again.directory, "old pictures");
+}
+
+} // namespace
