@@ -1,0 +1,91 @@
+#include "framework/SingleInstance.h"
+
+#include "formats/ErrorFrame.h"
+
+#include <QLocalServer>
+#include <QLocalSocket>
+
+#include <unistd.h>
+
+SingleInstance::SingleInstance(std::string name) : m_name(std::move(name)) {}
+
+SingleInstance::~SingleInstance() = default;
+
+std::string SingleInstance::nameForUser()
+{
+    return "tilvaner-" + std::to_string(getuid());
+}
+
+std::string SingleInstance::encode(const std::vector<std::string>& paths)
+{
+    std::string message(4, '\0');
+    uint32_t count = uint32_t(paths.size());
+    for (int i = 0; i < 4; ++i)
+        message[size_t(i)] = char(count >> (8 * i));
+    for (const std::string& path : paths)
+        message.append(path).push_back('\0');
+    return message;
+}
+
+std::vector<std::string> SingleInstance::decode(const std::string& message)
+{
+    std::vector<std::string> paths;
+    if (message.size() < 4)
+        return paths;
+    uint32_t count = 0;
+    for (int i = 0; i < 4; ++i)
+        count |= uint32_t(uint8_t(message[size_t(i)])) << (8 * i);
+    size_t at = 4;
+    while (paths.size() < count && at < message.size()) {
+        size_t end = message.find('\0', at);
+        if (end == std::string::npos)
+            break;
+        paths.push_back(message.substr(at, end - at));
+        at = end + 1;
+    }
+    return paths;
+}
+
+bool SingleInstance::handOver(const std::vector<std::string>& paths, int timeoutMs)
+{
+    QLocalSocket socket;
+    socket.connectToServer(QString::fromStdString(m_name));
+    if (!socket.waitForConnected(timeoutMs))
+        return false;
+    std::string message = encode(paths);
+    socket.write(message.data(), qint64(message.size()));
+    bool sent = socket.waitForBytesWritten(timeoutMs) || socket.bytesToWrite() == 0;
+    socket.disconnectFromServer();
+    if (socket.state() != QLocalSocket::UnconnectedState)
+        socket.waitForDisconnected(timeoutMs);
+    return sent;
+}
+
+bool SingleInstance::listen(std::function<void(const std::vector<std::string>&)> receive)
+{
+    m_server = std::make_unique<QLocalServer>();
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    QString name = QString::fromStdString(m_name);
+    if (!m_server->listen(name)) {
+        // Nobody answered there (the caller tried to hand over first): what is left is stale.
+        QLocalServer::removeServer(name);
+        if (!m_server->listen(name))
+            return false;
+    }
+    QObject::connect(m_server.get(), &QLocalServer::newConnection, m_server.get(), [this, receive] {
+        while (QLocalSocket* client = m_server->nextPendingConnection()) {
+            auto message = std::make_shared<std::string>();
+            QObject::connect(client, &QLocalSocket::readyRead, client, [client, message] {
+                QByteArray bytes = client->readAll();
+                message->append(bytes.constData(), size_t(bytes.size()));
+            });
+            QObject::connect(client, &QLocalSocket::disconnected, client, [client, message, receive] {
+                QByteArray rest = client->readAll();
+                message->append(rest.constData(), size_t(rest.size()));
+                client->deleteLater();
+                guardCallback([&] { receive(decode(*message)); });
+            });
+        }
+    });
+    return true;
+}
