@@ -18,8 +18,6 @@ public:
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
     void setValue(std::string_view section, std::string_view key, std::string_view value);
 
-    const std::vector<std::string>& lines() const { return m_lines; }
-
 private:
     // The index of section's header line, or the line count when there is none.
     size_t sectionStart(std::string_view section) const;
