@@ -1,40 +1,19 @@
-#include "framework/Application.h"
 #include "framework/SingleInstance.h"
+#include "tests/framework/EventLoop.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <cstdlib>
-
 #include <cstdio>
-#include <functional>
+#include <cstdlib>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 namespace {
 
-Application& application()
-{
-    static int argc = 1;
-    static char name[] = "framework_tests";
-    static char* argv[] = {name, nullptr};
-    static Application app(argc, argv);
-    return app;
-}
-
 std::string uniqueName(const char* what)
 {
     return std::string("tilvaner-test-") + what + "-" + std::to_string(getpid());
-}
-
-// Runs the event loop until done() or a second has passed.
-bool waitFor(const std::function<bool()>& done)
-{
-    auto end = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-    while (!done() && std::chrono::steady_clock::now() < end)
-        Application::processEvents(20);
-    return done();
 }
 
 TEST(SingleInstanceTest, MessagesCarryTheirNamesAndSurviveDamage)
@@ -50,7 +29,7 @@ TEST(SingleInstanceTest, MessagesCarryTheirNamesAndSurviveDamage)
 
 TEST(SingleInstanceTest, ASecondStartHandsItsNamesToTheFirst)
 {
-    application();
+    testApplication();
     std::string name = uniqueName("handover");
     SingleInstance second(name);
     EXPECT_FALSE(second.handOver({"/x.bmp"}, 200)) << "nobody is running yet";
@@ -60,14 +39,14 @@ TEST(SingleInstanceTest, ASecondStartHandsItsNamesToTheFirst)
     ASSERT_TRUE(first.listen([&](const std::vector<std::string>& paths) { received.push_back(paths); }));
     ASSERT_TRUE(second.handOver({"/x.bmp", "/y.tif"}));
     ASSERT_TRUE(second.handOver({}));
-    ASSERT_TRUE(waitFor([&] { return received.size() == 2; }));
+    ASSERT_TRUE(runEvents(0, [&] { return received.size() == 2; }));
     EXPECT_EQ(received[0], (std::vector<std::string>{"/x.bmp", "/y.tif"}));
     EXPECT_TRUE(received[1].empty()) << "no names: just come to the front";
 }
 
 TEST(SingleInstanceTest, AMeetingPointLeftByACrashDoesNotStopTheNextStart)
 {
-    application();
+    testApplication();
     std::string name = uniqueName("stale");
     // A socket bound and then abandoned, as a crashed instance leaves it.
     const char* temp = std::getenv("TMPDIR");
@@ -84,7 +63,7 @@ TEST(SingleInstanceTest, AMeetingPointLeftByACrashDoesNotStopTheNextStart)
     std::vector<std::string> received;
     ASSERT_TRUE(next.listen([&](const std::vector<std::string>& paths) { received = paths; }));
     ASSERT_TRUE(SingleInstance(name).handOver({"/a.bmp"}));
-    EXPECT_TRUE(waitFor([&] { return !received.empty(); }));
+    EXPECT_TRUE(runEvents(0, [&] { return !received.empty(); }));
 }
 
 } // namespace

@@ -1,35 +1,15 @@
 #include "formats/ErrorFrame.h"
-#include "framework/Application.h"
 #include "framework/Timer.h"
+#include "tests/framework/EventLoop.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <functional>
-
 namespace {
-
-Application& application()
-{
-    static int argc = 1;
-    static char name[] = "framework_tests";
-    static char* argv[] = {name, nullptr};
-    static Application app(argc, argv);
-    return app;
-}
-
-// Delivers events until done() holds, or for ms when done is empty; a busy machine gets two seconds.
-void runEvents(int ms, const std::function<bool()>& done = {})
-{
-    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(done ? 2000 : ms);
-    while (std::chrono::steady_clock::now() < end && !(done && done()))
-        Application::processEvents(5);
-}
 
 // Timers belong to the application's thread, so the application comes first.
 class TimerTest : public testing::Test {
 protected:
-    void SetUp() override { application(); }
+    void SetUp() override { testApplication(); }
 };
 
 struct CountingTarget : TimerTarget {
