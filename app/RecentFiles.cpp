@@ -32,7 +32,20 @@ int RecentFiles::add(const std::string& path)
     for (int j = found; j > 0; --j)
         m_entries[size_t(j)] = m_entries[size_t(j - 1)];
     m_entries[0] = path;
+    int position = m_menu.isValid() ? m_menu.positionOf(m_firstId) : -1;
+    if (position >= 0) {
+        for (int j = 0; j <= found; ++j) {
+            m_menu.removeItem(m_firstId + uint32_t(j));
+            m_menu.insertItem(position + j, m_firstId + uint32_t(j), menuText(j + 1, m_entries[size_t(j)]));
+        }
+    }
     return found + 1;
+}
+
+void RecentFiles::attachMenu(PopupMenu menu, uint32_t firstId)
+{
+    m_menu = menu;
+    m_firstId = firstId;
 }
 
 int RecentFiles::count() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/PopupMenu.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -18,12 +20,18 @@ public:
     const std::string& fileAt(int i) const { return m_entries[size_t(i)]; }
     int count() const;
 
+    // Shows the list in menu from the item firstId on (its placeholder until the list has entries);
+    // entry i becomes the item firstId + i.
+    void attachMenu(PopupMenu menu, uint32_t firstId);
+
     // The keys "MRU-1" (newest) to "MRU-9".
     void load(const SettingsFile& file);
     void save(const SettingsFile& file) const;
 
 private:
     std::array<std::string, capacity> m_entries;
+    PopupMenu m_menu;
+    uint32_t m_firstId = 0;
 };
 
 // The menu caption of entry n: "&n " and the path, shortened in the middle to 80 bytes of text

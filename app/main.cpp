@@ -1,17 +1,18 @@
+#include "app/Tilvaner.h"
 #include "formats/Alert.h"
 #include "formats/BusyPointer.h"
+#include "framework/Application.h"
 #include "framework/ColorChooser.h"
 #include "framework/DesktopBusyPointer.h"
+#include "framework/DesktopFileDialogs.h"
 #include "framework/DesktopMessageBox.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
+#include <string>
+#include <vector>
 
 int main(int argc, char* argv[])
 {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName("Tilvaner");
+    Application application(argc, argv);
 
     DesktopMessageBox messageBox;
     installMessageBoxService(&messageBox);
@@ -19,14 +20,16 @@ int main(int argc, char* argv[])
     installBusyPointerService(&busyPointer);
     DesktopColorChooser colorChooser;
     installColorChooser(&colorChooser);
+    DesktopFileDialogs fileDialogs;
+    installFileDialogs(&fileDialogs);
 
-    // Until the frame and its documents exist, the editor shows an empty main window that says so.
-    QMainWindow frame;
-    frame.setWindowTitle("Tilvaner");
-    auto* note = new QLabel("Tilvaner is being built: pictures cannot be opened yet.");
-    note->setAlignment(Qt::AlignCenter);
-    frame.setCentralWidget(note);
-    frame.resize(800, 600);
-    frame.show();
-    return QApplication::exec();
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    Tilvaner editor(SettingsFile::application());
+    if (!editor.start(arguments))
+        return 0;
+    application.onTerminate([&editor] { editor.requestExit(); });
+    editor.passCommandLine(arguments);
+    int code = application.exec();
+    editor.exit();
+    return code;
 }

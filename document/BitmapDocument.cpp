@@ -4,6 +4,8 @@
 #include "document/BitmapPalette.h"
 #include "document/NewParams.h"
 #include "document/OpenDocuments.h"
+#include "document/DocumentCommands.h"
+#include "document/DocumentLifecycle.h"
 #include "document/UndoRecord.h"
 #include "formats/Alert.h"
 #include "formats/Backup.h"
@@ -74,7 +76,7 @@ NewDocumentParams NewDocumentParams::fromPreferences(const NewParams& params)
 BitmapDocument::BitmapDocument(const NewParams& params)
     : m_backgroundColor(params.backgroundColour.value()), m_edgeWidth(params.edgeWidth.value()),
       m_offset(params.offset.point()), m_yUp(params.yUp.value() == 1), m_meshSize(params.meshSize.point()),
-      m_blockSize(params.blockSize.point()), m_params(params)
+      m_blockSize(params.blockSize.point()), m_params(params), m_commands(std::make_unique<DocumentCommands>(*this))
 {
     openDocuments::add(this);
 }
@@ -96,6 +98,10 @@ void* BitmapDocument::valueFor(const Aspect* aspect)
         return m_palette ? offer<BitmapPalette>(m_palette.get()) : nullptr;
     if (aspect == &aspects::BitmapView::Mesh::access)
         return offer<MeshPlug>(this);
+    if (aspect == &aspects::ScheduledWindow::Plug::access)
+        return offer<ScheduledWindowPlug>(this);
+    if (aspect == &aspects::Model::menuEx)
+        return offer<CommandInterface>(m_commands.get());
     return FilingObject::valueFor(aspect);
 }
 
@@ -386,6 +392,11 @@ void BitmapDocument::writeTo(const FilePath& file)
     UndoRecord::instance().forget(this);
 }
 
+std::string BitmapDocument::caption() const
+{
+    return m_fullColor ? title() + "(RGB)" : title();
+}
+
 void BitmapDocument::afterFileChanged(const FilePath& file)
 {
     m_currentFormat = m_saveFormat;
@@ -441,8 +452,10 @@ bool BitmapDocument::saveAs()
         return false;
     }
     m_saveFormat = formatForFilter(choice->filterIndex);
-    if (saveTo(path))
+    if (saveTo(path)) {
+        lifecycle::noteRecentFile(path.path());
         return true;
+    }
     m_saveFormat = m_currentFormat;
     return false;
 }

@@ -5,6 +5,7 @@
 #include "document/FilingObject.h"
 #include "document/ImagePlug.h"
 #include "document/Pen.h"
+#include "framework/ScheduledWindowPlug.h"
 
 #include <memory>
 #include <optional>
@@ -12,6 +13,7 @@
 #include <vector>
 
 class BitmapPalette;
+class DocumentCommands;
 class DIBImage;
 class MaskImage;
 class NewParams;
@@ -31,7 +33,7 @@ struct NewDocumentParams {
 // with, and the grid settings. Pixels change only through its operations, and every change reaches
 // its dependents. Colours are palette-index references in an indexed picture and RGB colours in a
 // full-colour one. It destroys itself when its last dependent leaves, so create it with new.
-class BitmapDocument : public FilingObject, public ImagePlug, public MeshPlug {
+class BitmapDocument : public FilingObject, public ImagePlug, public MeshPlug, public ScheduledWindowPlug {
 public:
     explicit BitmapDocument(const NewParams& params);
     ~BitmapDocument() override;
@@ -98,6 +100,9 @@ public:
     void undo();
 
     bool saveAs() override;
+    // The window caption: the title, marked "(RGB)" for a full-colour picture.
+    std::string caption() const override;
+    bool closeQuery() override { return FilingObject::closeQuery(); }
     // Reads the file again after asking; only a modified document with a file can revert.
     void revert();
 
@@ -133,4 +138,5 @@ private:
     Point m_blockSize;
     std::vector<uint8_t> m_borderColors;
     const NewParams& m_params;
+    std::unique_ptr<DocumentCommands> m_commands;
 };

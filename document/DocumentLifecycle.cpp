@@ -18,6 +18,7 @@ namespace lifecycle {
 namespace {
 
 int g_untitled = 1;
+std::function<void(const std::string&)> g_recentFiles;
 
 // A document that destroys itself when its last follower leaves is held here until its window
 // follows it, so that a failed open leaves nothing behind.
@@ -64,6 +65,7 @@ BitmapDocument* openFile(const std::string& path)
             return nullptr;
         BitmapDocument* document = pending.release();
         openDocumentWindow(*document);
+        noteRecentFile(file.path());
         return document;
     } catch (...) {
         reportError(currentError(), messages::readFailed, std::filesystem::path(path).filename().string());
@@ -75,6 +77,17 @@ void openFiles(const std::vector<std::string>& paths)
 {
     for (const std::string& path : paths)
         openFile(path);
+}
+
+void installRecentFileList(std::function<void(const std::string&)> note)
+{
+    g_recentFiles = std::move(note);
+}
+
+void noteRecentFile(const std::string& path)
+{
+    if (g_recentFiles)
+        g_recentFiles(path);
 }
 
 int nextUntitledNumber()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,10 @@ BitmapDocument* openDocument();
 BitmapDocument* openFile(const std::string& path);
 // Opens each file in turn; one that fails is reported and the rest still open.
 void openFiles(const std::vector<std::string>& paths);
+
+// Where opened and newly named files are noted: the application's recent-files list.
+void installRecentFileList(std::function<void(const std::string&)> note);
+void noteRecentFile(const std::string& path);
 
 // The number the next untitled picture takes.
 int nextUntitledNumber();

@@ -1,6 +1,26 @@
 #include "framework/Application.h"
 
+#include "formats/ErrorFrame.h"
+
 #include <QApplication>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+// A signal handler may only write to a descriptor; the loop reads the other end.
+int g_signalPipe[2] = {-1, -1};
+
+void signalArrived(int)
+{
+    char byte = 1;
+    [[maybe_unused]] ssize_t written = ::write(g_signalPipe[0], &byte, 1);
+}
+
+} // namespace
 
 Application::Application(int& argc, char** argv) : m_application(std::make_unique<QApplication>(argc, argv))
 {
@@ -14,7 +34,36 @@ int Application::exec()
     return QApplication::exec();
 }
 
+void Application::quit(int code)
+{
+    QCoreApplication::exit(code);
+}
+
 void Application::processEvents(int maxMs)
 {
     QCoreApplication::processEvents(QEventLoop::AllEvents, maxMs);
+}
+
+bool Application::isModalOpen()
+{
+    return QApplication::activeModalWidget() != nullptr;
+}
+
+void Application::onTerminate(std::function<void()> handler)
+{
+    m_terminate = std::move(handler);
+    if (g_signalPipe[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, m_application.get());
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [this] {
+        char byte;
+        [[maybe_unused]] ssize_t read = ::read(g_signalPipe[1], &byte, 1);
+        guardCallback([this] { m_terminate(); });
+    });
+    struct sigaction action {};
+    action.sa_handler = signalArrived;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : {SIGTERM, SIGINT, SIGHUP})
+        sigaction(signal, &action, nullptr);
 }

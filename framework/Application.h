@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 class QApplication;
@@ -14,9 +15,17 @@ public:
 
     // Runs the main loop until the program quits; answers the exit code.
     int exec();
+    // Ends the main loop with code.
+    static void quit(int code);
     // Delivers the events that are waiting, and those that arrive within maxMs.
     static void processEvents(int maxMs);
+    // Whether a modal dialog or message box is open.
+    static bool isModalOpen();
+    // Asked on the loop's thread when the session ends the program (SIGTERM, SIGINT, SIGHUP), so
+    // that it can close as if the user had chosen Exit.
+    void onTerminate(std::function<void()> handler);
 
 private:
     std::unique_ptr<QApplication> m_application;
+    std::function<void()> m_terminate;
 };

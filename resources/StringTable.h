@@ -17,6 +17,7 @@ constexpr int colorPrecisions = 12;
 constexpr int none = 20;
 constexpr int paletteFileName = 21;
 constexpr int loadPaletteTitle = 30;
+constexpr int applicationTitle = 1000;
 constexpr int preferencesTitle = 1001;
 constexpr int loadSetFileTitle = 1002;
 constexpr int saveSetFileTitle = 1003;

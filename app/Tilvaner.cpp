@@ -1,0 +1,309 @@
+#include "app/Tilvaner.h"
+
+#include "app/WindowPlacement.h"
+#include "core/Aspects.h"
+#include "document/BitmapDocument.h"
+#include "document/DocumentLifecycle.h"
+#include "document/NewParams.h"
+#include "formats/Alert.h"
+#include "formats/Backup.h"
+#include "formats/ErrorFrame.h"
+#include "framework/Application.h"
+#include "framework/FloatingPanel.h"
+#include "framework/MDIWorkSpace.h"
+#include "framework/MenuState.h"
+#include "framework/ScheduledWindow.h"
+#include "framework/SingleInstance.h"
+#include "resources/Accelerators.h"
+#include "resources/Menus.h"
+#include "resources/StringTable.h"
+
+#include <filesystem>
+
+namespace {
+
+struct PanelSpec {
+    const char* title;
+    const char* key;
+    bool shownByDefault;
+    Point size;
+    Point offset;
+};
+
+// Tool box, palette, information and animation, as their keys and commands order them.
+constexpr std::array<PanelSpec, Tilvaner::panelCount> panelSpecs{{
+    {"ツール", "Tool-Window", true, {96, 360}, {8, 80}},
+    {"パレット", "Palette-Window", true, {200, 240}, {-220, 80}},
+    {"情報", "Info-Window", false, {200, 120}, {-220, 340}},
+    {"アニメーション", "Animation-Window", false, {200, 200}, {-440, 80}},
+}};
+
+// The show/hide command of each panel, in panel order.
+constexpr std::array<uint32_t, Tilvaner::panelCount> panelCommands{603, 604, 606, 605};
+
+// A later start runs in another folder: names are made absolute before they travel.
+std::vector<std::string> absolutePaths(const std::vector<std::string>& paths)
+{
+    std::vector<std::string> absolute;
+    for (const std::string& path : paths) {
+        std::error_code error;
+        std::filesystem::path full = std::filesystem::absolute(path, error);
+        absolute.push_back(error ? path : full.lexically_normal().string());
+    }
+    return absolute;
+}
+
+} // namespace
+
+Tilvaner::Tilvaner(SettingsFile settings) : m_settings(std::move(settings)) {}
+
+Tilvaner::~Tilvaner()
+{
+    installDocumentWindows(nullptr);
+    lifecycle::installRecentFileList(nullptr);
+}
+
+const CommandTable<Tilvaner>& Tilvaner::table()
+{
+    static const CommandTable<Tilvaner> commands{
+        {100, &Tilvaner::newPicture},  {101, &Tilvaner::open},     {109, &Tilvaner::preferences},
+        {110, &Tilvaner::exitCommand}, {600, &Tilvaner::arrange},  {601, &Tilvaner::arrange},
+        {602, &Tilvaner::arrange},     {603, &Tilvaner::togglePanel}, {604, &Tilvaner::togglePanel},
+        {606, &Tilvaner::togglePanel}, {605, &Tilvaner::togglePanel},
+    };
+    return commands;
+}
+
+bool Tilvaner::start(const std::vector<std::string>& arguments)
+{
+    m_instance = std::make_unique<SingleInstance>(SingleInstance::nameForUser());
+    if (m_instance->handOver(absolutePaths(arguments)))
+        return false;
+    m_instance->listen([this](const std::vector<std::string>& paths) { receiveFiles(paths); });
+
+    m_workspace = std::make_unique<MDIWorkSpace>(*this, std::string(loadString(strings::applicationTitle)));
+    m_workspace->setMenu(mainMenu(), mainAccelerators(), menus::windowMenuIndex);
+    m_recentFiles.attachMenu(m_workspace->popup(0), menus::firstRecentFile);
+    installDocumentWindows(this);
+    lifecycle::installRecentFileList([this](const std::string& path) { m_recentFiles.add(path); });
+
+    loadBackupSettings(m_settings, BackupSettings::current());
+    loadNewParams(m_settings, NewParams::current());
+    m_recentFiles.load(m_settings);
+
+    if (std::optional<Rect> frame = readWindowPlacement(m_settings))
+        m_workspace->place(clipToDesktop(*frame, m_workspace->desktopRect()));
+    createPanels();
+    return true;
+}
+
+void Tilvaner::createPanels()
+{
+    Rect frame = m_workspace->frameRect();
+    for (size_t i = 0; i < panelSpecs.size(); ++i)
+        m_panels[i] = new FloatingPanel(*m_workspace, panelSpecs[i].title, panelSpecs[i].size);
+    m_workspace->show();
+    for (size_t i = 0; i < panelSpecs.size(); ++i) {
+        const PanelSpec& spec = panelSpecs[i];
+        // By default the panels sit just inside the frame, from its left or (negative) right edge.
+        Point place{spec.offset.x >= 0 ? frame.left + spec.offset.x : frame.right + spec.offset.x,
+                    frame.top + spec.offset.y};
+        PanelPlacement stored = readPanelPlacement(m_settings, spec.key);
+        m_panels[i]->moveTo(stored.position.value_or(place));
+        m_panels[i]->setShown(stored.shown.value_or(spec.shownByDefault));
+    }
+}
+
+void Tilvaner::passCommandLine(const std::vector<std::string>& arguments)
+{
+    // The names are opened from the main loop, as names handed over by a later start are.
+    m_waitingFiles = absolutePaths(arguments);
+    if (!m_waitingFiles.empty())
+        m_waitForModal.start(0);
+}
+
+void Tilvaner::exit()
+{
+    guardCallback([this] { m_recentFiles.save(m_settings); });
+}
+
+void Tilvaner::receiveFiles(const std::vector<std::string>& paths)
+{
+    m_workspace->bringToFront();
+    // The panels float above the frame, also where no window manager keeps them there.
+    for (FloatingPanel* panel : m_panels)
+        if (panel->isVisible())
+            panel->raise();
+    if (paths.empty())
+        return;
+    if (!Application::isModalOpen()) {
+        openFiles(paths);
+        return;
+    }
+    // A dialog is open: the names wait until it has closed.
+    m_waitingFiles.insert(m_waitingFiles.end(), paths.begin(), paths.end());
+    if (!m_waitForModal.isRunning())
+        m_waitForModal.start(200);
+}
+
+bool Tilvaner::tick(Timer&)
+{
+    if (Application::isModalOpen())
+        return false;
+    openFiles(std::exchange(m_waitingFiles, {}));
+    return true;
+}
+
+void Tilvaner::requestExit()
+{
+    if (m_workspace)
+        m_workspace->close();
+}
+
+void Tilvaner::openFiles(const std::vector<std::string>& paths)
+{
+    lifecycle::openFiles(paths);
+}
+
+void Tilvaner::dropFiles(const std::vector<std::string>& paths)
+{
+    openFiles(paths);
+}
+
+void Tilvaner::openWindow(Model& document)
+{
+    auto* window = new ScheduledWindow(*m_workspace, document);
+    window->show();
+    m_workspace->activate(*window);
+}
+
+bool Tilvaner::command(uint32_t id)
+{
+    try {
+        if (routeToDocument(id))
+            return true;
+        if (id >= menus::firstRecentFile && id < menus::firstRecentFile + RecentFiles::capacity)
+            return openRecentFile(id);
+        return table().dispatch(*this, id, nullptr);
+    } catch (...) {
+        reportError(currentError(), 0, std::nullopt);
+        return true;
+    }
+}
+
+bool Tilvaner::routeToDocument(uint32_t id)
+{
+    ScheduledWindow* window = m_workspace->activeDocumentWindow();
+    auto* commands = window ? interfaceFor<CommandInterface>(window->document(), &aspects::Model::menuEx) : nullptr;
+    return commands && commands->command(id, window);
+}
+
+void Tilvaner::menuOpening(MenuState& popup)
+{
+    switch (popup.firstId()) {
+    case 100:
+        popup.enableAll(false);
+        for (uint32_t id : {100u, 101u, 109u, 110u})
+            popup.enable(id, true);
+        for (int i = 0; i < m_recentFiles.count(); ++i)
+            popup.enable(menus::firstRecentFile + uint32_t(i), true);
+        break;
+    case 600: {
+        popup.enableAll(true);
+        bool documents = m_workspace->activeDocumentWindow() != nullptr;
+        for (uint32_t id : {600u, 601u, 602u})
+            popup.enable(id, documents);
+        popup.enable(620, false);
+        for (size_t i = 0; i < m_panels.size(); ++i)
+            popup.check(panelCommands[i], m_panels[i]->isVisible());
+        popup.check(607, false);
+        popup.enable(607, false);
+        popup.enable(608, false);
+        break;
+    }
+    case 610:
+        popup.enableAll(false);
+        popup.checkAll(false);
+        break;
+    case 900:
+        popup.enableAll(true);
+        break;
+    default:
+        popup.enableAll(false);
+        break;
+    }
+    ScheduledWindow* window = m_workspace->activeDocumentWindow();
+    if (auto* commands = window ? interfaceFor<CommandInterface>(window->document(), &aspects::Model::menuEx) : nullptr)
+        commands->menuOpening(popup);
+}
+
+bool Tilvaner::frameClosing()
+{
+    if (!m_workspace->closeAllDocumentWindows())
+        return false;
+    savePlacement();
+    for (FloatingPanel*& panel : m_panels)
+        std::exchange(panel, nullptr)->destroy();
+    Application::quit(0);
+    return true;
+}
+
+void Tilvaner::savePlacement()
+{
+    guardCallback([this] {
+        if (!m_workspace->isMinimized())
+            writeWindowPlacement(m_settings, m_workspace->frameRect());
+        for (size_t i = 0; i < m_panels.size(); ++i)
+            writePanelPlacement(m_settings, panelSpecs[i].key, m_panels[i]->position(), m_panels[i]->isVisible());
+    });
+}
+
+bool Tilvaner::newPicture(uint32_t, Window*)
+{
+    lifecycle::newDocument(NewDocumentParams::fromPreferences(NewParams::current()));
+    return true;
+}
+
+bool Tilvaner::open(uint32_t, Window*)
+{
+    lifecycle::openDocument();
+    return true;
+}
+
+bool Tilvaner::preferences(uint32_t, Window*)
+{
+    return false;
+}
+
+bool Tilvaner::exitCommand(uint32_t, Window*)
+{
+    requestExit();
+    return true;
+}
+
+bool Tilvaner::arrange(uint32_t id, Window*)
+{
+    if (id == 600)
+        m_workspace->cascade();
+    else if (id == 601)
+        m_workspace->tile();
+    else
+        m_workspace->arrangeIcons();
+    return true;
+}
+
+bool Tilvaner::togglePanel(uint32_t id, Window*)
+{
+    for (size_t i = 0; i < m_panels.size(); ++i)
+        if (panelCommands[i] == id)
+            m_panels[i]->setShown(!m_panels[i]->isVisible());
+    return true;
+}
+
+bool Tilvaner::openRecentFile(uint32_t id)
+{
+    std::string path = m_recentFiles.fileAt(int(id - menus::firstRecentFile));
+    if (!path.empty())
+        lifecycle::openFile(path);
+    return true;
+}

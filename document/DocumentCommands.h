@@ -1,0 +1,24 @@
+#pragma once
+
+#include "framework/CommandTable.h"
+
+class BitmapDocument;
+
+// The commands a picture handles itself, and the state of their menu items.
+class DocumentCommands : public CommandInterface {
+public:
+    explicit DocumentCommands(BitmapDocument& document) : m_document(document) {}
+
+    bool command(uint32_t id, Window* from) override;
+    void menuOpening(MenuState& popup) override;
+
+private:
+    static const CommandTable<DocumentCommands>& table();
+
+    bool close(uint32_t id, Window* from);
+    bool save(uint32_t id, Window* from);
+    bool saveAs(uint32_t id, Window* from);
+    bool revert(uint32_t id, Window* from);
+
+    BitmapDocument& m_document;
+};

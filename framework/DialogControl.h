@@ -1,0 +1,66 @@
+#pragma once
+
+#include "core/Color.h"
+#include "resources/DialogTemplates.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+class QWidget;
+class DialogPage;
+
+// One control of a dialog made from a template, found by its id. Adaptors read and write it; tests
+// use it the way a user would (typing, clicking, stepping an up-down).
+class DialogControl {
+public:
+    DialogControl(const DialogControl&) = delete;
+    DialogControl& operator=(const DialogControl&) = delete;
+
+    int id() const { return m_id; }
+    ControlKind kind() const { return m_kind; }
+
+    // The text shown (or typed, for an edit field), UTF-8.
+    std::string text() const;
+    void setText(std::string_view text);
+    // The part of an edit field's text that is selected.
+    std::string selectedText() const;
+    // Text typed beyond this many characters is refused by an edit field.
+    void setMaxLength(int characters);
+
+    bool isChecked() const;
+    void setChecked(bool checked);
+
+    ColorRef color() const { return m_color; }
+    void setColor(ColorRef c);
+
+    bool isEnabled() const;
+    void setEnabled(bool enabled);
+
+    // Gives the control the keyboard focus; an edit field gets its whole text selected.
+    void focus();
+    // Whether this is the control of its window that has (or gets, once the window is active) the focus.
+    bool isFocused() const;
+
+    // Called when a button, radio button or swatch is pressed, and with +1 or -1 when an up-down is.
+    void onClicked(std::function<void()> handler) { m_clicked = std::move(handler); }
+    void onStep(std::function<void(int)> handler) { m_step = std::move(handler); }
+
+    // Presses the control as the user would: a button is clicked, an up-down takes |delta| steps.
+    void click();
+    void step(int delta);
+
+private:
+    friend class DialogPage;
+    DialogControl(const ControlTemplate& spec, QWidget* widget) : m_id(spec.id), m_kind(spec.kind), m_widget(widget) {}
+
+    void clicked();
+    void stepped(int delta);
+
+    int m_id;
+    ControlKind m_kind;
+    QWidget* m_widget;
+    ColorRef m_color = 0;
+    std::function<void()> m_clicked;
+    std::function<void(int)> m_step;
+};

@@ -1,0 +1,169 @@
+#include "framework/DialogPage.h"
+
+#include "formats/ErrorFrame.h"
+#include "framework/DialogWidgets.h"
+
+#include <QButtonGroup>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cmath>
+
+namespace {
+
+QWidget* makeWidget(const ControlTemplate& spec, QWidget* parent)
+{
+    QString text = QString::fromUtf8(spec.text);
+    switch (spec.kind) {
+    case ControlKind::StaticText: {
+        auto* label = new QLabel(text, parent);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        return label;
+    }
+    case ControlKind::ValueText: {
+        auto* label = new QLabel(text, parent);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setMargin(2);
+        return label;
+    }
+    case ControlKind::GroupBox:
+        return new QGroupBox(text, parent);
+    case ControlKind::Edit:
+        return new QLineEdit(text, parent);
+    case ControlKind::PushButton:
+    case ControlKind::DefaultPushButton: {
+        auto* button = new QPushButton(text, parent);
+        button->setDefault(spec.kind == ControlKind::DefaultPushButton);
+        return button;
+    }
+    case ControlKind::RadioButton:
+        return new QRadioButton(text, parent);
+    case ControlKind::UpDown:
+        return new UpDownButtons(parent);
+    case ControlKind::ColorSwatch:
+        return new SwatchButton(parent);
+    }
+    return new QWidget(parent);
+}
+
+bool isButton(ControlKind kind)
+{
+    return kind == ControlKind::PushButton || kind == ControlKind::DefaultPushButton ||
+           kind == ControlKind::RadioButton || kind == ControlKind::ColorSwatch;
+}
+
+bool takesFocus(ControlKind kind)
+{
+    return kind == ControlKind::Edit || kind == ControlKind::PushButton || kind == ControlKind::DefaultPushButton ||
+           kind == ControlKind::RadioButton || kind == ControlKind::ColorSwatch;
+}
+
+} // namespace
+
+DialogPage::DialogPage(const DialogTemplate& spec, QWidget* parent) : m_spec(spec)
+{
+    // A dialog unit is a quarter of the font's average character width and an eighth of its height,
+    // so that the layout grows with the font.
+    QFontMetricsF metrics(parent->font());
+    m_unitX = metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 52 / 4;
+    m_unitY = metrics.height() / 8;
+
+    QButtonGroup* radios = nullptr;
+    for (const ControlTemplate& c : spec.controls) {
+        QWidget* widget = makeWidget(c, parent);
+        int left = int(std::lround(c.x * m_unitX));
+        int top = int(std::lround(c.y * m_unitY));
+        widget->setGeometry(left, top, int(std::lround((c.x + c.width) * m_unitX)) - left,
+                            int(std::lround((c.y + c.height) * m_unitY)) - top);
+        m_controls.push_back(std::unique_ptr<DialogControl>(new DialogControl(c, widget)));
+        DialogControl* control = m_controls.back().get();
+
+        if (c.kind == ControlKind::RadioButton) {
+            if (c.groupStart || !radios) {
+                radios = new QButtonGroup(parent);
+                radios->setExclusive(true);
+            }
+            radios->addButton(static_cast<QRadioButton*>(widget));
+        }
+        if (c.kind == ControlKind::UpDown) {
+            auto* buttons = static_cast<UpDownButtons*>(widget);
+            QObject::connect(buttons->up(), &QToolButton::clicked, widget,
+                             [control] { guardCallback([&] { control->stepped(+1); }); });
+            QObject::connect(buttons->down(), &QToolButton::clicked, widget,
+                             [control] { guardCallback([&] { control->stepped(-1); }); });
+        } else if (isButton(c.kind)) {
+            QObject::connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked, widget,
+                             [control] { guardCallback([&] { control->clicked(); }); });
+        }
+    }
+}
+
+DialogPage::~DialogPage()
+{
+    // Adaptors leave their models before the controls they show go.
+    m_adaptors.clear();
+}
+
+DialogControl* DialogPage::control(int id) const
+{
+    for (const auto& c : m_controls)
+        if (c->id() == id)
+            return c.get();
+    return nullptr;
+}
+
+DialogControl& DialogPage::existing(int id) const
+{
+    DialogControl* c = control(id);
+    if (!c)
+        fatalError(errorOutOfMemory);
+    return *c;
+}
+
+DialogControl* DialogPage::firstRefusing() const
+{
+    for (const auto& c : m_controls)
+        for (const auto& adaptor : m_adaptors)
+            if (&adaptor->control() == c.get() && !adaptor->validate())
+                return c.get();
+    return nullptr;
+}
+
+void DialogPage::commit()
+{
+    for (const auto& c : m_controls)
+        for (const auto& adaptor : m_adaptors)
+            if (&adaptor->control() == c.get())
+                adaptor->commit();
+}
+
+DialogControl* DialogPage::initialFocus() const
+{
+    for (const auto& c : m_controls)
+        if (takesFocus(c->kind()) && c->isEnabled())
+            return c.get();
+    return nullptr;
+}
+
+DialogControl* DialogPage::focusedControl() const
+{
+    for (const auto& c : m_controls)
+        if (c->isFocused())
+            return c.get();
+    return nullptr;
+}
+
+int DialogPage::pixelWidth() const
+{
+    return int(std::lround(m_spec.width * m_unitX));
+}
+
+int DialogPage::pixelHeight() const
+{
+    return int(std::lround(m_spec.height * m_unitY));
+}

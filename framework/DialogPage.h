@@ -1,0 +1,65 @@
+#pragma once
+
+#include "framework/ControlAdaptor.h"
+#include "framework/DialogControl.h"
+#include "resources/DialogTemplates.h"
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+class QWidget;
+
+// The controls of one dialog template, placed where the template puts them, and the adaptors bound
+// to them. A dialog has one page; a property sheet has one per tab.
+class DialogPage {
+public:
+    // Builds the controls as children of parent, scaled by parent's font.
+    DialogPage(const DialogTemplate& spec, QWidget* parent);
+    ~DialogPage();
+    DialogPage(const DialogPage&) = delete;
+    DialogPage& operator=(const DialogPage&) = delete;
+
+    const DialogTemplate& spec() const { return m_spec; }
+    // The control with this id, or null.
+    DialogControl* control(int id) const;
+
+    // Binds a new adaptor to the control id: bind<EditField>(105, model, aspect, field).
+    template <class Adaptor, class... Args>
+    Adaptor& bind(int id, Args&&... args)
+    {
+        return adopt(std::make_unique<Adaptor>(existing(id), std::forward<Args>(args)...));
+    }
+    template <class Adaptor>
+    Adaptor& adopt(std::unique_ptr<Adaptor> adaptor)
+    {
+        Adaptor& bound = *adaptor;
+        m_adaptors.push_back(std::move(adaptor));
+        return bound;
+    }
+
+    // Asks the adaptors in the template's order of their controls; answers the control of the first
+    // that refuses, or null when all accept.
+    DialogControl* firstRefusing() const;
+    // Has every adaptor write what was entered.
+    void commit();
+
+    // The control that takes the focus when the page is shown: the first that can, in template order.
+    DialogControl* initialFocus() const;
+    // The page's control that has the focus, or null.
+    DialogControl* focusedControl() const;
+
+    // The page's size in pixels, from its size in dialog units.
+    int pixelWidth() const;
+    int pixelHeight() const;
+
+private:
+    // The control with this id; a template without it is a fault of the program, and fatal.
+    DialogControl& existing(int id) const;
+
+    const DialogTemplate& m_spec;
+    double m_unitX;
+    double m_unitY;
+    std::vector<std::unique_ptr<DialogControl>> m_controls;
+    std::vector<std::unique_ptr<ControlAdaptor>> m_adaptors;
+};

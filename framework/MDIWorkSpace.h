@@ -1,0 +1,66 @@
+#pragma once
+
+#include "framework/PopupMenu.h"
+#include "framework/Window.h"
+
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+class AcceleratorFilter;
+class FrameClient;
+class MenuBar;
+class QMainWindow;
+class QMdiArea;
+class ScheduledWindow;
+struct Accelerator;
+struct MenuItem;
+
+// The main frame and its document area, which holds one window per open picture. It tells its
+// followers WorkSpace::activate whenever another document window (or none) becomes the active one.
+class MDIWorkSpace : public Window {
+public:
+    // Document windows take the ids from here on in the window list of the Window menu.
+    static constexpr uint32_t firstDocumentChildId = 30000;
+
+    MDIWorkSpace(FrameClient& client, const std::string& title);
+    ~MDIWorkSpace() override;
+
+    void* valueFor(const Aspect* aspect) override;
+
+    // Gives the frame its menu bar and accelerator table; the window list goes into the top-level
+    // popup at windowMenuIndex.
+    void setMenu(const MenuItem& menu, std::span<const Accelerator> keys, int windowMenuIndex);
+    PopupMenu popup(int index) const;
+    // Runs a command as its menu item or key would: a key whose menu item is disabled does nothing.
+    void sendCommand(uint32_t id, bool fromKey = false);
+
+    ScheduledWindow* activeDocumentWindow() const;
+    std::vector<ScheduledWindow*> documentWindows() const;
+    // Brings a document window to the front of the area, de-iconified.
+    void activate(ScheduledWindow& window);
+    void cascade();
+    void tile();
+    void arrangeIcons();
+    // Closes the active document window until none is left; false when one refused to close.
+    bool closeAllDocumentWindows();
+
+    QMdiArea& area() const { return *m_area; }
+    // The rectangle of the desktop that windows may take.
+    Rect desktopRect() const;
+
+protected:
+    bool closeRequested() override;
+
+private:
+    void refreshWindowList();
+
+    FrameClient& m_client;
+    QMainWindow* m_frame;
+    QMdiArea* m_area;
+    std::unique_ptr<MenuBar> m_menuBar;
+    std::unique_ptr<AcceleratorFilter> m_keys;
+    int m_windowMenuIndex = -1;
+    int m_windowMenuItems = 0;
+};

@@ -1,0 +1,91 @@
+#include "framework/ModalDialog.h"
+
+#include "formats/ErrorFrame.h"
+#include "framework/DialogPage.h"
+#include "framework/NativeDialog.h"
+
+#include <QApplication>
+#include <QTimer>
+
+namespace {
+ModalScript* g_script = nullptr;
+}
+
+ModalScript* installModalScript(ModalScript* script)
+{
+    ModalScript* previous = g_script;
+    g_script = script;
+    return previous;
+}
+
+ModalDialog::ModalDialog() : m_native(new NativeDialog(*this))
+{
+    m_native->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+ModalDialog::~ModalDialog()
+{
+    m_pages.clear();
+    delete m_native;
+}
+
+DialogPage& ModalDialog::addPage(const DialogTemplate& spec, QWidget* parent)
+{
+    m_pages.push_back(std::make_unique<DialogPage>(spec, parent));
+    return *m_pages.back();
+}
+
+bool ModalDialog::isOpen() const
+{
+    return m_native->isVisible();
+}
+
+DialogControl* ModalDialog::focusedControl() const
+{
+    for (const auto& page : m_pages)
+        if (DialogControl* focused = page->focusedControl())
+            return focused;
+    return nullptr;
+}
+
+int ModalDialog::runModal()
+{
+    m_result = -1;
+    if (!m_pages.empty()) {
+        showPage(0);
+        if (DialogControl* first = m_pages.front()->initialFocus())
+            first->focus();
+    }
+    if (QWidget* owner = QApplication::activeWindow()) {
+        m_native->adjustSize();
+        m_native->move(owner->geometry().center() - m_native->rect().center());
+    }
+    if (g_script) {
+        ModalScript* script = g_script;
+        QTimer::singleShot(0, m_native, [this, script] {
+            guardCallback([&] { script->run(*this); });
+            if (isOpen())
+                guardCallback([&] { endModal(cancelButtonId); });
+        });
+    }
+    m_native->exec();
+    return m_result;
+}
+
+void ModalDialog::endModal(int result)
+{
+    if (result == okButtonId) {
+        for (int i = 0; i < pageCount(); ++i) {
+            if (DialogControl* refusing = m_pages[size_t(i)]->firstRefusing()) {
+                showPage(i);
+                refusing->focus();
+                QApplication::beep();
+                return;
+            }
+        }
+        for (const auto& page : m_pages)
+            page->commit();
+    }
+    m_result = result;
+    m_native->finish(result);
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+class DialogControl;
+class DialogPage;
+class NativeDialog;
+class QWidget;
+struct DialogTemplate;
+
+class ModalDialog;
+
+// Drives modal dialogs where no person sits in front of them. Tests install one; it is handed each
+// dialog once the dialog is shown and its modal loop runs, and may type, press and end it there.
+class ModalScript {
+public:
+    virtual void run(ModalDialog& dialog) = 0;
+
+protected:
+    ~ModalScript() = default;
+};
+
+ModalScript* installModalScript(ModalScript* script);
+
+// A dialog that runs modally and ends with a result: OK (1), Cancel (2), or -1 before it ends. Its
+// controls come from templates, on one page or on the tabs of a property sheet.
+class ModalDialog {
+public:
+    virtual ~ModalDialog();
+    ModalDialog(const ModalDialog&) = delete;
+    ModalDialog& operator=(const ModalDialog&) = delete;
+
+    // Shows the dialog with the focus in its first control that takes it (an edit field with its whole
+    // text selected) and delivers events until the dialog ends. Answers the result. A dialog that an
+    // installed script leaves open is cancelled.
+    int runModal();
+    // Ends the dialog with result. OK first validates every control in order: the first that refuses
+    // takes the focus and the dialog stays open; otherwise every adaptor writes what was entered.
+    void endModal(int result);
+
+    int result() const { return m_result; }
+    bool isOpen() const;
+
+    int pageCount() const { return int(m_pages.size()); }
+    DialogPage& page(int index) const { return *m_pages.at(size_t(index)); }
+    // The page shown; a dialog without tabs has only page 0.
+    virtual int currentPage() const { return 0; }
+    // The control that has the keyboard focus, or null.
+    DialogControl* focusedControl() const;
+
+    // Presses OK (1) or Cancel (2) the way the user would.
+    virtual void press(int buttonId) = 0;
+
+protected:
+    ModalDialog();
+
+    NativeDialog& native() const { return *m_native; }
+    DialogPage& addPage(const DialogTemplate& spec, QWidget* parent);
+    virtual void showPage(int index) { (void)index; }
+
+private:
+    NativeDialog* m_native;
+    std::vector<std::unique_ptr<DialogPage>> m_pages;
+    int m_result = -1;
+};

@@ -1,0 +1,57 @@
+#include "framework/PopupMenu.h"
+
+#include <QMenu>
+
+int PopupMenu::positionOf(uint32_t id) const
+{
+    QList<QAction*> actions = m_popup->actions();
+    for (int i = 0; i < actions.size(); ++i)
+        if (!actions[i]->menu() && !actions[i]->isSeparator() && actions[i]->data().toUInt() == id)
+            return i;
+    return -1;
+}
+
+void PopupMenu::removeItem(uint32_t id)
+{
+    int position = positionOf(id);
+    if (position >= 0)
+        delete m_popup->actions().at(position);
+}
+
+void PopupMenu::insertItem(int position, uint32_t id, const std::string& caption)
+{
+    QList<QAction*> actions = m_popup->actions();
+    auto* action = new QAction(QString::fromStdString(caption), m_popup);
+    action->setData(id);
+    m_popup->insertAction(position >= 0 && position < actions.size() ? actions[position] : nullptr, action);
+}
+
+void PopupMenu::insertSeparator(int position)
+{
+    QList<QAction*> actions = m_popup->actions();
+    auto* action = new QAction(m_popup);
+    action->setSeparator(true);
+    m_popup->insertAction(position >= 0 && position < actions.size() ? actions[position] : nullptr, action);
+}
+
+int PopupMenu::count() const
+{
+    return int(m_popup->actions().size());
+}
+
+void PopupMenu::truncate(int position)
+{
+    QList<QAction*> actions = m_popup->actions();
+    for (int i = int(actions.size()) - 1; i >= position; --i)
+        delete actions[i];
+}
+
+uint32_t PopupMenu::firstId() const
+{
+    if (!m_popup)
+        return 0;
+    for (QAction* action : m_popup->actions())
+        if (!action->menu() && !action->isSeparator())
+            return action->data().toUInt();
+    return 0;
+}

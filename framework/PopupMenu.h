@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class QMenu;
+
+// One popup of a menu bar, for the items that change while the program runs (recent files, the
+// window list). Its items send their ids as commands, like those of the resource.
+class PopupMenu {
+public:
+    explicit PopupMenu(QMenu* popup = nullptr) : m_popup(popup) {}
+
+    bool isValid() const { return m_popup != nullptr; }
+    // The position of the item with id, or -1.
+    int positionOf(uint32_t id) const;
+    void removeItem(uint32_t id);
+    // Inserts a command item at position (at the end when position is past it).
+    void insertItem(int position, uint32_t id, const std::string& caption);
+    void insertSeparator(int position);
+    int count() const;
+    // The id of the first command item, or 0.
+    uint32_t firstId() const;
+    // Removes every item from position to the end.
+    void truncate(int position);
+
+private:
+    QMenu* m_popup;
+};

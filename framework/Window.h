@@ -1,0 +1,60 @@
+#pragma once
+
+#include "core/Geometry.h"
+#include "core/Model.h"
+
+#include <string>
+
+class QWidget;
+
+// A framework object bound to one native window. Once attached, the window's events reach the
+// handlers below first, each under a callback guard; what a handler leaves unhandled goes on to the
+// native window's own handling. The object is deleted when its native window is destroyed.
+class Window : public Model {
+public:
+    Window() = default;
+    ~Window() override;
+
+    // Binds the native window (null unbinds) and enters the pair in the handle map.
+    void attach(QWidget* handle);
+    QWidget* handle() const { return m_handle; }
+    // The object bound to a native window, or null.
+    static Window* lookup(const QWidget* handle);
+    // Destroys the native window, and with it this object.
+    void destroy();
+
+    void* valueFor(const Aspect* aspect) override;
+
+    // The frame's rectangle: on screen for a top-level window, in the parent for a child.
+    Rect frameRect() const;
+    // Moves and resizes without activating.
+    void place(const Rect& frame);
+    void show();
+    void hide();
+    bool isVisible() const;
+    bool isMinimized() const;
+    void setTitle(const std::string& title);
+    std::string title() const;
+    // Asks the window to close, as its close box does; false when it stayed open.
+    bool close();
+    // Puts the window above its siblings without activating it.
+    void raise();
+    // De-iconifies the window and makes it the active one.
+    void bringToFront();
+
+    // A native event for this window, already classified; answers whether it was handled.
+    bool dispatchClose();
+    void dispatchActivation(bool active);
+    void dispatchDestroyed();
+
+protected:
+    // Asked before the window closes; false keeps it open.
+    virtual bool closeRequested() { return true; }
+    // The window became active or inactive; tells the followers by default.
+    virtual void activated(bool active);
+    // The native window is going: the last moment to let go of models.
+    virtual void nativeDestroyed() {}
+
+private:
+    QWidget* m_handle = nullptr;
+};

@@ -1,0 +1,119 @@
+#include "resources/DialogTemplates.h"
+
+namespace {
+
+using enum ControlKind;
+constexpr int none = staticControlId;
+
+// The main and sub zoom rows of the zoom-key page: label, the step's value, its up-down and "倍".
+void addZoomRows(std::vector<ControlTemplate>& controls, int x, int firstId, const char* const* labels, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        int y = 20 + i * 16;
+        controls.push_back({StaticText, none, labels[i], x, y + 2, 22, 8});
+        controls.push_back({ValueText, firstId + i, "", x + 24, y, 28, 12});
+        controls.push_back({UpDown, firstId + 100 + i, "", x + 52, y, 10, 12});
+        controls.push_back({StaticText, none, "倍", x + 66, y + 2, 14, 8});
+    }
+}
+
+DialogTemplate zoomKeyPage()
+{
+    static const char* const mainKeys[] = {"F1：", "F2：", "F3：", "F4：", "F5："};
+    static const char* const subKeys[] = {"1：", "2：", "3："};
+    DialogTemplate page{"ZOOM_KEY_PAGE", "拡大", 212, 176, {}};
+    page.controls.push_back({GroupBox, none, "メインビュー", 7, 6, 96, 100});
+    addZoomRows(page.controls, 16, 100, mainKeys, 5);
+    page.controls.push_back({GroupBox, none, "サブビュー", 109, 6, 96, 68});
+    addZoomRows(page.controls, 118, 105, subKeys, 3);
+    return page;
+}
+
+std::vector<DialogTemplate> makeTemplates()
+{
+    std::vector<DialogTemplate> templates;
+    templates.push_back({"NEW_DIALOG",
+                         "新規作成",
+                         196,
+                         146,
+                         {
+                             {GroupBox, none, "カラーモード", 7, 4, 182, 28},
+                             {RadioButton, 100, "256色", 18, 15, 70, 12, true},
+                             {RadioButton, 101, "フルカラー", 100, 15, 80, 12},
+                             {GroupBox, none, "背景色", 7, 36, 182, 32},
+                             {StaticText, none, "256色：", 16, 50, 36, 8},
+                             {Edit, 103, "", 54, 48, 26, 12},
+                             {StaticText, none, "フルカラー：", 100, 50, 50, 8},
+                             {ColorSwatch, 104, "", 152, 47, 28, 14},
+                             {StaticText, none, "ブロックサイズ：", 10, 78, 68, 8},
+                             {Edit, 105, "", 80, 76, 34, 12},
+                             {StaticText, none, "×", 118, 78, 10, 8},
+                             {Edit, 106, "", 130, 76, 34, 12},
+                             {StaticText, none, "画像サイズ：", 10, 96, 68, 8},
+                             {Edit, 107, "", 80, 94, 34, 12},
+                             {StaticText, none, "×", 118, 96, 10, 8},
+                             {Edit, 108, "", 130, 94, 34, 12},
+                             {DefaultPushButton, okButtonId, "OK", 84, 124, 50, 14},
+                             {PushButton, cancelButtonId, "キャンセル", 139, 124, 50, 14},
+                         }});
+    templates.push_back({"NEW_PARAM_PAGE",
+                         "新規",
+                         212,
+                         176,
+                         {
+                             {StaticText, none, "ブロックサイズ：", 10, 10, 68, 8},
+                             {Edit, 100, "", 80, 8, 34, 12},
+                             {StaticText, none, "×", 118, 10, 10, 8},
+                             {Edit, 101, "", 130, 8, 34, 12},
+                             {StaticText, none, "画像サイズ：", 10, 28, 68, 8},
+                             {Edit, 102, "", 80, 26, 34, 12},
+                             {StaticText, none, "×", 118, 28, 10, 8},
+                             {Edit, 103, "", 130, 26, 34, 12},
+                             {StaticText, none, "メッシュサイズ：", 10, 46, 68, 8},
+                             {Edit, 104, "", 80, 44, 34, 12},
+                             {StaticText, none, "×", 118, 46, 10, 8},
+                             {Edit, 105, "", 130, 44, 34, 12},
+                             {StaticText, none, "メッシュの色：", 10, 64, 68, 8},
+                             {Edit, 106, "", 80, 62, 26, 12},
+                             {GroupBox, none, "背景色", 7, 80, 198, 32},
+                             {StaticText, none, "256色：", 16, 94, 36, 8},
+                             {Edit, 111, "", 54, 92, 26, 12},
+                             {StaticText, none, "フルカラー：", 100, 94, 50, 8},
+                             {ColorSwatch, 112, "", 152, 91, 28, 14},
+                             {GroupBox, none, "座標", 7, 118, 198, 52},
+                             {StaticText, none, "オフセット：", 16, 132, 50, 8},
+                             {StaticText, none, "X", 70, 132, 8, 8},
+                             {Edit, 107, "", 80, 130, 34, 12},
+                             {StaticText, none, "Y", 120, 132, 8, 8},
+                             {Edit, 108, "", 130, 130, 34, 12},
+                             {RadioButton, 109, "↓方向が＋", 16, 150, 80, 12, true},
+                             {RadioButton, 110, "↑方向が＋", 100, 150, 80, 12},
+                         }});
+    templates.push_back({"BACKUP_PAGE",
+                         "バックアップ",
+                         212,
+                         176,
+                         {
+                             {StaticText, none, "ディレクトリ：", 10, 12, 80, 8},
+                             {Edit, 100, "", 10, 24, 148, 12},
+                             {PushButton, 101, "参照...", 162, 23, 42, 14},
+                             {StaticText, none, "空欄のときは絵と同じディレクトリ", 10, 40, 194, 8},
+                             {StaticText, none, "世代数：", 10, 62, 40, 8},
+                             {Edit, 102, "", 52, 60, 24, 12},
+                             {UpDown, 103, "", 76, 60, 10, 12},
+                             {StaticText, none, "(0～9)", 92, 62, 40, 8},
+                         }});
+    templates.push_back(zoomKeyPage());
+    return templates;
+}
+
+} // namespace
+
+const DialogTemplate* findDialogTemplate(std::string_view name)
+{
+    static const std::vector<DialogTemplate> templates = makeTemplates();
+    for (const DialogTemplate& t : templates)
+        if (name == t.name)
+            return &t;
+    return nullptr;
+}
