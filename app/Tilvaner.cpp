@@ -1,9 +1,11 @@
 #include "app/Tilvaner.h"
 
+#include "app/Preferences.h"
 #include "app/WindowPlacement.h"
 #include "core/Aspects.h"
 #include "document/BitmapDocument.h"
 #include "document/DocumentLifecycle.h"
+#include "document/NewDialog.h"
 #include "document/NewParams.h"
 #include "formats/Alert.h"
 #include "formats/Backup.h"
@@ -17,6 +19,7 @@
 #include "resources/Accelerators.h"
 #include "resources/Menus.h"
 #include "resources/StringTable.h"
+#include "views/ZoomSteps.h"
 
 #include <filesystem>
 
@@ -88,21 +91,23 @@ bool Tilvaner::start(const std::vector<std::string>& arguments)
     lifecycle::installRecentFileList([this](const std::string& path) { m_recentFiles.add(path); });
 
     loadBackupSettings(m_settings, BackupSettings::current());
+    loadZoomSteps(m_settings, ZoomSteps::mainSteps(), ZoomSteps::subSteps());
     loadNewParams(m_settings, NewParams::current());
     m_recentFiles.load(m_settings);
 
-    if (std::optional<Rect> frame = readWindowPlacement(m_settings))
-        m_workspace->place(clipToDesktop(*frame, m_workspace->desktopRect()));
     createPanels();
     return true;
 }
 
 void Tilvaner::createPanels()
 {
-    Rect frame = m_workspace->frameRect();
     for (size_t i = 0; i < panelSpecs.size(); ++i)
         m_panels[i] = new FloatingPanel(*m_workspace, panelSpecs[i].title, panelSpecs[i].size);
     m_workspace->show();
+    // Placed once shown, when the size of the window's frame is known.
+    if (std::optional<Rect> stored = readWindowPlacement(m_settings))
+        m_workspace->place(clipToDesktop(*stored, m_workspace->desktopRect()));
+    Rect frame = m_workspace->frameRect();
     for (size_t i = 0; i < panelSpecs.size(); ++i) {
         const PanelSpec& spec = panelSpecs[i];
         // By default the panels sit just inside the frame, from its left or (negative) right edge.
@@ -260,7 +265,8 @@ void Tilvaner::savePlacement()
 
 bool Tilvaner::newPicture(uint32_t, Window*)
 {
-    lifecycle::newDocument(NewDocumentParams::fromPreferences(NewParams::current()));
+    if (std::optional<NewDocumentParams> params = runNewDialog(NewParams::current()))
+        lifecycle::newDocument(*params);
     return true;
 }
 
@@ -272,7 +278,8 @@ bool Tilvaner::open(uint32_t, Window*)
 
 bool Tilvaner::preferences(uint32_t, Window*)
 {
-    return false;
+    runPreferences(m_settings);
+    return true;
 }
 
 bool Tilvaner::exitCommand(uint32_t, Window*)

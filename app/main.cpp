@@ -4,6 +4,7 @@
 #include "framework/Application.h"
 #include "framework/ColorChooser.h"
 #include "framework/DesktopBusyPointer.h"
+#include "framework/DesktopFolderChooser.h"
 #include "framework/DesktopFileDialogs.h"
 #include "framework/DesktopMessageBox.h"
 
@@ -22,6 +23,8 @@ int main(int argc, char* argv[])
     installColorChooser(&colorChooser);
     DesktopFileDialogs fileDialogs;
     installFileDialogs(&fileDialogs);
+    DesktopFolderChooser folderChooser;
+    installFolderChooser(&folderChooser);
 
     std::vector<std::string> arguments(argv + 1, argv + argc);
     Tilvaner editor(SettingsFile::application());

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QSocketNotifier>
+#include <QThread>
 
 #include <csignal>
 #include <sys/socket.h>
@@ -36,12 +37,17 @@ int Application::exec()
 
 void Application::quit(int code)
 {
-    QCoreApplication::exit(code);
+    // Outside a loop (tests drive the program without one) there is nothing to end, and a pending
+    // quit would end the next modal dialog at once.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(code);
 }
 
 void Application::processEvents(int maxMs)
 {
     QCoreApplication::processEvents(QEventLoop::AllEvents, maxMs);
+    // Outside the main loop, windows closed meanwhile are only deleted when asked.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 bool Application::isModalOpen()

@@ -24,6 +24,11 @@ bool isLabel(ControlKind kind)
 
 } // namespace
 
+DialogControl::DialogControl(const ControlTemplate& spec, QWidget* widget)
+    : m_id(spec.id), m_kind(spec.kind), m_widget(widget)
+{
+}
+
 std::string DialogControl::text() const
 {
     QString text;

@@ -52,7 +52,7 @@ public:
 
 private:
     friend class DialogPage;
-    DialogControl(const ControlTemplate& spec, QWidget* widget) : m_id(spec.id), m_kind(spec.kind), m_widget(widget) {}
+    DialogControl(const ControlTemplate& spec, QWidget* widget);
 
     void clicked();
     void stepped(int delta);

@@ -59,8 +59,7 @@ bool isButton(ControlKind kind)
 
 bool takesFocus(ControlKind kind)
 {
-    return kind == ControlKind::Edit || kind == ControlKind::PushButton || kind == ControlKind::DefaultPushButton ||
-           kind == ControlKind::RadioButton || kind == ControlKind::ColorSwatch;
+    return kind == ControlKind::Edit || isButton(kind);
 }
 
 } // namespace

@@ -71,6 +71,7 @@ MDIWorkSpace::~MDIWorkSpace()
     // The key filter and the menu bar's callbacks point here: they go before the frame.
     m_keys.reset();
     m_menuBar.reset();
+    QObject::disconnect(m_area, nullptr, m_frame, nullptr);
     QWidget* frame = handle();
     attach(nullptr);
     delete frame;

@@ -40,6 +40,11 @@ bool ModalDialog::isOpen() const
     return m_native->isVisible();
 }
 
+std::string ModalDialog::caption() const
+{
+    return m_native->windowTitle().toStdString();
+}
+
 DialogControl* ModalDialog::focusedControl() const
 {
     for (const auto& page : m_pages)

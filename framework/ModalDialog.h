@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <vector>
 
 class DialogControl;
@@ -41,6 +42,8 @@ public:
 
     int result() const { return m_result; }
     bool isOpen() const;
+    // The title bar's text.
+    std::string caption() const;
 
     int pageCount() const { return int(m_pages.size()); }
     DialogPage& page(int index) const { return *m_pages.at(size_t(index)); }

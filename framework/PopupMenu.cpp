@@ -55,3 +55,39 @@ uint32_t PopupMenu::firstId() const
             return action->data().toUInt();
     return 0;
 }
+
+PopupMenu PopupMenu::submenu(int position) const
+{
+    QList<QAction*> actions = m_popup->actions();
+    return PopupMenu(position >= 0 && position < actions.size() ? actions[position]->menu() : nullptr);
+}
+
+void PopupMenu::prepare() const
+{
+    emit m_popup->aboutToShow();
+}
+
+bool PopupMenu::isEnabled(uint32_t id) const
+{
+    int position = positionOf(id);
+    return position >= 0 && m_popup->actions().at(position)->isEnabled();
+}
+
+bool PopupMenu::isChecked(uint32_t id) const
+{
+    int position = positionOf(id);
+    return position >= 0 && m_popup->actions().at(position)->isChecked();
+}
+
+std::string PopupMenu::caption(uint32_t id) const
+{
+    int position = positionOf(id);
+    return position >= 0 ? m_popup->actions().at(position)->text().toStdString() : std::string();
+}
+
+void PopupMenu::choose(uint32_t id) const
+{
+    int position = positionOf(id);
+    if (position >= 0)
+        m_popup->actions().at(position)->trigger();
+}

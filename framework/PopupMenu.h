@@ -21,6 +21,17 @@ public:
     int count() const;
     // The id of the first command item, or 0.
     uint32_t firstId() const;
+    // The popup held by the item at position, if that item is a popup.
+    PopupMenu submenu(int position) const;
+
+    // Sets the items' state as if the popup were opening now.
+    void prepare() const;
+    bool isEnabled(uint32_t id) const;
+    bool isChecked(uint32_t id) const;
+    // The item's text, with its key text after a tab.
+    std::string caption(uint32_t id) const;
+    // Sends the item's command, as choosing it does.
+    void choose(uint32_t id) const;
     // Removes every item from position to the end.
     void truncate(int position);
 

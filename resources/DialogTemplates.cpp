@@ -6,7 +6,8 @@ using enum ControlKind;
 constexpr int none = staticControlId;
 
 // The main and sub zoom rows of the zoom-key page: label, the step's value, its up-down and "倍".
-void addZoomRows(std::vector<ControlTemplate>& controls, int x, int firstId, const char* const* labels, int count)
+void addZoomRows(std::vector<ControlTemplate>& controls, int x, int firstId, const char* const* labels,
+                 int count)
 {
     for (int i = 0; i < count; ++i) {
         int y = 20 + i * 16;

@@ -11,8 +11,10 @@ inline Application& testApplication()
     static int argc = 1;
     static char name[] = "framework_tests";
     static char* argv[] = {name, nullptr};
-    static Application application(argc, argv);
-    return application;
+    // Never destroyed: Qt's own globals may be gone by the time statics are, and tearing the
+    // application down after them crashes.
+    static Application* application = new Application(argc, argv);
+    return *application;
 }
 
 // Delivers events until done() holds (a busy machine gets two seconds), or for ms when done is

@@ -1,0 +1,147 @@
+#include "framework/Component.h"
+
+#include "core/Aspects.h"
+#include "formats/ErrorFrame.h"
+#include "framework/ComponentWidget.h"
+#include "framework/QtGeometry.h"
+#include "framework/WindowGC.h"
+
+#include <QImage>
+#include <QPainter>
+
+namespace Visual {
+
+namespace {
+
+Rect unionOf(const Rect& a, const Rect& b)
+{
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
+}
+
+} // namespace
+
+Component::Component(QWidget* container)
+{
+    attach(new ComponentWidget(*this, container));
+}
+
+Component::~Component()
+{
+    // The widget stays with its parent until Qt deletes it; it must not call back here.
+    if (QWidget* widget = handle()) {
+        attach(nullptr);
+        delete widget;
+    }
+}
+
+Point Component::size() const
+{
+    return {handle()->width(), handle()->height()};
+}
+
+void Component::place(const Rect& rect)
+{
+    handle()->setGeometry(toQRect(rect));
+}
+
+void Component::setFocus()
+{
+    handle()->setFocus();
+}
+
+void Component::invalidate(const Rect& rect)
+{
+    m_pending = m_pending.isEmpty() ? rect : unionOf(m_pending, rect);
+    handle()->update(toQRect(rect));
+}
+
+void Component::invalidateAll()
+{
+    invalidate(Rect::fromSize({}, size()));
+}
+
+void Component::scroll(int32_t dx, int32_t dy, const Rect& rect)
+{
+    // The surface moves with the window, so what stays visible needs no drawing.
+    QImage& image = m_surface.image();
+    QRect area = toQRect(rect).intersected(image.rect());
+    QImage moved = image.copy(area);
+    QPainter(&image).drawImage(area.topLeft() + QPoint(dx, dy), moved);
+    handle()->scroll(dx, dy, area);
+}
+
+void Component::updateNow()
+{
+    if (!m_pending.isEmpty())
+        handle()->repaint(toQRect(std::exchange(m_pending, Rect{})));
+}
+
+void Component::track(std::unique_ptr<Tracker> tracker, const MouseEvent& press)
+{
+    m_tracker = std::move(tracker);
+    try {
+        m_tracker->sample(press);
+        m_tracker->begin();
+        m_tracker->sample(press);
+        if (m_tracker->continues()) {
+            m_tracker->step();
+            return;
+        }
+        m_tracker->end();
+    } catch (...) {
+        m_tracker.reset();
+        throw;
+    }
+    m_tracker.reset();
+}
+
+void Component::dispatchPaint(const Rect& clip)
+{
+    if (m_pending.intersected(clip) == m_pending)
+        m_pending = Rect{};
+    guardCallback([&] {
+        WindowGC gc(m_surface);
+        gc.intersectClip(clip);
+        paint(gc, clip);
+    });
+}
+
+void Component::dispatchMouse(const MouseEvent& event)
+{
+    if (m_tracker) {
+        // Every way out of a gesture lets go of its tracker.
+        std::unique_ptr<Tracker> tracker = std::move(m_tracker);
+        guardCallback([&] {
+            tracker->sample(event);
+            if (tracker->continues()) {
+                tracker->step();
+                m_tracker = std::move(tracker);
+            } else {
+                tracker->end();
+            }
+        });
+        return;
+    }
+    guardCallback([&] {
+        if (auto* controller = static_cast<MouseController*>(valueFor(&aspects::Visual::Component::waitingController)))
+            controller->mouseEvent(event);
+    });
+}
+
+void Component::dispatchKey(const KeyEvent& event)
+{
+    guardCallback([&] {
+        if (auto* controller = static_cast<KeyController*>(valueFor(&aspects::Visual::Component::focusedController)))
+            controller->keyEvent(event);
+    });
+}
+
+void Component::dispatchResize(Point size)
+{
+    m_surface.resize(size);
+    guardCallback([&] { resized(size); });
+}
+
+void Component::paint(GraphicsContext&, const Rect&) {}
+
+} // namespace Visual

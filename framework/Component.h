@@ -1,0 +1,57 @@
+#pragma once
+
+#include "framework/Controllers.h"
+#include "framework/Window.h"
+#include "framework/WindowSurface.h"
+
+#include <memory>
+
+class GraphicsContext;
+
+namespace Visual {
+
+// Something that draws in a window and takes input there: its pointer events go to the controller
+// it names for waitingController, its keys to the one for focusedController, and its drawing to a
+// surface that the window shows. Events run under a callback guard.
+class Component : public Window {
+public:
+    // A component inside the client area of container (its native parent).
+    explicit Component(QWidget* container);
+    ~Component() override;
+
+    Point size() const;
+    void place(const Rect& rect);
+    void setFocus();
+    // Marks rect to be drawn again; nothing is erased first.
+    void invalidate(const Rect& rect);
+    void invalidateAll();
+    // Moves the pixels of rect by (dx, dy) and marks what was uncovered.
+    void scroll(int32_t dx, int32_t dy, const Rect& rect);
+    // Draws the marked area now instead of when the loop is idle.
+    void updateNow();
+    // What the component showed last; tests read its pixels.
+    WindowSurface& surface() { return m_surface; }
+
+    // Runs a gesture from a press handler: it receives the pointer until it ends.
+    void track(std::unique_ptr<Tracker> tracker, const MouseEvent& press);
+    bool isTracking() const { return m_tracker != nullptr; }
+
+    // The native side calls these.
+    void dispatchPaint(const Rect& clip);
+    void dispatchMouse(const MouseEvent& event);
+    void dispatchKey(const KeyEvent& event);
+    void dispatchResize(Point size);
+
+protected:
+    // Draws the area clip of the component.
+    virtual void paint(GraphicsContext& gc, const Rect& clip);
+    virtual void resized(Point) {}
+
+private:
+    WindowSurface m_surface{{1, 1}};
+    std::unique_ptr<Tracker> m_tracker;
+    // The bounds of what is marked and not drawn yet.
+    Rect m_pending;
+};
+
+} // namespace Visual

@@ -1,0 +1,85 @@
+#include "framework/ComponentWidget.h"
+
+#include "framework/Component.h"
+#include "framework/KeyMap.h"
+#include "framework/QtGeometry.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+using Visual::KeyEvent;
+using Visual::MouseEvent;
+
+ComponentWidget::ComponentWidget(Visual::Component& component, QWidget* parent)
+    : QWidget(parent), m_component(component)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void ComponentWidget::paintEvent(QPaintEvent* event)
+{
+    m_component.dispatchPaint(toRect(event->rect()));
+    QPainter(this).drawImage(event->rect(), m_component.surface().image(), event->rect());
+}
+
+void ComponentWidget::resizeEvent(QResizeEvent* event)
+{
+    m_component.dispatchResize({event->size().width(), event->size().height()});
+}
+
+void ComponentWidget::sendMouse(QMouseEvent* event, int kind)
+{
+    Qt::KeyboardModifiers modifiers = event->modifiers();
+    Qt::MouseButtons buttons = event->buttons();
+    QPoint at = event->position().toPoint();
+    m_component.dispatchMouse({MouseEvent::Kind(kind), {at.x(), at.y()}, bool(modifiers & Qt::ShiftModifier),
+                               bool(modifiers & Qt::ControlModifier), bool(buttons & Qt::LeftButton),
+                               bool(buttons & Qt::RightButton)});
+}
+
+void ComponentWidget::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
+        sendMouse(event, event->button() == Qt::LeftButton ? MouseEvent::leftDown : MouseEvent::rightDown);
+}
+
+void ComponentWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
+        sendMouse(event, event->button() == Qt::LeftButton ? MouseEvent::leftUp : MouseEvent::rightUp);
+}
+
+void ComponentWidget::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
+        sendMouse(event, event->button() == Qt::LeftButton ? MouseEvent::leftDouble : MouseEvent::rightDouble);
+}
+
+void ComponentWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    sendMouse(event, MouseEvent::move);
+}
+
+void ComponentWidget::keyPressEvent(QKeyEvent* event)
+{
+    Qt::KeyboardModifiers modifiers = event->modifiers();
+    bool shift = modifiers & Qt::ShiftModifier, control = modifiers & Qt::ControlModifier;
+    bool repeat = event->isAutoRepeat() && m_keysDown.count(event->key());
+    m_keysDown.insert(event->key());
+    m_component.dispatchKey(
+        {repeat ? KeyEvent::repeat : KeyEvent::down, keyNumber(event->key()), event->count(), "", shift, control});
+    if (!event->text().isEmpty() && event->text().at(0).isPrint())
+        m_component.dispatchKey({KeyEvent::character, 0, 1, event->text().toStdString(), shift, control});
+}
+
+void ComponentWidget::keyReleaseEvent(QKeyEvent* event)
+{
+    // Auto-repeat sends releases between the repeats; only the last one lets go of the key.
+    if (event->isAutoRepeat() || !m_keysDown.erase(event->key()))
+        return;
+    Qt::KeyboardModifiers modifiers = event->modifiers();
+    m_component.dispatchKey({KeyEvent::up, keyNumber(event->key()), 1, "", bool(modifiers & Qt::ShiftModifier),
+                             bool(modifiers & Qt::ControlModifier)});
+}

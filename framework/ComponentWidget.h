@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+
+#include <set>
+
+namespace Visual {
+class Component;
+}
+
+// The native side of a component: it shows the component's surface and turns Qt's input into
+// the component's events.
+class ComponentWidget : public QWidget {
+public:
+    ComponentWidget(Visual::Component& component, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    void sendMouse(QMouseEvent* event, int kind);
+
+    Visual::Component& m_component;
+    std::set<int> m_keysDown;
+};

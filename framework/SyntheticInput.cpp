@@ -1,0 +1,85 @@
+#include "framework/SyntheticInput.h"
+
+#include "core/VirtualKey.h"
+#include "framework/KeyMap.h"
+#include "framework/Window.h"
+#include "resources/Accelerators.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWidget>
+
+namespace {
+
+int qtKeyFor(uint32_t key)
+{
+    for (int candidate : {Qt::Key_Backspace, Qt::Key_Tab, Qt::Key_Return, Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt,
+                          Qt::Key_Escape, Qt::Key_Space, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_End, Qt::Key_Home,
+                          Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_Insert, Qt::Key_Delete})
+        if (keyNumber(candidate) == key)
+            return candidate;
+    if (key >= keys::f1 && key < keys::f1 + 12)
+        return Qt::Key_F1 + int(key - keys::f1);
+    return int(key);
+}
+
+} // namespace
+
+namespace syntheticInput {
+
+namespace {
+
+Qt::KeyboardModifiers qtModifiersOf(uint8_t modifiers)
+{
+    Qt::KeyboardModifiers qtModifiers;
+    if (modifiers & Accelerator::shift)
+        qtModifiers |= Qt::ShiftModifier;
+    if (modifiers & Accelerator::control)
+        qtModifiers |= Qt::ControlModifier;
+    return qtModifiers;
+}
+
+Qt::MouseButton qtButtonOf(Button button)
+{
+    return button == Button::left ? Qt::LeftButton : Qt::RightButton;
+}
+
+void sendMouse(Window& window, QEvent::Type type, Point p, Qt::MouseButton button, Qt::MouseButtons held,
+               uint8_t modifiers)
+{
+    QPointF local(p.x, p.y);
+    QMouseEvent event(type, local, window.handle()->mapToGlobal(local), button, held, qtModifiersOf(modifiers));
+    QApplication::sendEvent(window.handle(), &event);
+}
+
+} // namespace
+
+void pressMouse(Window& window, Point p, Button button, uint8_t modifiers)
+{
+    sendMouse(window, QEvent::MouseButtonPress, p, qtButtonOf(button), qtButtonOf(button), modifiers);
+}
+
+void moveMouse(Window& window, Point p, bool buttonHeld, Button button, uint8_t modifiers)
+{
+    sendMouse(window, QEvent::MouseMove, p, Qt::NoButton, buttonHeld ? qtButtonOf(button) : Qt::NoButton, modifiers);
+}
+
+void releaseMouse(Window& window, Point p, Button button, uint8_t modifiers)
+{
+    sendMouse(window, QEvent::MouseButtonRelease, p, qtButtonOf(button), Qt::NoButton, modifiers);
+}
+
+void pressKey(Window& window, uint32_t key, uint8_t modifiers, const std::string& text)
+{
+    Qt::KeyboardModifiers qtModifiers = qtModifiersOf(modifiers);
+    QString typed = QString::fromStdString(text);
+    // A key without a number of its own (punctuation) is known by the character it types.
+    int qtKey = key == 0 && !typed.isEmpty() ? typed.at(0).toUpper().unicode() : qtKeyFor(key);
+    QKeyEvent press(QEvent::KeyPress, qtKey, qtModifiers, typed);
+    QKeyEvent release(QEvent::KeyRelease, qtKey, qtModifiers, typed);
+    QApplication::sendEvent(window.handle(), &press);
+    QApplication::sendEvent(window.handle(), &release);
+}
+
+} // namespace syntheticInput

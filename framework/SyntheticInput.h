@@ -1,0 +1,24 @@
+#pragma once
+
+#include "core/Geometry.h"
+
+#include <cstdint>
+#include <string>
+
+class Window;
+
+// Input made by the program itself, delivered as the platform delivers a user's: for tests that
+// drive windows without a person, and for replaying keys.
+namespace syntheticInput {
+
+// A key press and release on window: a key number of core/VirtualKey.h with Accelerator modifiers,
+// and the text it types. Key 0 is the key that types text's first character.
+void pressKey(Window& window, uint32_t key, uint8_t modifiers, const std::string& text = "");
+
+// Pointer events on a component at p (in its coordinates), with Accelerator modifiers.
+enum class Button { left, right };
+void pressMouse(Window& window, Point p, Button button, uint8_t modifiers = 0);
+void moveMouse(Window& window, Point p, bool buttonHeld, Button button = Button::left, uint8_t modifiers = 0);
+void releaseMouse(Window& window, Point p, Button button, uint8_t modifiers = 0);
+
+} // namespace syntheticInput

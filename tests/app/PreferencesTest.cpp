@@ -1,0 +1,216 @@
+#include "app/Preferences.h"
+#include "core/Dependent.h"
+#include "document/NewParams.h"
+#include "formats/Backup.h"
+#include "formats/SettingsFile.h"
+#include "framework/ColorChooser.h"
+#include "framework/DialogControl.h"
+#include "framework/DialogPage.h"
+#include "framework/ScriptedDialogs.h"
+#include "framework/ScriptedFolderChooser.h"
+#include "resources/DialogTemplates.h"
+#include "tests/framework/EventLoop.h"
+#include "views/ZoomSteps.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace {
+
+constexpr int newPage = 0;
+constexpr int backupPage = 1;
+constexpr int zoomPage = 2;
+
+struct Listener : Dependent {
+    ~Listener() override { setModel(nullptr); }
+    void update() override { ++heard; }
+    void update(const Aspect*) override { ++heard; }
+    int heard = 0;
+};
+
+// Runs the sheet over a settings file of its own and puts back the settings in use afterwards.
+class PreferencesTest : public testing::Test {
+protected:
+    PreferencesTest()
+    {
+        testApplication();
+        m_file.writeString("Block", "8,12");
+        m_file.writeString("Canvas", "640,480");
+        m_file.writeString("Mesh", "10,20,3");
+        m_file.writeString("Palette", "1f");
+        m_file.writeString("BackColor", "1,2,3");
+        m_file.writeString("Edge", "7");
+        m_file.writeString("Offset", "5,6,1");
+        m_file.writeString("Other", "kept");
+        BackupSettings::current() = {3, "/backups"};
+        ZoomSteps::mainSteps() = ZoomSteps({1, 2, 4, 8, 16}, 1, 16);
+        ZoomSteps::subSteps() = ZoomSteps({1, 2, 3}, 1, 8);
+    }
+
+    ~PreferencesTest() override
+    {
+        std::filesystem::remove(m_path);
+        BackupSettings::current() = m_backup;
+        ZoomSteps::mainSteps() = m_main;
+        ZoomSteps::subSteps() = m_sub;
+        loadNewParams(SettingsFile(m_path, "Tilvane"), NewParams::current());
+    }
+
+    void run(ScriptedDialogs::Step step)
+    {
+        ScriptedDialogs script;
+        script.answerNext(std::move(step));
+        runPreferences(m_file);
+        EXPECT_EQ(script.shownCount(), 1);
+    }
+
+    std::string fileText() const
+    {
+        std::ifstream in(m_path);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    std::string m_path = testing::TempDir() + "tilvaner-preferences-" + std::to_string(getpid()) + ".ini";
+    SettingsFile m_file{m_path, "Tilvane"};
+
+private:
+    BackupSettings m_backup = BackupSettings::current();
+    ZoomSteps m_main = ZoomSteps::mainSteps();
+    ZoomSteps m_sub = ZoomSteps::subSteps();
+};
+
+DialogControl& control(ModalDialog& d, int page, int id)
+{
+    return *d.page(page).control(id);
+}
+
+TEST_F(PreferencesTest, ThePagesShowTheFileTheBackupSettingsAndTheZoomStepsInUse)
+{
+    run([](ModalDialog& d) {
+        EXPECT_EQ(d.caption(), "環境設定");
+        ASSERT_EQ(d.pageCount(), 3);
+        EXPECT_STREQ(d.page(newPage).spec().caption, "新規");
+        const std::pair<int, const char*> fields[] = {
+            {100, "8"}, {101, "12"}, {102, "640"}, {103, "480"}, {104, "10"},
+            {105, "20"}, {106, "3"}, {111, "1F"}, {107, "5"},    {108, "6"},
+        };
+        for (auto [id, text] : fields)
+            EXPECT_EQ(control(d, newPage, id).text(), text) << id;
+        EXPECT_EQ(control(d, newPage, 112).color(), rgb(1, 2, 3));
+        EXPECT_FALSE(control(d, newPage, 109).isChecked());
+        EXPECT_TRUE(control(d, newPage, 110).isChecked());
+
+        EXPECT_EQ(control(d, backupPage, 100).text(), "/backups");
+        EXPECT_EQ(control(d, backupPage, 102).text(), "3");
+
+        const char* zoom[] = {"1", "2", "4", "8", "16", "1", "2", "3"};
+        for (int i = 0; i < 8; ++i)
+            EXPECT_EQ(control(d, zoomPage, 100 + i).text(), zoom[i]) << 100 + i;
+        d.press(cancelButtonId);
+    });
+}
+
+TEST_F(PreferencesTest, CancelChangesNeitherTheFileNorTheSettingsInUse)
+{
+    std::string before = fileText();
+    Listener block;
+    block.setModel(&NewParams::current().blockSize);
+    block.heard = 0;
+    run([](ModalDialog& d) {
+        control(d, newPage, 100).setText("32");
+        control(d, backupPage, 100).setText("/elsewhere");
+        control(d, zoomPage, 200).step(+3);
+        d.press(cancelButtonId);
+    });
+    EXPECT_EQ(fileText(), before);
+    EXPECT_EQ(block.heard, 0);
+    EXPECT_EQ(BackupSettings::current().directory, "/backups");
+    EXPECT_EQ(ZoomSteps::mainSteps().entries(), (std::vector<int32_t>{1, 2, 4, 8, 16}));
+}
+
+TEST_F(PreferencesTest, OkWritesEveryPageToTheFileAndPutsItInUse)
+{
+    ScriptedFolderChooser folders;
+    folders.answerNext("/chosen/folder");
+    Listener block;
+    block.setModel(&NewParams::current().blockSize);
+    block.heard = 0;
+    NewParams::current().edgeWidth.setValue(30);
+    run([](ModalDialog& d) {
+        control(d, newPage, 101).setText("64");
+        control(d, newPage, 106).setText("fe");
+        control(d, newPage, 109).click();
+        control(d, backupPage, 101).click();
+        control(d, backupPage, 103).step(+10);
+        EXPECT_EQ(control(d, backupPage, 102).text(), "9") << "the generations stop at 9";
+        control(d, zoomPage, 200).step(+2);
+        control(d, zoomPage, 207).step(-1);
+        EXPECT_EQ(control(d, zoomPage, 101).text(), "4") << "the step above moved aside";
+        d.press(okButtonId);
+    });
+    EXPECT_EQ(folders.requests(), std::vector<std::string>{"/backups"});
+
+    EXPECT_EQ(m_file.readString("Block"), "8,64");
+    EXPECT_EQ(m_file.readString("Mesh"), "10,20,fe");
+    EXPECT_EQ(m_file.readString("Offset"), "5,6,0");
+    EXPECT_EQ(m_file.readString("Edge"), "7") << "the edge width goes back as it was read";
+    EXPECT_EQ(m_file.readString("Other"), "kept");
+    EXPECT_EQ(m_file.readString("BackupDirectory"), "/chosen/folder");
+    EXPECT_EQ(m_file.readString("BackupLevel"), "9");
+    EXPECT_EQ(m_file.readString("ZoomMain"), "3,4,5,8,16");
+    EXPECT_EQ(m_file.readString("ZoomSub"), "1,2,3");
+
+    EXPECT_EQ(NewParams::current().blockSize.point(), (Point{8, 64}));
+    EXPECT_EQ(NewParams::current().meshColourIndex.value(), 0xfe);
+    EXPECT_EQ(NewParams::current().yUp.value(), 0);
+    EXPECT_EQ(NewParams::current().canvasSize.point(), (Point{640, 480}));
+    EXPECT_GT(block.heard, 0) << "followers of the preferences hear of the change";
+    EXPECT_EQ(BackupSettings::current().directory, "/chosen/folder");
+    EXPECT_EQ(BackupSettings::current().level, 9);
+    EXPECT_EQ(ZoomSteps::mainSteps().entries(), (std::vector<int32_t>{3, 4, 5, 8, 16}));
+    EXPECT_EQ(ZoomSteps::subSteps().entries(), (std::vector<int32_t>{1, 2, 3}));
+}
+
+TEST_F(PreferencesTest, TheBrowseButtonStartsAtARelativeDirectoryFromNowhereAndKeepsTheTextOnCancel)
+{
+    ScriptedFolderChooser folders;
+    run([](ModalDialog& d) {
+        control(d, backupPage, 100).setText("old");
+        control(d, backupPage, 101).click();
+        EXPECT_EQ(control(d, backupPage, 100).text(), "old");
+        d.press(okButtonId);
+    });
+    EXPECT_EQ(folders.requests(), std::vector<std::string>{""});
+    EXPECT_EQ(BackupSettings::current().directory, "old");
+}
+
+TEST_F(PreferencesTest, ARefusedFieldOnAnotherPageIsShownAndNothingIsWritten)
+{
+    std::string before = fileText();
+    run([](ModalDialog& d) {
+        control(d, newPage, 104).setText("1");
+        control(d, backupPage, 102).setText("10");
+        control(d, zoomPage, 200).step(+1);
+        d.press(okButtonId);
+        EXPECT_TRUE(d.isOpen());
+        EXPECT_EQ(d.currentPage(), newPage);
+        EXPECT_EQ(d.focusedControl(), &control(d, newPage, 104));
+
+        control(d, newPage, 104).setText("2");
+        d.press(okButtonId);
+        EXPECT_TRUE(d.isOpen());
+        EXPECT_EQ(d.currentPage(), backupPage);
+        EXPECT_EQ(d.focusedControl(), &control(d, backupPage, 102));
+        d.press(cancelButtonId);
+    });
+    EXPECT_EQ(fileText(), before);
+    EXPECT_EQ(BackupSettings::current().level, 3);
+}
+
+} // namespace

@@ -1,0 +1,192 @@
+#include "app/Tilvaner.h"
+#include "document/BitmapDocument.h"
+#include "document/DocumentLifecycle.h"
+#include "formats/Alert.h"
+#include "framework/FloatingPanel.h"
+#include "framework/MDIWorkSpace.h"
+#include "framework/ScheduledWindow.h"
+#include "framework/ScriptedMessageBox.h"
+#include "resources/Menus.h"
+#include "tests/framework/EventLoop.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Each test has a folder of its own: its settings, its pictures and the meeting point of the
+// program's instances, so that a running editor never hears from the tests.
+class TilvanerTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        // TempDir follows TMPDIR, which the tests change: the base is taken once.
+        static const fs::path base = testing::TempDir();
+        folder = base / ("tilvaner-app-" + std::to_string(getpid()) + "-" +
+                                                 testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        setenv("TMPDIR", folder.c_str(), 1);
+        testApplication();
+    }
+    void TearDown() override
+    {
+        editor.reset();
+        runEvents(20);
+        fs::remove_all(folder);
+    }
+
+    SettingsFile settings() const { return SettingsFile((folder / "qarvel.ini").string(), "Tilvane"); }
+
+    Tilvaner& start(const std::vector<std::pair<std::string, std::string>>& keys = {})
+    {
+        for (const auto& [key, value] : keys)
+            settings().writeString(key, value);
+        editor = std::make_unique<Tilvaner>(settings());
+        EXPECT_TRUE(editor->start({}));
+        runEvents(20);
+        return *editor;
+    }
+
+    // A one-dot full-colour BMP.
+    std::string picture(const std::string& name) const
+    {
+        static const unsigned char bytes[58] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 1, 0,
+                                                0,   0,   1,  0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0, 4, 0, 0, 0};
+        fs::path path = folder / name;
+        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes), sizeof bytes);
+        return path.string();
+    }
+
+    ScheduledWindow* active() const { return editor->workspace()->activeDocumentWindow(); }
+
+    fs::path folder;
+    ScriptedMessageBox messages;
+    std::unique_ptr<Tilvaner> editor;
+};
+
+TEST_F(TilvanerTest, StartRestoresTheFrameAndThePanelsFromTheSettings)
+{
+    Tilvaner& app = start({{"Window", "50,60,700,500"},
+                           {"Palette-Window", "10,20,0"},
+                           {"Info-Window", "300,310"},
+                           {"Animation-Window", "5,6,1"}});
+    EXPECT_EQ(app.workspace()->frameRect(), (Rect{50, 60, 750, 560}));
+    EXPECT_TRUE(app.panel(Tilvaner::toolPanel)->isVisible()) << "shown by default";
+    EXPECT_FALSE(app.panel(Tilvaner::palettePanel)->isVisible());
+    EXPECT_FALSE(app.panel(Tilvaner::infoPanel)->isVisible()) << "two numbers keep the default visibility";
+    EXPECT_EQ(app.panel(Tilvaner::infoPanel)->position(), (Point{300, 310}));
+    EXPECT_TRUE(app.panel(Tilvaner::animationPanel)->isVisible());
+}
+
+TEST_F(TilvanerTest, AStoredWindowWithoutWidthKeepsTheDefaultPlacement)
+{
+    Tilvaner& app = start({{"Window", "50,60,0,500"}});
+    EXPECT_NE(app.workspace()->frameRect().topLeft(), (Point{50, 60}));
+}
+
+TEST_F(TilvanerTest, MenusFollowTheRulesWithAndWithoutADocument)
+{
+    Tilvaner& app = start({{"MRU-1", "/x/one&two.bmp"}});
+    PopupMenu file = app.workspace()->popup(0);
+    PopupMenu window = app.workspace()->popup(menus::windowMenuIndex);
+    file.prepare();
+    for (uint32_t id : {100u, 101u, 109u, 110u, 120u})
+        EXPECT_TRUE(file.isEnabled(id)) << id;
+    for (uint32_t id : {102u, 103u, 104u, 105u, 106u})
+        EXPECT_FALSE(file.isEnabled(id)) << id;
+    EXPECT_EQ(file.caption(120), "&1 /x/one&&two.bmp");
+    window.prepare();
+    for (uint32_t id : {600u, 601u, 602u, 620u, 607u, 608u})
+        EXPECT_FALSE(window.isEnabled(id)) << id;
+    EXPECT_TRUE(window.isChecked(603));
+    EXPECT_TRUE(window.isChecked(604));
+    EXPECT_FALSE(window.isChecked(606));
+    PopupMenu edit = app.workspace()->popup(1);
+    edit.prepare();
+    EXPECT_FALSE(edit.isEnabled(200));
+
+    lifecycle::newDocument({true, 0, 0x00FFFFFF, {16, 16}, {8, 8}});
+    runEvents(20);
+    ASSERT_NE(active(), nullptr);
+    EXPECT_EQ(active()->title(), "Untitled-" + std::to_string(lifecycle::nextUntitledNumber() - 1) + "(RGB)");
+    file.prepare();
+    EXPECT_TRUE(file.isEnabled(102));
+    EXPECT_TRUE(file.isEnabled(104));
+    EXPECT_FALSE(file.isEnabled(103)) << "nothing to save yet";
+    EXPECT_FALSE(file.isEnabled(105));
+    window.prepare();
+    EXPECT_TRUE(window.isEnabled(600));
+
+    app.command(603);
+    window.prepare();
+    EXPECT_FALSE(window.isChecked(603));
+    EXPECT_FALSE(app.panel(Tilvaner::toolPanel)->isVisible());
+
+    app.command(102);
+    runEvents(20);
+    EXPECT_EQ(active(), nullptr) << "Close shuts the window the command came from";
+}
+
+TEST_F(TilvanerTest, ExitAsksForUnsavedWorkAndWritesWhereEverythingWas)
+{
+    Tilvaner& app = start();
+    BitmapDocument* document = lifecycle::newDocument({true, 0, 0x00FFFFFF, {16, 16}, {8, 8}});
+    ASSERT_NE(document, nullptr);
+    document->setModified(true);
+    runEvents(20);
+
+    messages.answerNext(alertAnswer::cancel);
+    app.command(110);
+    runEvents(20);
+    EXPECT_NE(active(), nullptr) << "Cancel keeps the picture and the program";
+    EXPECT_TRUE(app.workspace()->isVisible());
+    EXPECT_EQ(settings().readString("Window"), "");
+
+    messages.answerNext(alertAnswer::no);
+    app.requestExit();
+    runEvents(20);
+    app.exit();
+    EXPECT_EQ(messages.messageIds(), (std::vector<int>{131, 131}));
+    EXPECT_NE(settings().readString("Window"), "");
+    EXPECT_EQ(settings().readString("Tool-Window").back(), '1');
+    EXPECT_EQ(settings().readString("Info-Window").back(), '0');
+}
+
+TEST_F(TilvanerTest, ALaterStartHandsItsAbsoluteNamesToTheRunningOne)
+{
+    Tilvaner& app = start();
+    std::string path = picture("handed.bmp");
+    fs::path before = fs::current_path();
+    fs::current_path(folder);
+    Tilvaner later(settings());
+    bool laterRuns = later.start({"handed.bmp"});
+    fs::current_path(before);
+    EXPECT_FALSE(laterRuns) << "a later start ends after handing over";
+
+    runEvents(0, [&] { return active() != nullptr; });
+    ASSERT_NE(active(), nullptr);
+    EXPECT_EQ(active()->title(), "handed.bmp(RGB)");
+    EXPECT_EQ(app.recentFiles().fileAt(0), path);
+    EXPECT_TRUE(messages.messageIds().empty());
+}
+
+TEST_F(TilvanerTest, DroppedFilesOpenOneByOneAndAFailureDoesNotStopTheRest)
+{
+    Tilvaner& app = start();
+    std::string good = picture("good.bmp");
+    std::ofstream(folder / "bad.bmp") << "not a picture";
+    app.dropFiles({(folder / "bad.bmp").string(), good});
+    runEvents(20);
+    EXPECT_EQ(messages.messageIds(), (std::vector<int>{128}));
+    ASSERT_NE(active(), nullptr);
+    EXPECT_EQ(active()->title(), "good.bmp(RGB)");
+}
+
+} // namespace

@@ -1,0 +1,302 @@
+#include "core/Aspects.h"
+#include "core/IntValue.h"
+#include "core/PointModel.h"
+#include "formats/ErrorFrame.h"
+#include "framework/ColorChooser.h"
+#include "framework/ColorSwatch.h"
+#include "framework/Dialog.h"
+#include "framework/EditField.h"
+#include "framework/PropertySheet.h"
+#include "framework/RadioGroup.h"
+#include "framework/ScriptedDialogs.h"
+#include "tests/framework/EventLoop.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const DialogTemplate sizeDialog{"TEST_DIALOG",
+                                "大きさ",
+                                160,
+                                90,
+                                {
+                                    {ControlKind::StaticText, staticControlId, "幅と高さ：", 8, 10, 50, 8},
+                                    {ControlKind::Edit, 10, "", 60, 8, 30, 12},
+                                    {ControlKind::Edit, 11, "", 100, 8, 30, 12},
+                                    {ControlKind::Edit, 12, "", 60, 24, 30, 12},
+                                    {ControlKind::UpDown, 13, "", 90, 24, 10, 12},
+                                    {ControlKind::RadioButton, 20, "一", 8, 40, 30, 12, true},
+                                    {ControlKind::RadioButton, 21, "二", 40, 40, 30, 12},
+                                    {ControlKind::RadioButton, 22, "甲", 80, 40, 30, 12, true},
+                                    {ControlKind::RadioButton, 23, "乙", 112, 40, 30, 12},
+                                    {ControlKind::ColorSwatch, 30, "", 8, 56, 24, 14},
+                                    {ControlKind::DefaultPushButton, okButtonId, "OK", 50, 72, 50, 14},
+                                    {ControlKind::PushButton, cancelButtonId, "キャンセル", 104, 72, 50, 14},
+                                }};
+
+class ColorModel : public Model, public ColorInterface {
+public:
+    ColorRef value() const override { return m_value; }
+    void setValue(ColorRef c) override { m_value = c; }
+    void* valueFor(const Aspect* aspect) override
+    {
+        return aspect == &aspects::ColorValue::access ? offer<ColorInterface>(this) : Model::valueFor(aspect);
+    }
+
+private:
+    ColorRef m_value = rgb(10, 20, 30);
+};
+
+class ScriptedColor : public ColorChooserService {
+public:
+    ScriptedColor() : m_previous(installColorChooser(this)) {}
+    ~ScriptedColor() { installColorChooser(m_previous); }
+    std::optional<ColorRef> choose(ColorRef initial) override
+    {
+        asked.push_back(initial);
+        return answer;
+    }
+    std::optional<ColorRef> answer;
+    std::vector<ColorRef> asked;
+
+private:
+    ColorChooserService* m_previous;
+};
+
+// The dialog binds a size (4..999 each), a hexadecimal index with an up-down, a choice and a colour;
+// each test's step types and presses inside its modal loop.
+class DialogTest : public testing::Test {
+protected:
+    DialogTest()
+    {
+        testApplication();
+        size.setPoint({16, 32});
+    }
+
+    // Binds the dialog's controls the way a dialog of the program would.
+    void bind(Dialog& dialog)
+    {
+        DialogPage& page = dialog.page();
+        page.bind<EditField>(10, size, &aspects::PointModel::xvalue, NumericField{10, 4, 999, 10});
+        page.bind<EditField>(11, size, &aspects::PointModel::yvalue, NumericField{11, 4, 999, 10});
+        EditField& hex =
+            page.bind<EditField>(12, index, &aspects::IntValue::access, NumericField{12, 0, 255, 16});
+        hex.attachUpDown(*page.control(13));
+        page.adopt(std::make_unique<RadioGroup>(std::vector{page.control(20), page.control(21)}, choice,
+                                                &aspects::IntValue::access));
+        page.bind<ColorSwatch>(30, colour);
+    }
+
+    int run(ScriptedDialogs::Step step)
+    {
+        ScriptedDialogs script;
+        script.answerNext(std::move(step));
+        Dialog dialog(sizeDialog);
+        bind(dialog);
+        return dialog.runModal();
+    }
+
+    PointModel size;
+    IntValue index{0x2a};
+    IntValue choice{1};
+    ColorModel colour;
+};
+
+DialogControl& control(ModalDialog& d, int id, int page = 0)
+{
+    return *d.page(page).control(id);
+}
+
+TEST_F(DialogTest, ControlsAreBuiltFromTheTemplateAndShowTheirModels)
+{
+    int result = run([](ModalDialog& d) {
+        EXPECT_TRUE(d.isOpen());
+        EXPECT_EQ(control(d, 10).text(), "16");
+        EXPECT_EQ(control(d, 11).text(), "32");
+        EXPECT_EQ(control(d, 12).text(), "2A") << "a hexadecimal field shows hexadecimal";
+        EXPECT_EQ(control(d, 30).color(), rgb(10, 20, 30));
+        EXPECT_FALSE(control(d, 20).isChecked());
+        EXPECT_TRUE(control(d, 21).isChecked());
+        EXPECT_EQ(control(d, cancelButtonId).text(), "キャンセル");
+        EXPECT_EQ(d.page(0).control(99), nullptr);
+
+        // Each flagged radio button starts a group of its own.
+        control(d, 22).click();
+        control(d, 20).click();
+        EXPECT_TRUE(control(d, 20).isChecked());
+        EXPECT_FALSE(control(d, 21).isChecked());
+        EXPECT_TRUE(control(d, 22).isChecked());
+        d.press(cancelButtonId);
+    });
+    EXPECT_EQ(result, cancelButtonId);
+}
+
+TEST_F(DialogTest, OpeningFocusesTheFirstFieldWithItsWholeTextSelected)
+{
+    run([](ModalDialog& d) {
+        ASSERT_NE(d.focusedControl(), nullptr);
+        EXPECT_EQ(d.focusedControl()->id(), 10);
+        EXPECT_EQ(control(d, 10).selectedText(), "16");
+    });
+}
+
+TEST_F(DialogTest, OkWritesEveryControlThroughItsAdaptor)
+{
+    ScriptedColor chooser;
+    chooser.answer = rgb(1, 2, 3);
+    int result = run([](ModalDialog& d) {
+        control(d, 10).setText("640");
+        control(d, 11).setText("4");
+        control(d, 12).setText("ff");
+        control(d, 20).click();
+        control(d, 30).click();
+        d.press(okButtonId);
+        EXPECT_FALSE(d.isOpen());
+    });
+    EXPECT_EQ(result, okButtonId);
+    EXPECT_EQ(size.point(), (Point{640, 4}));
+    EXPECT_EQ(index.value(), 255);
+    EXPECT_EQ(choice.value(), 0);
+    EXPECT_EQ(colour.value(), rgb(1, 2, 3));
+    EXPECT_EQ(chooser.asked, std::vector<ColorRef>{rgb(10, 20, 30)})
+        << "the chooser starts at the colour shown";
+}
+
+TEST_F(DialogTest, CancelAndTheCloseBoxWriteNothing)
+{
+    ScriptedColor chooser;
+    chooser.answer = rgb(1, 2, 3);
+    for (bool closeBox : {false, true}) {
+        int result = run([closeBox](ModalDialog& d) {
+            control(d, 10).setText("640");
+            control(d, 12).setText("7");
+            control(d, 20).click();
+            control(d, 30).click();
+            EXPECT_EQ(control(d, 30).color(), rgb(1, 2, 3)) << "the swatch shows the choice at once";
+            if (closeBox)
+                d.endModal(cancelButtonId);
+            else
+                d.press(cancelButtonId);
+        });
+        EXPECT_EQ(result, cancelButtonId);
+        EXPECT_EQ(size.point(), (Point{16, 32}));
+        EXPECT_EQ(index.value(), 0x2a);
+        EXPECT_EQ(choice.value(), 1);
+        EXPECT_EQ(colour.value(), rgb(10, 20, 30));
+    }
+}
+
+TEST_F(DialogTest, TheFirstRefusingFieldKeepsTheDialogOpenAndTakesTheFocus)
+{
+    int result = run([](ModalDialog& d) {
+        control(d, 11).setText("3");
+        control(d, 12).setText("100");
+        d.press(okButtonId);
+        EXPECT_TRUE(d.isOpen());
+        EXPECT_EQ(d.result(), -1);
+        ASSERT_NE(d.focusedControl(), nullptr);
+        EXPECT_EQ(d.focusedControl()->id(), 11) << "the first in template order, not the last";
+        EXPECT_EQ(control(d, 11).selectedText(), "3");
+
+        control(d, 11).setText("48");
+        d.press(okButtonId);
+        EXPECT_TRUE(d.isOpen()) << "256 does not fit an index";
+        EXPECT_EQ(d.focusedControl()->id(), 12);
+        EXPECT_EQ(control(d, 12).selectedText(), "100");
+        d.press(cancelButtonId);
+    });
+    EXPECT_EQ(result, cancelButtonId);
+    EXPECT_EQ(size.point(), (Point{16, 32}))
+        << "a refused OK writes nothing, not even the fields that passed";
+}
+
+TEST_F(DialogTest, FieldsAcceptOnlyNumbersOfTheirRadixWithinBounds)
+{
+    struct Row {
+        int id;
+        const char* text;
+        bool accepted;
+    };
+    const Row rows[] = {
+        {10, "4", true},    {10, "999", true},  {10, "1000", false}, {10, "1a", false}, {10, "", false},
+        {10, " 5", false},  {12, "0", true},    {12, "Ff", true},    {12, "-1", false}, {12, "0x1", false},
+        {12, "100", false}, {12, "g", false},
+    };
+    for (const Row& row : rows) {
+        run([&](ModalDialog& d) {
+            control(d, row.id).setText(row.text);
+            d.press(okButtonId);
+            EXPECT_EQ(!d.isOpen(), row.accepted) << row.id << " \"" << row.text << "\"";
+        });
+    }
+    EXPECT_EQ(index.value(), 0xff) << "the last hexadecimal text accepted";
+}
+
+TEST_F(DialogTest, AnUpDownStepsItsFieldWithinTheBoundsWithoutWriting)
+{
+    run([&](ModalDialog& d) {
+        control(d, 13).step(+3);
+        EXPECT_EQ(control(d, 12).text(), "2D");
+        control(d, 12).setText("FE");
+        control(d, 13).step(+5);
+        EXPECT_EQ(control(d, 12).text(), "FF");
+        control(d, 12).setText("x");
+        control(d, 13).step(-1);
+        EXPECT_EQ(control(d, 12).text(), "29") << "text that is no number steps from the value shown";
+        EXPECT_EQ(index.value(), 0x2a);
+        d.press(okButtonId);
+    });
+    EXPECT_EQ(index.value(), 0x29);
+}
+
+TEST_F(DialogTest, AFieldRefreshesOnlyForItsOwnAspect)
+{
+    run([&](ModalDialog& d) {
+        control(d, 10).setText("50");
+        size.setValueAt(1, 64);
+        EXPECT_EQ(control(d, 11).text(), "64");
+        EXPECT_EQ(control(d, 10).text(), "50") << "the typed width survives a change of the height";
+        index.setValue(3);
+        EXPECT_EQ(control(d, 12).text(), "3");
+    });
+}
+
+TEST_F(DialogTest, AScriptThatLeavesTheDialogOpenOrFailsCancelsIt)
+{
+    EXPECT_EQ(run([](ModalDialog& d) { control(d, 10).setText("5"); }), cancelButtonId);
+    EXPECT_EQ(run([](ModalDialog&) { raiseError(errorWriteFailed); }), cancelButtonId);
+    EXPECT_EQ(size.point(), (Point{16, 32}));
+}
+
+const DialogTemplate firstPage{"TEST_FIRST_PAGE", "一", 100, 60, {{ControlKind::Edit, 100, "", 8, 8, 40, 12}}};
+const DialogTemplate secondPage{
+    "TEST_SECOND_PAGE", "二", 100, 60, {{ControlKind::Edit, 100, "", 8, 8, 40, 12}}};
+
+TEST_F(DialogTest, APropertySheetValidatesEveryPageAndShowsTheOneThatRefuses)
+{
+    IntValue first{5};
+    IntValue second{6};
+    ScriptedDialogs script;
+    script.answerNext([](ModalDialog& d) {
+        EXPECT_EQ(d.pageCount(), 2);
+        EXPECT_EQ(d.currentPage(), 0);
+        control(d, 100, 0).setText("7");
+        control(d, 100, 1).setText("");
+        d.press(okButtonId);
+        EXPECT_TRUE(d.isOpen());
+        EXPECT_EQ(d.currentPage(), 1);
+        EXPECT_EQ(d.focusedControl(), &control(d, 100, 1));
+        control(d, 100, 1).setText("8");
+        d.press(okButtonId);
+    });
+    PropertySheet sheet("設定");
+    sheet.addPage(firstPage).bind<EditField>(100, first, &aspects::IntValue::access,
+                                             NumericField{100, 0, 9, 10});
+    sheet.addPage(secondPage)
+        .bind<EditField>(100, second, &aspects::IntValue::access, NumericField{100, 0, 9, 10});
+    EXPECT_EQ(sheet.runModal(), okButtonId);
+    EXPECT_EQ(first.value(), 7);
+    EXPECT_EQ(second.value(), 8);
+}
+
+} // namespace

@@ -1,0 +1,214 @@
+#include "core/Aspects.h"
+#include "core/Dependent.h"
+#include "core/VirtualKey.h"
+#include "framework/AcceleratorFilter.h"
+#include "framework/FrameClient.h"
+#include "framework/MDIWorkSpace.h"
+#include "framework/MenuState.h"
+#include "framework/ScheduledWindow.h"
+#include "framework/ScheduledWindowPlug.h"
+#include "framework/SyntheticInput.h"
+#include "resources/Accelerators.h"
+#include "resources/Menus.h"
+#include "tests/framework/EventLoop.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A document as a window sees it: a caption, a close answer, and a note of its own end.
+class FakeDocument : public Model, public ScheduledWindowPlug {
+public:
+    explicit FakeDocument(std::string title, bool* gone = nullptr) : m_title(std::move(title)), m_gone(gone) {}
+    void* valueFor(const Aspect* aspect) override
+    {
+        return aspect == &aspects::ScheduledWindow::Plug::access ? offer<ScheduledWindowPlug>(this)
+                                                                   : Model::valueFor(aspect);
+    }
+    void lastDependentRemoved() override
+    {
+        if (m_gone)
+            *m_gone = true;
+        delete this;
+    }
+    std::string caption() const override { return m_title; }
+    bool closeQuery() override { return mayClose; }
+    void rename(std::string title)
+    {
+        m_title = std::move(title);
+        changed(&aspects::ScheduledWindow::Plug::access);
+    }
+
+    bool mayClose = true;
+
+private:
+    std::string m_title;
+    bool* m_gone;
+};
+
+class RecordingClient : public FrameClient {
+public:
+    bool command(uint32_t id) override
+    {
+        commands.push_back(id);
+        return true;
+    }
+    void menuOpening(MenuState& popup) override
+    {
+        popup.enableAll(true);
+        for (uint32_t id : disabled)
+            popup.enable(id, false);
+    }
+    void dropFiles(const std::vector<std::string>&) override {}
+    bool frameClosing() override { return true; }
+
+    std::vector<uint32_t> commands;
+    std::vector<uint32_t> disabled;
+};
+
+class ActivationCounter : public Dependent {
+public:
+    void update(const Aspect* aspect) override { count += aspect == &aspects::WorkSpace::activate; }
+    int count = 0;
+};
+
+class WorkSpaceTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        workspace.setMenu(mainMenu(), mainAccelerators(), menus::windowMenuIndex);
+        workspace.show();
+        counter.setModel(&workspace);
+    }
+    void TearDown() override { counter.setModel(nullptr); }
+
+    ScheduledWindow& open(FakeDocument* document)
+    {
+        auto* window = new ScheduledWindow(workspace, *document);
+        window->show();
+        workspace.activate(*window);
+        runEvents(20);
+        return *window;
+    }
+
+    Application& application = testApplication();
+    RecordingClient client;
+    MDIWorkSpace workspace{client, "Tilvaner"};
+    ActivationCounter counter;
+};
+
+TEST_F(WorkSpaceTest, ActivationIsAnnouncedAndTheLastCloseLeavesNoActiveWindow)
+{
+    bool firstGone = false;
+    ScheduledWindow& first = open(new FakeDocument("a.bmp", &firstGone));
+    ScheduledWindow& second = open(new FakeDocument("b.bmp(RGB)"));
+    EXPECT_EQ(workspace.activeDocumentWindow(), &second);
+    EXPECT_EQ(second.title(), "b.bmp(RGB)");
+    int before = counter.count;
+
+    workspace.activate(first);
+    EXPECT_EQ(workspace.activeDocumentWindow(), &first);
+    EXPECT_GT(counter.count, before);
+
+    EXPECT_TRUE(workspace.closeAllDocumentWindows());
+    runEvents(20);
+    EXPECT_EQ(workspace.activeDocumentWindow(), nullptr);
+    EXPECT_TRUE(workspace.documentWindows().empty());
+    EXPECT_TRUE(firstGone) << "a document whose last window closed destroys itself";
+}
+
+TEST_F(WorkSpaceTest, ClosingAllStopsAtAWindowThatRefuses)
+{
+    auto* stubborn = new FakeDocument("keep.bmp");
+    stubborn->mayClose = false;
+    open(new FakeDocument("a.bmp"));
+    ScheduledWindow& kept = open(stubborn);
+    open(new FakeDocument("c.bmp"));
+    workspace.activate(kept);
+
+    EXPECT_FALSE(workspace.closeAllDocumentWindows());
+    runEvents(20);
+    ASSERT_EQ(workspace.documentWindows().size(), 3u) << "the active window refuses first and stops the rest";
+    EXPECT_EQ(workspace.activeDocumentWindow(), &kept);
+
+    stubborn->mayClose = true;
+    EXPECT_TRUE(workspace.closeAllDocumentWindows());
+}
+
+TEST_F(WorkSpaceTest, ACaptionFollowsItsDocumentAndAReopenedDocumentComesToTheFront)
+{
+    auto* document = new FakeDocument("Untitled-1");
+    ScheduledWindow& window = open(document);
+    open(new FakeDocument("other.bmp"));
+
+    document->rename("saved.bmp");
+    EXPECT_EQ(window.title(), "saved.bmp");
+
+    document->changed(&aspects::Window::active);
+    EXPECT_EQ(workspace.activeDocumentWindow(), &window);
+    workspace.closeAllDocumentWindows();
+}
+
+TEST_F(WorkSpaceTest, TheWindowMenuListsDocumentsAndChoosingOneActivatesIt)
+{
+    ScheduledWindow& first = open(new FakeDocument("a&b.bmp"));
+    ScheduledWindow& second = open(new FakeDocument("c.bmp"));
+    PopupMenu windows = workspace.popup(menus::windowMenuIndex);
+    windows.prepare();
+    uint32_t firstItem = MDIWorkSpace::firstDocumentChildId;
+    EXPECT_EQ(windows.caption(firstItem), "&1 a&&b.bmp");
+    EXPECT_TRUE(windows.isChecked(firstItem + 1)) << "the active window is checked";
+    EXPECT_FALSE(windows.isChecked(firstItem));
+
+    windows.choose(firstItem);
+    EXPECT_EQ(workspace.activeDocumentWindow(), &first);
+    EXPECT_TRUE(client.commands.empty()) << "the workspace handles its window list itself";
+
+    second.close();
+    runEvents(20);
+    windows.prepare();
+    EXPECT_EQ(windows.positionOf(firstItem + 1), -1) << "a closed window leaves the list";
+    workspace.closeAllDocumentWindows();
+}
+
+TEST_F(WorkSpaceTest, MenuItemsShowTheirKeysAndSendTheirIds)
+{
+    PopupMenu file = workspace.popup(0);
+    EXPECT_EQ(file.caption(107), "SETファイルの上書き保存(&V)\tCtrl+Shift+S");
+    EXPECT_EQ(file.caption(103), "上書き保存(&S)");
+    file.prepare();
+    file.choose(101);
+    PopupMenu rotate = workspace.popup(2).submenu(5);
+    ASSERT_TRUE(rotate.isValid());
+    rotate.prepare();
+    rotate.choose(308);
+    EXPECT_EQ(client.commands, (std::vector<uint32_t>{101, 308})) << "a submenu's item is sent once";
+}
+
+TEST_F(WorkSpaceTest, KeysBecomeCommandsUnlessTheirItemIsDisabled)
+{
+    syntheticInput::pressKey(workspace, 'N', Accelerator::control);
+    syntheticInput::pressKey(workspace, keys::function(7), 0);
+    syntheticInput::pressKey(workspace, 0, 0, ".");
+    client.disabled = {201};
+    syntheticInput::pressKey(workspace, 'X', Accelerator::control);
+    syntheticInput::pressKey(workspace, 'K', 0, "k");
+    EXPECT_EQ(client.commands, (std::vector<uint32_t>{100, 603, 841}));
+}
+
+TEST(AcceleratorTable, ModifiersMustMatchExactlyButCharacterEntriesMatchWhatWasTyped)
+{
+    auto table = mainAccelerators();
+    EXPECT_EQ(AcceleratorFilter::translate(table, 'S', Accelerator::control | Accelerator::shift, ""), 107u);
+    EXPECT_EQ(AcceleratorFilter::translate(table, 'S', 0, "s"), 702u);
+    EXPECT_EQ(AcceleratorFilter::translate(table, 'S', Accelerator::control, ""), 0u);
+    EXPECT_EQ(AcceleratorFilter::translate(table, 'Q', Accelerator::shift, "Q"), 823u);
+    EXPECT_EQ(AcceleratorFilter::translate(table, keys::del, Accelerator::shift, ""), 201u);
+    EXPECT_EQ(AcceleratorFilter::translate(table, keys::escape, 0, ""), 401u);
+    // "," may take Shift on some layouts; it is the character that counts.
+    EXPECT_EQ(AcceleratorFilter::translate(table, 0, Accelerator::shift, ","), 840u);
+    EXPECT_EQ(acceleratorTextFor(table, 900), "Shift+F1");
+    EXPECT_EQ(acceleratorTextFor(table, 840), ",");
+}
+
+} // namespace

@@ -1,0 +1,85 @@
+#include "views/ZoomSteps.h"
+
+#include "formats/SettingsFile.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+ZoomSteps::ZoomSteps(std::vector<int32_t> entries, int32_t lower, int32_t upper)
+    : m_entries(std::move(entries)), m_lower(lower), m_upper(upper)
+{
+}
+
+void ZoomSteps::setEntry(int i, int32_t v)
+{
+    int n = count();
+    m_entries.at(size_t(i)) = std::clamp(v, m_lower + i, m_upper - (n - 1 - i));
+    for (int j = i - 1; j >= 0; --j)
+        if (m_entries[size_t(j)] >= m_entries[size_t(j) + 1])
+            m_entries[size_t(j)] = m_entries[size_t(j) + 1] - 1;
+    for (int j = i + 1; j < n; ++j)
+        if (m_entries[size_t(j)] <= m_entries[size_t(j) - 1])
+            m_entries[size_t(j)] = m_entries[size_t(j) - 1] + 1;
+}
+
+int32_t ZoomSteps::nextHigher(int32_t z) const
+{
+    for (int32_t entry : m_entries)
+        if (entry > z)
+            return entry;
+    return z;
+}
+
+int32_t ZoomSteps::nextLower(int32_t z) const
+{
+    for (auto entry = m_entries.rbegin(); entry != m_entries.rend(); ++entry)
+        if (*entry < z)
+            return *entry;
+    return z;
+}
+
+ZoomSteps& ZoomSteps::mainSteps()
+{
+    static ZoomSteps steps({1, 2, 3, 4, 5}, 1, 16);
+    return steps;
+}
+
+ZoomSteps& ZoomSteps::subSteps()
+{
+    static ZoomSteps steps({1, 2, 3}, 1, 8);
+    return steps;
+}
+
+void loadZoomSteps(const SettingsFile& file, ZoomSteps& main, ZoomSteps& sub)
+{
+    int values[5] = {1, 2, 4, 8, 16};
+    std::sscanf(file.readString("ZoomMain").c_str(), "%d,%d,%d,%d,%d", &values[0], &values[1], &values[2],
+                &values[3], &values[4]);
+    for (int i = 0; i < main.count() && i < 5; ++i)
+        main.setEntry(i, values[i]);
+
+    int subValues[3] = {};
+    int read = std::sscanf(file.readString("ZoomSub").c_str(), "%d,%d,%d", &subValues[0], &subValues[1],
+                           &subValues[2]);
+    for (int i = 0; i < read && i < sub.count(); ++i)
+        sub.setEntry(i, subValues[i]);
+}
+
+namespace {
+
+std::string joined(const ZoomSteps& steps)
+{
+    std::string text;
+    for (int32_t entry : steps.entries())
+        text += (text.empty() ? "" : ",") + std::to_string(entry);
+    return text;
+}
+
+} // namespace
+
+void saveZoomSteps(const SettingsFile& file, const ZoomSteps& main, const ZoomSteps& sub)
+{
+    file.writeString("ZoomMain", joined(main));
+    file.writeString("ZoomSub", joined(sub));
+}
