@@ -17,7 +17,7 @@ const DialogTemplate& templateNamed(std::string_view name)
 
 Dialog::Dialog(std::string_view templateName) : Dialog(templateNamed(templateName)) {}
 
-Dialog::Dialog(const DialogTemplate& spec)
+Dialog::Dialog(const DialogTemplate& spec) : ModalDialog(std::string(spec.name))
 {
     native().setWindowTitle(QString::fromUtf8(spec.caption));
     DialogPage& controls = addPage(spec, &native());

@@ -7,9 +7,20 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <map>
+
 namespace {
+
 ModalScript* g_script = nullptr;
+
+// Where each dialog was when it last closed, by its place key.
+std::map<std::string, QPoint>& rememberedPlaces()
+{
+    static std::map<std::string, QPoint> places;
+    return places;
 }
+
+} // namespace
 
 ModalScript* installModalScript(ModalScript* script)
 {
@@ -18,7 +29,7 @@ ModalScript* installModalScript(ModalScript* script)
     return previous;
 }
 
-ModalDialog::ModalDialog() : m_native(new NativeDialog(*this))
+ModalDialog::ModalDialog(std::string placeKey) : m_placeKey(std::move(placeKey)), m_native(new NativeDialog(*this))
 {
     m_native->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
@@ -61,7 +72,10 @@ int ModalDialog::runModal()
         if (DialogControl* first = m_pages.front()->initialFocus())
             first->focus();
     }
-    if (QWidget* owner = QApplication::activeWindow()) {
+    auto remembered = rememberedPlaces().find(m_placeKey);
+    if (remembered != rememberedPlaces().end()) {
+        m_native->move(remembered->second);
+    } else if (QWidget* owner = QApplication::activeWindow()) {
         m_native->adjustSize();
         m_native->move(owner->geometry().center() - m_native->rect().center());
     }
@@ -74,6 +88,7 @@ int ModalDialog::runModal()
         });
     }
     m_native->exec();
+    rememberedPlaces()[m_placeKey] = m_native->pos();
     return m_result;
 }
 

@@ -56,13 +56,16 @@ public:
     virtual void press(int buttonId) = 0;
 
 protected:
-    ModalDialog();
+    // placeKey names the dialog's place, which is remembered from one opening to the next for the run
+    // of the program; until it has been shown once, it opens centred over the active window.
+    explicit ModalDialog(std::string placeKey);
 
     NativeDialog& native() const { return *m_native; }
     DialogPage& addPage(const DialogTemplate& spec, QWidget* parent);
     virtual void showPage(int index) { (void)index; }
 
 private:
+    std::string m_placeKey;
     NativeDialog* m_native;
     std::vector<std::unique_ptr<DialogPage>> m_pages;
     int m_result = -1;

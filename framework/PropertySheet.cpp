@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 PropertySheet::PropertySheet(std::string_view caption)
-    : m_tabs(new QTabWidget(&native())), m_ok(new QPushButton("OK", &native())),
+    : ModalDialog(std::string(caption)), m_tabs(new QTabWidget(&native())), m_ok(new QPushButton("OK", &native())),
       m_cancel(new QPushButton("キャンセル", &native()))
 {
     native().setWindowTitle(QString::fromUtf8(caption.data(), qsizetype(caption.size())));

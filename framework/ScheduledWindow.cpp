@@ -3,11 +3,27 @@
 #include "core/Aspects.h"
 #include "framework/MDIWorkSpace.h"
 #include "framework/ScheduledWindowPlug.h"
+#include "resources/Icons.h"
 
+#include <QIcon>
+#include <QImage>
 #include <QMdiArea>
+#include <QPixmap>
 #include <QMdiSubWindow>
 
 namespace {
+
+QIcon iconFrom(const IconResource& resource)
+{
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16 && x < int(resource.rows[size_t(y)].size()); ++x)
+            for (auto [key, color] : resource.colors)
+                if (key == resource.rows[size_t(y)][size_t(x)])
+                    image.setPixel(x, y, qRgb(int(color & 0xFF), int(color >> 8 & 0xFF), int(color >> 16 & 0xFF)));
+    return QIcon(QPixmap::fromImage(image));
+}
 
 ScheduledWindowPlug* plugOf(Model* document)
 {
@@ -21,6 +37,7 @@ ScheduledWindow::ScheduledWindow(MDIWorkSpace& workspace, Model& document)
 {
     auto* child = new QMdiSubWindow;
     child->setAttribute(Qt::WA_DeleteOnClose);
+    child->setWindowIcon(iconFrom(documentIcon()));
     m_client->setAutoFillBackground(true);
     m_client->setMinimumSize(64, 48);
     child->setWidget(m_client);
