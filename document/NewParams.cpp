@@ -63,7 +63,8 @@ void loadNewParams(const SettingsFile& file, NewParams& params)
     params.edgeWidth.setValue(edgeRead && edge >= 1 && edge <= 64 ? edge : 1);
 
     Point offset = pairOf(file, "Offset");
-    params.offset.setPoint(within(offset, 0, 9999) ? offset : Point{0, 0});
+    // The preferences accept offsets up to 10000, so reading does too: a saved value comes back.
+    params.offset.setPoint(within(offset, 0, 10000) ? offset : Point{0, 0});
     std::optional<int> up = third<int>(file, "Offset", "%*d,%*d,%d");
     params.yUp.setValue(up && *up == 1 ? 1 : 0);
 }

@@ -54,6 +54,11 @@ TEST_F(NewParamsTest, ValuesOutOfRangeGiveTheDefaults)
     EXPECT_EQ(params.edgeWidth.value(), 1);
     EXPECT_EQ(params.offset.point(), (Point{5, 5}));
     EXPECT_EQ(params.yUp.value(), 0);
+
+    load(params, "Offset=10000,10000\n");
+    EXPECT_EQ(params.offset.point(), (Point{10000, 10000})) << "the largest offset the preferences take";
+    load(params, "Offset=10001,0\n");
+    EXPECT_EQ(params.offset.point(), (Point{0, 0}));
 }
 
 TEST_F(NewParamsTest, AStoredColourNeverBecomesAPaletteReference)
