@@ -1,5 +1,7 @@
 #include "app/Tilvaner.h"
 
+#include "app/AboutDialog.h"
+#include "app/Help.h"
 #include "app/Preferences.h"
 #include "app/WindowPlacement.h"
 #include "core/Aspects.h"
@@ -19,6 +21,8 @@
 #include "resources/Accelerators.h"
 #include "resources/Menus.h"
 #include "resources/StringTable.h"
+#include "views/DocumentViews.h"
+#include "views/ToolBox.h"
 #include "views/ZoomSteps.h"
 
 #include <filesystem>
@@ -72,7 +76,12 @@ const CommandTable<Tilvaner>& Tilvaner::table()
         {100, &Tilvaner::newPicture},  {101, &Tilvaner::open},     {109, &Tilvaner::preferences},
         {110, &Tilvaner::exitCommand}, {600, &Tilvaner::arrange},  {601, &Tilvaner::arrange},
         {602, &Tilvaner::arrange},     {603, &Tilvaner::togglePanel}, {604, &Tilvaner::togglePanel},
-        {606, &Tilvaner::togglePanel}, {605, &Tilvaner::togglePanel},
+        {606, &Tilvaner::togglePanel}, {605, &Tilvaner::togglePanel}, {702, &Tilvaner::switchUnit},
+        {900, &Tilvaner::help},        {1, &Tilvaner::about},
+        {710, &Tilvaner::selectTool},  {711, &Tilvaner::selectTool},  {712, &Tilvaner::selectTool},
+        {713, &Tilvaner::selectTool},  {714, &Tilvaner::selectTool},  {715, &Tilvaner::selectTool},
+        {716, &Tilvaner::selectTool},  {717, &Tilvaner::selectTool},  {718, &Tilvaner::selectTool},
+        {719, &Tilvaner::selectTool},  {720, &Tilvaner::selectTool},  {721, &Tilvaner::selectTool},
     };
     return commands;
 }
@@ -178,6 +187,8 @@ void Tilvaner::dropFiles(const std::vector<std::string>& paths)
 void Tilvaner::openWindow(Model& document)
 {
     auto* window = new ScheduledWindow(*m_workspace, document);
+    auto* views = new DocumentViews(window->client(), document, ToolBox::current(), ZoomSteps::mainSteps().at(0));
+    window->setContent(*views);
     window->show();
     m_workspace->activate(*window);
 }
@@ -185,7 +196,8 @@ void Tilvaner::openWindow(Model& document)
 bool Tilvaner::command(uint32_t id)
 {
     try {
-        if (routeToDocument(id))
+        // A tool command goes to the tool box first: only a repeated one reaches the window.
+        if ((id < 710 || id > 721) && routeToDocument(id))
             return true;
         if (id >= menus::firstRecentFile && id < menus::firstRecentFile + RecentFiles::capacity)
             return openRecentFile(id);
@@ -198,9 +210,13 @@ bool Tilvaner::command(uint32_t id)
 
 bool Tilvaner::routeToDocument(uint32_t id)
 {
+    // The views of the active window first, then its document.
     ScheduledWindow* window = m_workspace->activeDocumentWindow();
-    auto* commands = window ? interfaceFor<CommandInterface>(window->document(), &aspects::Model::menuEx) : nullptr;
-    return commands && commands->command(id, window);
+    if (!window)
+        return false;
+    auto* views = interfaceFor<CommandInterface>(window, &aspects::Window::menuEx);
+    auto* document = interfaceFor<CommandInterface>(window->document(), &aspects::Model::menuEx);
+    return (views && views->command(id, window)) || (document && document->command(id, window));
 }
 
 void Tilvaner::menuOpening(MenuState& popup)
@@ -238,8 +254,12 @@ void Tilvaner::menuOpening(MenuState& popup)
         break;
     }
     ScheduledWindow* window = m_workspace->activeDocumentWindow();
-    if (auto* commands = window ? interfaceFor<CommandInterface>(window->document(), &aspects::Model::menuEx) : nullptr)
-        commands->menuOpening(popup);
+    if (!window)
+        return;
+    if (auto* document = interfaceFor<CommandInterface>(window->document(), &aspects::Model::menuEx))
+        document->menuOpening(popup);
+    if (auto* views = interfaceFor<CommandInterface>(window, &aspects::Window::menuEx))
+        views->menuOpening(popup);
 }
 
 bool Tilvaner::frameClosing()
@@ -305,6 +325,39 @@ bool Tilvaner::togglePanel(uint32_t id, Window*)
         if (panelCommands[i] == id)
             m_panels[i]->setShown(!m_panels[i]->isVisible());
     return true;
+}
+
+bool Tilvaner::help(uint32_t, Window*)
+{
+    help::openHelp();
+    return true;
+}
+
+bool Tilvaner::about(uint32_t, Window*)
+{
+    runAboutDialog();
+    return true;
+}
+
+bool Tilvaner::switchUnit(uint32_t, Window*)
+{
+    ToolBox& tools = ToolBox::current();
+    tools.setUnit(tools.unit() == ToolBox::dot ? ToolBox::block : ToolBox::dot);
+    return true;
+}
+
+bool Tilvaner::selectTool(uint32_t id, Window*)
+{
+    // Choosing the current tool again is meant for the tool's options in the active window.
+    ToolBox& tools = ToolBox::current();
+    int tool = int(id - 710);
+    if (tools.tool() != tool) {
+        tools.setTool(tool);
+        return true;
+    }
+    ScheduledWindow* window = m_workspace->activeDocumentWindow();
+    auto* views = window ? interfaceFor<CommandInterface>(window, &aspects::Window::menuEx) : nullptr;
+    return views && views->command(id, window);
 }
 
 bool Tilvaner::openRecentFile(uint32_t id)

@@ -64,6 +64,10 @@ private:
     bool exitCommand(uint32_t id, Window* from);
     bool arrange(uint32_t id, Window* from);
     bool togglePanel(uint32_t id, Window* from);
+    bool switchUnit(uint32_t id, Window* from);
+    bool help(uint32_t id, Window* from);
+    bool about(uint32_t id, Window* from);
+    bool selectTool(uint32_t id, Window* from);
     bool openRecentFile(uint32_t id);
 
     SettingsFile m_settings;

@@ -7,6 +7,7 @@
 #include "framework/DesktopFolderChooser.h"
 #include "framework/DesktopFileDialogs.h"
 #include "framework/DesktopMessageBox.h"
+#include "framework/DesktopServices.h"
 
 #include <string>
 #include <vector>
@@ -25,6 +26,8 @@ int main(int argc, char* argv[])
     installFileDialogs(&fileDialogs);
     DesktopFolderChooser folderChooser;
     installFolderChooser(&folderChooser);
+    PlatformDesktopServices desktopServices;
+    installDesktopServices(&desktopServices);
 
     std::vector<std::string> arguments(argv + 1, argv + argc);
     Tilvaner editor(SettingsFile::application());

@@ -184,6 +184,33 @@ std::optional<ToneBytes> BitmapDocument::tonePattern() const
     return m_tonePattern;
 }
 
+void BitmapDocument::setBlockSize(Point size)
+{
+    if (size == m_blockSize)
+        return;
+    m_blockSize = size;
+    setModified(true);
+}
+
+void BitmapDocument::setMeshSettings(Point size, int32_t style)
+{
+    if (size == m_meshSize && style == m_meshStyle)
+        return;
+    m_meshSize = size;
+    m_meshStyle = style;
+    setModified(true);
+    changed(&aspects::BitmapView::Mesh::access);
+}
+
+void BitmapDocument::setMeshColor(ColorRef c)
+{
+    if (c == m_meshColor)
+        return;
+    m_meshColor = c;
+    setModified(true);
+    changed(&aspects::BitmapView::Mesh::access);
+}
+
 ColorRef BitmapDocument::pixelAt(Point p) const
 {
     return m_image->pixelAt(p);

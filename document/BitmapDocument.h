@@ -68,6 +68,11 @@ public:
     ColorRef meshColor() const override { return m_meshColor; }
     int32_t meshStyle() const override { return m_meshStyle; }
     Point blockSetting() const { return m_blockSize; }
+    // A new value marks the document modified; a new mesh also tells the views (BitmapView::Mesh::access).
+    // The same value again changes and tells nothing.
+    void setBlockSize(Point size);
+    void setMeshSettings(Point size, int32_t style);
+    void setMeshColor(ColorRef c);
     int32_t edgeWidth() const { return m_edgeWidth; }
     Point offset() const { return m_offset; }
     bool yUp() const { return m_yUp; }

@@ -19,6 +19,10 @@ private:
     bool save(uint32_t id, Window* from);
     bool saveAs(uint32_t id, Window* from);
     bool revert(uint32_t id, Window* from);
+    bool undo(uint32_t id, Window* from);
+    bool blockSize(uint32_t id, Window* from);
+    bool meshSize(uint32_t id, Window* from);
+    bool meshColor(uint32_t id, Window* from);
 
     BitmapDocument& m_document;
 };

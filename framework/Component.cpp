@@ -68,6 +68,15 @@ void Component::scroll(int32_t dx, int32_t dy, const Rect& rect)
     QImage moved = image.copy(area);
     QPainter(&image).drawImage(area.topLeft() + QPoint(dx, dy), moved);
     handle()->scroll(dx, dy, area);
+    Rect bounds = toRect(area);
+    if (dx > 0)
+        invalidate({bounds.left, bounds.top, std::min(bounds.left + dx, bounds.right), bounds.bottom});
+    else if (dx < 0)
+        invalidate({std::max(bounds.right + dx, bounds.left), bounds.top, bounds.right, bounds.bottom});
+    if (dy > 0)
+        invalidate({bounds.left, bounds.top, bounds.right, std::min(bounds.top + dy, bounds.bottom)});
+    else if (dy < 0)
+        invalidate({bounds.left, std::max(bounds.bottom + dy, bounds.top), bounds.right, bounds.bottom});
 }
 
 void Component::updateNow()
@@ -100,7 +109,7 @@ void Component::dispatchPaint(const Rect& clip)
     if (m_pending.intersected(clip) == m_pending)
         m_pending = Rect{};
     guardCallback([&] {
-        WindowGC gc(m_surface);
+        WindowGC gc(m_surface, paintPalette());
         gc.intersectClip(clip);
         paint(gc, clip);
     });

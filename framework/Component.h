@@ -7,6 +7,7 @@
 #include <memory>
 
 class GraphicsContext;
+class LogicalPalette;
 
 namespace Visual {
 
@@ -45,6 +46,8 @@ public:
 protected:
     // Draws the area clip of the component.
     virtual void paint(GraphicsContext& gc, const Rect& clip);
+    // The palette that resolves palette-index colours while painting, if any.
+    virtual std::shared_ptr<LogicalPalette> paintPalette() const { return nullptr; }
     virtual void resized(Point) {}
 
 private:

@@ -10,7 +10,10 @@
 #include <QPolygon>
 #include <QTransform>
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -238,8 +241,79 @@ GraphicsContext& GraphicsContext::restoreDefaults()
     return *this;
 }
 
+namespace {
+
+// One row of dots, each written zoom times, from the dot under out's first pixel on. The first dot
+// may be cut by the clip (skip of its pixels are left out).
+template <class Color>
+void expandRow(QRgb* out, int width, int dot, int skip, int zoom, Color color)
+{
+    int run = std::min(zoom - skip, width);
+    std::fill_n(out, run, color(dot++));
+    out += run;
+    width -= run;
+    if (zoom == 1) {
+        for (; width > 0; --width)
+            *out++ = color(dot++);
+        return;
+    }
+    for (; width > 0; width -= run, out += run) {
+        run = std::min(zoom, width);
+        std::fill_n(out, run, color(dot++));
+    }
+}
+
+// Writes source, enlarged a whole number of times, straight into the rows of a 32-bit target: the
+// painter would first convert the whole source and then scale it, which costs several times more.
+// Answers false where that shortcut does not apply.
+bool copyZoomed(const QImage& source, const QRect& dest, QImage& target, const QRect& clip)
+{
+    QImage::Format from = source.format();
+    if ((from != QImage::Format_Indexed8 && from != QImage::Format_BGR888) ||
+        (target.format() != QImage::Format_RGB32 && target.format() != QImage::Format_ARGB32) ||
+        dest.width() % source.width() != 0 || dest.height() % source.height() != 0)
+        return false;
+    int zx = dest.width() / source.width(), zy = dest.height() / source.height();
+    QRect area = dest.intersected(clip).intersected(target.rect());
+    if (area.isEmpty())
+        return true;
+    std::array<QRgb, 256> table{};
+    if (from == QImage::Format_Indexed8) {
+        QList<QRgb> colors = source.colorTable();
+        std::copy_n(colors.begin(), std::min<qsizetype>(colors.size(), 256), table.begin());
+    }
+    const int width = area.width();
+    const int offset = area.left() - dest.left();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto* out = reinterpret_cast<QRgb*>(target.scanLine(y)) + area.left();
+        // The later rows of a dot repeat its first row.
+        if (y > area.top() && (y - dest.top()) % zy != 0) {
+            std::memcpy(out, reinterpret_cast<const QRgb*>(target.constScanLine(y - 1)) + area.left(),
+                        size_t(width) * sizeof(QRgb));
+            continue;
+        }
+        const uchar* in = source.constScanLine((y - dest.top()) / zy);
+        if (from == QImage::Format_Indexed8)
+            expandRow(out, width, offset / zx, offset % zx, zx, [&](int x) { return table[in[x]]; });
+        else
+            expandRow(out, width, offset / zx, offset % zx, zx,
+                      [&](int x) { return qRgb(in[3 * x + 2], in[3 * x + 1], in[3 * x]); });
+    }
+    return true;
+}
+
+} // namespace
+
 void GraphicsContext::drawImage(const QImage& image, const Rect& dest, bool flipX, bool flipY, RasterOp op)
 {
+    if (op == RasterOp::sourceCopy && !flipX && !flipY && m_space == ColorSpace::rgb &&
+        m_painter->device()->devType() == QInternal::Image && m_painter->worldTransform().isIdentity() &&
+        (!m_painter->hasClipping() || m_painter->clipRegion().rectCount() == 1)) {
+        auto* target = static_cast<QImage*>(m_painter->device());
+        QRect clip = m_painter->hasClipping() ? m_painter->clipRegion().boundingRect() : target->rect();
+        if (copyZoomed(image, toQRect(dest), *target, clip))
+            return;
+    }
     QImage source = m_space == ColorSpace::paletteIndex ? asPaletteIndices(image) : image;
     m_painter->save();
     m_painter->setCompositionMode(compositionFor(op));

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QMdiArea>
 #include <QPixmap>
+#include <QVBoxLayout>
 #include <QMdiSubWindow>
 
 namespace {
@@ -51,7 +52,18 @@ void* ScheduledWindow::valueFor(const Aspect* aspect)
 {
     if (aspect == &aspects::ScheduledWindow::access)
         return this;
-    return Window::valueFor(aspect);
+    if (void* own = Window::valueFor(aspect))
+        return own;
+    return m_content ? m_content->valueFor(aspect) : nullptr;
+}
+
+void ScheduledWindow::setContent(Window& content)
+{
+    m_content = &content;
+    auto* layout = new QVBoxLayout(m_client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(content.handle());
+    content.show();
 }
 
 void ScheduledWindow::update()
@@ -76,5 +88,6 @@ bool ScheduledWindow::closeRequested()
 
 void ScheduledWindow::nativeDestroyed()
 {
+    m_content = nullptr;
     setModel(nullptr);
 }

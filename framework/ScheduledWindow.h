@@ -16,6 +16,9 @@ public:
     Model* document() const { return model(); }
     // The client area, where the document's views go.
     QWidget* client() const { return m_client; }
+    // Makes content (a window made inside client()) fill the client area; the window then answers
+    // for it the aspects it does not answer itself, so commands reach the views first.
+    void setContent(Window& content);
 
     void update() override;
     void update(const Aspect* aspect) override;
@@ -27,4 +30,5 @@ protected:
 private:
     MDIWorkSpace& m_workspace;
     QWidget* m_client;
+    Window* m_content = nullptr;
 };

@@ -13,7 +13,7 @@ namespace {
 // release (which may place the thumb).
 class ReleaseWatcher : public QObject {
 public:
-    explicit ReleaseWatcher(ScrollBarBinding& binding) : m_binding(binding) {}
+    ReleaseWatcher(ScrollBarBinding& binding, QObject* bar) : QObject(bar), m_binding(binding) {}
     bool eventFilter(QObject* bar, QEvent* event) override
     {
         if (event->type() == QEvent::MouseButtonRelease)
@@ -33,7 +33,8 @@ private:
 ScrollBarBinding::ScrollBarBinding(QWidget* carrier, Axis axis, Scroller& model)
     : m_model(model), m_bar(new QScrollBar(axis == Axis::horizontal ? Qt::Horizontal : Qt::Vertical, carrier))
 {
-    m_bar->installEventFilter(new ReleaseWatcher(*this));
+    m_bar->installEventFilter(new ReleaseWatcher(*this, m_bar));
+    QObject::connect(m_bar, &QObject::destroyed, [this] { m_bar = nullptr; });
     QObject::connect(m_bar, &QAbstractSlider::actionTriggered, m_bar, [this](int action) {
         guardCallback([&] {
             int thumb = m_bar->sliderPosition();
@@ -65,11 +66,14 @@ ScrollBarBinding::~ScrollBarBinding()
 
 void ScrollBarBinding::place(const Rect& rect)
 {
-    m_bar->setGeometry(toQRect(rect));
+    if (m_bar)
+        m_bar->setGeometry(toQRect(rect));
 }
 
 void ScrollBarBinding::refresh()
 {
+    if (!m_bar)
+        return;
     QSignalBlocker quiet(m_bar);
     int32_t page = std::max(m_model.pageSize(), 1);
     m_bar->setRange(0, std::max(0, m_model.rangeSize() - 1 - (page - 1)));

@@ -47,6 +47,7 @@ public:
 
 private:
     Scroller& m_model;
+    // Null once the bar went with its carrier.
     QScrollBar* m_bar;
     bool m_scrolling = false;
 };

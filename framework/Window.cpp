@@ -4,7 +4,11 @@
 #include "formats/ErrorFrame.h"
 #include "framework/QtGeometry.h"
 #include "framework/WindowEvents.h"
+#include "resources/Cursors.h"
 
+#include <QCursor>
+#include <QImage>
+#include <QPixmap>
 #include <QWidget>
 
 #include <unordered_map>
@@ -15,6 +19,21 @@ std::unordered_map<const QWidget*, Window*>& handleMap()
 {
     static std::unordered_map<const QWidget*, Window*> map;
     return map;
+}
+
+// Pointers are drawn at twice their dot size, crisp, to match the size of the desktop's own.
+QCursor pointerFrom(const CursorResource& resource)
+{
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            std::string_view row = resource.rows[size_t(y / 2)];
+            char dot = size_t(x / 2) < row.size() ? row[size_t(x / 2)] : ' ';
+            if (dot == 'X' || dot == '.')
+                image.setPixel(x, y, dot == 'X' ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+        }
+    return QCursor(QPixmap::fromImage(image), resource.hotX * 2, resource.hotY * 2);
 }
 
 } // namespace
@@ -109,6 +128,30 @@ std::string Window::title() const
 bool Window::close()
 {
     return m_handle && m_handle->close();
+}
+
+void Window::setPointer(std::string_view name)
+{
+    if (!m_handle)
+        return;
+    const CursorResource* resource = findCursor(name);
+    if (name.empty())
+        m_handle->setCursor(Qt::ArrowCursor);
+    else if (name == "TEXT")
+        m_handle->setCursor(Qt::IBeamCursor);
+    else if (resource)
+        m_handle->setCursor(pointerFrom(*resource));
+    else
+        return;
+    m_pointer = name;
+}
+
+std::optional<Point> Window::pointerInside() const
+{
+    if (!m_handle || !m_handle->underMouse())
+        return std::nullopt;
+    QPoint p = m_handle->mapFromGlobal(QCursor::pos());
+    return Point{p.x(), p.y()};
 }
 
 void Window::raise()

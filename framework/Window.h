@@ -3,7 +3,9 @@
 #include "core/Geometry.h"
 #include "core/Model.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 class QWidget;
 
@@ -37,6 +39,12 @@ public:
     std::string title() const;
     // Asks the window to close, as its close box does; false when it stayed open.
     bool close();
+    // Shows the program's pointer called name over the window; "" is the platform's arrow and
+    // "TEXT" its text pointer. A name without a picture leaves the pointer as it is.
+    void setPointer(std::string_view name);
+    const std::string& pointer() const { return m_pointer; }
+    // Where the pointer is, in the window's coordinates, when it is over the window.
+    std::optional<Point> pointerInside() const;
     // Puts the window above its siblings without activating it.
     void raise();
     // De-iconifies the window and makes it the active one.
@@ -57,4 +65,5 @@ protected:
 
 private:
     QWidget* m_handle = nullptr;
+    std::string m_pointer;
 };

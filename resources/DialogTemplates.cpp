@@ -105,6 +105,44 @@ std::vector<DialogTemplate> makeTemplates()
                              {StaticText, none, "(0～9)", 92, 62, 40, 8},
                          }});
     templates.push_back(zoomKeyPage());
+    templates.push_back({"BLOCK_SIZE_DIALOG",
+                         "ブロックサイズ",
+                         160,
+                         56,
+                         {
+                             {StaticText, none, "幅：", 10, 12, 22, 8},
+                             {Edit, 101, "", 34, 10, 34, 12},
+                             {StaticText, none, "高さ：", 80, 12, 26, 8},
+                             {Edit, 102, "", 108, 10, 34, 12},
+                             {DefaultPushButton, okButtonId, "OK", 48, 34, 50, 14},
+                             {PushButton, cancelButtonId, "キャンセル", 103, 34, 50, 14},
+                         }});
+    templates.push_back({"MESH_SIZE_DIALOG",
+                         "メッシュサイズ",
+                         160,
+                         88,
+                         {
+                             {StaticText, none, "幅：", 10, 12, 22, 8},
+                             {Edit, 101, "", 34, 10, 34, 12},
+                             {StaticText, none, "高さ：", 80, 12, 26, 8},
+                             {Edit, 102, "", 108, 10, 34, 12},
+                             {GroupBox, none, "線の種類", 7, 30, 146, 28},
+                             {RadioButton, 103, "線", 16, 41, 36, 12, true},
+                             {RadioButton, 104, "破線", 60, 41, 40, 12},
+                             {RadioButton, 105, "点", 108, 41, 36, 12},
+                             {DefaultPushButton, okButtonId, "OK", 48, 66, 50, 14},
+                             {PushButton, cancelButtonId, "キャンセル", 103, 66, 50, 14},
+                         }});
+    templates.push_back({"ABOUT_DIALOG",
+                         "Tilvanerについて",
+                         180,
+                         82,
+                         {
+                             {StaticText, none, "Tilvaner", 12, 10, 156, 10},
+                             {StaticText, none, "ゲームグラフィックのためのドットエディタ", 12, 24, 156, 8},
+                             {StaticText, 100, "", 12, 38, 156, 8},
+                             {DefaultPushButton, okButtonId, "OK", 65, 60, 50, 14},
+                         }});
     return templates;
 }
 

@@ -6,6 +6,8 @@
 #include "framework/MDIWorkSpace.h"
 #include "framework/ScheduledWindow.h"
 #include "framework/ScriptedMessageBox.h"
+#include "core/Aspects.h"
+#include "views/EditView.h"
 #include "resources/Menus.h"
 #include "tests/framework/EventLoop.h"
 
@@ -175,6 +177,22 @@ TEST_F(TilvanerTest, ALaterStartHandsItsAbsoluteNamesToTheRunningOne)
     EXPECT_EQ(active()->title(), "handed.bmp(RGB)");
     EXPECT_EQ(app.recentFiles().fileAt(0), path);
     EXPECT_TRUE(messages.messageIds().empty());
+}
+
+TEST_F(TilvanerTest, AnOpenedPictureIsShownInItsWindow)
+{
+    Tilvaner& app = start();
+    app.dropFiles({picture("shown.bmp")});
+    runEvents(50);
+    ASSERT_NE(active(), nullptr);
+    auto* view = interfaceFor<EditView>(active(), &aspects::EditView::access);
+    ASSERT_NE(view, nullptr);
+    view->updateNow();
+    EXPECT_GT(view->size().x, 100);
+    Point dot = view->dotToView({0, 0});
+    EXPECT_EQ(view->surface().pixelAt(dot), rgb(0, 0, 0)) << "the picture's one black dot";
+    EXPECT_EQ(view->surface().pixelAt({dot.x - 1, dot.y - 1}), rgb(0, 0, 0)) << "its frame";
+    EXPECT_EQ(view->surface().pixelAt({0, 0}), rgb(128, 128, 128));
 }
 
 TEST_F(TilvanerTest, DroppedFilesOpenOneByOneAndAFailureDoesNotStopTheRest)

@@ -10,7 +10,8 @@ using enum ControlKind;
 
 TEST(DialogTemplatesTest, IdsAreUniqueAndControlsLieInsideTheirDialog)
 {
-    for (const char* name : {"NEW_DIALOG", "NEW_PARAM_PAGE", "BACKUP_PAGE", "ZOOM_KEY_PAGE"}) {
+    for (const char* name : {"NEW_DIALOG", "NEW_PARAM_PAGE", "BACKUP_PAGE", "ZOOM_KEY_PAGE", "BLOCK_SIZE_DIALOG",
+                              "MESH_SIZE_DIALOG", "ABOUT_DIALOG"}) {
         ASSERT_NE(findDialogTemplate(name), nullptr) << name;
         const DialogTemplate& dialog = *findDialogTemplate(name);
         std::set<int> ids;
@@ -28,7 +29,7 @@ TEST(DialogTemplatesTest, IdsAreUniqueAndControlsLieInsideTheirDialog)
 
 TEST(DialogTemplatesTest, EachRadioGroupStartsWithAFlaggedButton)
 {
-    for (const char* name : {"NEW_DIALOG", "NEW_PARAM_PAGE"}) {
+    for (const char* name : {"NEW_DIALOG", "NEW_PARAM_PAGE", "MESH_SIZE_DIALOG"}) {
         const DialogTemplate& dialog = *findDialogTemplate(name);
         bool previousWasRadio = false;
         for (const ControlTemplate& c : dialog.controls) {

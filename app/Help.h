@@ -1,0 +1,19 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+
+namespace help {
+
+// The help file of the program at program: beside it under its name with the extension ".html", else
+// under that name in dataFolder, where an installation puts it; nothing when neither exists.
+std::optional<std::filesystem::path> findHelpFile(const std::filesystem::path& program,
+                                                  const std::filesystem::path& dataFolder);
+
+// Opens the help file in the desktop's browser; a missing file, or one the desktop would not open,
+// is reported to the user. Answers whether the desktop took it.
+bool openHelp(const std::filesystem::path& program, const std::filesystem::path& dataFolder);
+// The same for the running program and its installed data folder.
+bool openHelp();
+
+} // namespace help

@@ -1,0 +1,102 @@
+// What a full repaint of a 1920 x 1080 edit view costs for a small and a huge picture, at zoom 1, 4
+// and 16. Painting must follow the area drawn, not the picture: the program prints, for each zoom,
+// the huge picture's time over the small one's, and each repaint over a plain copy of the same
+// number of screen pixels measured in the same run. The ratios use processor time, which a busy
+// machine disturbs less than the clock.
+#include "document/BitmapDocument.h"
+#include "document/DocumentLifecycle.h"
+#include "document/NewParams.h"
+#include "framework/Application.h"
+#include "views/EditView.h"
+#include "views/ToolBox.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr Point screen{1920, 1080};
+
+void BM_PlainCopy(benchmark::State& state)
+{
+    size_t bytes = size_t(screen.x) * size_t(screen.y) * 4;
+    std::vector<uint8_t> from(bytes, 1), to(bytes);
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), bytes);
+        benchmark::DoNotOptimize(to.data());
+    }
+}
+BENCHMARK(BM_PlainCopy)->Unit(benchmark::kMicrosecond);
+
+// args: picture side, zoom, full colour (0 or 1).
+void BM_Repaint(benchmark::State& state)
+{
+    int32_t side = int32_t(state.range(0));
+    int32_t zoom = int32_t(state.range(1));
+    auto* document = new BitmapDocument(NewParams::current());
+    document->newContent({state.range(2) != 0, 0, 0x00FFFFFF, {16, 16}, {side, side}}, lifecycle::defaultPaletteFile(),
+                         "bench");
+    ToolBox tools;
+    auto* view = new EditView(nullptr, tools);
+    view->setModel(document);
+    view->place(Rect::fromSize({0, 0}, screen));
+    view->show();
+    Application::processEvents(50);
+    view->setZoom(zoom, {side / 2, side / 2});
+    view->setMeshVisible(true);
+    for (auto _ : state) {
+        view->invalidateAll();
+        view->updateNow();
+    }
+    view->destroy();
+}
+BENCHMARK(BM_Repaint)
+    ->ArgsProduct({{256, 10000}, {1, 4, 16}, {0, 1}})
+    ->ArgNames({"side", "zoom", "rgb"})
+    ->Unit(benchmark::kMicrosecond);
+
+// Keeps each run's time per iteration so that the ratios can be printed at the end.
+class RecordingReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs)
+            times[run.benchmark_name()] = run.GetAdjustedCPUTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> times;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    Application application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RecordingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+
+    double copy = reporter.times["BM_PlainCopy"];
+    std::printf("\nzoom  depth  10000/256 (target <= 1.2)  256 vs copy  10000 vs copy (target <= 4)\n");
+    for (int rgb : {0, 1})
+        for (int zoom : {1, 4, 16}) {
+            auto name = [&](int side) {
+                return "BM_Repaint/side:" + std::to_string(side) + "/zoom:" + std::to_string(zoom) +
+                       "/rgb:" + std::to_string(rgb);
+            };
+            double small = reporter.times[name(256)], huge = reporter.times[name(10000)];
+            if (small > 0 && huge > 0 && copy > 0)
+                std::printf("%4d  %5s  %24.2f  %11.2f  %13.2f\n", zoom, rgb ? "24" : "8", huge / small,
+                            small / copy, huge / copy);
+        }
+    benchmark::Shutdown();
+    return 0;
+}

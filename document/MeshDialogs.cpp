@@ -1,0 +1,56 @@
+#include "document/MeshDialogs.h"
+
+#include "core/Aspects.h"
+#include "core/BoundIntValue.h"
+#include "document/BitmapDocument.h"
+#include "framework/ColorChooser.h"
+#include "framework/Dialog.h"
+#include "framework/EditField.h"
+#include "framework/RadioGroup.h"
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// The style picker's buttons, in the order of the style numbers.
+constexpr int firstStyleButton = 103;
+constexpr int styleCount = 3;
+
+} // namespace
+
+bool runMeshSizeDialog(BitmapDocument& document)
+{
+    // The controls write into these copies, so that Cancel leaves the document untouched.
+    Point size = document.meshSize();
+    int32_t style = document.meshStyle();
+    {
+        Dialog dialog("MESH_SIZE_DIALOG");
+        DialogPage& page = dialog.page();
+        page.bind<EditField>(101, *new BoundIntValue(&size.x, NumericField{101, 2, 9999}));
+        page.bind<EditField>(102, *new BoundIntValue(&size.y, NumericField{102, 2, 9999}));
+        std::vector<DialogControl*> buttons;
+        for (int i = 0; i < styleCount; ++i)
+            buttons.push_back(page.control(firstStyleButton + i));
+        page.adopt(std::make_unique<RadioGroup>(
+            std::move(buttons), *new BoundIntValue(&style, NumericField{firstStyleButton, 0, styleCount - 1}),
+            &aspects::IntValue::access));
+        if (dialog.runModal() != okButtonId)
+            return false;
+    }
+    document.setMeshSettings(size, style);
+    return true;
+}
+
+bool runMeshColorDialog(BitmapDocument& document)
+{
+    // FIXME: an indexed picture's mesh colour comes from a grid of its palette, which is not built yet.
+    if (!document.isFullColor())
+        return false;
+    std::optional<ColorRef> chosen = chooseColor(document.meshColor());
+    if (!chosen)
+        return false;
+    document.setMeshColor(*chosen);
+    return true;
+}

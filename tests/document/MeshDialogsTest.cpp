@@ -1,0 +1,202 @@
+#include "core/Aspects.h"
+#include "core/Dependent.h"
+#include "document/BitmapDocument.h"
+#include "document/MeshDialogs.h"
+#include "document/NewParams.h"
+#include "framework/ColorChooser.h"
+#include "framework/DialogControl.h"
+#include "framework/DialogPage.h"
+#include "framework/ScriptedDialogs.h"
+#include "resources/DialogTemplates.h"
+#include "tests/framework/EventLoop.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// Follows a document, counting the mesh notifications; leaving it ends the document.
+class MeshListener : public Dependent {
+public:
+    explicit MeshListener(BitmapDocument* document) { setModel(document); }
+    ~MeshListener() override { setModel(nullptr); }
+    void update(const Aspect* aspect) override { meshHeard += aspect == &aspects::BitmapView::Mesh::access; }
+    int meshHeard = 0;
+};
+
+// Answers colour requests from a script (nothing = Cancel) and records the colours they start from.
+class ScriptedChooser : public ColorChooserService {
+public:
+    ScriptedChooser() : m_previous(installColorChooser(this)) {}
+    ~ScriptedChooser() { installColorChooser(m_previous); }
+    void answerNext(std::optional<ColorRef> c) { m_answers.push_back(c); }
+    std::optional<ColorRef> choose(ColorRef initial) override
+    {
+        initials.push_back(initial);
+        if (m_answers.empty())
+            return std::nullopt;
+        std::optional<ColorRef> c = m_answers.front();
+        m_answers.pop_front();
+        return c;
+    }
+    std::vector<ColorRef> initials;
+
+private:
+    std::deque<std::optional<ColorRef>> m_answers;
+    ColorChooserService* m_previous;
+};
+
+DialogControl& control(ModalDialog& d, int id)
+{
+    return *d.page(0).control(id);
+}
+
+class MeshDialogsTest : public testing::Test {
+protected:
+    MeshDialogsTest()
+    {
+        testApplication();
+        preferences.meshSize.setPoint({16, 12});
+    }
+
+    BitmapDocument& makeDocument(bool fullColor)
+    {
+        auto* document = new BitmapDocument(preferences);
+        NewDocumentParams params = NewDocumentParams::fromPreferences(preferences);
+        params.fullColor = fullColor;
+        params.imageSize = {4, 4};
+        document->newContent(params, "/nonexistent/default.rgb", "untitled");
+        listeners.push_back(std::make_unique<MeshListener>(document));
+        return *document;
+    }
+    MeshListener& listener() { return *listeners.back(); }
+
+    bool runSize(BitmapDocument& document, ScriptedDialogs::Step step)
+    {
+        ScriptedDialogs script;
+        script.answerNext(std::move(step));
+        return runMeshSizeDialog(document);
+    }
+
+    NewParams preferences;
+    std::vector<std::unique_ptr<MeshListener>> listeners;
+};
+
+TEST_F(MeshDialogsTest, TheSizeDialogShowsTheMeshAndOkStoresWhatWasEntered)
+{
+    BitmapDocument& document = makeDocument(true);
+    EXPECT_TRUE(runSize(document, [](ModalDialog& d) {
+        EXPECT_EQ(d.caption(), "メッシュサイズ");
+        EXPECT_EQ(control(d, 101).text(), "16");
+        EXPECT_EQ(control(d, 102).text(), "12");
+        EXPECT_EQ(control(d, 103).text(), "線");
+        EXPECT_EQ(control(d, 104).text(), "破線");
+        EXPECT_EQ(control(d, 105).text(), "点");
+        EXPECT_TRUE(control(d, 103).isChecked());
+        control(d, 101).setText("2");
+        control(d, 102).setText("9999");
+        control(d, 105).click();
+        d.press(okButtonId);
+    }));
+    EXPECT_EQ(document.meshSize(), (Point{2, 9999}));
+    EXPECT_EQ(document.meshStyle(), 2);
+    EXPECT_EQ(listener().meshHeard, 1);
+    EXPECT_TRUE(document.isModified());
+
+    // The next opening starts from the stored style.
+    runSize(document, [](ModalDialog& d) {
+        EXPECT_FALSE(control(d, 103).isChecked());
+        EXPECT_TRUE(control(d, 105).isChecked());
+        d.press(cancelButtonId);
+    });
+}
+
+TEST_F(MeshDialogsTest, TheViewsHearOfTheSizeDialogOnlyWhenSomethingChanged)
+{
+    struct Row {
+        const char* what;
+        const char* width;
+        int styleButton;
+        int heard;
+    };
+    const Row rows[] = {
+        {"nothing", "16", 103, 0},
+        {"the width only", "17", 103, 1},
+        {"the style only", "16", 104, 1},
+    };
+    for (const Row& row : rows) {
+        BitmapDocument& document = makeDocument(true);
+        EXPECT_TRUE(runSize(document, [&](ModalDialog& d) {
+            control(d, 101).setText(row.width);
+            control(d, row.styleButton).click();
+            d.press(okButtonId);
+        }));
+        EXPECT_EQ(listener().meshHeard, row.heard) << row.what;
+        EXPECT_EQ(document.isModified(), row.heard == 1) << row.what;
+    }
+}
+
+TEST_F(MeshDialogsTest, TheSizeDialogCancelledOrRefusingChangesNothing)
+{
+    BitmapDocument& document = makeDocument(false);
+    EXPECT_FALSE(runSize(document, [](ModalDialog& d) {
+        control(d, 101).setText("30");
+        control(d, 104).click();
+        d.press(cancelButtonId);
+    }));
+    struct Row {
+        int id;
+        const char* text;
+    };
+    for (const Row& row : {Row{101, "1"}, Row{102, "10000"}, Row{101, ""}}) {
+        EXPECT_FALSE(runSize(document, [&](ModalDialog& d) {
+            control(d, row.id).setText(row.text);
+            d.press(okButtonId);
+            EXPECT_TRUE(d.isOpen()) << row.id << " " << row.text;
+            ASSERT_NE(d.focusedControl(), nullptr);
+            EXPECT_EQ(d.focusedControl()->id(), row.id);
+        }));
+    }
+    EXPECT_EQ(document.meshSize(), (Point{16, 12}));
+    EXPECT_EQ(document.meshStyle(), 0);
+    EXPECT_EQ(listener().meshHeard, 0);
+    EXPECT_FALSE(document.isModified());
+}
+
+TEST_F(MeshDialogsTest, AFullColourMeshTakesADifferentColourFromTheChooser)
+{
+    BitmapDocument& document = makeDocument(true);
+    ScriptedChooser chooser;
+    chooser.answerNext(std::nullopt);
+    chooser.answerNext(rgb(0xFF, 0, 0));
+    chooser.answerNext(rgb(1, 2, 3));
+
+    EXPECT_FALSE(runMeshColorDialog(document)) << "cancelled";
+    EXPECT_TRUE(runMeshColorDialog(document)) << "the colour it already has";
+    EXPECT_EQ(listener().meshHeard, 0);
+    EXPECT_FALSE(document.isModified());
+
+    EXPECT_TRUE(runMeshColorDialog(document));
+    EXPECT_EQ(document.meshColor(), rgb(1, 2, 3));
+    EXPECT_EQ(listener().meshHeard, 1);
+    EXPECT_TRUE(document.isModified());
+    EXPECT_EQ(chooser.initials, (std::vector<ColorRef>{rgb(0xFF, 0, 0), rgb(0xFF, 0, 0), rgb(0xFF, 0, 0)}))
+        << "the chooser starts from the mesh colour";
+}
+
+TEST_F(MeshDialogsTest, AnIndexedMeshColourIsNotAskedOfTheColourChooser)
+{
+    BitmapDocument& document = makeDocument(false);
+    ScriptedChooser chooser;
+    chooser.answerNext(rgb(1, 2, 3));
+    ColorRef before = document.meshColor();
+    EXPECT_FALSE(runMeshColorDialog(document));
+    EXPECT_TRUE(chooser.initials.empty());
+    EXPECT_EQ(document.meshColor(), before);
+    EXPECT_EQ(listener().meshHeard, 0);
+}
+
+} // namespace
