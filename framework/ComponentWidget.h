@@ -23,6 +23,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    // Tab is a key of the tools here, not a way to the next control.
+    bool focusNextPrevChild(bool) override { return false; }
 
 private:
     void sendMouse(QMouseEvent* event, int kind);

@@ -1,11 +1,45 @@
 #include "views/DocumentViews.h"
 
 #include "core/Aspects.h"
+#include "framework/GraphicsContext.h"
+#include "framework/MenuState.h"
+#include "views/BitmapSubView.h"
 #include "views/EditView.h"
+#include "views/ZoomSteps.h"
+
+#include <algorithm>
 
 namespace {
+
 constexpr int32_t barThickness = 16;
-}
+constexpr ColorRef paneColor = 0x00D8D8D8;
+constexpr ColorRef splitterColor = 0x00A0A0A0;
+
+// Drags one splitter: the column's width or the sub-view's height follows the pointer.
+class SplitterTracker : public Visual::Tracker {
+public:
+    SplitterTracker(DocumentViews& views, int splitter) : m_views(views), m_splitter(splitter) {}
+    void sample(const Visual::MouseEvent& state) override { m_state = state; }
+    void begin() override {}
+    bool continues() const override { return m_state.leftButton; }
+    void step() override
+    {
+        Point size = m_views.subSize();
+        if (m_splitter == 1)
+            size.x = m_state.at.x;
+        else
+            size.y = m_state.at.y;
+        m_views.setSubSize(size);
+    }
+    void end() override {}
+
+private:
+    DocumentViews& m_views;
+    int m_splitter;
+    Visual::MouseEvent m_state{};
+};
+
+} // namespace
 
 DocumentViews::DocumentViews(QWidget* container, Model& document, ToolBox& tools, int32_t zoom)
     : Visual::Component(container), m_editView(new EditView(handle(), tools)), m_horizontal(*m_editView, false),
@@ -22,52 +56,164 @@ DocumentViews::~DocumentViews()
     setModel(nullptr);
 }
 
+const CommandTable<DocumentViews>& DocumentViews::table()
+{
+    static const CommandTable<DocumentViews> commands{
+        {800, &DocumentViews::mainZoom},         {801, &DocumentViews::mainZoom},
+        {802, &DocumentViews::mainZoom},         {803, &DocumentViews::mainZoom},
+        {804, &DocumentViews::mainZoom},         {805, &DocumentViews::subZoom},
+        {806, &DocumentViews::subZoom},          {807, &DocumentViews::subZoom},
+        {610, &DocumentViews::subMagnification}, {611, &DocumentViews::subMagnification},
+        {612, &DocumentViews::subMagnification}, {613, &DocumentViews::subMagnification},
+        {614, &DocumentViews::subMagnification}, {615, &DocumentViews::subMagnification},
+        {616, &DocumentViews::subMagnification}, {617, &DocumentViews::subMagnification},
+        {618, &DocumentViews::subMagnification},
+    };
+    return commands;
+}
+
 void* DocumentViews::valueFor(const Aspect* aspect)
 {
     if (aspect == &aspects::Window::menuEx)
         return offer<CommandInterface>(this);
     if (aspect == &aspects::EditView::access)
         return m_editView;
+    if (aspect == &aspects::Visual::Component::waitingController)
+        return offer<Visual::MouseController>(this);
     return Visual::Component::valueFor(aspect);
 }
 
 bool DocumentViews::command(uint32_t id, Window* from)
 {
-    return m_editView->command(id, from);
+    return table().dispatch(*this, id, from) || m_editView->command(id, from);
 }
 
 void DocumentViews::menuOpening(MenuState& popup)
 {
     m_editView->menuOpening(popup);
+    if (popup.firstId() == 610) {
+        popup.enableAll(true);
+        for (uint32_t id = 610; id <= 618; ++id)
+            popup.check(id, id == 610 + uint32_t(m_subView ? m_subView->magnification() : 0));
+    }
+}
+
+bool DocumentViews::mainZoom(uint32_t id, Window* from)
+{
+    // A main zoom key gives the whole window back to the main view.
+    removeSubView();
+    return m_editView->command(id, from);
+}
+
+bool DocumentViews::subZoom(uint32_t id, Window*)
+{
+    showSubView(ZoomSteps::subSteps().at(int(id - 805)));
+    return true;
+}
+
+bool DocumentViews::subMagnification(uint32_t id, Window*)
+{
+    if (id == 610)
+        removeSubView();
+    else
+        showSubView(int32_t(id - 610));
+    return true;
+}
+
+void DocumentViews::showSubView(int32_t magnification)
+{
+    if (!m_subView) {
+        m_subView = new BitmapSubView(handle());
+        m_subView->setModel(m_editView->model());
+        m_subView->setMeshVisible(m_editView->isMeshVisible());
+        m_subSize = {size().x / 3, size().y};
+        layout();
+        m_subView->show();
+    }
+    m_subView->setZoom(magnification, m_editView->visibleCentre());
+}
+
+void DocumentViews::removeSubView()
+{
+    if (!m_subView)
+        return;
+    std::exchange(m_subView, nullptr)->destroy();
+    layout();
+}
+
+void DocumentViews::setSubSize(Point wanted)
+{
+    Point total = size();
+    int32_t widest = std::max(minimumPane, total.x - barThickness - minimumPane);
+    m_subSize = {std::clamp(wanted.x, minimumPane, widest), std::clamp(wanted.y, minimumPane, std::max(minimumPane, total.y))};
+    layout();
 }
 
 void DocumentViews::update(const Aspect* aspect)
 {
-    if (aspect == &aspects::BitmapView::changeCenter) {
-        m_horizontalBar.refresh();
-        m_verticalBar.refresh();
-    }
-}
-
-void DocumentViews::resized(Point size)
-{
-    Point view{std::max(1, size.x - barThickness), std::max(1, size.y - barThickness)};
-    bool first = m_editView->size() == Point{} || m_editView->size() == Point{1, 1};
-    Point centre = m_editView->visibleCentre();
-    m_editView->place(Rect::fromSize({}, view));
-    m_horizontalBar.place({0, view.y, view.x, size.y});
-    m_verticalBar.place({view.x, 0, size.x, view.y});
-    // A new window starts with the picture's top-left corner in view, later sizes keep the middle.
-    if (first) {
-        // A picture smaller than the view sits in the middle of it, a larger one at its top-left.
-        int32_t z = m_editView->zoom();
-        Rect bounds = m_editView->imageBounds();
-        auto start = [z](int32_t picture, int32_t pixels) {
-            return picture * z < pixels ? picture / 2 : pixels / (2 * z);
-        };
-        m_editView->setZoom(z, {start(bounds.width(), view.x), start(bounds.height(), view.y)});
-    } else
-        m_editView->setZoom(m_editView->zoom(), centre);
+    if (aspect != &aspects::BitmapView::changeCenter)
+        return;
     m_horizontalBar.refresh();
     m_verticalBar.refresh();
+    if (m_subView)
+        m_subView->recentre(m_editView->visibleCentre());
+}
+
+void DocumentViews::resized(Point)
+{
+    if (m_subView)
+        setSubSize(m_subSize);
+    else
+        layout();
+}
+
+void DocumentViews::layout()
+{
+    Point total = size();
+    int32_t left = m_subView ? m_subSize.x + splitterThickness : 0;
+    Point view{std::max(1, total.x - left - barThickness), std::max(1, total.y - barThickness)};
+    Point centre = m_editView->visibleCentre();
+    m_editView->place(Rect::fromSize({left, 0}, view));
+    m_horizontalBar.place({left, view.y, left + view.x, total.y});
+    m_verticalBar.place({left + view.x, 0, total.x, view.y});
+    if (m_subView)
+        m_subView->place({0, 0, m_subSize.x, std::min(m_subSize.y, total.y)});
+    int32_t z = m_editView->zoom();
+    if (!m_placed) {
+        // A new window shows a small picture in the middle and a larger one from its top-left corner.
+        m_placed = true;
+        Rect bounds = m_editView->imageBounds();
+        auto start = [z](int32_t picture, int32_t pixels) { return picture * z < pixels ? picture / 2 : pixels / (2 * z); };
+        centre = {start(bounds.width(), view.x), start(bounds.height(), view.y)};
+    }
+    m_editView->setZoom(z, centre);
+    invalidateAll();
+}
+
+void DocumentViews::paint(GraphicsContext& gc, const Rect& clip)
+{
+    gc.fillRect(clip, paneColor);
+    if (!m_subView)
+        return;
+    gc.fillRect({m_subSize.x, 0, m_subSize.x + splitterThickness, size().y}, splitterColor);
+    gc.fillRect({0, m_subSize.y, m_subSize.x, m_subSize.y + splitterThickness}, splitterColor);
+}
+
+int DocumentViews::splitterAt(Point p) const
+{
+    if (!m_subView)
+        return 0;
+    if (p.x >= m_subSize.x - 3 && p.x < m_subSize.x + splitterThickness + 3)
+        return 1;
+    if (p.x < m_subSize.x && p.y >= m_subSize.y - 3 && p.y < m_subSize.y + splitterThickness + 3)
+        return 2;
+    return 0;
+}
+
+void DocumentViews::mouseEvent(const Visual::MouseEvent& event)
+{
+    int splitter = splitterAt(event.at);
+    setPointer(splitter == 1 ? "SLIDE_HRZ_CURS" : splitter == 2 ? "SLIDE_VER_CURS" : "");
+    if (event.kind == Visual::MouseEvent::leftDown && splitter)
+        track(std::make_unique<SplitterTracker>(*this, splitter), event);
 }

@@ -3,6 +3,9 @@
 #include "core/Aspects.h"
 #include "core/VirtualKey.h"
 #include "document/BitmapDocument.h"
+#include "document/ImagePlug.h"
+#include "document/UndoRecord.h"
+#include "framework/GraphicsContext.h"
 #include "framework/MenuState.h"
 #include "views/EditTrackers.h"
 #include "views/ToolBox.h"
@@ -11,15 +14,138 @@
 using Visual::KeyEvent;
 using Visual::MouseEvent;
 
-EditView::EditView(QWidget* container, ToolBox& tools) : BitmapView(container), m_tools(tools) {}
+EditView::EditView(QWidget* container, ToolBox& tools)
+    : BitmapView(container), m_tools(tools),
+      m_directions([this](Point direction, const KeyEvent& trigger) { moveFootprint(direction, trigger); })
+{
+    m_toolFollower.setModel(&tools);
+    toolChanged();
+}
 
-EditView::~EditView() = default;
+EditView::~EditView()
+{
+    m_toolFollower.setModel(nullptr);
+}
+
+void EditView::ToolFollower::update(const Aspect* aspect)
+{
+    if (aspect == &aspects::Tilvaner::tool)
+        m_view.toolChanged();
+}
+
+void EditView::toolChanged()
+{
+    m_editStarted = false;
+    if (m_footprint)
+        invalidate(dotsToView(m_footprint->rect()));
+    m_footprint.reset();
+    if (m_tools.tool() == ToolBox::draw) {
+        m_footprint.emplace();
+        m_footprint->moveTo(visibleCentre(), imageBounds());
+        invalidate(dotsToView(m_footprint->rect()));
+    }
+}
+
+bool EditView::drawSize(uint32_t id, Window*)
+{
+    // A new size also brings the Draw tool, whose square it sets.
+    int32_t size = 1 << (id - 810);
+    m_tools.setTool(ToolBox::draw);
+    if (!m_footprint)
+        toolChanged();
+    invalidate(dotsToView(m_footprint->rect()));
+    m_footprint->setSize(size, imageBounds());
+    invalidate(dotsToView(m_footprint->rect()));
+    return true;
+}
+
+void EditView::placeFootprint(Point position)
+{
+    invalidate(dotsToView(m_footprint->rect()));
+    m_footprint->moveTo(position, imageBounds());
+    Rect square = dotsToView(m_footprint->rect());
+    invalidate(square);
+    // A square that left the view brings the view along, centred on it.
+    if (!Rect::fromSize({}, size()).contains({square.left, square.top}) ||
+        !Rect::fromSize({}, size()).contains({square.right - 1, square.bottom - 1})) {
+        Rect r = m_footprint->rect();
+        setZoom(zoom(), {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    }
+}
+
+void EditView::moveFootprint(Point direction, const KeyEvent& trigger)
+{
+    if (!m_footprint)
+        return;
+    int32_t s = m_footprint->size();
+    Point step{s, s};
+    if (trigger.control) {
+        if (MeshPlug* settings = mesh())
+            step = settings->meshSize();
+    } else if (trigger.shift) {
+        step = {8 * s, 8 * s};
+    }
+    Point from = m_footprint->position();
+    placeFootprint({from.x + direction.x * step.x, from.y + direction.y * step.y});
+    if (m_tabDown)
+        m_footprint->pickUp(*document(), false);
+    else if (m_zDown)
+        stampFootprint();
+}
+
+void EditView::stampFootprint()
+{
+    BitmapDocument* picture = document();
+    if (!picture || !m_footprint)
+        return;
+    // The first stamp since the tool was chosen starts this document's undo step.
+    if (!m_editStarted) {
+        UndoRecord::instance().beginUndo(picture);
+        m_editStarted = true;
+    }
+    m_footprint->stamp(*picture);
+}
+
+bool EditView::footprintKey(const KeyEvent& event)
+{
+    if (!m_footprint || !document())
+        return false;
+    bool down = event.kind == KeyEvent::down || event.kind == KeyEvent::repeat;
+    if (event.kind == KeyEvent::up)
+        return m_directions.keyUp(event);
+    if (!down)
+        return false;
+    if (m_directions.keyDown(event))
+        return true;
+    if (event.key == keys::tab) {
+        m_footprint->pickUp(*document(), event.shift);
+        return true;
+    }
+    if (event.key == 'Z') {
+        stampFootprint();
+        return true;
+    }
+    return false;
+}
+
+void EditView::paint(GraphicsContext& gc, const Rect& clip)
+{
+    BitmapView::paint(gc, clip);
+    if (!m_footprint)
+        return;
+    gc.setInvertMode();
+    gc.frameRect(dotsToView(m_footprint->rect()), rgb(0, 0, 0));
+    gc.restoreDefaults();
+}
 
 const CommandTable<EditView>& EditView::table()
 {
     static const CommandTable<EditView> commands{
         {800, &EditView::zoomKey}, {801, &EditView::zoomKey}, {802, &EditView::zoomKey},
         {803, &EditView::zoomKey}, {804, &EditView::zoomKey}, {607, &EditView::toggleMesh},
+        {830, &EditView::stepMeshCell}, {831, &EditView::stepMeshCell},
+        {810, &EditView::drawSize}, {811, &EditView::drawSize}, {812, &EditView::drawSize},
+        {813, &EditView::drawSize}, {814, &EditView::drawSize}, {815, &EditView::drawSize},
     };
     return commands;
 }
@@ -63,6 +189,39 @@ bool EditView::toggleMesh(uint32_t, Window*)
 {
     if (mesh())
         setMeshVisible(!isMeshVisible());
+    return true;
+}
+
+bool EditView::stepMeshCell(uint32_t id, Window*)
+{
+    MeshPlug* settings = mesh();
+    Rect bounds = imageBounds();
+    if (!settings || bounds.isEmpty())
+        return true;
+    Point pitch = settings->meshSize();
+    if (pitch.x <= 0 || pitch.y <= 0)
+        return true;
+    // The last cell starts at the largest multiple of the pitch that leaves a whole cell in the
+    // picture, and never before the picture's start, however small the picture is.
+    auto last = [](int32_t size, int32_t step) { return std::max(0, (size - step) / step * step); };
+    Point lastCell{last(bounds.width(), pitch.x), last(bounds.height(), pitch.y)};
+    std::optional<Point> pointer = pointerInside();
+    Point at = pointer ? viewToDot(*pointer) : visibleCentre();
+    auto cellOf = [](int32_t v, int32_t step, int32_t limit) {
+        int32_t start = v >= 0 ? v / step * step : 0;
+        return std::clamp(start, 0, limit);
+    };
+    Point cell{cellOf(at.x, pitch.x, lastCell.x), cellOf(at.y, pitch.y, lastCell.y)};
+    int32_t direction = id == 830 ? -1 : 1;
+    Point next{cell.x + direction * pitch.x, cell.y};
+    if (next.x > lastCell.x) {
+        next.x = 0;
+        next.y = cell.y + pitch.y > lastCell.y ? 0 : cell.y + pitch.y;
+    } else if (next.x < 0) {
+        next.x = lastCell.x;
+        next.y = cell.y - pitch.y < 0 ? lastCell.y : cell.y - pitch.y;
+    }
+    scrollTo({origin().x + next.x - cell.x, origin().y + next.y - cell.y});
     return true;
 }
 
@@ -145,6 +304,10 @@ void EditView::press(const MouseEvent& event)
         if (inside)
             track(std::make_unique<EyedropperTracker>(*this, event.shift, false), event);
         break;
+    case ToolBox::draw:
+        if (inside && m_footprint)
+            placeFootprint(dot);
+        break;
     default: break;
     }
 }
@@ -152,11 +315,17 @@ void EditView::press(const MouseEvent& event)
 void EditView::keyEvent(const KeyEvent& event)
 {
     bool down = event.kind == KeyEvent::down || event.kind == KeyEvent::repeat;
-    if (event.key == keys::space && event.kind != KeyEvent::character)
-        m_spaceDown = down;
-    else if (event.key == keys::tab && event.kind != KeyEvent::character)
-        m_tabDown = down;
-    else if (down && m_spaceDown && (event.key == keys::up || event.key == keys::down)) {
+    if (event.kind != KeyEvent::character) {
+        if (event.key == keys::space)
+            m_spaceDown = down;
+        else if (event.key == keys::tab)
+            m_tabDown = down;
+        else if (event.key == 'Z')
+            m_zDown = down;
+    }
+    if (!m_spaceDown && m_tools.tool() == ToolBox::draw && footprintKey(event))
+        return;
+    if (down && m_spaceDown && (event.key == keys::up || event.key == keys::down)) {
         const ZoomSteps& steps = ZoomSteps::mainSteps();
         setZoomKeepingCentre(event.key == keys::up ? steps.nextHigher(zoom()) : steps.nextLower(zoom()));
     }

@@ -2,6 +2,8 @@
 
 #include "framework/CommandTable.h"
 #include "views/BitmapView.h"
+#include "views/DirectionKeys.h"
+#include "views/DrawFootprint.h"
 
 #include <optional>
 
@@ -33,17 +35,47 @@ public:
     void updatePointer(Point p, bool shift, bool control, bool rightButton);
 
     BitmapDocument* document() const;
+    // The Draw tool's square, while that tool is current.
+    const std::optional<DrawFootprint>& footprint() const { return m_footprint; }
+
+protected:
+    void paint(GraphicsContext& gc, const Rect& clip) override;
 
 private:
+    // Follows the tool box for the edit view, which itself follows its document.
+    class ToolFollower : public Dependent {
+    public:
+        explicit ToolFollower(EditView& view) : m_view(view) {}
+        void update(const Aspect* aspect) override;
+
+    private:
+        EditView& m_view;
+    };
+
+    void toolChanged();
+    bool drawSize(uint32_t id, Window* from);
+    // A direction step of the Draw tool: by its size, 8 times that with Shift, a mesh cell with Ctrl.
+    void moveFootprint(Point direction, const Visual::KeyEvent& trigger);
+    void placeFootprint(Point position);
+    void stampFootprint();
+    bool footprintKey(const Visual::KeyEvent& event);
+
     static const CommandTable<EditView>& table();
     bool zoomKey(uint32_t id, Window* from);
     bool toggleMesh(uint32_t id, Window* from);
+    // Shows the previous (830) or next (831) mesh cell where the current one was, row by row.
+    bool stepMeshCell(uint32_t id, Window* from);
 
     void press(const Visual::MouseEvent& event);
     void zoomAt(Point dot, bool out);
     std::string toolPointer(int tool, bool shift, bool control) const;
 
     ToolBox& m_tools;
+    ToolFollower m_toolFollower{*this};
+    DirectionKeys m_directions;
+    std::optional<DrawFootprint> m_footprint;
+    bool m_editStarted = false;
     bool m_spaceDown = false;
     bool m_tabDown = false;
+    bool m_zDown = false;
 };

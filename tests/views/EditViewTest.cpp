@@ -3,12 +3,14 @@
 #include "framework/SyntheticInput.h"
 #include "resources/Accelerators.h"
 #include "tests/framework/EventLoop.h"
+#include "views/BitmapSubView.h"
 #include "views/DocumentViews.h"
 #include "views/EditView.h"
 #include "views/ToolBox.h"
 #include "views/ZoomSteps.h"
 
 #include "core/VirtualKey.h"
+#include "views/DrawFootprint.h"
 
 #include <gtest/gtest.h>
 
@@ -152,6 +154,135 @@ TEST_F(EditViewTest, TheMeshIsDrawnOnTheImageGrid)
     Point corner = view().dotToView({0, 0});
     EXPECT_NE(shown({corner.x, corner.y + 10}), white);
     EXPECT_EQ(shown({corner.x + 1, corner.y + 10}), white);
+}
+
+TEST_F(EditViewTest, TheSubViewComesWithItsKeysFollowsTheMainViewAndLeavesWithAMainZoom)
+{
+    open({400, 400}, {316, 196}, 1);
+    ASSERT_TRUE(views->command(806, nullptr));
+    ASSERT_NE(views->subView(), nullptr);
+    EXPECT_EQ(views->subView()->magnification(), ZoomSteps::subSteps().at(1));
+    EXPECT_EQ(views->subSize().x, 316 / 3);
+    EXPECT_EQ(view().dotToView({view().origin().x, 0}).x, 0);
+
+    view().scrollTo({view().origin().x + 40, view().origin().y + 20});
+    Point main = view().visibleCentre(), sub = views->subView()->visibleCentre();
+    EXPECT_LE(std::abs(main.x - sub.x), 1);
+    EXPECT_LE(std::abs(main.y - sub.y), 1);
+
+    views->command(613, nullptr);
+    EXPECT_EQ(views->subView()->magnification(), 3);
+    views->command(802, nullptr);
+    EXPECT_EQ(views->subView(), nullptr) << "a main zoom key gives the window back to the main view";
+    EXPECT_EQ(view().zoom(), ZoomSteps::mainSteps().at(2));
+}
+
+TEST_F(EditViewTest, SplittersResizeTheColumnWithinItsLimits)
+{
+    open({400, 400}, {316, 196}, 1);
+    views->showSubView(2);
+    Point edge{views->subSize().x + 1, 50};
+    syntheticInput::moveMouse(*views, edge, false);
+    EXPECT_EQ(views->pointer(), "SLIDE_HRZ_CURS");
+    syntheticInput::pressMouse(*views, edge, syntheticInput::Button::left);
+    syntheticInput::moveMouse(*views, {150, 50}, true);
+    EXPECT_EQ(views->subSize().x, 150);
+    syntheticInput::moveMouse(*views, {2, 50}, true);
+    EXPECT_EQ(views->subSize().x, DocumentViews::minimumPane);
+    syntheticInput::releaseMouse(*views, {2, 50}, syntheticInput::Button::left);
+    views->command(610, nullptr);
+    EXPECT_EQ(views->subView(), nullptr);
+}
+
+TEST_F(EditViewTest, MeshCellsStepAlongRowsAndWrap)
+{
+    open({256, 256}, {116, 96}, 1);
+    view().setZoom(1, {32, 32});
+    Point origin = view().origin();
+    view().command(831, nullptr);
+    EXPECT_EQ(view().origin(), (Point{origin.x + 64, origin.y})) << "the next cell shows where the old one was";
+    view().setZoom(1, {200, 32});
+    origin = view().origin();
+    view().command(831, nullptr);
+    EXPECT_EQ(view().origin(), (Point{origin.x - 192, origin.y + 64})) << "past the row's end: the next row's start";
+    view().setZoom(1, {32, 32});
+    origin = view().origin();
+    view().command(830, nullptr);
+    EXPECT_EQ(view().origin(), (Point{origin.x + 192, origin.y + 192})) << "before the first cell: the last one";
+}
+
+TEST_F(EditViewTest, APictureSmallerThanOneMeshCellStaysPut)
+{
+    open({10, 10}, {116, 96}, 1);
+    Point origin = view().origin();
+    view().command(831, nullptr);
+    view().command(830, nullptr);
+    EXPECT_EQ(view().origin(), origin);
+}
+
+TEST_F(EditViewTest, TheDrawSquareSnapsToItsSizeAndMovesByIt)
+{
+    open({64, 64}, {116, 96}, 1);
+    view().setZoom(1, {32, 32});
+    ASSERT_TRUE(view().command(813, nullptr)) << "draw size 8";
+    EXPECT_EQ(tools.tool(), ToolBox::draw);
+    syntheticInput::pressMouse(view(), view().dotToView({13, 21}), syntheticInput::Button::left);
+    syntheticInput::releaseMouse(view(), view().dotToView({13, 21}), syntheticInput::Button::left);
+    EXPECT_EQ(view().footprint()->position(), (Point{8, 16}));
+
+    view().command(812, nullptr);
+    EXPECT_EQ(view().footprint()->position(), (Point{8, 16}));
+    syntheticInput::pressKey(view(), keys::right, Accelerator::shift);
+    EXPECT_EQ(view().footprint()->position(), (Point{40, 16})) << "Shift moves 8 squares of 4";
+    syntheticInput::pressKey(view(), keys::right, Accelerator::shift);
+    EXPECT_EQ(view().footprint()->position(), (Point{60, 16})) << "never past the picture's edge";
+}
+
+TEST_F(EditViewTest, TwoArrowsWithinTheChordWindowMakeOneDiagonalStep)
+{
+    open({64, 64}, {116, 96}, 1);
+    view().command(810, nullptr);
+    view().command(810, nullptr);
+    syntheticInput::moveMouse(view(), view().dotToView({10, 10}), false);
+    syntheticInput::pressMouse(view(), view().dotToView({10, 10}), syntheticInput::Button::left);
+    syntheticInput::releaseMouse(view(), view().dotToView({10, 10}), syntheticInput::Button::left);
+    view().keyEvent({Visual::KeyEvent::down, keys::right});
+    EXPECT_EQ(view().footprint()->position(), (Point{10, 10})) << "the first key waits";
+    view().keyEvent({Visual::KeyEvent::down, keys::up});
+    EXPECT_EQ(view().footprint()->position(), (Point{11, 9}));
+    view().keyEvent({Visual::KeyEvent::up, keys::up});
+    view().keyEvent({Visual::KeyEvent::up, keys::right});
+    EXPECT_EQ(view().footprint()->position(), (Point{11, 9})) << "one step for the chord";
+    view().keyEvent({Visual::KeyEvent::down, keys::left});
+    runEvents(0, [&] { return view().footprint()->position() == Point{10, 9}; });
+    EXPECT_EQ(view().footprint()->position(), (Point{10, 9})) << "a lone key steps when the window closes";
+}
+
+TEST_F(EditViewTest, AStampStaysInsideThePictureAndUndoes)
+{
+    open({10, 10}, {116, 96}, 4);
+    document->setDrawingColor(red);
+    view().command(815, nullptr);
+    ASSERT_EQ(view().footprint()->position(), (Point{0, 0})) << "a square larger than the picture starts at 0";
+    view().keyEvent({Visual::KeyEvent::down, 'Z'});
+    view().keyEvent({Visual::KeyEvent::up, 'Z'});
+    EXPECT_EQ(document->pixelAt({9, 9}), red) << "the stamp is cut to the picture";
+    document->undo();
+    EXPECT_EQ(document->pixelAt({9, 9}), white);
+}
+
+TEST_F(EditViewTest, APickedUpPatternStampsBackWhatWasUnderTheSquare)
+{
+    open({10, 10}, {116, 96}, 4);
+    view().command(811, nullptr);
+    syntheticInput::pressMouse(view(), view().dotToView({1, 1}), syntheticInput::Button::left);
+    syntheticInput::releaseMouse(view(), view().dotToView({1, 1}), syntheticInput::Button::left);
+    ASSERT_EQ(view().footprint()->position(), (Point{0, 0}));
+    view().keyEvent({Visual::KeyEvent::down, keys::tab});
+    view().keyEvent({Visual::KeyEvent::up, keys::tab});
+    document->fillRect({0, 0, 10, 10}, white);
+    view().keyEvent({Visual::KeyEvent::down, 'Z'});
+    EXPECT_EQ(document->pixelAt({1, 1}), red);
 }
 
 } // namespace
