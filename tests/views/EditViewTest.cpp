@@ -280,8 +280,10 @@ TEST_F(EditViewTest, APickedUpPatternStampsBackWhatWasUnderTheSquare)
     ASSERT_EQ(view().footprint()->position(), (Point{0, 0}));
     view().keyEvent({Visual::KeyEvent::down, keys::tab});
     view().keyEvent({Visual::KeyEvent::up, keys::tab});
+    EXPECT_TRUE(view().footprint()->holdsPattern());
     document->fillRect({0, 0, 10, 10}, white);
     view().keyEvent({Visual::KeyEvent::down, 'Z'});
+    EXPECT_EQ(document->pixelAt({0, 0}), white);
     EXPECT_EQ(document->pixelAt({1, 1}), red);
 }
 
