@@ -24,8 +24,15 @@ constexpr uint32_t right = 0x27;
 constexpr uint32_t down = 0x28;
 constexpr uint32_t insert = 0x2D;
 constexpr uint32_t del = 0x2E;
+// The keypad's digits 0 to 9 follow each other.
+constexpr uint32_t numpad0 = 0x60;
 // F1 to F12 follow each other.
 constexpr uint32_t f1 = 0x70;
+
+constexpr uint32_t numpad(int n)
+{
+    return numpad0 + uint32_t(n);
+}
 
 constexpr uint32_t function(int n)
 {

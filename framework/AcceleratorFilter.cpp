@@ -37,7 +37,8 @@ public:
         if ((key->modifiers() & Qt::AltModifier) || !belongsToFrame(static_cast<QWidget*>(watched)))
             return false;
         std::string text = key->text().toStdString();
-        uint32_t command = AcceleratorFilter::translate(m_table, keyNumber(key->key()), modifiersOf(key->modifiers()), text);
+        uint32_t command = AcceleratorFilter::translate(
+            m_table, keyNumber(key->key(), key->modifiers() & Qt::KeypadModifier), modifiersOf(key->modifiers()), text);
         if (!command)
             return false;
         guardCallback([&] { m_send(command); });

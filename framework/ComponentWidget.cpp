@@ -69,7 +69,7 @@ void ComponentWidget::keyPressEvent(QKeyEvent* event)
     bool repeat = event->isAutoRepeat() && m_keysDown.count(event->key());
     m_keysDown.insert(event->key());
     m_component.dispatchKey(
-        {repeat ? KeyEvent::repeat : KeyEvent::down, keyNumber(event->key()), event->count(), "", shift, control});
+        {repeat ? KeyEvent::repeat : KeyEvent::down, keyNumber(event->key(), modifiers & Qt::KeypadModifier), event->count(), "", shift, control});
     if (!event->text().isEmpty() && event->text().at(0).isPrint())
         m_component.dispatchKey({KeyEvent::character, 0, 1, event->text().toStdString(), shift, control});
 }
@@ -80,6 +80,6 @@ void ComponentWidget::keyReleaseEvent(QKeyEvent* event)
     if (event->isAutoRepeat() || !m_keysDown.erase(event->key()))
         return;
     Qt::KeyboardModifiers modifiers = event->modifiers();
-    m_component.dispatchKey({KeyEvent::up, keyNumber(event->key()), 1, "", bool(modifiers & Qt::ShiftModifier),
+    m_component.dispatchKey({KeyEvent::up, keyNumber(event->key(), modifiers & Qt::KeypadModifier), 1, "", bool(modifiers & Qt::ShiftModifier),
                              bool(modifiers & Qt::ControlModifier)});
 }

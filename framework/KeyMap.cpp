@@ -4,8 +4,10 @@
 
 #include <Qt>
 
-uint32_t keyNumber(int qtKey)
+uint32_t keyNumber(int qtKey, bool keypad)
 {
+    if (keypad && qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+        return keys::numpad(qtKey - Qt::Key_0);
     if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9))
         return uint32_t(qtKey);
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12)

@@ -21,6 +21,8 @@ int qtKeyFor(uint32_t key)
             return candidate;
     if (key >= keys::f1 && key < keys::f1 + 12)
         return Qt::Key_F1 + int(key - keys::f1);
+    if (key >= keys::numpad0 && key <= keys::numpad(9))
+        return Qt::Key_0 + int(key - keys::numpad0);
     return int(key);
 }
 
@@ -73,6 +75,8 @@ void releaseMouse(Window& window, Point p, Button button, uint8_t modifiers)
 void pressKey(Window& window, uint32_t key, uint8_t modifiers, const std::string& text)
 {
     Qt::KeyboardModifiers qtModifiers = qtModifiersOf(modifiers);
+    if (key >= keys::numpad0 && key <= keys::numpad(9))
+        qtModifiers |= Qt::KeypadModifier;
     QString typed = QString::fromStdString(text);
     // A key without a number of its own (punctuation) is known by the character it types.
     int qtKey = key == 0 && !typed.isEmpty() ? typed.at(0).toUpper().unicode() : qtKeyFor(key);

@@ -2,9 +2,46 @@
 
 #include "core/VirtualKey.h"
 
+#include <initializer_list>
+
+namespace {
+
+// The keypad's 1 to 9 without 5 point the way they sit around it.
+bool points(uint32_t key, uint32_t arrow, std::initializer_list<int> keypad)
+{
+    if (key == arrow)
+        return true;
+    for (int n : keypad)
+        if (key == keys::numpad(n))
+            return true;
+    return false;
+}
+
+bool pointsLeft(uint32_t key)
+{
+    return points(key, keys::left, {1, 4, 7});
+}
+
+bool pointsRight(uint32_t key)
+{
+    return points(key, keys::right, {3, 6, 9});
+}
+
+bool pointsUp(uint32_t key)
+{
+    return points(key, keys::up, {7, 8, 9});
+}
+
+bool pointsDown(uint32_t key)
+{
+    return points(key, keys::down, {1, 2, 3});
+}
+
+} // namespace
+
 bool DirectionKeys::isDirection(uint32_t key)
 {
-    return key == keys::left || key == keys::right || key == keys::up || key == keys::down;
+    return pointsLeft(key) || pointsRight(key) || pointsUp(key) || pointsDown(key);
 }
 
 bool DirectionKeys::keyDown(const Visual::KeyEvent& event)
@@ -46,8 +83,15 @@ void DirectionKeys::fire(const Visual::KeyEvent& trigger)
 {
     m_timer.stop();
     m_pending.reset();
-    auto held = [&](uint32_t key) { return trigger.key == key || m_held.count(key); };
+    auto any = [&](bool (*way)(uint32_t)) {
+        if (way(trigger.key))
+            return true;
+        for (uint32_t key : m_held)
+            if (way(key))
+                return true;
+        return false;
+    };
     // Left and up win over right and down.
-    Point direction{held(keys::left) ? -1 : held(keys::right) ? 1 : 0, held(keys::up) ? -1 : held(keys::down) ? 1 : 0};
+    Point direction{any(pointsLeft) ? -1 : any(pointsRight) ? 1 : 0, any(pointsUp) ? -1 : any(pointsDown) ? 1 : 0};
     m_step(direction, trigger);
 }

@@ -25,13 +25,13 @@ void HandTracker::step()
 
 void HandTracker::end() {}
 
-void EyedropperTracker::begin() {}
+void PickTracker::begin() {}
 
-void EyedropperTracker::step()
+void PickTracker::step()
 {
     Point dot = m_view.viewToDot(m_state.at);
-    if (dot == m_last)
+    if (dot == m_last || !m_view.imageBounds().contains(dot))
         return;
     m_last = dot;
-    m_view.pickColor(dot, m_background);
+    m_pick(dot);
 }

@@ -2,6 +2,8 @@
 
 #include "framework/Controllers.h"
 
+#include <functional>
+
 class EditView;
 
 // Drags the picture: the dot grabbed stays under the pointer, and the picture never leaves the view
@@ -22,10 +24,10 @@ private:
 };
 
 // Picks the colour under the pointer on the press and at every new dot while the button is held.
-class EyedropperTracker : public Visual::Tracker {
+class PickTracker : public Visual::Tracker {
 public:
-    EyedropperTracker(EditView& view, bool background, bool rightButton)
-        : m_view(view), m_background(background), m_rightButton(rightButton)
+    PickTracker(EditView& view, std::function<void(Point dot)> pick, bool rightButton)
+        : m_view(view), m_pick(std::move(pick)), m_rightButton(rightButton)
     {
     }
     void sample(const Visual::MouseEvent& state) override { m_state = state; }
@@ -36,7 +38,7 @@ public:
 
 private:
     EditView& m_view;
-    bool m_background;
+    std::function<void(Point dot)> m_pick;
     bool m_rightButton;
     Visual::MouseEvent m_state{};
     Point m_last{-1, -1};

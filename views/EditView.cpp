@@ -8,6 +8,7 @@
 #include "framework/GraphicsContext.h"
 #include "framework/MenuState.h"
 #include "views/EditTrackers.h"
+#include "views/InformationFeedback.h"
 #include "views/ToolBox.h"
 #include "views/ZoomSteps.h"
 
@@ -160,6 +161,8 @@ void* EditView::valueFor(const Aspect* aspect)
         return offer<Visual::KeyController>(this);
     if (aspect == &aspects::Window::menuEx)
         return offer<CommandInterface>(this);
+    if (aspect == &aspects::EditView::colorPicker)
+        return offer<ColorPicker>(this);
     return BitmapView::valueFor(aspect);
 }
 
@@ -259,6 +262,24 @@ void EditView::pickColor(Point dot, bool background)
         picture->setDrawingColor(color);
 }
 
+void EditView::setTarget(ColorPickerTarget* target)
+{
+    m_pickerTarget = target;
+}
+
+void EditView::startPicking(const MouseEvent& event, bool background, bool rightButton)
+{
+    if (!imageBounds().contains(viewToDot(event.at)))
+        return;
+    std::function<void(Point)> pick = [this, background](Point dot) { pickColor(dot, background); };
+    if (m_pickerTarget && !rightButton)
+        pick = [this, second = event.shift](Point dot) {
+            if (BitmapDocument* picture = document())
+                m_pickerTarget->picked(m_pickerTarget->convert(picture->pixelAt(dot)), second);
+        };
+    track(std::make_unique<PickTracker>(*this, std::move(pick), rightButton), event);
+}
+
 void EditView::mouseEvent(const MouseEvent& event)
 {
     switch (event.kind) {
@@ -268,13 +289,27 @@ void EditView::mouseEvent(const MouseEvent& event)
         break;
     case MouseEvent::rightDown:
     case MouseEvent::rightDouble:
-        if (imageBounds().contains(viewToDot(event.at)))
-            track(std::make_unique<EyedropperTracker>(*this, event.shift, true), event);
+        startPicking(event, event.shift, true);
         break;
     default:
         break;
     }
     updatePointer(event.at, event.shift, event.control, event.rightButton);
+    updateInformation(event.at);
+}
+
+void EditView::updateInformation(Point p)
+{
+    if (!m_information)
+        return;
+    Point dot = viewToDot(p);
+    bool inside = imageBounds().contains(dot);
+    m_information->showPosition(inside ? std::optional<Point>(dot) : std::nullopt);
+    BitmapDocument* picture = document();
+    if (m_tools.tool() == ToolBox::eyedropper && picture && inside)
+        m_information->showColor(picture->pixelAt(dot));
+    if (m_footprint)
+        m_information->showFootprint(m_footprint->rect());
 }
 
 void EditView::press(const MouseEvent& event)
@@ -289,9 +324,8 @@ void EditView::press(const MouseEvent& event)
             track(std::make_unique<HandTracker>(*this), event);
         return;
     }
-    if (m_tabDown && tool != ToolBox::draw) {
-        if (inside)
-            track(std::make_unique<EyedropperTracker>(*this, event.shift, false), event);
+    if (m_pickerTarget || (m_tabDown && tool != ToolBox::draw)) {
+        startPicking(event, event.shift, false);
         return;
     }
     switch (tool) {
@@ -300,10 +334,7 @@ void EditView::press(const MouseEvent& event)
         if (inside)
             track(std::make_unique<HandTracker>(*this), event);
         break;
-    case ToolBox::eyedropper:
-        if (inside)
-            track(std::make_unique<EyedropperTracker>(*this, event.shift, false), event);
-        break;
+    case ToolBox::eyedropper: startPicking(event, event.shift, false); break;
     case ToolBox::draw:
         if (inside && m_footprint)
             placeFootprint(dot);
@@ -341,7 +372,7 @@ void EditView::updatePointer(Point p, bool shift, bool control, bool rightButton
         setPointer(toolPointer(ToolBox::eyedropper, shift, control));
     else if (m_spaceDown)
         setPointer(shift || control ? toolPointer(ToolBox::zoom, shift, control) : "HAND_CURS");
-    else if (m_tabDown && m_tools.tool() != ToolBox::draw)
+    else if (m_pickerTarget || (m_tabDown && m_tools.tool() != ToolBox::draw))
         setPointer(toolPointer(ToolBox::eyedropper, shift, control));
     else
         setPointer(toolPointer(m_tools.tool(), shift, control));

@@ -2,12 +2,14 @@
 
 #include "framework/CommandTable.h"
 #include "views/BitmapView.h"
+#include "views/ColorPicker.h"
 #include "views/DirectionKeys.h"
 #include "views/DrawFootprint.h"
 
 #include <optional>
 
 class BitmapDocument;
+class InformationFeedback;
 class ToolBox;
 
 // The main view of a document window: a bitmap view that turns the pointer and keys into editing
@@ -15,7 +17,8 @@ class ToolBox;
 class EditView : public BitmapView,
                  public Visual::MouseController,
                  public Visual::KeyController,
-                 public CommandInterface {
+                 public CommandInterface,
+                 public ColorPicker {
 public:
     EditView(QWidget* container, ToolBox& tools);
     ~EditView() override;
@@ -35,6 +38,11 @@ public:
     void updatePointer(Point p, bool shift, bool control, bool rightButton);
 
     BitmapDocument* document() const;
+    void setTarget(ColorPickerTarget* target) override;
+    ColorPickerTarget* target() const override { return m_pickerTarget; }
+    // The information panel to report to, or null.
+    void setInformation(InformationFeedback* information) { m_information = information; }
+
     // The Draw tool's square, while that tool is current.
     const std::optional<DrawFootprint>& footprint() const { return m_footprint; }
 
@@ -67,6 +75,9 @@ private:
     bool stepMeshCell(uint32_t id, Window* from);
 
     void press(const Visual::MouseEvent& event);
+    // Starts picking colours at the press, for the drawing or background colour or for the target.
+    void startPicking(const Visual::MouseEvent& event, bool background, bool rightButton);
+    void updateInformation(Point p);
     void zoomAt(Point dot, bool out);
     std::string toolPointer(int tool, bool shift, bool control) const;
 
@@ -74,6 +85,8 @@ private:
     ToolFollower m_toolFollower{*this};
     DirectionKeys m_directions;
     std::optional<DrawFootprint> m_footprint;
+    ColorPickerTarget* m_pickerTarget = nullptr;
+    InformationFeedback* m_information = nullptr;
     bool m_editStarted = false;
     bool m_spaceDown = false;
     bool m_tabDown = false;

@@ -3,7 +3,10 @@
 #include "framework/SyntheticInput.h"
 #include "resources/Accelerators.h"
 #include "tests/framework/EventLoop.h"
+#include "core/Aspects.h"
 #include "views/BitmapSubView.h"
+#include "views/ColorPicker.h"
+#include "views/InformationFeedback.h"
 #include "views/DocumentViews.h"
 #include "views/EditView.h"
 #include "views/ToolBox.h"
@@ -256,6 +259,10 @@ TEST_F(EditViewTest, TwoArrowsWithinTheChordWindowMakeOneDiagonalStep)
     view().keyEvent({Visual::KeyEvent::down, keys::left});
     runEvents(0, [&] { return view().footprint()->position() == Point{10, 9}; });
     EXPECT_EQ(view().footprint()->position(), (Point{10, 9})) << "a lone key steps when the window closes";
+    view().keyEvent({Visual::KeyEvent::up, keys::left});
+
+    syntheticInput::pressKey(view(), keys::numpad(9), 0);
+    EXPECT_EQ(view().footprint()->position(), (Point{11, 8})) << "keypad 9 is up and right at once";
 }
 
 TEST_F(EditViewTest, AStampStaysInsideThePictureAndUndoes)
@@ -285,6 +292,61 @@ TEST_F(EditViewTest, APickedUpPatternStampsBackWhatWasUnderTheSquare)
     view().keyEvent({Visual::KeyEvent::down, 'Z'});
     EXPECT_EQ(document->pixelAt({0, 0}), white);
     EXPECT_EQ(document->pixelAt({1, 1}), red);
+}
+
+struct RecordingTarget : ColorPickerTarget {
+    ColorRef convert(ColorRef color) override { return color | 0x01000000u; }
+    void picked(ColorRef color, bool second) override { picks.push_back({color, second}); }
+    std::vector<std::pair<ColorRef, bool>> picks;
+};
+
+TEST_F(EditViewTest, APickerTargetTakesThePicksInsteadOfTheDocument)
+{
+    open({8, 6}, {116, 96}, 4);
+    tools.setTool(ToolBox::pencil);
+    auto* picker = interfaceFor<ColorPicker>(&view(), &aspects::EditView::colorPicker);
+    ASSERT_NE(picker, nullptr);
+    RecordingTarget target;
+    picker->setTarget(&target);
+    ColorRef before = document->drawingColor();
+    syntheticInput::moveMouse(view(), view().dotToView({1, 1}), false);
+    EXPECT_EQ(view().pointer(), "EYEDROPPER_CURS");
+    syntheticInput::pressMouse(view(), view().dotToView({1, 1}), syntheticInput::Button::left);
+    syntheticInput::moveMouse(view(), view().dotToView({2, 1}), true);
+    syntheticInput::releaseMouse(view(), view().dotToView({2, 1}), syntheticInput::Button::left);
+    syntheticInput::pressMouse(view(), view().dotToView({1, 1}), syntheticInput::Button::left, Accelerator::shift);
+    syntheticInput::releaseMouse(view(), view().dotToView({1, 1}), syntheticInput::Button::left);
+    using Pick = std::pair<ColorRef, bool>;
+    EXPECT_EQ(target.picks, (std::vector<Pick>{{red | 0x01000000u, false}, {white | 0x01000000u, false},
+                                               {red | 0x01000000u, true}}));
+    EXPECT_EQ(document->drawingColor(), before);
+    picker->setTarget(nullptr);
+    syntheticInput::moveMouse(view(), view().dotToView({1, 1}), false);
+    EXPECT_EQ(view().pointer(), "PENCIL_CURS");
+}
+
+struct RecordingInformation : InformationFeedback {
+    void showPosition(std::optional<Point> dot) override { positions.push_back(dot); }
+    void showColor(std::optional<ColorRef> color) override { colors.push_back(color); }
+    void showFootprint(std::optional<Rect>) override {}
+    std::vector<std::optional<Point>> positions;
+    std::vector<std::optional<ColorRef>> colors;
+};
+
+TEST_F(EditViewTest, ThePointerPositionAndTheEyedropperColourAreReported)
+{
+    open({8, 6}, {116, 96}, 4);
+    RecordingInformation information;
+    view().setInformation(&information);
+    tools.setTool(ToolBox::eyedropper);
+    syntheticInput::moveMouse(view(), view().dotToView({1, 1}), false);
+    syntheticInput::moveMouse(view(), {0, 0}, false);
+    ASSERT_EQ(information.positions.size(), 2u);
+    EXPECT_EQ(information.positions[0], (Point{1, 1}));
+    EXPECT_FALSE(information.positions[1].has_value()) << "off the picture";
+    ASSERT_EQ(information.colors.size(), 1u);
+    EXPECT_EQ(information.colors[0], red);
+    view().setInformation(nullptr);
 }
 
 } // namespace
