@@ -29,7 +29,7 @@
 
 namespace {
 
-struct PanelSpec {
+struct PanelLayout {
     const char* title;
     const char* key;
     bool shownByDefault;
@@ -38,7 +38,7 @@ struct PanelSpec {
 };
 
 // Tool box, palette, information and animation, as their keys and commands order them.
-constexpr std::array<PanelSpec, Tilvaner::panelCount> panelSpecs{{
+constexpr std::array<PanelLayout, Tilvaner::panelCount> panelLayouts{{
     {"ツール", "Tool-Window", true, {96, 360}, {8, 80}},
     {"パレット", "Palette-Window", true, {200, 240}, {-220, 80}},
     {"情報", "Info-Window", false, {200, 120}, {-220, 340}},
@@ -89,9 +89,13 @@ const CommandTable<Tilvaner>& Tilvaner::table()
 bool Tilvaner::start(const std::vector<std::string>& arguments)
 {
     m_instance = std::make_unique<SingleInstance>(SingleInstance::nameForUser());
-    if (m_instance->handOver(absolutePaths(arguments)))
-        return false;
-    m_instance->listen([this](const std::vector<std::string>& paths) { receiveFiles(paths); });
+    // Two starts at once: the one that cannot listen hands over to the other after all.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (m_instance->handOver(absolutePaths(arguments)))
+            return false;
+        if (m_instance->listen([this](const std::vector<std::string>& paths) { receiveFiles(paths); }))
+            break;
+    }
 
     m_workspace = std::make_unique<MDIWorkSpace>(*this, std::string(loadString(strings::applicationTitle)));
     m_workspace->setMenu(mainMenu(), mainAccelerators(), menus::windowMenuIndex);
@@ -110,21 +114,21 @@ bool Tilvaner::start(const std::vector<std::string>& arguments)
 
 void Tilvaner::createPanels()
 {
-    for (size_t i = 0; i < panelSpecs.size(); ++i)
-        m_panels[i] = new FloatingPanel(*m_workspace, panelSpecs[i].title, panelSpecs[i].size);
+    for (size_t i = 0; i < panelLayouts.size(); ++i)
+        m_panels[i] = new FloatingPanel(*m_workspace, panelLayouts[i].title, panelLayouts[i].size);
     m_workspace->show();
     // Placed once shown, when the size of the window's frame is known.
     if (std::optional<Rect> stored = readWindowPlacement(m_settings))
-        m_workspace->place(clipToDesktop(*stored, m_workspace->desktopRect()));
+        m_workspace->placeFrame(clipToDesktop(*stored, m_workspace->desktopRect()));
     Rect frame = m_workspace->frameRect();
-    for (size_t i = 0; i < panelSpecs.size(); ++i) {
-        const PanelSpec& spec = panelSpecs[i];
+    for (size_t i = 0; i < panelLayouts.size(); ++i) {
+        const PanelLayout& layout = panelLayouts[i];
         // By default the panels sit just inside the frame, from its left or (negative) right edge.
-        Point place{spec.offset.x >= 0 ? frame.left + spec.offset.x : frame.right + spec.offset.x,
-                    frame.top + spec.offset.y};
-        PanelPlacement stored = readPanelPlacement(m_settings, spec.key);
+        Point place{layout.offset.x >= 0 ? frame.left + layout.offset.x : frame.right + layout.offset.x,
+                    frame.top + layout.offset.y};
+        PanelPlacement stored = readPanelPlacement(m_settings, layout.key);
         m_panels[i]->moveTo(stored.position.value_or(place));
-        m_panels[i]->setShown(stored.shown.value_or(spec.shownByDefault));
+        m_panels[i]->setShown(stored.shown.value_or(layout.shownByDefault));
     }
 }
 
@@ -146,7 +150,7 @@ void Tilvaner::receiveFiles(const std::vector<std::string>& paths)
     m_workspace->bringToFront();
     // The panels float above the frame, also where no window manager keeps them there.
     for (FloatingPanel* panel : m_panels)
-        if (panel->isVisible())
+        if (panel && panel->isVisible())
             panel->raise();
     if (paths.empty())
         return;
@@ -164,8 +168,10 @@ bool Tilvaner::tick(Timer&)
 {
     if (Application::isModalOpen())
         return false;
+    // Opening may show a message, and names may arrive meanwhile: they wait for the next tick.
+    m_waitForModal.start(200);
     openFiles(std::exchange(m_waitingFiles, {}));
-    return true;
+    return m_waitingFiles.empty();
 }
 
 void Tilvaner::requestExit()
@@ -187,8 +193,14 @@ void Tilvaner::dropFiles(const std::vector<std::string>& paths)
 void Tilvaner::openWindow(Model& document)
 {
     auto* window = new ScheduledWindow(*m_workspace, document);
-    auto* views = new DocumentViews(window->client(), document, ToolBox::current(), ZoomSteps::mainSteps().at(0));
-    window->setContent(*views);
+    try {
+        auto* views = new DocumentViews(window->client(), document, ToolBox::current(), ZoomSteps::mainSteps().at(0));
+        window->setContent(*views);
+    } catch (...) {
+        // A window that could not be made whole must not keep the document alive unseen.
+        window->destroy();
+        throw;
+    }
     window->show();
     m_workspace->activate(*window);
 }
@@ -264,6 +276,9 @@ void Tilvaner::menuOpening(MenuState& popup)
 
 bool Tilvaner::frameClosing()
 {
+    // A second request (another signal) may come after the panels have gone.
+    if (!m_panels[0])
+        return true;
     if (!m_workspace->closeAllDocumentWindows())
         return false;
     savePlacement();
@@ -279,7 +294,7 @@ void Tilvaner::savePlacement()
         if (!m_workspace->isMinimized())
             writeWindowPlacement(m_settings, m_workspace->frameRect());
         for (size_t i = 0; i < m_panels.size(); ++i)
-            writePanelPlacement(m_settings, panelSpecs[i].key, m_panels[i]->position(), m_panels[i]->isVisible());
+            writePanelPlacement(m_settings, panelLayouts[i].key, m_panels[i]->position(), m_panels[i]->isVisible());
     });
 }
 
@@ -355,9 +370,7 @@ bool Tilvaner::selectTool(uint32_t id, Window*)
         tools.setTool(tool);
         return true;
     }
-    ScheduledWindow* window = m_workspace->activeDocumentWindow();
-    auto* views = window ? interfaceFor<CommandInterface>(window, &aspects::Window::menuEx) : nullptr;
-    return views && views->command(id, window);
+    return routeToDocument(id);
 }
 
 bool Tilvaner::openRecentFile(uint32_t id)

@@ -1,6 +1,7 @@
 #include "app/Tilvaner.h"
 #include "formats/Alert.h"
 #include "formats/BusyPointer.h"
+#include "formats/ErrorFrame.h"
 #include "framework/Application.h"
 #include "framework/ColorChooser.h"
 #include "framework/DesktopBusyPointer.h"
@@ -31,10 +32,15 @@ int main(int argc, char* argv[])
 
     std::vector<std::string> arguments(argv + 1, argv + argc);
     Tilvaner editor(SettingsFile::application());
-    if (!editor.start(arguments))
-        return 0;
-    application.onTerminate([&editor] { editor.requestExit(); });
-    editor.passCommandLine(arguments);
+    try {
+        if (!editor.start(arguments))
+            return 0;
+        application.onTerminate([&editor] { editor.requestExit(); });
+        editor.passCommandLine(arguments);
+    } catch (...) {
+        reportError(currentError(), 0, std::nullopt);
+        return 1;
+    }
     int code = application.exec();
     editor.exit();
     return code;

@@ -56,6 +56,7 @@ BitmapDocument* openFile(const std::string& path)
     try {
         if (BitmapDocument* open = openDocuments::find(path)) {
             open->changed(&aspects::Window::active);
+            noteRecentFile(open->file() ? open->file()->path() : path);
             return open;
         }
         FilePath file;

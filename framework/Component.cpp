@@ -49,6 +49,16 @@ void Component::setFocus()
     handle()->setFocus();
 }
 
+void Component::passFocusTo(Component& target)
+{
+    handle()->setFocusProxy(target.handle());
+}
+
+void Component::refuseFocus()
+{
+    handle()->setFocusPolicy(Qt::NoFocus);
+}
+
 void Component::invalidate(const Rect& rect)
 {
     m_pending = m_pending.isEmpty() ? rect : unionOf(m_pending, rect);

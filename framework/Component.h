@@ -23,6 +23,10 @@ public:
     Point size() const;
     void place(const Rect& rect);
     void setFocus();
+    // Keyboard focus given to this component goes to target instead (the view that has the keys).
+    void passFocusTo(Component& target);
+    // A component that never takes the keyboard focus itself.
+    void refuseFocus();
     // Marks rect to be drawn again; nothing is erased first.
     void invalidate(const Rect& rect);
     void invalidateAll();

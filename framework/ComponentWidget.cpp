@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include <utility>
+
 using Visual::KeyEvent;
 using Visual::MouseEvent;
 
@@ -66,10 +68,10 @@ void ComponentWidget::keyPressEvent(QKeyEvent* event)
 {
     Qt::KeyboardModifiers modifiers = event->modifiers();
     bool shift = modifiers & Qt::ShiftModifier, control = modifiers & Qt::ControlModifier;
-    bool repeat = event->isAutoRepeat() && m_keysDown.count(event->key());
-    m_keysDown.insert(event->key());
-    m_component.dispatchKey(
-        {repeat ? KeyEvent::repeat : KeyEvent::down, keyNumber(event->key(), modifiers & Qt::KeypadModifier), event->count(), "", shift, control});
+    uint32_t key = keyNumber(event->key(), modifiers & Qt::KeypadModifier);
+    bool repeat = event->isAutoRepeat() && m_keysDown.count(key);
+    m_keysDown.insert(key);
+    m_component.dispatchKey({repeat ? KeyEvent::repeat : KeyEvent::down, key, event->count(), "", shift, control});
     if (!event->text().isEmpty() && event->text().at(0).isPrint())
         m_component.dispatchKey({KeyEvent::character, 0, 1, event->text().toStdString(), shift, control});
 }
@@ -77,9 +79,17 @@ void ComponentWidget::keyPressEvent(QKeyEvent* event)
 void ComponentWidget::keyReleaseEvent(QKeyEvent* event)
 {
     // Auto-repeat sends releases between the repeats; only the last one lets go of the key.
-    if (event->isAutoRepeat() || !m_keysDown.erase(event->key()))
-        return;
     Qt::KeyboardModifiers modifiers = event->modifiers();
-    m_component.dispatchKey({KeyEvent::up, keyNumber(event->key(), modifiers & Qt::KeypadModifier), 1, "", bool(modifiers & Qt::ShiftModifier),
-                             bool(modifiers & Qt::ControlModifier)});
+    uint32_t key = keyNumber(event->key(), modifiers & Qt::KeypadModifier);
+    if (event->isAutoRepeat() || !m_keysDown.erase(key))
+        return;
+    m_component.dispatchKey(
+        {KeyEvent::up, key, 1, "", bool(modifiers & Qt::ShiftModifier), bool(modifiers & Qt::ControlModifier)});
+}
+
+void ComponentWidget::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    for (uint32_t key : std::exchange(m_keysDown, {}))
+        m_component.dispatchKey({KeyEvent::up, key, 1, "", false, false});
 }

@@ -23,6 +23,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    // Keys held when the focus goes are let go, so that none stays down for ever.
+    void focusOutEvent(QFocusEvent* event) override;
     // Tab is a key of the tools here, not a way to the next control.
     bool focusNextPrevChild(bool) override { return false; }
 
@@ -30,5 +32,6 @@ private:
     void sendMouse(QMouseEvent* event, int kind);
 
     Visual::Component& m_component;
-    std::set<int> m_keysDown;
+    // By key number: Shift+Tab goes down as one Qt key and may come up as another.
+    std::set<uint32_t> m_keysDown;
 };

@@ -59,6 +59,9 @@ void prepare(QFileDialog& dialog, const FileDialogRequest& request)
     if (!request.initialPath.empty())
         dialog.selectFile(QString::fromStdString(request.initialPath));
     dialog.setWindowModality(Qt::ApplicationModal);
+    // Qt's own dialog, so that the program knows a modal dialog is open (names handed over by a
+    // later start wait for it) and the filters look the same everywhere.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
 }
 
 } // namespace
@@ -81,8 +84,6 @@ std::optional<FileChoice> DesktopFileDialogs::chooseSaveFile(const FileDialogReq
     prepare(dialog, request);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    // Only the dialog drawn here can stay open when the program refuses a name.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     // Choosing another type puts that type's extension on the name being typed.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
         QString extension = extensionOf(filter);

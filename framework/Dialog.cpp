@@ -7,20 +7,20 @@ namespace {
 
 const DialogTemplate& templateNamed(std::string_view name)
 {
-    const DialogTemplate* spec = findDialogTemplate(name);
-    if (!spec)
+    const DialogTemplate* layout = findDialogTemplate(name);
+    if (!layout)
         fatalError(errorOutOfMemory);
-    return *spec;
+    return *layout;
 }
 
 } // namespace
 
 Dialog::Dialog(std::string_view templateName) : Dialog(templateNamed(templateName)) {}
 
-Dialog::Dialog(const DialogTemplate& spec) : ModalDialog(std::string(spec.name))
+Dialog::Dialog(const DialogTemplate& layout) : ModalDialog(std::string(layout.name))
 {
-    native().setWindowTitle(QString::fromUtf8(spec.caption));
-    DialogPage& controls = addPage(spec, &native());
+    native().setWindowTitle(QString::fromUtf8(layout.caption));
+    DialogPage& controls = addPage(layout, &native());
     native().setFixedSize(controls.pixelWidth(), controls.pixelHeight());
     for (int id : {okButtonId, cancelButtonId})
         if (DialogControl* button = controls.control(id))

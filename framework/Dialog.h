@@ -11,7 +11,7 @@ class Dialog : public ModalDialog {
 public:
     // The dialog of the template called templateName; a program without it cannot go on.
     explicit Dialog(std::string_view templateName);
-    explicit Dialog(const DialogTemplate& spec);
+    explicit Dialog(const DialogTemplate& layout);
 
     DialogPage& page() const { return ModalDialog::page(0); }
     DialogControl* control(int id) const { return page().control(id); }

@@ -24,8 +24,8 @@ bool isLabel(ControlKind kind)
 
 } // namespace
 
-DialogControl::DialogControl(const ControlTemplate& spec, QWidget* widget)
-    : m_id(spec.id), m_kind(spec.kind), m_widget(widget)
+DialogControl::DialogControl(const ControlTemplate& layout, QWidget* widget)
+    : m_id(layout.id), m_kind(layout.kind), m_widget(widget)
 {
 }
 

@@ -52,7 +52,7 @@ public:
 
 private:
     friend class DialogPage;
-    DialogControl(const ControlTemplate& spec, QWidget* widget);
+    DialogControl(const ControlTemplate& layout, QWidget* widget);
 
     void clicked();
     void stepped(int delta);

@@ -15,10 +15,10 @@
 
 namespace {
 
-QWidget* makeWidget(const ControlTemplate& spec, QWidget* parent)
+QWidget* makeWidget(const ControlTemplate& layout, QWidget* parent)
 {
-    QString text = QString::fromUtf8(spec.text);
-    switch (spec.kind) {
+    QString text = QString::fromUtf8(layout.text);
+    switch (layout.kind) {
     case ControlKind::StaticText: {
         auto* label = new QLabel(text, parent);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -38,7 +38,7 @@ QWidget* makeWidget(const ControlTemplate& spec, QWidget* parent)
     case ControlKind::PushButton:
     case ControlKind::DefaultPushButton: {
         auto* button = new QPushButton(text, parent);
-        button->setDefault(spec.kind == ControlKind::DefaultPushButton);
+        button->setDefault(layout.kind == ControlKind::DefaultPushButton);
         return button;
     }
     case ControlKind::RadioButton:
@@ -64,7 +64,7 @@ bool takesFocus(ControlKind kind)
 
 } // namespace
 
-DialogPage::DialogPage(const DialogTemplate& spec, QWidget* parent) : m_spec(spec)
+DialogPage::DialogPage(const DialogTemplate& layout, QWidget* parent) : m_template(layout)
 {
     // A dialog unit is a quarter of the font's average character width and an eighth of its height,
     // so that the layout grows with the font.
@@ -73,7 +73,7 @@ DialogPage::DialogPage(const DialogTemplate& spec, QWidget* parent) : m_spec(spe
     m_unitY = metrics.height() / 8;
 
     QButtonGroup* radios = nullptr;
-    for (const ControlTemplate& c : spec.controls) {
+    for (const ControlTemplate& c : layout.controls) {
         QWidget* widget = makeWidget(c, parent);
         int left = int(std::lround(c.x * m_unitX));
         int top = int(std::lround(c.y * m_unitY));
@@ -159,10 +159,10 @@ DialogControl* DialogPage::focusedControl() const
 
 int DialogPage::pixelWidth() const
 {
-    return int(std::lround(m_spec.width * m_unitX));
+    return int(std::lround(m_template.width * m_unitX));
 }
 
 int DialogPage::pixelHeight() const
 {
-    return int(std::lround(m_spec.height * m_unitY));
+    return int(std::lround(m_template.height * m_unitY));
 }

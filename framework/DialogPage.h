@@ -15,12 +15,12 @@ class QWidget;
 class DialogPage {
 public:
     // Builds the controls as children of parent, scaled by parent's font.
-    DialogPage(const DialogTemplate& spec, QWidget* parent);
+    DialogPage(const DialogTemplate& layout, QWidget* parent);
     ~DialogPage();
     DialogPage(const DialogPage&) = delete;
     DialogPage& operator=(const DialogPage&) = delete;
 
-    const DialogTemplate& spec() const { return m_spec; }
+    const DialogTemplate& dialogTemplate() const { return m_template; }
     // The control with this id, or null.
     DialogControl* control(int id) const;
 
@@ -57,7 +57,7 @@ private:
     // The control with this id; a template without it is a fault of the program, and fatal.
     DialogControl& existing(int id) const;
 
-    const DialogTemplate& m_spec;
+    const DialogTemplate& m_template;
     double m_unitX;
     double m_unitY;
     std::vector<std::unique_ptr<DialogControl>> m_controls;

@@ -186,6 +186,19 @@ Rect MDIWorkSpace::desktopRect() const
     return screen ? toRect(screen->availableGeometry()) : Rect{0, 0, 1024, 768};
 }
 
+void MDIWorkSpace::placeFrame(const Rect& frame)
+{
+    m_wantedFrame = frame;
+    place(frame);
+}
+
+void MDIWorkSpace::activated(bool active)
+{
+    if (active && m_wantedFrame)
+        place(*std::exchange(m_wantedFrame, std::nullopt));
+    Window::activated(active);
+}
+
 bool MDIWorkSpace::closeRequested()
 {
     return m_client.frameClosing();

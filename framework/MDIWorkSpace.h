@@ -4,6 +4,7 @@
 #include "framework/Window.h"
 
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -49,9 +50,14 @@ public:
     QMdiArea& area() const { return *m_area; }
     // The rectangle of the desktop that windows may take.
     Rect desktopRect() const;
+    // Gives the frame, window decorations included, this rectangle. A window manager may add the
+    // decorations only once the frame is shown, so the rectangle is given again at the first
+    // activation, when their size is known.
+    void placeFrame(const Rect& frame);
 
 protected:
     bool closeRequested() override;
+    void activated(bool active) override;
 
 private:
     void refreshWindowList();
@@ -61,6 +67,7 @@ private:
     QMdiArea* m_area;
     std::unique_ptr<MenuBar> m_menuBar;
     std::unique_ptr<AcceleratorFilter> m_keys;
+    std::optional<Rect> m_wantedFrame;
     int m_windowMenuIndex = -1;
     int m_windowMenuItems = 0;
 };

@@ -33,7 +33,7 @@ QMenu* MenuBar::build(QMenu* popup, const MenuItem& item, std::span<const Accele
     QObject::connect(popup, &QMenu::triggered, popup, [this, popup](QAction* action) {
         // A submenu's item reaches every menu above it too; only its own popup sends it.
         if (popup->actions().contains(action) && !action->menu() && !action->isSeparator())
-            m_onCommand(action->data().toUInt());
+            guardCallback([&] { m_onCommand(action->data().toUInt()); });
     });
     QObject::connect(popup, &QMenu::aboutToShow, popup, [this, popup] {
         guardCallback([&] {

@@ -40,9 +40,9 @@ ModalDialog::~ModalDialog()
     delete m_native;
 }
 
-DialogPage& ModalDialog::addPage(const DialogTemplate& spec, QWidget* parent)
+DialogPage& ModalDialog::addPage(const DialogTemplate& layout, QWidget* parent)
 {
-    m_pages.push_back(std::make_unique<DialogPage>(spec, parent));
+    m_pages.push_back(std::make_unique<DialogPage>(layout, parent));
     return *m_pages.back();
 }
 

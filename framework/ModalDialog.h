@@ -61,7 +61,7 @@ protected:
     explicit ModalDialog(std::string placeKey);
 
     NativeDialog& native() const { return *m_native; }
-    DialogPage& addPage(const DialogTemplate& spec, QWidget* parent);
+    DialogPage& addPage(const DialogTemplate& layout, QWidget* parent);
     virtual void showPage(int index) { (void)index; }
 
 private:

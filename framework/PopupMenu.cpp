@@ -14,8 +14,12 @@ int PopupMenu::positionOf(uint32_t id) const
 void PopupMenu::removeItem(uint32_t id)
 {
     int position = positionOf(id);
-    if (position >= 0)
-        delete m_popup->actions().at(position);
+    if (position < 0)
+        return;
+    // The item may be the one whose choice is running now.
+    QAction* action = m_popup->actions().at(position);
+    m_popup->removeAction(action);
+    action->deleteLater();
 }
 
 void PopupMenu::insertItem(int position, uint32_t id, const std::string& caption)
@@ -42,8 +46,10 @@ int PopupMenu::count() const
 void PopupMenu::truncate(int position)
 {
     QList<QAction*> actions = m_popup->actions();
-    for (int i = int(actions.size()) - 1; i >= position; --i)
-        delete actions[i];
+    for (int i = int(actions.size()) - 1; i >= position; --i) {
+        m_popup->removeAction(actions[i]);
+        actions[i]->deleteLater();
+    }
 }
 
 uint32_t PopupMenu::firstId() const

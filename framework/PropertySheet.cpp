@@ -31,20 +31,20 @@ PropertySheet::PropertySheet(std::string_view caption)
 
 DialogPage& PropertySheet::addPage(std::string_view templateName)
 {
-    const DialogTemplate* spec = findDialogTemplate(templateName);
-    if (!spec)
+    const DialogTemplate* layout = findDialogTemplate(templateName);
+    if (!layout)
         fatalError(errorOutOfMemory);
-    return addPage(*spec);
+    return addPage(*layout);
 }
 
-DialogPage& PropertySheet::addPage(const DialogTemplate& spec)
+DialogPage& PropertySheet::addPage(const DialogTemplate& layout)
 {
     auto* tab = new QWidget;
     // The tab takes the dialog's font before its controls are measured against it.
     tab->setFont(native().font());
-    DialogPage& page = ModalDialog::addPage(spec, tab);
+    DialogPage& page = ModalDialog::addPage(layout, tab);
     tab->setFixedSize(page.pixelWidth(), page.pixelHeight());
-    m_tabs->addTab(tab, QString::fromUtf8(spec.caption));
+    m_tabs->addTab(tab, QString::fromUtf8(layout.caption));
     return page;
 }
 

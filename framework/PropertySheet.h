@@ -17,7 +17,7 @@ public:
     // Adds the page of the template called templateName as the last tab; a program without the
     // template cannot go on.
     DialogPage& addPage(std::string_view templateName);
-    DialogPage& addPage(const DialogTemplate& spec);
+    DialogPage& addPage(const DialogTemplate& layout);
 
     int currentPage() const override;
     void press(int buttonId) override;

@@ -63,6 +63,8 @@ void ScheduledWindow::setContent(Window& content)
     auto* layout = new QVBoxLayout(m_client);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(content.handle());
+    // Activating the window gives the keys to its content.
+    m_client->setFocusProxy(content.handle());
     content.show();
 }
 

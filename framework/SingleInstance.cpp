@@ -67,7 +67,12 @@ bool SingleInstance::listen(std::function<void(const std::vector<std::string>&)>
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     QString name = QString::fromStdString(m_name);
     if (!m_server->listen(name)) {
-        // Nobody answered there (the caller tried to hand over first): what is left is stale.
+        // Another start may have become the running one meanwhile; only a meeting point that
+        // nobody answers at is stale and may go.
+        QLocalSocket probe;
+        probe.connectToServer(name);
+        if (probe.waitForConnected(500))
+            return false;
         QLocalServer::removeServer(name);
         if (!m_server->listen(name))
             return false;

@@ -23,7 +23,8 @@ public:
     // Sends paths to the running instance; false when none answers.
     bool handOver(const std::vector<std::string>& paths, int timeoutMs = 2000);
     // Becomes the running instance; names handed over from now on reach receive. A meeting point
-    // left behind by an instance that crashed is cleared first.
+    // left behind by an instance that crashed is cleared first; false when another instance is
+    // already there.
     bool listen(std::function<void(const std::vector<std::string>&)> receive);
 
     // The message for paths: their count as 4 bytes, little-endian, then each path ending in a zero.

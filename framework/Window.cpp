@@ -115,6 +115,11 @@ void Window::setTitle(const std::string& title)
         m_handle->setWindowTitle(QString::fromStdString(title));
 }
 
+bool Window::hasFocus() const
+{
+    return m_handle && m_handle->window()->focusWidget() == m_handle;
+}
+
 bool Window::isMinimized() const
 {
     return m_handle && m_handle->isMinimized();

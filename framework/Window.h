@@ -35,6 +35,8 @@ public:
     void hide();
     bool isVisible() const;
     bool isMinimized() const;
+    // Whether the keys go to this window while its top-level window is active.
+    bool hasFocus() const;
     void setTitle(const std::string& title);
     std::string title() const;
     // Asks the window to close, as its close box does; false when it stayed open.

@@ -49,6 +49,8 @@ DocumentViews::DocumentViews(QWidget* container, Model& document, ToolBox& tools
     m_editView->setModel(&document);
     m_editView->setZoom(zoom, {0, 0});
     setModel(m_editView);
+    // The keys belong to the edit view, wherever in the window the focus is given.
+    passFocusTo(*m_editView);
 }
 
 DocumentViews::~DocumentViews()
@@ -124,6 +126,7 @@ void DocumentViews::showSubView(int32_t magnification)
 {
     if (!m_subView) {
         m_subView = new BitmapSubView(handle());
+        m_subView->refuseFocus();
         m_subView->setModel(m_editView->model());
         m_subView->setMeshVisible(m_editView->isMeshVisible());
         m_subSize = {size().x / 3, size().y};

@@ -86,11 +86,17 @@ void EditView::moveFootprint(Point direction, const KeyEvent& trigger)
     } else if (trigger.shift) {
         step = {8 * s, 8 * s};
     }
-    Point from = m_footprint->position();
-    placeFootprint({from.x + direction.x * step.x, from.y + direction.y * step.y});
-    if (m_tabDown)
-        m_footprint->pickUp(*document(), false);
-    else if (m_zDown)
+    if (trigger.control && mesh()) {
+        // A mesh cell at a time, the view following as the cell stepping does.
+        if (direction.x != 0)
+            stepMeshCell(direction.x < 0 ? 830 : 831, nullptr);
+        else if (direction.y != 0)
+            placeFootprint({m_footprint->position().x, m_footprint->position().y + direction.y * step.y});
+    } else {
+        Point from = m_footprint->position();
+        placeFootprint({from.x + direction.x * step.x, from.y + direction.y * step.y});
+    }
+    if (m_tabDown || m_zDown)
         stampFootprint();
 }
 
@@ -210,6 +216,10 @@ bool EditView::stepMeshCell(uint32_t id, Window*)
     Point lastCell{last(bounds.width(), pitch.x), last(bounds.height(), pitch.y)};
     std::optional<Point> pointer = pointerInside();
     Point at = pointer ? viewToDot(*pointer) : visibleCentre();
+    if (m_footprint) {
+        Rect square = m_footprint->rect();
+        at = {(square.left + square.right) / 2, (square.top + square.bottom) / 2};
+    }
     auto cellOf = [](int32_t v, int32_t step, int32_t limit) {
         int32_t start = v >= 0 ? v / step * step : 0;
         return std::clamp(start, 0, limit);
@@ -224,7 +234,12 @@ bool EditView::stepMeshCell(uint32_t id, Window*)
         next.x = lastCell.x;
         next.y = cell.y - pitch.y < 0 ? lastCell.y : cell.y - pitch.y;
     }
-    scrollTo({origin().x + next.x - cell.x, origin().y + next.y - cell.y});
+    Point offset{next.x - cell.x, next.y - cell.y};
+    scrollTo({origin().x + offset.x, origin().y + offset.y});
+    if (m_footprint) {
+        Point from = m_footprint->position();
+        placeFootprint({from.x + offset.x, from.y + offset.y});
+    }
     return true;
 }
 

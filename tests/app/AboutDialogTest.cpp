@@ -28,7 +28,7 @@ TEST(AboutDialogTest, ShowsTheProductAndItsVersionAndClosesWithOk)
         seen = true;
         EXPECT_EQ(d.caption(), "Tilvanerについて");
         bool named = false;
-        for (const ControlTemplate& c : d.page(0).spec().controls)
+        for (const ControlTemplate& c : d.page(0).dialogTemplate().controls)
             named = named || std::string(c.text) == "Tilvaner";
         EXPECT_TRUE(named);
         EXPECT_EQ(d.page(0).control(100)->text(), "バージョン " + programVersion());

@@ -95,7 +95,7 @@ TEST_F(PreferencesTest, ThePagesShowTheFileTheBackupSettingsAndTheZoomStepsInUse
     run([](ModalDialog& d) {
         EXPECT_EQ(d.caption(), "環境設定");
         ASSERT_EQ(d.pageCount(), 3);
-        EXPECT_STREQ(d.page(newPage).spec().caption, "新規");
+        EXPECT_STREQ(d.page(newPage).dialogTemplate().caption, "新規");
         const std::pair<int, const char*> fields[] = {
             {100, "8"}, {101, "12"}, {102, "640"}, {103, "480"}, {104, "10"},
             {105, "20"}, {106, "3"}, {111, "1F"}, {107, "5"},    {108, "6"},

@@ -5,9 +5,11 @@
 #include "framework/FloatingPanel.h"
 #include "framework/MDIWorkSpace.h"
 #include "framework/ScheduledWindow.h"
+#include "framework/ScriptedDialogs.h"
 #include "framework/ScriptedMessageBox.h"
 #include "core/Aspects.h"
 #include "views/EditView.h"
+#include "resources/DialogTemplates.h"
 #include "resources/Menus.h"
 #include "tests/framework/EventLoop.h"
 
@@ -193,6 +195,24 @@ TEST_F(TilvanerTest, AnOpenedPictureIsShownInItsWindow)
     EXPECT_EQ(view->surface().pixelAt(dot), rgb(0, 0, 0)) << "the picture's one black dot";
     EXPECT_EQ(view->surface().pixelAt({dot.x - 1, dot.y - 1}), rgb(0, 0, 0)) << "its frame";
     EXPECT_EQ(view->surface().pixelAt({0, 0}), rgb(128, 128, 128));
+    EXPECT_TRUE(view->hasFocus()) << "the keys go to the picture at once";
+}
+
+TEST_F(TilvanerTest, NamesHandedOverDuringADialogOpenWhenItCloses)
+{
+    Tilvaner& app = start();
+    std::string path = picture("later.bmp");
+    ScriptedDialogs dialogs;
+    dialogs.answerNext([&](ModalDialog& dialog) {
+        app.receiveFiles({path});
+        runEvents(300);
+        EXPECT_EQ(active(), nullptr) << "nothing opens under an open dialog";
+        dialog.press(cancelButtonId);
+    });
+    app.command(100);
+    runEvents(0, [&] { return active() != nullptr; });
+    ASSERT_NE(active(), nullptr);
+    EXPECT_EQ(active()->title(), "later.bmp(RGB)");
 }
 
 TEST_F(TilvanerTest, DroppedFilesOpenOneByOneAndAFailureDoesNotStopTheRest)
