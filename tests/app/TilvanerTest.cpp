@@ -127,6 +127,24 @@ TEST_F(TilvanerTest, MenusFollowTheRulesWithAndWithoutADocument)
     EXPECT_FALSE(file.isEnabled(105));
     window.prepare();
     EXPECT_TRUE(window.isEnabled(600));
+    PopupMenu image = app.workspace()->popup(2), select = app.workspace()->popup(3);
+    PopupMenu palette = app.workspace()->popup(4);
+    image.prepare();
+    select.prepare();
+    palette.prepare();
+    for (uint32_t id : {315u, 316u, 317u})
+        EXPECT_TRUE(image.isEnabled(id)) << id;
+    EXPECT_FALSE(image.isEnabled(300)) << "nothing is selected";
+    EXPECT_TRUE(select.isEnabled(400));
+    EXPECT_FALSE(select.isEnabled(401));
+    EXPECT_FALSE(palette.isEnabled(500)) << "a full-colour picture has no palette";
+    EXPECT_TRUE(palette.isEnabled(504));
+    lifecycle::newDocument({false, 0, 0x00FFFFFF, {16, 16}, {8, 8}});
+    runEvents(20);
+    palette.prepare();
+    EXPECT_TRUE(palette.isEnabled(500)) << "the indexed picture is the active one now";
+    app.command(102);
+    runEvents(20);
 
     app.command(603);
     window.prepare();
