@@ -409,7 +409,11 @@ std::string EditView::toolPointer(int tool, bool shift, bool) const
     case ToolBox::hand: return "HAND_CURS";
     case ToolBox::eyedropper: return "EYEDROPPER_CURS";
     case ToolBox::pencil: return "PENCIL_CURS";
-    case ToolBox::bucket: return "BUCKET_CURS";
+    case ToolBox::bucket: {
+        // Shift fills up to the border colours, which an indexed picture has.
+        BitmapDocument* picture = document();
+        return shift && picture && !picture->isFullColor() ? "BUCKET_OPT_CURS" : "BUCKET_CURS";
+    }
     case ToolBox::text: return "TEXT";
     default: return "";
     }

@@ -294,6 +294,32 @@ TEST_F(EditViewTest, APickedUpPatternStampsBackWhatWasUnderTheSquare)
     EXPECT_EQ(document->pixelAt({1, 1}), red);
 }
 
+TEST_F(EditViewTest, EachToolShowsItsPointerOverThePictureAndTheArrowElsewhere)
+{
+    open({8, 6}, {116, 96}, 4);
+    struct Row {
+        int tool;
+        uint8_t modifiers;
+        const char* pointer;
+    };
+    for (const Row& row : {Row{ToolBox::rect, 0, "CROSS_HAIR_CURS"}, Row{ToolBox::lasso, 0, "LASSO_CURS"},
+                           Row{ToolBox::crop, 0, "CROP_CURS"}, Row{ToolBox::hand, 0, "HAND_CURS"},
+                           Row{ToolBox::eyedropper, 0, "EYEDROPPER_CURS"}, Row{ToolBox::pencil, 0, "PENCIL_CURS"},
+                           Row{ToolBox::bucket, 0, "BUCKET_CURS"}, Row{ToolBox::text, 0, "TEXT"},
+                           Row{ToolBox::bucket, Accelerator::shift, "BUCKET_CURS"}, Row{ToolBox::draw, 0, ""}}) {
+        tools.setTool(row.tool);
+        syntheticInput::moveMouse(view(), view().dotToView({2, 2}), false, syntheticInput::Button::left, row.modifiers);
+        EXPECT_EQ(view().pointer(), row.pointer) << row.tool;
+    }
+    tools.setTool(ToolBox::pencil);
+    syntheticInput::moveMouse(view(), {1, 1}, false);
+    EXPECT_EQ(view().pointer(), "") << "off the picture";
+    view().keyEvent({Visual::KeyEvent::down, keys::space});
+    syntheticInput::moveMouse(view(), view().dotToView({2, 2}), false);
+    EXPECT_EQ(view().pointer(), "HAND_CURS") << "Space holds the hand";
+    view().keyEvent({Visual::KeyEvent::up, keys::space});
+}
+
 struct RecordingTarget : ColorPickerTarget {
     ColorRef convert(ColorRef color) override { return color | 0x01000000u; }
     void picked(ColorRef color, bool second) override { picks.push_back({color, second}); }
