@@ -97,6 +97,9 @@ bool Tilvaner::start(const std::vector<std::string>& arguments)
             break;
     }
 
+    // A warning only: the editor still runs on a 256-colour screen.
+    if (Application::isPaletteDisplay())
+        alert(messages::fullColorDisplay, alertFlags::ok);
     m_workspace = std::make_unique<MDIWorkSpace>(*this, std::string(loadString(strings::applicationTitle)));
     m_workspace->setMenu(mainMenu(), mainAccelerators(), menus::windowMenuIndex);
     m_recentFiles.attachMenu(m_workspace->popup(0), menus::firstRecentFile);

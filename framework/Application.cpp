@@ -3,6 +3,7 @@
 #include "formats/ErrorFrame.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QSocketNotifier>
 #include <QThread>
 
@@ -48,6 +49,12 @@ void Application::processEvents(int maxMs)
     QCoreApplication::processEvents(QEventLoop::AllEvents, maxMs);
     // Outside the main loop, windows closed meanwhile are only deleted when asked.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+bool Application::isPaletteDisplay()
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen && screen->depth() <= 8;
 }
 
 bool Application::isModalOpen()

@@ -19,6 +19,8 @@ public:
     static void quit(int code);
     // Delivers the events that are waiting, and those that arrive within maxMs.
     static void processEvents(int maxMs);
+    // Whether the screen shows 256 colours or fewer, so that pictures cannot look as they are.
+    static bool isPaletteDisplay();
     // Whether a modal dialog or message box is open.
     static bool isModalOpen();
     // Asked on the loop's thread when the session ends the program (SIGTERM, SIGINT, SIGHUP), so
