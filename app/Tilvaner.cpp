@@ -158,7 +158,7 @@ void Tilvaner::receiveFiles(const std::vector<std::string>& paths)
     if (paths.empty())
         return;
     if (!Application::isModalOpen()) {
-        openFiles(paths);
+        lifecycle::openFiles(paths);
         return;
     }
     // A dialog is open: the names wait until it has closed.
@@ -173,7 +173,7 @@ bool Tilvaner::tick(Timer&)
         return false;
     // Opening may show a message, and names may arrive meanwhile: they wait for the next tick.
     m_waitForModal.start(200);
-    openFiles(std::exchange(m_waitingFiles, {}));
+    lifecycle::openFiles(std::exchange(m_waitingFiles, {}));
     return m_waitingFiles.empty();
 }
 
@@ -183,14 +183,9 @@ void Tilvaner::requestExit()
         m_workspace->close();
 }
 
-void Tilvaner::openFiles(const std::vector<std::string>& paths)
-{
-    lifecycle::openFiles(paths);
-}
-
 void Tilvaner::dropFiles(const std::vector<std::string>& paths)
 {
-    openFiles(paths);
+    lifecycle::openFiles(paths);
 }
 
 void Tilvaner::openWindow(Model& document)
@@ -223,15 +218,22 @@ bool Tilvaner::command(uint32_t id)
     }
 }
 
+std::array<CommandInterface*, 2> Tilvaner::windowHandlers() const
+{
+    ScheduledWindow* window = m_workspace->activeDocumentWindow();
+    if (!window)
+        return {};
+    return {interfaceFor<CommandInterface>(window, &aspects::Window::menuEx),
+            interfaceFor<CommandInterface>(window->document(), &aspects::Model::menuEx)};
+}
+
 bool Tilvaner::routeToDocument(uint32_t id)
 {
     // The views of the active window first, then its document.
-    ScheduledWindow* window = m_workspace->activeDocumentWindow();
-    if (!window)
-        return false;
-    auto* views = interfaceFor<CommandInterface>(window, &aspects::Window::menuEx);
-    auto* document = interfaceFor<CommandInterface>(window->document(), &aspects::Model::menuEx);
-    return (views && views->command(id, window)) || (document && document->command(id, window));
+    for (CommandInterface* handler : windowHandlers())
+        if (handler && handler->command(id, m_workspace->activeDocumentWindow()))
+            return true;
+    return false;
 }
 
 void Tilvaner::menuOpening(MenuState& popup)
@@ -268,12 +270,11 @@ void Tilvaner::menuOpening(MenuState& popup)
         popup.enableAll(false);
         break;
     }
-    ScheduledWindow* window = m_workspace->activeDocumentWindow();
-    if (!window)
-        return;
-    if (auto* document = interfaceFor<CommandInterface>(window->document(), &aspects::Model::menuEx))
+    // The document first, so that its views have the last word on the items they share.
+    auto [views, document] = windowHandlers();
+    if (document)
         document->menuOpening(popup);
-    if (auto* views = interfaceFor<CommandInterface>(window, &aspects::Window::menuEx))
+    if (views)
         views->menuOpening(popup);
 }
 

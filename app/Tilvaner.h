@@ -56,7 +56,8 @@ private:
     void createPanels();
     void savePlacement();
     bool routeToDocument(uint32_t id);
-    void openFiles(const std::vector<std::string>& paths);
+    // The active document window's views and its document, either null.
+    std::array<CommandInterface*, 2> windowHandlers() const;
 
     bool newPicture(uint32_t id, Window* from);
     bool open(uint32_t id, Window* from);

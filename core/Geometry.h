@@ -5,6 +5,12 @@
 
 // Dot and window coordinates. A rectangle includes its left and top edges and excludes its right and
 // bottom edges; a rectangle whose right is below its left (or bottom below top) is a mirrored one.
+// a / b rounded toward minus infinity (C++ division rounds toward zero); b > 0.
+constexpr int32_t floorDiv(int32_t a, int32_t b)
+{
+    return a / b - (a % b < 0 ? 1 : 0);
+}
+
 struct Point {
     int32_t x = 0;
     int32_t y = 0;

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPolygon>
+#include <QRegion>
 #include <QTransform>
 
 #include <algorithm>
@@ -307,11 +308,10 @@ bool copyZoomed(const QImage& source, const QRect& dest, QImage& target, const Q
 void GraphicsContext::drawImage(const QImage& image, const Rect& dest, bool flipX, bool flipY, RasterOp op)
 {
     if (op == RasterOp::sourceCopy && !flipX && !flipY && m_space == ColorSpace::rgb &&
-        m_painter->device()->devType() == QInternal::Image && m_painter->worldTransform().isIdentity() &&
-        (!m_painter->hasClipping() || m_painter->clipRegion().rectCount() == 1)) {
+        m_painter->device()->devType() == QInternal::Image && m_painter->worldTransform().isIdentity()) {
         auto* target = static_cast<QImage*>(m_painter->device());
-        QRect clip = m_painter->hasClipping() ? m_painter->clipRegion().boundingRect() : target->rect();
-        if (copyZoomed(image, toQRect(dest), *target, clip))
+        QRegion clip = m_painter->hasClipping() ? m_painter->clipRegion() : QRegion(target->rect());
+        if (clip.rectCount() <= 1 && copyZoomed(image, toQRect(dest), *target, clip.boundingRect()))
             return;
     }
     QImage source = m_space == ColorSpace::paletteIndex ? asPaletteIndices(image) : image;

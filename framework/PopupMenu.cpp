@@ -22,20 +22,24 @@ void PopupMenu::removeItem(uint32_t id)
     action->deleteLater();
 }
 
-void PopupMenu::insertItem(int position, uint32_t id, const std::string& caption)
+QAction* PopupMenu::actionAt(int position) const
 {
     QList<QAction*> actions = m_popup->actions();
+    return position >= 0 && position < actions.size() ? actions[position] : nullptr;
+}
+
+void PopupMenu::insertItem(int position, uint32_t id, const std::string& caption)
+{
     auto* action = new QAction(QString::fromStdString(caption), m_popup);
     action->setData(id);
-    m_popup->insertAction(position >= 0 && position < actions.size() ? actions[position] : nullptr, action);
+    m_popup->insertAction(actionAt(position), action);
 }
 
 void PopupMenu::insertSeparator(int position)
 {
-    QList<QAction*> actions = m_popup->actions();
     auto* action = new QAction(m_popup);
     action->setSeparator(true);
-    m_popup->insertAction(position >= 0 && position < actions.size() ? actions[position] : nullptr, action);
+    m_popup->insertAction(actionAt(position), action);
 }
 
 int PopupMenu::count() const
@@ -64,8 +68,8 @@ uint32_t PopupMenu::firstId() const
 
 PopupMenu PopupMenu::submenu(int position) const
 {
-    QList<QAction*> actions = m_popup->actions();
-    return PopupMenu(position >= 0 && position < actions.size() ? actions[position]->menu() : nullptr);
+    QAction* action = actionAt(position);
+    return PopupMenu(action ? action->menu() : nullptr);
 }
 
 void PopupMenu::prepare() const

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+class QAction;
 class QMenu;
 
 // One popup of a menu bar, for the items that change while the program runs (recent files, the
@@ -36,5 +37,8 @@ public:
     void truncate(int position);
 
 private:
+    // The action at position, or null past either end (insertion then appends).
+    QAction* actionAt(int position) const;
+
     QMenu* m_popup;
 };

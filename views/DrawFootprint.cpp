@@ -10,7 +10,7 @@ namespace {
 
 int32_t snapDown(int32_t v, int32_t step)
 {
-    return v >= 0 ? v / step * step : -((-v + step - 1) / step) * step;
+    return floorDiv(v, step) * step;
 }
 
 } // namespace

@@ -384,16 +384,16 @@ void EditView::updatePointer(Point p, bool shift, bool control, bool rightButton
     if (!imageBounds().contains(viewToDot(p)))
         setPointer("");
     else if (rightButton)
-        setPointer(toolPointer(ToolBox::eyedropper, shift, control));
+        setPointer(toolPointer(ToolBox::eyedropper, shift));
     else if (m_spaceDown)
-        setPointer(shift || control ? toolPointer(ToolBox::zoom, shift, control) : "HAND_CURS");
+        setPointer(shift || control ? toolPointer(ToolBox::zoom, shift) : "HAND_CURS");
     else if (m_pickerTarget || (m_tabDown && m_tools.tool() != ToolBox::draw))
-        setPointer(toolPointer(ToolBox::eyedropper, shift, control));
+        setPointer(toolPointer(ToolBox::eyedropper, shift));
     else
-        setPointer(toolPointer(m_tools.tool(), shift, control));
+        setPointer(toolPointer(m_tools.tool(), shift));
 }
 
-std::string EditView::toolPointer(int tool, bool shift, bool) const
+std::string EditView::toolPointer(int tool, bool shift) const
 {
     switch (tool) {
     case ToolBox::rect:

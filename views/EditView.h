@@ -79,7 +79,7 @@ private:
     void startPicking(const Visual::MouseEvent& event, bool background, bool rightButton);
     void updateInformation(Point p);
     void zoomAt(Point dot, bool out);
-    std::string toolPointer(int tool, bool shift, bool control) const;
+    std::string toolPointer(int tool, bool shift) const;
 
     ToolBox& m_tools;
     ToolFollower m_toolFollower{*this};

@@ -5,16 +5,6 @@
 #include "framework/DIBImage.h"
 #include "framework/GraphicsContext.h"
 
-namespace {
-
-int32_t floorDiv(int32_t a, int32_t b)
-{
-    int32_t q = a / b;
-    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
-}
-
-} // namespace
-
 ImageView::ImageView(QWidget* container) : Visual::Component(container) {}
 
 ImagePlug* ImageView::plug() const
