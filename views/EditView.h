@@ -3,17 +3,20 @@
 #include "framework/CommandTable.h"
 #include "views/BitmapView.h"
 #include "views/ColorPicker.h"
-#include "views/DirectionKeys.h"
-#include "views/DrawFootprint.h"
 
-#include <optional>
+#include <memory>
 
 class BitmapDocument;
+class DrawTool;
 class InformationFeedback;
+class Tool;
 class ToolBox;
+class ToolSet;
+struct ToolKeys;
 
-// The main view of a document window: a bitmap view that turns the pointer and keys into editing
-// with the tool box's current tool, chooses the pointer, and handles the zoom keys and the mesh.
+// The main view of a document window: a bitmap view that hands the pointer and keys to the tool
+// box's current tool, calls up the hand, the zoom and the eyedropper with Space, Tab and the right
+// button over any tool, and handles the zoom keys and the mesh.
 class EditView : public BitmapView,
                  public Visual::MouseController,
                  public Visual::KeyController,
@@ -32,8 +35,6 @@ public:
     // Zooms to z around the dot under the pointer when it is over the picture, else around the
     // middle of what is shown.
     void zoomAround(int32_t z);
-    // Picks the colour at dot into the drawing (or background) colour; outside the picture, nothing.
-    void pickColor(Point dot, bool background);
     // Chooses the pointer for the pointer at p with these keys held.
     void updatePointer(Point p, bool shift, bool control, bool rightButton);
 
@@ -43,13 +44,15 @@ public:
     // The information panel to report to, or null.
     void setInformation(InformationFeedback* information) { m_information = information; }
 
-    // The Draw tool's square, while that tool is current.
-    const std::optional<DrawFootprint>& footprint() const { return m_footprint; }
+    // This view's tools, one of each.
+    ToolSet& tools() const { return *m_toolSet; }
 
 protected:
     void paint(GraphicsContext& gc, const Rect& clip) override;
 
 private:
+    class Environment;
+
     // Follows the tool box for the edit view, which itself follows its document.
     class ToolFollower : public Dependent {
     public:
@@ -60,35 +63,27 @@ private:
         EditView& m_view;
     };
 
-    void toolChanged();
-    bool drawSize(uint32_t id, Window* from);
-    // A direction step of the Draw tool: by its size, 8 times that with Shift, a mesh cell with Ctrl.
-    void moveFootprint(Point direction, const Visual::KeyEvent& trigger);
-    void placeFootprint(Point position);
-    void stampFootprint();
-    bool footprintKey(const Visual::KeyEvent& event);
-
     static const CommandTable<EditView>& table();
     bool zoomKey(uint32_t id, Window* from);
     bool toggleMesh(uint32_t id, Window* from);
-    // Shows the previous (830) or next (831) mesh cell where the current one was, row by row.
+    bool drawSize(uint32_t id, Window* from);
+    // Shows the previous or next mesh cell where the current one was, row by row.
     bool stepMeshCell(uint32_t id, Window* from);
+    Point stepMeshCellFrom(Point at, int direction);
 
-    void press(const Visual::MouseEvent& event);
-    // Starts picking colours at the press, for the drawing or background colour or for the target.
-    void startPicking(const Visual::MouseEvent& event, bool background, bool rightButton);
+    void toolChanged();
+    // The tool a press or the pointer goes to: the current one, unless a key or a dialog calls up
+    // another over it.
+    Tool& activeTool(const ToolKeys& keys) const;
     void updateInformation(Point p);
-    void zoomAt(Point dot, bool out);
-    std::string toolPointer(int tool, bool shift) const;
 
     ToolBox& m_tools;
+    std::unique_ptr<Environment> m_environment;
+    std::unique_ptr<ToolSet> m_toolSet;
+    Tool* m_current = nullptr;
     ToolFollower m_toolFollower{*this};
-    DirectionKeys m_directions;
-    std::optional<DrawFootprint> m_footprint;
     ColorPickerTarget* m_pickerTarget = nullptr;
     InformationFeedback* m_information = nullptr;
-    bool m_editStarted = false;
     bool m_spaceDown = false;
     bool m_tabDown = false;
-    bool m_zDown = false;
 };

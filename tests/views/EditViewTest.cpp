@@ -13,7 +13,8 @@
 #include "views/ZoomSteps.h"
 
 #include "core/VirtualKey.h"
-#include "views/DrawFootprint.h"
+#include "views/tools/DrawTool.h"
+#include "views/tools/ToolSet.h"
 
 #include <gtest/gtest.h>
 
@@ -44,6 +45,7 @@ protected:
             views->destroy();
     }
     EditView& view() const { return views->editView(); }
+    const std::optional<DrawFootprint>& footprint() const { return view().tools().draw().footprint(); }
     ColorRef shown(Point p) const
     {
         view().updateNow();
@@ -231,14 +233,14 @@ TEST_F(EditViewTest, TheDrawSquareSnapsToItsSizeAndMovesByIt)
     EXPECT_EQ(tools.tool(), ToolBox::draw);
     syntheticInput::pressMouse(view(), view().dotToView({13, 21}), syntheticInput::Button::left);
     syntheticInput::releaseMouse(view(), view().dotToView({13, 21}), syntheticInput::Button::left);
-    EXPECT_EQ(view().footprint()->position(), (Point{8, 16}));
+    EXPECT_EQ(footprint()->position(), (Point{8, 16}));
 
     view().command(812, nullptr);
-    EXPECT_EQ(view().footprint()->position(), (Point{8, 16}));
+    EXPECT_EQ(footprint()->position(), (Point{8, 16}));
     syntheticInput::pressKey(view(), keys::right, Accelerator::shift);
-    EXPECT_EQ(view().footprint()->position(), (Point{40, 16})) << "Shift moves 8 squares of 4";
+    EXPECT_EQ(footprint()->position(), (Point{40, 16})) << "Shift moves 8 squares of 4";
     syntheticInput::pressKey(view(), keys::right, Accelerator::shift);
-    EXPECT_EQ(view().footprint()->position(), (Point{60, 16})) << "never past the picture's edge";
+    EXPECT_EQ(footprint()->position(), (Point{60, 16})) << "never past the picture's edge";
 }
 
 TEST_F(EditViewTest, TwoArrowsWithinTheChordWindowMakeOneDiagonalStep)
@@ -250,19 +252,19 @@ TEST_F(EditViewTest, TwoArrowsWithinTheChordWindowMakeOneDiagonalStep)
     syntheticInput::pressMouse(view(), view().dotToView({10, 10}), syntheticInput::Button::left);
     syntheticInput::releaseMouse(view(), view().dotToView({10, 10}), syntheticInput::Button::left);
     view().keyEvent({Visual::KeyEvent::down, keys::right});
-    EXPECT_EQ(view().footprint()->position(), (Point{10, 10})) << "the first key waits";
+    EXPECT_EQ(footprint()->position(), (Point{10, 10})) << "the first key waits";
     view().keyEvent({Visual::KeyEvent::down, keys::up});
-    EXPECT_EQ(view().footprint()->position(), (Point{11, 9}));
+    EXPECT_EQ(footprint()->position(), (Point{11, 9}));
     view().keyEvent({Visual::KeyEvent::up, keys::up});
     view().keyEvent({Visual::KeyEvent::up, keys::right});
-    EXPECT_EQ(view().footprint()->position(), (Point{11, 9})) << "one step for the chord";
+    EXPECT_EQ(footprint()->position(), (Point{11, 9})) << "one step for the chord";
     view().keyEvent({Visual::KeyEvent::down, keys::left});
-    runEvents(0, [&] { return view().footprint()->position() == Point{10, 9}; });
-    EXPECT_EQ(view().footprint()->position(), (Point{10, 9})) << "a lone key steps when the window closes";
+    runEvents(0, [&] { return footprint()->position() == Point{10, 9}; });
+    EXPECT_EQ(footprint()->position(), (Point{10, 9})) << "a lone key steps when the window closes";
     view().keyEvent({Visual::KeyEvent::up, keys::left});
 
     syntheticInput::pressKey(view(), keys::numpad(9), 0);
-    EXPECT_EQ(view().footprint()->position(), (Point{11, 8})) << "keypad 9 is up and right at once";
+    EXPECT_EQ(footprint()->position(), (Point{11, 8})) << "keypad 9 is up and right at once";
 }
 
 TEST_F(EditViewTest, AStampStaysInsideThePictureAndUndoes)
@@ -270,7 +272,7 @@ TEST_F(EditViewTest, AStampStaysInsideThePictureAndUndoes)
     open({10, 10}, {116, 96}, 4);
     document->setDrawingColor(red);
     view().command(815, nullptr);
-    ASSERT_EQ(view().footprint()->position(), (Point{0, 0})) << "a square larger than the picture starts at 0";
+    ASSERT_EQ(footprint()->position(), (Point{0, 0})) << "a square larger than the picture starts at 0";
     view().keyEvent({Visual::KeyEvent::down, 'Z'});
     view().keyEvent({Visual::KeyEvent::up, 'Z'});
     EXPECT_EQ(document->pixelAt({9, 9}), red) << "the stamp is cut to the picture";
@@ -284,10 +286,10 @@ TEST_F(EditViewTest, APickedUpPatternStampsBackWhatWasUnderTheSquare)
     view().command(811, nullptr);
     syntheticInput::pressMouse(view(), view().dotToView({1, 1}), syntheticInput::Button::left);
     syntheticInput::releaseMouse(view(), view().dotToView({1, 1}), syntheticInput::Button::left);
-    ASSERT_EQ(view().footprint()->position(), (Point{0, 0}));
+    ASSERT_EQ(footprint()->position(), (Point{0, 0}));
     view().keyEvent({Visual::KeyEvent::down, keys::tab});
     view().keyEvent({Visual::KeyEvent::up, keys::tab});
-    EXPECT_TRUE(view().footprint()->holdsPattern());
+    EXPECT_TRUE(footprint()->holdsPattern());
     document->fillRect({0, 0, 10, 10}, white);
     view().keyEvent({Visual::KeyEvent::down, 'Z'});
     EXPECT_EQ(document->pixelAt({0, 0}), white);

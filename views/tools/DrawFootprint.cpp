@@ -1,4 +1,4 @@
-#include "views/DrawFootprint.h"
+#include "views/tools/DrawFootprint.h"
 
 #include "document/BitmapDocument.h"
 #include "framework/DIBImage.h"
@@ -6,7 +6,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 int32_t snapDown(int32_t v, int32_t step)
 {
@@ -56,8 +57,7 @@ void DrawFootprint::pickUp(BitmapDocument& document, bool background)
 void DrawFootprint::stamp(BitmapDocument& document)
 {
     Rect area = rect().intersected(document.bounds());
-    if (area.isEmpty())
-        return;
+    if (area.isEmpty()) return;
     document.savePixelsForUndo(area);
     if (m_pattern)
         document.pasteImage(*m_pattern, m_position);

@@ -1,0 +1,74 @@
+#include "views/tools/EyedropperTool.h"
+
+#include "document/BitmapDocument.h"
+#include "views/ColorPicker.h"
+#include "views/InformationFeedback.h"
+#include "views/tools/ToolEnvironment.h"
+
+#include <functional>
+
+namespace
+{
+
+class PickTracker : public Visual::Tracker
+{
+public:
+    PickTracker(ToolEnvironment& view, std::function<void(Point dot)> pick, bool rightButton)
+        : m_view(view), m_pick(std::move(pick)), m_rightButton(rightButton)
+    {
+    }
+    void sample(const Visual::MouseEvent& state) override { m_state = state; }
+    void begin() override {}
+    bool continues() const override { return m_rightButton ? m_state.rightButton : m_state.leftButton; }
+    void step() override
+    {
+        Point dot = m_view.viewToDot(m_state.at);
+        if (dot == m_last || !m_view.imageBounds().contains(dot)) return;
+        m_last = dot;
+        m_pick(dot);
+    }
+    void end() override {}
+
+private:
+    ToolEnvironment& m_view;
+    std::function<void(Point dot)> m_pick;
+    bool m_rightButton;
+    Visual::MouseEvent m_state{};
+    Point m_last{-1, -1};
+};
+
+} // namespace
+
+std::string EyedropperTool::pointer(const ToolKeys&) const
+{
+    return environment().capsLock() ? "EYEDROPPER_CROSS_CURS" : "EYEDROPPER_CURS";
+}
+
+void EyedropperTool::deactivate()
+{
+    if (InformationFeedback* information = environment().information()) information->showColor(std::nullopt);
+}
+
+void EyedropperTool::reportInformation(InformationFeedback& information, std::optional<Point> dot)
+{
+    if (BitmapDocument* picture = environment().document(); picture && dot)
+        information.showColor(picture->pixelAt(*dot));
+}
+
+void EyedropperTool::pick(const Visual::MouseEvent& event, bool rightButton)
+{
+    ToolEnvironment& view = environment();
+    if (!view.imageBounds().contains(view.viewToDot(event.at))) return;
+    std::function<void(Point)> pick = [&view, background = event.shift](Point dot) {
+        BitmapDocument* picture = view.document();
+        if (!picture) return;
+        ColorRef color = picture->pixelAt(dot);
+        background ? picture->setBackgroundColor(color) : picture->setDrawingColor(color);
+    };
+    if (ColorPickerTarget* target = view.pickerTarget(); target && !rightButton)
+        pick = [&view, target, second = event.shift](Point dot) {
+            if (BitmapDocument* picture = view.document())
+                target->picked(target->convert(picture->pixelAt(dot)), second);
+        };
+    view.track(std::make_unique<PickTracker>(view, std::move(pick), rightButton), event);
+}

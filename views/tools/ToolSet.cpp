@@ -1,0 +1,77 @@
+#include "views/tools/ToolSet.h"
+
+#include "document/BitmapDocument.h"
+#include "views/ToolBox.h"
+#include "views/tools/DrawTool.h"
+#include "views/tools/EyedropperTool.h"
+#include "views/tools/HandTool.h"
+#include "views/tools/PendingTool.h"
+#include "views/tools/ToolEnvironment.h"
+#include "views/tools/ZoomTool.h"
+
+namespace
+{
+
+// Caps Lock turns these pointers into a precise cross.
+PendingTool::PointerRule pointing(std::string pointer)
+{
+    return [pointer](const ToolEnvironment& view, const ToolKeys&) {
+        return view.capsLock() ? std::string("CROSS_POINT_CURS") : pointer;
+    };
+}
+
+PendingTool::PointerRule fixed(std::string pointer)
+{
+    return [pointer](const ToolEnvironment&, const ToolKeys&) { return pointer; };
+}
+
+std::string bucketPointer(const ToolEnvironment& view, const ToolKeys& keys)
+{
+    if (view.capsLock()) return "CROSS_POINT_CURS";
+    // Shift fills up to the border colours, which an indexed picture has.
+    BitmapDocument* picture = view.document();
+    return keys.shift && picture && !picture->isFullColor() ? "BUCKET_OPT_CURS" : "BUCKET_CURS";
+}
+
+} // namespace
+
+ToolSet::ToolSet(ToolEnvironment& environment)
+    : m_tools{
+          std::make_unique<PendingTool>(environment, fixed("CROSS_HAIR_CURS")),
+          std::make_unique<PendingTool>(environment, fixed("CROSS_HAIR_CURS")),
+          std::make_unique<PendingTool>(environment, pointing("LASSO_CURS")),
+          std::make_unique<PendingTool>(environment, pointing("CROP_CURS")),
+          std::make_unique<ZoomTool>(environment),
+          std::make_unique<HandTool>(environment),
+          std::make_unique<EyedropperTool>(environment),
+          std::make_unique<PendingTool>(environment, pointing("PENCIL_CURS")),
+          std::make_unique<PendingTool>(environment, bucketPointer),
+          std::make_unique<DrawTool>(environment),
+          std::make_unique<PendingTool>(environment, fixed("CROSS_HAIR_CURS")),
+          std::make_unique<PendingTool>(environment, fixed("TEXT")),
+      }
+{
+    static_assert(count == ToolBox::toolCount);
+}
+
+ToolSet::~ToolSet() = default;
+
+ZoomTool& ToolSet::zoom() const
+{
+    return static_cast<ZoomTool&>(at(ToolBox::zoom));
+}
+
+HandTool& ToolSet::hand() const
+{
+    return static_cast<HandTool&>(at(ToolBox::hand));
+}
+
+EyedropperTool& ToolSet::eyedropper() const
+{
+    return static_cast<EyedropperTool&>(at(ToolBox::eyedropper));
+}
+
+DrawTool& ToolSet::draw() const
+{
+    return static_cast<DrawTool&>(at(ToolBox::draw));
+}
