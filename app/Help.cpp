@@ -1,7 +1,7 @@
 #include "app/Help.h"
 
-#include "formats/Alert.h"
-#include "formats/ErrorCodes.h"
+#include "base/Alert.h"
+#include "base/ErrorCodes.h"
 #include "framework/DesktopServices.h"
 #include "resources/StringTable.h"
 

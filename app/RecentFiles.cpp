@@ -1,7 +1,7 @@
 #include "app/RecentFiles.h"
 
+#include "base/Utf8.h"
 #include "formats/SettingsFile.h"
-#include "formats/Utf8.h"
 
 namespace {
 

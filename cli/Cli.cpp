@@ -1,8 +1,8 @@
 #include "cli/Cli.h"
 
-#include "formats/Alert.h"
-#include "formats/ErrorFrame.h"
-#include "formats/FileErrors.h"
+#include "base/Alert.h"
+#include "base/ErrorFrame.h"
+#include "base/FileErrors.h"
 #include "formats/FormatTable.h"
 #include "formats/ReplacingWrite.h"
 #include "framework/DIBImage.h"

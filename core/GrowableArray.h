@@ -1,6 +1,6 @@
 #pragma once
 
-#include "formats/ErrorFrame.h"
+#include "base/ErrorFrame.h"
 
 #include <cstdint>
 #include <new>

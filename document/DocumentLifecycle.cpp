@@ -1,11 +1,11 @@
 #include "document/DocumentLifecycle.h"
 
+#include "base/Alert.h"
+#include "base/ErrorFrame.h"
 #include "core/Aspects.h"
 #include "document/BitmapDocument.h"
 #include "document/NewParams.h"
 #include "document/OpenDocuments.h"
-#include "formats/Alert.h"
-#include "formats/ErrorFrame.h"
 #include "framework/DocumentWindows.h"
 #include "framework/FileDialogs.h"
 #include "resources/StringTable.h"

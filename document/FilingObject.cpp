@@ -1,8 +1,8 @@
 #include "document/FilingObject.h"
 
+#include "base/Alert.h"
+#include "base/ErrorFrame.h"
 #include "core/Aspects.h"
-#include "formats/Alert.h"
-#include "formats/ErrorFrame.h"
 #include "resources/StringTable.h"
 
 void FilingObject::setTitle(const std::string& title)

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/FilePath.h"
 #include "core/Model.h"
-#include "formats/FilePath.h"
 
 #include <optional>
 #include <string>

@@ -1,15 +1,15 @@
 #include "formats/Backup.h"
 
-#include "formats/Alert.h"
-#include "formats/ErrorFrame.h"
-#include "formats/FilePath.h"
+#include "base/Alert.h"
+#include "base/ErrorFrame.h"
+#include "base/FilePath.h"
 #include "formats/SettingsFile.h"
 #include "resources/StringTable.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <algorithm>
 #include <filesystem>
 #include <optional>
 

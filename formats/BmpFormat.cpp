@@ -1,7 +1,7 @@
 #include "formats/BmpFormat.h"
 
-#include "formats/ErrorFrame.h"
-#include "formats/FileScope.h"
+#include "base/ErrorFrame.h"
+#include "base/FileScope.h"
 #include "formats/PackedRows.h"
 #include "framework/IndexedImage.h"
 #include "framework/TrueColorImage.h"

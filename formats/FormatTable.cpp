@@ -1,8 +1,8 @@
 #include "formats/FormatTable.h"
 
+#include "base/Utf8.h"
 #include "formats/BmpFormat.h"
 #include "formats/TiffFormat.h"
-#include "formats/Utf8.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "formats/FilePath.h"
+#include "base/FilePath.h"
 
 #include <memory>
 #include <string_view>

@@ -1,9 +1,9 @@
 #include "formats/IniFile.h"
 
-#include "formats/ErrorFrame.h"
-#include "formats/FilePath.h"
+#include "base/ErrorFrame.h"
+#include "base/FilePath.h"
+#include "base/Utf8.h"
 #include "formats/ReplacingWrite.h"
-#include "formats/Utf8.h"
 
 #include <fstream>
 #include <sstream>

@@ -1,8 +1,8 @@
 #include "formats/ReplacingWrite.h"
 
-#include "formats/ErrorFrame.h"
-#include "formats/FilePath.h"
-#include "formats/SystemError.h"
+#include "base/ErrorFrame.h"
+#include "base/FilePath.h"
+#include "base/SystemError.h"
 
 #include <cerrno>
 #include <cstdio>

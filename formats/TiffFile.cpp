@@ -1,7 +1,7 @@
 #include "formats/TiffFile.h"
 
-#include "formats/ErrorFrame.h"
-#include "formats/FilePath.h"
+#include "base/ErrorFrame.h"
+#include "base/FilePath.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
 #include "framework/AcceleratorFilter.h"
 
-#include "formats/ErrorFrame.h"
+#include "base/ErrorFrame.h"
 #include "framework/KeyMap.h"
 #include "resources/Accelerators.h"
 

@@ -1,6 +1,6 @@
 #include "framework/Application.h"
 
-#include "formats/ErrorFrame.h"
+#include "base/ErrorFrame.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -1,7 +1,7 @@
 #include "framework/Component.h"
 
+#include "base/ErrorFrame.h"
 #include "core/Aspects.h"
-#include "formats/ErrorFrame.h"
 #include "framework/ComponentWidget.h"
 #include "framework/QtGeometry.h"
 #include "framework/WindowGC.h"

@@ -1,6 +1,6 @@
 #include "framework/DIBImage.h"
 
-#include "formats/ErrorFrame.h"
+#include "base/ErrorFrame.h"
 #include "framework/MemoryGC.h"
 
 #include <QImage>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "formats/BusyPointer.h"
+#include "base/BusyPointer.h"
 
 // The wait pointer as the application's override cursor.
 class DesktopBusyPointer : public BusyPointerService {

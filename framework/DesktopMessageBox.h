@@ -1,6 +1,6 @@
 #pragma once
 
-#include "formats/Alert.h"
+#include "base/Alert.h"
 
 // Shows alerts as the desktop's message boxes, modal over the whole program, with the icon and the
 // buttons the flags ask for.

@@ -1,6 +1,6 @@
 #include "framework/Dialog.h"
 
-#include "formats/ErrorFrame.h"
+#include "base/ErrorFrame.h"
 #include "framework/NativeDialog.h"
 
 namespace {

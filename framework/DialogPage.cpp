@@ -1,6 +1,6 @@
 #include "framework/DialogPage.h"
 
-#include "formats/ErrorFrame.h"
+#include "base/ErrorFrame.h"
 #include "framework/DialogWidgets.h"
 
 #include <QButtonGroup>

@@ -1,6 +1,6 @@
 #include "framework/DialogWidgets.h"
 
-#include "formats/ErrorFrame.h"
+#include "base/ErrorFrame.h"
 
 #include <QPainter>
 #include <QStyle>

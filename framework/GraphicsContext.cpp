@@ -1,6 +1,6 @@
 #include "framework/GraphicsContext.h"
 
-#include "formats/ErrorFrame.h"
+#include "base/ErrorFrame.h"
 #include "framework/LogicalPalette.h"
 #include "framework/QtGeometry.h"
 #include "framework/Region.h"

@@ -1,7 +1,7 @@
 #include "framework/MDIWorkSpace.h"
 
+#include "base/ErrorFrame.h"
 #include "core/Aspects.h"
-#include "formats/ErrorFrame.h"
 #include "framework/AcceleratorFilter.h"
 #include "framework/FrameClient.h"
 #include "framework/MenuBar.h"

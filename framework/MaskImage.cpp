@@ -1,6 +1,6 @@
 #include "framework/MaskImage.h"
 
-#include "formats/ErrorFrame.h"
+#include "base/ErrorFrame.h"
 #include "resources/Bitmaps.h"
 
 #include <QImage>

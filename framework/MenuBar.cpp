@@ -1,6 +1,6 @@
 #include "framework/MenuBar.h"
 
-#include "formats/ErrorFrame.h"
+#include "base/ErrorFrame.h"
 #include "framework/MenuState.h"
 #include "resources/Accelerators.h"
 #include "resources/Menus.h"

@@ -1,6 +1,6 @@
 #include "framework/ModalDialog.h"
 
-#include "formats/ErrorFrame.h"
+#include "base/ErrorFrame.h"
 #include "framework/DialogPage.h"
 #include "framework/NativeDialog.h"
 

@@ -2,7 +2,7 @@
 
 // The Qt side of a ModalDialog. Seen only inside the framework.
 
-#include "formats/ErrorFrame.h"
+#include "base/ErrorFrame.h"
 #include "framework/ModalDialog.h"
 #include "resources/DialogTemplates.h"
 

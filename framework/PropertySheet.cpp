@@ -1,6 +1,6 @@
 #include "framework/PropertySheet.h"
 
-#include "formats/ErrorFrame.h"
+#include "base/ErrorFrame.h"
 #include "framework/NativeDialog.h"
 
 #include <QHBoxLayout>

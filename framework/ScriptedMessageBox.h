@@ -1,6 +1,6 @@
 #pragma once
 
-#include "formats/Alert.h"
+#include "base/Alert.h"
 
 #include <deque>
 #include <vector>

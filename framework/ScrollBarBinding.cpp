@@ -1,6 +1,6 @@
 #include "framework/ScrollBarBinding.h"
 
-#include "formats/ErrorFrame.h"
+#include "base/ErrorFrame.h"
 #include "framework/QtGeometry.h"
 
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #include "framework/SingleInstance.h"
 
-#include "formats/ErrorFrame.h"
+#include "base/ErrorFrame.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>

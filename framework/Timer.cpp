@@ -1,7 +1,7 @@
 #include "framework/Timer.h"
 
+#include "base/ErrorFrame.h"
 #include "core/GrowableArray.h"
-#include "formats/ErrorFrame.h"
 
 #include <QObject>
 #include <QTimerEvent>

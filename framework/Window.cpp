@@ -1,7 +1,7 @@
 #include "framework/Window.h"
 
+#include "base/ErrorFrame.h"
 #include "core/Aspects.h"
-#include "formats/ErrorFrame.h"
 #include "framework/QtGeometry.h"
 #include "framework/WindowEvents.h"
 #include "resources/Cursors.h"

@@ -1,8 +1,8 @@
 #include "palette/PaletteModel.h"
 
+#include "base/FilePath.h"
+#include "base/PaletteFile.h"
 #include "core/Aspects.h"
-#include "formats/FilePath.h"
-#include "formats/PaletteFile.h"
 #include "framework/LogicalPalette.h"
 
 #include <cstring>

@@ -1,17 +1,17 @@
 #include "app/Tilvaner.h"
+#include "base/Alert.h"
+#include "core/Aspects.h"
 #include "document/BitmapDocument.h"
 #include "document/DocumentLifecycle.h"
-#include "formats/Alert.h"
 #include "framework/FloatingPanel.h"
 #include "framework/MDIWorkSpace.h"
 #include "framework/ScheduledWindow.h"
 #include "framework/ScriptedDialogs.h"
 #include "framework/ScriptedMessageBox.h"
-#include "core/Aspects.h"
-#include "views/EditView.h"
 #include "resources/DialogTemplates.h"
 #include "resources/Menus.h"
 #include "tests/framework/EventLoop.h"
+#include "views/EditView.h"
 
 #include <gtest/gtest.h>
 

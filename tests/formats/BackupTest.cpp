@@ -1,6 +1,6 @@
 #include "formats/Backup.h"
-#include "formats/ErrorFrame.h"
-#include "formats/FilePath.h"
+#include "base/ErrorFrame.h"
+#include "base/FilePath.h"
 #include "formats/ReplacingWrite.h"
 #include "framework/ScriptedMessageBox.h"
 #include "resources/StringTable.h"

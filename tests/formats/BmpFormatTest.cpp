@@ -1,11 +1,11 @@
-#include "tests/formats/BmpBuilder.h"
-#include "tests/formats/FileFailures.h"
-#include "tests/formats/FormatTest.h"
 #include "formats/BmpFormat.h"
-#include "formats/ErrorFrame.h"
+#include "base/ErrorFrame.h"
 #include "framework/IndexedImage.h"
 #include "framework/TrueColorImage.h"
 #include "palette/PaletteModel.h"
+#include "tests/formats/BmpBuilder.h"
+#include "tests/formats/FileFailures.h"
+#include "tests/formats/FormatTest.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "formats/ErrorFrame.h"
-#include "formats/FormatTable.h"
 #include "formats/TiffFormat.h"
+#include "base/ErrorFrame.h"
+#include "formats/FormatTable.h"
 #include "framework/IndexedImage.h"
 #include "framework/TrueColorImage.h"
 #include "palette/PaletteModel.h"

@@ -1,4 +1,4 @@
-#include "formats/ErrorFrame.h"
+#include "base/ErrorFrame.h"
 #include "framework/IndexedImage.h"
 #include "framework/LogicalPalette.h"
 #include "framework/MaskImage.h"

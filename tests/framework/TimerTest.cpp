@@ -1,5 +1,5 @@
-#include "formats/ErrorFrame.h"
 #include "framework/Timer.h"
+#include "base/ErrorFrame.h"
 #include "tests/framework/EventLoop.h"
 
 #include <gtest/gtest.h>

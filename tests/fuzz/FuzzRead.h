@@ -2,7 +2,7 @@
 
 // Hands any bytes to a picture reader: the read must end in an image or a raised error code, never
 // in a crash or a read outside the buffers.
-#include "formats/ErrorFrame.h"
+#include "base/ErrorFrame.h"
 #include "formats/ImageFormat.h"
 #include "framework/DIBImage.h"
 #include "palette/PaletteModel.h"

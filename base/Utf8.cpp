@@ -1,4 +1,4 @@
-#include "formats/Utf8.h"
+#include "base/Utf8.h"
 
 namespace utf8 {
 

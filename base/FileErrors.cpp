@@ -1,7 +1,7 @@
-#include "formats/FileErrors.h"
+#include "base/FileErrors.h"
 
-#include "formats/Alert.h"
-#include "formats/ErrorCodes.h"
+#include "base/Alert.h"
+#include "base/ErrorCodes.h"
 #include "resources/StringTable.h"
 
 void reportReadFailure(int32_t code, const std::string& name)

@@ -1,6 +1,6 @@
-#include "formats/SystemError.h"
+#include "base/SystemError.h"
 
-#include "formats/ErrorCodes.h"
+#include "base/ErrorCodes.h"
 
 #include <cerrno>
 

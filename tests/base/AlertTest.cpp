@@ -1,5 +1,5 @@
-#include "formats/Alert.h"
-#include "formats/ErrorCodes.h"
+#include "base/Alert.h"
+#include "base/ErrorCodes.h"
 #include "framework/ScriptedMessageBox.h"
 #include "resources/StringTable.h"
 

@@ -1,5 +1,5 @@
-#include "formats/Utf8.h"
 #include "resources/StringTable.h"
+#include "base/Utf8.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "formats/ErrorFrame.h"
+#include "base/ErrorFrame.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "formats/BusyPointer.h"
+#include "base/BusyPointer.h"
 
 namespace {
 BusyPointerService* g_service = nullptr;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "formats/ErrorCodes.h"
+#include "base/ErrorCodes.h"
 
 #include <cstdint>
 #include <utility>

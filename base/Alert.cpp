@@ -1,7 +1,7 @@
-#include "formats/Alert.h"
+#include "base/Alert.h"
 
-#include "formats/ErrorCodes.h"
-#include "formats/Utf8.h"
+#include "base/ErrorCodes.h"
+#include "base/Utf8.h"
 #include "resources/StringTable.h"
 
 #include <array>

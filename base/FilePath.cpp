@@ -1,12 +1,12 @@
-#include "formats/FilePath.h"
+#include "base/FilePath.h"
 
-#include "formats/ErrorFrame.h"
-#include "formats/SystemError.h"
+#include "base/ErrorFrame.h"
+#include "base/SystemError.h"
 
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <filesystem>
-#include <climits>
 #include <sys/stat.h>
 #include <sys/uio.h>
 #include <unistd.h>

@@ -1,16 +1,16 @@
-#include "formats/ErrorFrame.h"
-#include "formats/FilePath.h"
-#include "formats/SystemError.h"
+#include "base/FilePath.h"
+#include "base/ErrorFrame.h"
+#include "base/SystemError.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <functional>
-#include <unistd.h>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
+#include <unistd.h>
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "formats/PaletteFile.h"
+#include "base/PaletteFile.h"
 
-#include "formats/FilePath.h"
+#include "base/FilePath.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "formats/BusyPointer.h"
+#include "base/BusyPointer.h"
 
 #include <gtest/gtest.h>
 
