@@ -7,9 +7,10 @@
 #include "base/Alert.h"
 #include "base/ErrorFrame.h"
 #include "core/Aspects.h"
+#include "dialogs/InstallDocumentDialogs.h"
+#include "dialogs/NewDialog.h"
 #include "document/BitmapDocument.h"
 #include "document/DocumentLifecycle.h"
-#include "document/NewDialog.h"
 #include "document/NewParams.h"
 #include "formats/Backup.h"
 #include "framework/Application.h"
@@ -104,6 +105,7 @@ bool Tilvaner::start(const std::vector<std::string>& arguments)
     m_workspace->setMenu(mainMenu(), mainAccelerators(), menus::windowMenuIndex);
     m_recentFiles.attachMenu(m_workspace->popup(0), menus::firstRecentFile);
     installDocumentWindows(this);
+    installDocumentDialogs();
     lifecycle::installRecentFileList([this](const std::string& path) { m_recentFiles.add(path); });
 
     loadBackupSettings(m_settings, BackupSettings::current());

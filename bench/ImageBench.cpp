@@ -1,9 +1,11 @@
 // Image and region costs on a 10000 x 10000 picture. Each figure is read against BM_CopyReference,
 // a plain memcpy of the same bytes in the same run.
+#include "core/DigitalLine.h"
 #include "framework/IndexedImage.h"
 #include "framework/MaskImage.h"
 #include "framework/Region.h"
 #include "framework/TrueColorImage.h"
+#include "operations/PenStamp.h"
 
 #include <benchmark/benchmark.h>
 
@@ -52,6 +54,24 @@ void BM_FillRunWholeImage(benchmark::State& state)
 }
 BENCHMARK_TEMPLATE(BM_FillRunWholeImage, IndexedImage)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_FillRunWholeImage, TrueColorImage)->Unit(benchmark::kMillisecond);
+
+// A 10000-dot diagonal stamped with a 99 x 99 square pen, the widest line the Line tool draws.
+template <class Image>
+void BM_WideLine(benchmark::State& state)
+{
+    Image image;
+    image.create({side, side});
+    auto pen = MaskImage::newMask({99, 99});
+    pen->clear(false);
+    for (auto _ : state) {
+        forEachLineDot({0, 0}, {side, side}, [&](Point dot) {
+            penStamp(image, *pen, {dot.x - 49, dot.y - 49}, rgb(1, 2, 3), nullptr);
+        });
+        benchmark::DoNotOptimize(image.bits());
+    }
+}
+BENCHMARK_TEMPLATE(BM_WideLine, IndexedImage)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_WideLine, TrueColorImage)->Unit(benchmark::kMillisecond);
 
 // A full mask is one run per row; a disc has two edges per row; stripes make 500 runs per row.
 void BM_RegionFromMask(benchmark::State& state)

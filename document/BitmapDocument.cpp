@@ -13,16 +13,22 @@
 #include "formats/Backup.h"
 #include "formats/FormatTable.h"
 #include "formats/ReplacingWrite.h"
+#include "framework/IndexedImage.h"
+#include "framework/MaskImage.h"
 #include "framework/FileDialogs.h"
 #include "framework/IndexedImage.h"
 #include "framework/MaskImage.h"
 #include "framework/MemoryGC.h"
 #include "framework/TrueColorImage.h"
+#include "operations/CheckerFill.h"
+#include "operations/ImagePaste.h"
+#include "operations/MaskFill.h"
+#include "operations/PenStamp.h"
+#include "operations/RectFill.h"
 #include "resources/Bitmaps.h"
 #include "resources/StringTable.h"
 
 #include <algorithm>
-#include <cstring>
 #include <filesystem>
 
 namespace {
@@ -216,73 +222,20 @@ ColorRef BitmapDocument::pixelAt(Point p) const
     return m_image->pixelAt(p);
 }
 
-// The bytes one pixel of colour c takes in the image.
-std::vector<uint8_t> BitmapDocument::pixelBytes(ColorRef c) const
-{
-    std::vector<uint8_t> bytes(size_t(m_image->depth() / 8));
-    m_image->fillRun(bytes.data(), c, 1);
-    return bytes;
-}
-
 void BitmapDocument::fillRect(const Rect& rect, ColorRef c)
 {
-    Rect area = rect.intersected(bounds());
-    if (area.isEmpty())
-        return;
-    size_t pixelSize = size_t(m_image->depth() / 8);
-    uint8_t* first = m_image->row(area.top) + pixelSize * size_t(area.left);
-    m_image->fillRun(first, c, area.width());
-    for (int32_t y = area.top + 1; y < area.bottom; ++y)
-        std::memcpy(m_image->row(y) + pixelSize * size_t(area.left), first, pixelSize * size_t(area.width()));
-    setModified(true);
-    damaged(area);
-}
-
-// Calls fill(row, x0, x1, y) for every run of 1 bits of the mask inside the image, in image
-// coordinates, then reports the covered area. Nothing happens when the mask misses the image.
-template <class Fill>
-void BitmapDocument::fillRuns(const MaskImage& mask, Point origin, Fill fill)
-{
-    Rect area = Rect::fromSize(origin, mask.extent()).intersected(bounds());
-    if (area.isEmpty())
-        return;
-    MaskImage::Runs runs;
-    for (int32_t y = area.top; y < area.bottom; ++y) {
-        mask.rowRuns(y - origin.y, runs);
-        for (auto [x0, x1] : runs) {
-            int32_t left = std::max(x0 + origin.x, area.left), right = std::min(x1 + origin.x, area.right);
-            if (left < right)
-                fill(m_image->row(y), left, right, y);
-        }
-    }
-    setModified(true);
-    damaged(area);
+    if (m_image)
+        applied(rectFill(*m_image, rect, c));
 }
 
 void BitmapDocument::fillMask(const MaskImage& mask, Point origin, ColorRef c, const ToneBytes* tone)
 {
-    size_t pixelSize = size_t(m_image->depth() / 8);
-    std::vector<uint8_t> ink = pixelBytes(c);
-    fillRuns(mask, origin, [&](uint8_t* row, int32_t x0, int32_t x1, int32_t y) {
-        if (!tone) {
-            m_image->fillRun(row + pixelSize * size_t(x0), c, x1 - x0);
-            return;
-        }
-        uint8_t pattern = (*tone)[size_t(y & 7)];
-        for (int32_t x = x0; x < x1; ++x)
-            if (!(pattern & (0x80 >> (x & 7))))
-                std::memcpy(row + pixelSize * size_t(x), ink.data(), pixelSize);
-    });
+    applied(maskFill(*m_image, mask, origin, c, tone));
 }
 
 void BitmapDocument::fillChecker(const MaskImage& mask, Point origin, ColorRef c0, ColorRef c1)
 {
-    size_t pixelSize = size_t(m_image->depth() / 8);
-    std::vector<uint8_t> even = pixelBytes(c0), odd = pixelBytes(c1);
-    fillRuns(mask, origin, [&](uint8_t* row, int32_t x0, int32_t x1, int32_t y) {
-        for (int32_t x = x0; x < x1; ++x)
-            std::memcpy(row + pixelSize * size_t(x), ((x + y) & 1 ? odd : even).data(), pixelSize);
-    });
+    applied(checkerFill(*m_image, mask, origin, c0, c1));
 }
 
 void BitmapDocument::drawPen(const Pen& pen, Point p)
@@ -290,26 +243,9 @@ void BitmapDocument::drawPen(const Pen& pen, Point p)
     const MaskImage* footprint = pen.footprint();
     if (!footprint || !m_image)
         return;
-    Point corner{p.x + pen.hotspot().x, p.y + pen.hotspot().y};
-    Rect area = Rect::fromSize(corner, footprint->extent()).intersected(bounds());
-    if (area.isEmpty())
-        return;
     auto* tone = interfaceFor<ToneBytes>(const_cast<Pen*>(&pen), &aspects::Pen::tone);
-    size_t pixelSize = size_t(m_image->depth() / 8);
-    std::vector<uint8_t> ink = pixelBytes(m_drawingColor);
-    // Pen shapes are convex: the first run of ink on a row is the only one.
-    for (int32_t y = area.top; y < area.bottom; ++y) {
-        int32_t x = area.left;
-        while (x < area.right && footprint->isSet({x - corner.x, y - corner.y}))
-            ++x;
-        uint8_t pattern = tone ? (*tone)[size_t(y & 7)] : 0;
-        uint8_t* row = m_image->row(y);
-        for (; x < area.right && !footprint->isSet({x - corner.x, y - corner.y}); ++x)
-            if (!(pattern & (0x80 >> (x & 7))))
-                std::memcpy(row + pixelSize * size_t(x), ink.data(), pixelSize);
-    }
-    setModified(true);
-    damaged(area);
+    Point corner{p.x + pen.hotspot().x, p.y + pen.hotspot().y};
+    applied(penStamp(*m_image, *footprint, corner, m_drawingColor, tone));
 }
 
 void BitmapDocument::clearMask(const MaskImage* mask, Point origin)
@@ -322,20 +258,13 @@ void BitmapDocument::clearMask(const MaskImage* mask, Point origin)
 
 void BitmapDocument::pasteImage(const DIBImage& source, Point p)
 {
-    Rect area = Rect::fromSize(p, source.extent()).intersected(bounds());
+    applied(imagePaste(*m_image, source, p));
+}
+
+void BitmapDocument::applied(const Rect& area)
+{
     if (area.isEmpty())
         return;
-    if (source.depth() != m_image->depth()) {
-        // Colours of another kind of image become the nearest this picture can hold.
-        source.drawAt(source.bounds(), *m_image->makeGC(), p, RasterOp::sourceCopy);
-        setModified(true);
-        damaged(area);
-        return;
-    }
-    size_t pixelSize = size_t(m_image->depth() / 8);
-    for (int32_t y = area.top; y < area.bottom; ++y)
-        std::memcpy(m_image->row(y) + pixelSize * size_t(area.left),
-                    source.row(y - p.y) + pixelSize * size_t(area.left - p.x), pixelSize * size_t(area.width()));
     setModified(true);
     damaged(area);
 }
@@ -362,10 +291,7 @@ void BitmapDocument::savePixelsForUndo(const Rect& rect)
         return;
     std::shared_ptr<DIBImage> pixels = m_image->newOfSameKind();
     pixels->create({area.width(), area.height()});
-    size_t pixelSize = size_t(m_image->depth() / 8);
-    for (int32_t y = area.top; y < area.bottom; ++y)
-        std::memcpy(pixels->row(y - area.top), m_image->row(y) + pixelSize * size_t(area.left),
-                    pixelSize * size_t(area.width()));
+    imagePaste(*pixels, *m_image, {-area.left, -area.top});
     UndoRecord::instance().addUndo(this, std::make_unique<PixelsUndo>(*this, std::move(pixels), area.topLeft()));
 }
 

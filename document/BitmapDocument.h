@@ -119,9 +119,8 @@ protected:
     void reportWriteFailure(int32_t code, const FilePath& file) override;
 
 private:
-    template <class Fill>
-    void fillRuns(const MaskImage& mask, Point origin, Fill fill);
-    std::vector<uint8_t> pixelBytes(ColorRef c) const;
+    // An operation changed area of the image (nothing when it is empty): modified, and the views hear.
+    void applied(const Rect& area);
 
     std::shared_ptr<DIBImage> m_image;
     std::unique_ptr<BitmapPalette> m_palette;

@@ -1,9 +1,6 @@
 #include "document/DocumentCommands.h"
 
 #include "document/BitmapDocument.h"
-#include "document/BlockSizeDialog.h"
-#include "document/MeshDialogs.h"
-#include "document/NewParams.h"
 #include "document/UndoRecord.h"
 #include "framework/Clipboard.h"
 #include "framework/MenuState.h"
@@ -112,18 +109,23 @@ bool DocumentCommands::undo(uint32_t, Window*)
 
 bool DocumentCommands::blockSize(uint32_t, Window*)
 {
-    runBlockSizeDialog(m_document, NewParams::current());
-    return true;
+    return runDialog(DocumentDialogs::installed().blockSize);
 }
 
 bool DocumentCommands::meshSize(uint32_t, Window*)
 {
-    runMeshSizeDialog(m_document);
-    return true;
+    return runDialog(DocumentDialogs::installed().meshSize);
 }
 
 bool DocumentCommands::meshColor(uint32_t, Window*)
 {
-    runMeshColorDialog(m_document);
+    return runDialog(DocumentDialogs::installed().meshColor);
+}
+
+// The command is the document's even when no dialog is installed for it: it goes no further.
+bool DocumentCommands::runDialog(const DocumentDialogs::Run& dialog)
+{
+    if (dialog)
+        dialog(m_document);
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/DocumentDialogs.h"
 #include "framework/CommandTable.h"
 
 class BitmapDocument;
@@ -23,6 +24,7 @@ private:
     bool blockSize(uint32_t id, Window* from);
     bool meshSize(uint32_t id, Window* from);
     bool meshColor(uint32_t id, Window* from);
+    bool runDialog(const DocumentDialogs::Run& dialog);
 
     BitmapDocument& m_document;
 };

@@ -1,6 +1,7 @@
 #include "framework/GraphicsContext.h"
 
 #include "base/ErrorFrame.h"
+#include "core/DigitalLine.h"
 #include "framework/LogicalPalette.h"
 #include "framework/QtGeometry.h"
 #include "framework/Region.h"
@@ -31,29 +32,6 @@ QPainter::CompositionMode compositionFor(RasterOp op)
         break;
     }
     return QPainter::CompositionMode_Source;
-}
-
-// The dots of the line from a to b, b excluded.
-QPolygon lineDots(Point a, Point b)
-{
-    QPolygon dots;
-    int dx = std::abs(b.x - a.x), dy = -std::abs(b.y - a.y);
-    int sx = a.x < b.x ? 1 : -1, sy = a.y < b.y ? 1 : -1;
-    int error = dx + dy;
-    Point p = a;
-    while (p != b) {
-        dots << QPoint(p.x, p.y);
-        int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            p.x += sx;
-        }
-        if (twice <= dx) {
-            error += dx;
-            p.y += sy;
-        }
-    }
-    return dots;
 }
 
 } // namespace
@@ -171,7 +149,10 @@ GraphicsContext& GraphicsContext::lineTo(Point p)
 {
     if (m_pen.width <= 1) {
         m_painter->setPen(QPen(resolve(m_pen.color), 0));
-        m_painter->drawPoints(lineDots(m_position, p));
+        QPolygon dots;
+        dots.reserve(std::max(std::abs(p.x - m_position.x), std::abs(p.y - m_position.y)));
+        forEachLineDot(m_position, p, [&dots](Point dot) { dots << QPoint(dot.x, dot.y); });
+        m_painter->drawPoints(dots);
     } else {
         m_painter->setPen(QPen(resolve(m_pen.color), m_pen.width, Qt::SolidLine, Qt::FlatCap));
         m_painter->drawLine(toQPoint(m_position), toQPoint(p));

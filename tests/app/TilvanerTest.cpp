@@ -156,6 +156,18 @@ TEST_F(TilvanerTest, MenusFollowTheRulesWithAndWithoutADocument)
     EXPECT_EQ(active(), nullptr) << "Close shuts the window the command came from";
 }
 
+TEST_F(TilvanerTest, StartInstallsTheDialogsOfTheDocumentCommands)
+{
+    Tilvaner& app = start();
+    lifecycle::newDocument({true, 0, 0x00FFFFFF, {16, 16}, {8, 8}});
+    runEvents(20);
+    ScriptedDialogs dialogs;
+    std::string caption;
+    dialogs.answerNext([&](ModalDialog& dialog) { caption = dialog.caption(); });
+    app.command(608);
+    EXPECT_EQ(caption, findDialogTemplate("MESH_SIZE_DIALOG")->caption) << "the active document ran it";
+}
+
 TEST_F(TilvanerTest, ExitAsksForUnsavedWorkAndWritesWhereEverythingWas)
 {
     Tilvaner& app = start();

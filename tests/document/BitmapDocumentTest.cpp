@@ -105,23 +105,6 @@ TEST_F(DocumentTest, ColourAndToneChangesAreSentOnlyWhenTheyChange)
     EXPECT_FALSE(document->tonePattern());
 }
 
-TEST_F(DocumentTest, TonesPaintTheirShareAnchoredToTheImage)
-{
-    BitmapDocument* document = makeDocument(false);
-    document->setDrawingTone(7);
-    ToneBytes tone = *document->tonePattern();
-    auto mask = fullMask({8, 8});
-    document->fillMask(*mask, {0, 0}, paletteIndex(5), &tone);
-    EXPECT_EQ(countIndex(*document, 5), 8) << "tone 7 paints 8 dots of 64";
-
-    // The same shape one dot to the right shows the pattern in the same place on the image.
-    BitmapDocument* moved = makeDocument(false);
-    moved->fillMask(*mask, {1, 0}, paletteIndex(5), &tone);
-    for (int y = 0; y < 8; ++y)
-        for (int x = 1; x < 8; ++x)
-            EXPECT_EQ(moved->pixelAt({x, y}), document->pixelAt({x, y})) << x << "," << y;
-}
-
 TEST_F(DocumentTest, MaskFillsReportTheirAreaAndMissesSendNothing)
 {
     BitmapDocument* document = makeDocument(true);
@@ -140,45 +123,30 @@ TEST_F(DocumentTest, MaskFillsReportTheirAreaAndMissesSendNothing)
     EXPECT_TRUE(observer().heard.empty());
 }
 
-TEST_F(DocumentTest, FullColourFillsWriteBlueGreenRedAndPastesOfOtherDepthsConvert)
+TEST_F(DocumentTest, PastesOfOtherDepthsConvertAndReportTheirArea)
 {
     BitmapDocument* document = makeDocument(true);
-    document->fillRect({1, 1, 3, 2}, rgb(0x30, 0x20, 0x10));
-    const uint8_t* pixel = document->image()->row(1) + 3;
-    EXPECT_EQ(std::vector<uint8_t>(pixel, pixel + 3), (std::vector<uint8_t>{0x10, 0x20, 0x30}));
-
     BitmapDocument* indexed = makeDocument(false);
     indexed->fillRect({0, 0, 2, 2}, paletteIndex(13)); // pure red among the stock colours
+    observer().damage.clear();
     document->pasteImage(*indexed->image(), {10, 5});
     EXPECT_EQ(document->pixelAt({11, 6}), rgb(255, 0, 0));
     EXPECT_EQ(document->pixelAt({12, 6}), rgb(0, 0, 0)) << "index 0 of the stock colours is black";
+    EXPECT_EQ(observer().damage, (std::vector<Rect>{{10, 5, 16, 8}}));
 }
 
-TEST_F(DocumentTest, CheckerFillsAlternateByParity)
-{
-    BitmapDocument* document = makeDocument(false);
-    auto mask = fullMask({3, 2});
-    document->fillChecker(*mask, {1, 0}, paletteIndex(2), paletteIndex(3));
-    EXPECT_EQ(document->pixelAt({2, 0}), paletteIndex(2));
-    EXPECT_EQ(document->pixelAt({1, 0}), paletteIndex(3));
-    EXPECT_EQ(document->pixelAt({1, 1}), paletteIndex(2));
-    EXPECT_EQ(document->pixelAt({0, 0}), paletteIndex(0));
-}
-
-TEST_F(DocumentTest, PenDabsAreClippedAndTakeTheirToneFromThePen)
+TEST_F(DocumentTest, PenDabsAreCentredInTheDrawingColourAndTakeTheirToneFromThePen)
 {
     BitmapDocument* document = makeDocument(false);
     document->setDrawingColor(paletteIndex(9));
     Pen pen;
-    pen.setFootprintFromResource(bitmaps::firstPenShape + 2); // the 4 x 4 disc
+    pen.setSquare(4, 4);
     document->drawPen(pen, {0, 0});
-    // Centred on (0, 0), only the lower right part is inside: rows 0 and 1 of the picture.
-    EXPECT_EQ(document->pixelAt({0, 0}), paletteIndex(9));
-    EXPECT_EQ(document->pixelAt({1, 0}), paletteIndex(9));
-    EXPECT_EQ(document->pixelAt({0, 1}), paletteIndex(9));
-    EXPECT_EQ(document->pixelAt({1, 1}), paletteIndex(0)) << "the disc's cut corner";
+    // Centred on (0, 0), only the lower right quarter is inside.
+    EXPECT_EQ(document->pixelAt({1, 1}), paletteIndex(9));
     EXPECT_EQ(document->pixelAt({2, 0}), paletteIndex(0));
     EXPECT_EQ(observer().damage.back(), (Rect{0, 0, 2, 2}));
+    EXPECT_TRUE(document->isModified());
 
     // A 3 x 3 square whose corner lands on (5, 3): with tone 3 the ink follows the image's grid,
     // whose rows 3 and 4 read 0x55 and 0x88, not the pen's own rows.
@@ -189,8 +157,11 @@ TEST_F(DocumentTest, PenDabsAreClippedAndTakeTheirToneFromThePen)
     EXPECT_EQ(document->pixelAt({5, 3}), paletteIndex(0)) << "0x55 blocks odd columns";
     EXPECT_EQ(document->pixelAt({6, 3}), paletteIndex(9));
     EXPECT_EQ(document->pixelAt({5, 4}), paletteIndex(9)) << "0x88 lets column 5 through";
-    EXPECT_EQ(document->pixelAt({7, 4}), paletteIndex(9));
-    EXPECT_EQ(document->pixelAt({6, 5}), paletteIndex(9)) << "row 5 reads 0x55 again";
+    EXPECT_EQ(observer().damage.back(), (Rect{5, 3, 8, 6}));
+
+    observer().heard.clear();
+    document->drawPen(toned, {-5, 0});
+    EXPECT_TRUE(observer().heard.empty()) << "a dab wholly outside sends nothing";
 }
 
 TEST_F(DocumentTest, PaletteStepsStopAtTheEndsAndRowsWrap)

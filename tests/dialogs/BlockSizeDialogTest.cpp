@@ -1,6 +1,6 @@
 #include "core/Dependent.h"
+#include "dialogs/BlockSizeDialog.h"
 #include "document/BitmapDocument.h"
-#include "document/BlockSizeDialog.h"
 #include "document/NewParams.h"
 #include "framework/DialogControl.h"
 #include "framework/DialogPage.h"

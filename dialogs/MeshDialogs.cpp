@@ -1,4 +1,4 @@
-#include "document/MeshDialogs.h"
+#include "dialogs/MeshDialogs.h"
 
 #include "core/Aspects.h"
 #include "core/BoundIntValue.h"

@@ -1,4 +1,4 @@
-#include "document/BlockSizeDialog.h"
+#include "dialogs/BlockSizeDialog.h"
 
 #include "core/BoundIntValue.h"
 #include "document/BitmapDocument.h"

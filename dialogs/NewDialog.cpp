@@ -1,4 +1,4 @@
-#include "document/NewDialog.h"
+#include "dialogs/NewDialog.h"
 
 #include "core/Aspects.h"
 #include "core/BoundIntValue.h"

@@ -1,7 +1,7 @@
 #include "core/Aspects.h"
 #include "core/Dependent.h"
+#include "dialogs/MeshDialogs.h"
 #include "document/BitmapDocument.h"
-#include "document/MeshDialogs.h"
 #include "document/NewParams.h"
 #include "framework/ColorChooser.h"
 #include "framework/DialogControl.h"

@@ -1,5 +1,5 @@
 #include "core/Dependent.h"
-#include "document/NewDialog.h"
+#include "dialogs/NewDialog.h"
 #include "document/NewParams.h"
 #include "framework/ColorChooser.h"
 #include "framework/DialogControl.h"

@@ -1,0 +1,14 @@
+#include "dialogs/InstallDocumentDialogs.h"
+
+#include "dialogs/BlockSizeDialog.h"
+#include "dialogs/MeshDialogs.h"
+#include "document/DocumentDialogs.h"
+#include "document/NewParams.h"
+
+void installDocumentDialogs()
+{
+    DocumentDialogs& dialogs = DocumentDialogs::installed();
+    dialogs.blockSize = [](BitmapDocument& document) { runBlockSizeDialog(document, NewParams::current()); };
+    dialogs.meshColor = [](BitmapDocument& document) { runMeshColorDialog(document); };
+    dialogs.meshSize = [](BitmapDocument& document) { runMeshSizeDialog(document); };
+}

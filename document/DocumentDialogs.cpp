@@ -1,0 +1,7 @@
+#include "document/DocumentDialogs.h"
+
+DocumentDialogs& DocumentDialogs::installed()
+{
+    static DocumentDialogs dialogs;
+    return dialogs;
+}

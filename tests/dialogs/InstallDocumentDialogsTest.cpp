@@ -1,0 +1,78 @@
+#include "dialogs/InstallDocumentDialogs.h"
+
+#include "core/Aspects.h"
+#include "core/Dependent.h"
+#include "document/BitmapDocument.h"
+#include "document/DocumentDialogs.h"
+#include "document/NewParams.h"
+#include "framework/ColorChooser.h"
+#include "framework/CommandTable.h"
+#include "framework/ScriptedDialogs.h"
+#include "resources/DialogTemplates.h"
+#include "tests/framework/EventLoop.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+struct Holder : Dependent {
+    ~Holder() override { setModel(nullptr); }
+};
+
+// Counts the colour requests and cancels them.
+struct CountingChooser : ColorChooserService {
+    CountingChooser() : previous(installColorChooser(this)) {}
+    ~CountingChooser() { installColorChooser(previous); }
+    std::optional<ColorRef> choose(ColorRef) override
+    {
+        ++asked;
+        return std::nullopt;
+    }
+    int asked = 0;
+    ColorChooserService* previous;
+};
+
+// Each document command runs its own dialog once installed; a second install changes nothing.
+TEST(InstallDocumentDialogsTest, TheDocumentCommandsRunTheirDialogs)
+{
+    testApplication();
+    installDocumentDialogs();
+    installDocumentDialogs();
+    auto* document = new BitmapDocument(NewParams::current());
+    NewDocumentParams params = NewDocumentParams::fromPreferences(NewParams::current());
+    params.fullColor = true;
+    params.imageSize = {4, 4};
+    document->newContent(params, "/nonexistent/default.rgb", "untitled");
+    Holder holder;
+    holder.setModel(document);
+    auto* commands = interfaceFor<CommandInterface>(document, &aspects::Model::menuEx);
+    ASSERT_NE(commands, nullptr);
+
+    struct Row {
+        uint32_t id;
+        const char* dialog; // nullptr: the colour chooser
+    };
+    for (const Row& row : {Row{316, "BLOCK_SIZE_DIALOG"}, Row{608, "MESH_SIZE_DIALOG"}, Row{504, nullptr}}) {
+        SCOPED_TRACE(row.id);
+        ScriptedDialogs script;
+        std::vector<std::string> captions;
+        script.answerNext([&](ModalDialog& d) { captions.push_back(d.caption()); });
+        CountingChooser chooser;
+        EXPECT_TRUE(commands->command(row.id, nullptr));
+        if (row.dialog) {
+            EXPECT_EQ(captions, (std::vector<std::string>{findDialogTemplate(row.dialog)->caption}));
+            EXPECT_EQ(chooser.asked, 0);
+        } else {
+            EXPECT_TRUE(captions.empty());
+            EXPECT_EQ(chooser.asked, 1);
+        }
+    }
+    EXPECT_FALSE(document->isModified()) << "every dialog was cancelled";
+}
+
+} // namespace

@@ -1,0 +1,135 @@
+#include "operations/PenStamp.h"
+
+#include "framework/MaskImage.h"
+#include "resources/Bitmaps.h"
+#include "tests/operations/TestImages.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace
+{
+
+struct StampCase {
+    const char* name;
+    Dots footprint; // '#' is ink
+    Point corner;
+    std::optional<ToneBytes> tone;
+    Point size;
+    Dots expected;
+    Rect changed;
+};
+
+const StampCase stampCases[] = {
+    {"solid square inside", {"##", "##"}, {1, 1}, {}, {4, 3}, {"....", ".##.", ".##."}, {1, 1, 3, 3}},
+    {"partly outside, top left",
+     {"###", "###", "###"},
+     {-1, -2},
+     {},
+     {4, 3},
+     {"##..", "....", "...."},
+     {0, 0, 2, 1}},
+    {"partly outside, bottom right",
+     {"###", "###"},
+     {2, 2},
+     {},
+     {4, 3},
+     {"....", "....", "..##"},
+     {2, 2, 4, 3}},
+    {"wholly outside", {"##", "##"}, {4, 0}, {}, {4, 3}, {"....", "....", "...."}, {}},
+    {"only the first ink run of a row",
+     {"#.#.", ".#.#", "..##"},
+     {0, 0},
+     {},
+     {4, 3},
+     {"#...", ".#..", "..##"},
+     {0, 0, 4, 3}},
+    {"clipping cuts into the leading gap", {"..##.#"}, {-1, 0}, {}, {6, 1}, {".##..."}, {0, 0, 5, 1}},
+    {"clipping starts inside the ink",
+     {"..####", "####.."},
+     {-3, 0},
+     {},
+     {4, 2},
+     {"###.", "#..."},
+     {0, 0, 3, 2}},
+    {"wide rows skip whole bytes",
+     {"..........########..", "####################"},
+     {0, 0},
+     {},
+     {20, 2},
+     {"..........########..", "####################"},
+     {0, 0, 20, 2}},
+    {"all-zero tone is solid", {"###"}, {0, 0}, ToneBytes{}, {3, 1}, {"###"}, {0, 0, 3, 1}},
+    // Tone row 0 = 0x55 blocks odd columns on rows 0 and 8 only; the other rows are solid.
+    {"tone row 0 of 0x55",
+     {"########", "########", "########", "########", "########", "########", "########", "########",
+      "########"},
+     {0, 0},
+     ToneBytes{0x55},
+     {8, 9},
+     {"#.#.#.#.", "########", "########", "########", "########", "########", "########", "########",
+      "#.#.#.#."},
+     {0, 0, 8, 9}},
+    // The tone follows the image's grid: a pen one dot to the right still paints the even columns.
+    {"tone anchored to the image",
+     {"#####", "#####"},
+     {1, 0},
+     ToneBytes{0x55},
+     {7, 2},
+     {"..#.#..", ".#####."},
+     {1, 0, 6, 2}},
+    {"tone anchored to the image's rows",
+     {"###", "###"},
+     {0, 1},
+     ToneBytes{0x80, 0x40},
+     {3, 3},
+     {"...", "#.#", "###"},
+     {0, 1, 3, 3}},
+};
+
+TEST(PenStampTest, StampsTheFirstInkRunOfEachRowClippedAndThroughTheTone)
+{
+    for (const StampCase& c : stampCases)
+        for (const Depth& depth : depths) {
+            SCOPED_TRACE(testing::Message() << c.name << ", " << depth);
+            auto image = makePicture(depth, c.size);
+            auto footprint = maskOf(c.footprint, '.');
+            Rect changed = penStamp(*image, *footprint, c.corner, depth.ink, c.tone ? &*c.tone : nullptr);
+            EXPECT_EQ(changed, c.changed);
+            EXPECT_EQ(dotsOf(*image, depth.ink), c.expected);
+        }
+}
+
+TEST(PenStampTest, TheDiscPenCentredOnACornerPaintsItsLowerRightQuarter)
+{
+    // The 4 x 4 disc with its hotspot (-2, -2) stamped at (0, 0).
+    auto disc = MaskImage::maskFromResource(bitmaps::firstPenShape + 2);
+    for (const Depth& depth : depths) {
+        SCOPED_TRACE(depth);
+        auto image = makePicture(depth, {4, 3});
+        EXPECT_EQ(penStamp(*image, *disc, {-2, -2}, depth.ink, nullptr), (Rect{0, 0, 2, 2}));
+        EXPECT_EQ(dotsOf(*image, depth.ink), (Dots{"##..", "#...", "...."})) << "the disc's cut corner stays";
+    }
+}
+
+TEST(PenStampTest, FullColourInkIsWrittenAsBlueGreenRedBytes)
+{
+    auto image = makePicture(depths[1], {3, 1});
+    auto footprint = maskOf({"#"}, '.');
+    penStamp(*image, *footprint, {1, 0}, rgb(0x30, 0x20, 0x10), nullptr);
+    const uint8_t* row = image->row(0);
+    EXPECT_EQ(std::vector<uint8_t>(row, row + 9),
+              (std::vector<uint8_t>{0xFF, 0xFF, 0xFF, 0x10, 0x20, 0x30, 0xFF, 0xFF, 0xFF}));
+}
+
+TEST(PenStampTest, IndexedInkIsThePaletteIndex)
+{
+    auto image = makePicture(depths[0], {2, 1});
+    auto footprint = maskOf({"##"}, '.');
+    penStamp(*image, *footprint, {0, 0}, paletteIndex(200), nullptr);
+    EXPECT_EQ(image->row(0)[0], 200);
+    EXPECT_EQ(image->row(0)[1], 200);
+}
+
+} // namespace
