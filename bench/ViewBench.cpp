@@ -9,13 +9,13 @@
 #include "framework/Application.h"
 #include "views/EditView.h"
 #include "views/ToolBox.h"
+#include "bench/RecordingReporter.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -61,18 +61,6 @@ BENCHMARK(BM_Repaint)
     ->ArgsProduct({{256, 10000}, {1, 4, 16}, {0, 1}})
     ->ArgNames({"side", "zoom", "rgb"})
     ->Unit(benchmark::kMicrosecond);
-
-// Keeps each run's time per iteration so that the ratios can be printed at the end.
-class RecordingReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            times[run.benchmark_name()] = run.GetAdjustedCPUTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;
-};
 
 } // namespace
 

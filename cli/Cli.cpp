@@ -1,10 +1,10 @@
 #include "cli/Cli.h"
 
+#include "cli/DrawCommand.h"
+#include "cli/PictureFiles.h"
 #include "base/Alert.h"
 #include "base/ErrorFrame.h"
-#include "base/FileErrors.h"
 #include "formats/FormatTable.h"
-#include "formats/ReplacingWrite.h"
 #include "framework/DIBImage.h"
 #include "palette/PaletteModel.h"
 
@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr const char* usage = R"(usage: tilvaner-cli COMMAND [ARGUMENTS]
+constexpr const char* usageHead = R"(usage: tilvaner-cli COMMAND [ARGUMENTS]
 
 The headless companion of the Tilvaner pixel editor; it reads and writes pictures with the
 editor's own code.
@@ -22,12 +22,19 @@ Commands:
   info FILE         print the picture's format, width, height and depth (8 or 24 bits)
   convert IN OUT    read IN and write it to OUT; each file's format follows its extension
                     as in the editor: ".tif" and ".tiff" are TIFF, anything else is BMP
-  --help            show this text
+)";
+
+constexpr const char* usageTail = R"(  --help            show this text
 
 On failure the message the editor would show is printed on standard error as two lines, its
-title and its text, and the exit status is 1; convert then leaves OUT as it was, with no
+title and its text, and the exit status is 1; convert and draw then leave OUT as it was, with no
 partial file behind.
 )";
+
+std::string usage()
+{
+    return std::string(usageHead) + drawUsage + usageTail;
+}
 
 // Prints alerts as the editor would show them: the title on one line and the text on the next.
 class ConsoleMessages : public MessageBoxService {
@@ -54,42 +61,9 @@ struct Picture {
     int format = 0;
 };
 
-ImageFormat& formatFor(const FilePath& path, int& index)
-{
-    index = formatIndexForExtension(path.extension());
-    return *imageFormats()[size_t(index)];
-}
-
-// Reads the picture; a failure has been reported when this raises.
 void read(const std::string& name, Picture& picture)
 {
-    FilePath path;
-    try {
-        path.setFullPath(name);
-        ImageFormat& format = formatFor(path, picture.format);
-        format.file = path;
-        picture.image = format.readImage(picture.palette);
-    } catch (...) {
-        reportReadFailure(currentError(), path.path().empty() ? name : std::string(path.name()));
-        raiseError(errorQuiet);
-    }
-}
-
-void write(const std::string& name, const Picture& picture)
-{
-    FilePath path;
-    try {
-        path.setFullPath(name);
-        int index;
-        ImageFormat& format = formatFor(path, index);
-        writeReplacing(path, [&](FilePath& file) {
-            format.file = file;
-            format.writeImage(*picture.image, picture.palette);
-        });
-    } catch (...) {
-        reportWriteFailure(currentError(), path.path().empty() ? name : std::string(path.name()));
-        raiseError(errorQuiet);
-    }
+    picture.image = readPicture(name, picture.palette, picture.format);
 }
 
 void info(const std::string& name, std::ostream& out)
@@ -106,7 +80,7 @@ void convert(const std::string& in, const std::string& out)
 {
     Picture picture;
     read(in, picture);
-    write(out, picture);
+    writePicture(out, *picture.image, picture.palette);
 }
 
 } // namespace
@@ -114,17 +88,19 @@ void convert(const std::string& in, const std::string& out)
 int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
     if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
-        out << usage;
+        out << usage();
         return 0;
     }
     ConsoleMessages messages(err);
+    if (!arguments.empty() && arguments[0] == "draw")
+        return runDraw({arguments.begin() + 1, arguments.end()}, err);
     bool done = guardCallback([&] {
         if (arguments.size() == 2 && arguments[0] == "info")
             info(arguments[1], out);
         else if (arguments.size() == 3 && arguments[0] == "convert")
             convert(arguments[1], arguments[2]);
         else {
-            err << usage;
+            err << usage();
             raiseError(errorQuiet);
         }
     });

@@ -248,6 +248,15 @@ void BitmapDocument::drawPen(const Pen& pen, Point p)
     applied(penStamp(*m_image, *footprint, corner, m_drawingColor, tone));
 }
 
+void BitmapDocument::drawLine(const Pen& pen, Point from, Point to)
+{
+    const MaskImage* footprint = pen.footprint();
+    if (!footprint || !m_image)
+        return;
+    auto* tone = interfaceFor<ToneBytes>(const_cast<Pen*>(&pen), &aspects::Pen::tone);
+    applied(penLine(*m_image, *footprint, pen.hotspot(), from, to, m_drawingColor, tone));
+}
+
 void BitmapDocument::clearMask(const MaskImage* mask, Point origin)
 {
     if (!mask || mask->isEmpty())

@@ -88,6 +88,11 @@ public:
     void fillChecker(const MaskImage& mask, Point origin, ColorRef c0, ColorRef c1);
     // One dab of pen centred on p, in the drawing colour, through the pen's tone.
     void drawPen(const Pen& pen, Point p);
+    // The pen at every dot of the digital line from `from` to `to`, without `to`, as one change.
+    void drawLine(const Pen& pen, Point from, Point to);
+    // Drops a floating selection into the picture and removes the selection, so that tools which
+    // draw into the picture itself find it whole. Pictures have no selection yet.
+    void commitSelection() {}
     // Saves the dots under the mask for undo and fills them with the background colour.
     void clearMask(const MaskImage* mask, Point origin);
     // Copies an image into the picture at p; another depth's colours become the nearest ones.

@@ -1,7 +1,11 @@
 #include "operations/PenStamp.h"
 
 #include "framework/MaskImage.h"
+#include "core/DigitalLine.h"
 #include "operations/PixelTraits.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace
 {
@@ -22,29 +26,90 @@ int32_t skipBits(const uint8_t* bits, int32_t x, int32_t end, bool value)
     return x;
 }
 
+// Paints [x0, x1) of row y in ink through tone, Pixels being the image's pixel traits.
+template <class Pixels>
+void paintRun(DIBImage& image, int32_t y, int32_t x0, int32_t x1, ColorRef ink, const ToneBytes* tone)
+{
+    uint8_t* row = image.row(y);
+    if (isSolidTone(tone)) {
+        Pixels::fill(image, row, x0, x1 - x0, ink);
+        return;
+    }
+    const typename Pixels::Value value = Pixels::valueOf(image, ink);
+    for (int32_t x = x0; x < x1; ++x)
+        if (toneLetsThrough(*tone, x, y))
+            Pixels::write(row, x, value);
+}
+
 } // namespace
 
 Rect penStamp(DIBImage& image, const MaskImage& footprint, Point corner, ColorRef ink, const ToneBytes* tone)
 {
     Rect area = Rect::fromSize(corner, footprint.extent()).intersected(image.bounds());
     if (area.isEmpty()) return area;
-    const bool solid = isSolidTone(tone);
     withPixelTraits(image, [&](auto traits) {
         using Pixels = decltype(traits);
-        const typename Pixels::Value value = Pixels::valueOf(image, ink);
         const int32_t left = area.left - corner.x, right = area.right - corner.x;
         for (int32_t y = area.top; y < area.bottom; ++y) {
             const uint8_t* bits = footprint.row(y - corner.y);
             const int32_t start = skipBits(bits, left, right, true);
             const int32_t end = skipBits(bits, start, right, false);
-            uint8_t* row = image.row(y);
-            if (solid) {
-                if (start < end) Pixels::fill(image, row, start + corner.x, end - start, ink);
-                continue;
-            }
-            for (int32_t x = start + corner.x; x < end + corner.x; ++x)
-                if (toneLetsThrough(*tone, x, y)) Pixels::write(row, x, value);
+            if (start < end)
+                paintRun<Pixels>(image, y, start + corner.x, end + corner.x, ink, tone);
         }
     });
     return area;
+}
+
+Rect penLine(DIBImage& image, const MaskImage& footprint, Point hotspot, Point from, Point to, ColorRef ink,
+             const ToneBytes* tone)
+{
+    const Point size = footprint.extent();
+    const Rect bounds = image.bounds();
+    // Each footprint row's run of ink, in footprint columns.
+    std::vector<std::pair<int32_t, int32_t>> inks(size_t(size.y));
+    for (int32_t r = 0; r < size.y; ++r) {
+        const int32_t start = skipBits(footprint.row(r), 0, size.x, true);
+        inks[size_t(r)] = {start, skipBits(footprint.row(r), start, size.x, false)};
+    }
+    // One open run per image row: a dab's run that meets it joins it, one that does not paints the
+    // open run first. Painting is the same whatever the order, so the result is the dabs' result.
+    const int32_t top = std::min(from.y, to.y) + hotspot.y;
+    const int32_t rows = std::abs(to.y - from.y) + size.y;
+    std::vector<std::pair<int32_t, int32_t>> open(size_t(rows), {0, 0});
+    Rect covered;
+    withPixelTraits(image, [&](auto traits) {
+        using Pixels = decltype(traits);
+        auto paint = [&](int32_t y, std::pair<int32_t, int32_t> run) {
+            const int32_t x0 = std::max(run.first, bounds.left), x1 = std::min(run.second, bounds.right);
+            if (y < bounds.top || y >= bounds.bottom || x0 >= x1)
+                return;
+            paintRun<Pixels>(image, y, x0, x1, ink, tone);
+            Rect painted{x0, y, x1, y + 1};
+            covered = covered.isEmpty() ? painted
+                                        : Rect{std::min(covered.left, x0), std::min(covered.top, y),
+                                               std::max(covered.right, x1), std::max(covered.bottom, y + 1)};
+        };
+        forEachLineDot(from, to, [&](Point dot) {
+            for (int32_t r = 0; r < size.y; ++r) {
+                auto [a, b] = inks[size_t(r)];
+                if (a >= b)
+                    continue;
+                const int32_t y = dot.y + hotspot.y + r;
+                std::pair<int32_t, int32_t> run{dot.x + hotspot.x + a, dot.x + hotspot.x + b};
+                auto& pending = open[size_t(y - top)];
+                if (pending.first < pending.second && run.first <= pending.second && pending.first <= run.second) {
+                    pending = {std::min(pending.first, run.first), std::max(pending.second, run.second)};
+                    continue;
+                }
+                if (pending.first < pending.second)
+                    paint(y, pending);
+                pending = run;
+            }
+        });
+        for (int32_t i = 0; i < rows; ++i)
+            if (open[size_t(i)].first < open[size_t(i)].second)
+                paint(top + i, open[size_t(i)]);
+    });
+    return covered;
 }

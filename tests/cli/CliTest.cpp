@@ -1,4 +1,7 @@
 #include "cli/Cli.h"
+#include "cli/PictureFiles.h"
+#include "framework/DIBImage.h"
+#include "palette/PaletteModel.h"
 #include "tests/formats/BmpBuilder.h"
 
 #include <gtest/gtest.h>
@@ -106,6 +109,108 @@ TEST_F(CliTest, FailuresPrintTheEditorsMessageAndLeaveNoOutput)
 
     std::string in = file("in.bmp", picture().bytes());
     EXPECT_EQ(run({"convert", in, folder + "/no/such/folder/out.bmp"}), 1);
+    EXPECT_EQ(err.str(), "エラー\nout.bmp ファイルへの書き出しに失敗しました。(2)\n");
+}
+
+// A white picture of w x h dots, 8-bit with black and white or full colour.
+std::string blank(int32_t w, int32_t h, bool fullColor)
+{
+    BmpBuilder bmp{.width = w, .height = h, .bits = uint16_t(fullColor ? 24 : 8)};
+    if (!fullColor) {
+        bmp.colorsUsed = 2;
+        bmp.colors = {0x000000, 0xFFFFFF};
+    }
+    std::vector<uint8_t> row(size_t(w) * (fullColor ? 3 : 1), fullColor ? 0xFF : 1);
+    bmp.rows.assign(size_t(h), row);
+    return bmp.bytes();
+}
+
+// The picture's rows as text, one character a dot: '#' where it is ink, '.' where it is not.
+std::vector<std::string> dots(const std::string& path, uint8_t inkIndex = 0)
+{
+    PaletteModel palette;
+    int format;
+    std::shared_ptr<DIBImage> image = readPicture(path, palette, format);
+    std::vector<std::string> rows;
+    for (int32_t y = 0; y < image->extent().y; ++y) {
+        std::string row;
+        for (int32_t x = 0; x < image->extent().x; ++x) {
+            const uint8_t* p = image->row(y) + x * (image->depth() / 8);
+            bool ink = image->depth() == 8 ? p[0] == inkIndex : (p[0] != 0xFF || p[1] != 0xFF || p[2] != 0xFF);
+            row += ink ? '#' : '.';
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+using Rows = std::vector<std::string>;
+
+TEST_F(CliTest, DrawStrokesAndLinesWithTheEditorsPensLeftToRight)
+{
+    std::string in = file("in.bmp", blank(10, 6, false));
+    std::string out = folder + "/out.bmp";
+    ASSERT_EQ(run({"draw", in, out, "--color", "0", "--pencil", "1,1,4,1,4,3", "--width", "2", "--line", "6,4,8,4"}),
+              0)
+        << err.str();
+    EXPECT_EQ(dots(out), (Rows{"..........", ".####.....", "....#.....", "....#####.", ".....####.",
+                               ".........."}))
+        << "a stroke through its points; a line of width 2 covers d - 1 to d on each axis";
+
+    ASSERT_EQ(run({"draw", in, out, "--color", "0", "--pen", "2", "--pencil", "0,0", "--tone", "4", "--line",
+                   "4,3,9,3"}),
+              0)
+        << err.str();
+    EXPECT_EQ(dots(out), (Rows{"##........", "#.........", "..........", "....#.#.#.", "..........",
+                               ".........."}))
+        << "pen 2 is a 4 x 4 disc cut to the picture; on row 3 the checker tone lets ink through at even x";
+}
+
+TEST_F(CliTest, DrawOnAFullColourPictureTakesAnRgbColour)
+{
+    std::string in = file("in.bmp", blank(5, 3, true));
+    std::string out = folder + "/out.bmp";
+    ASSERT_EQ(run({"draw", in, out, "--color", "#102030", "--line", "0,1,4,1"}), 0) << err.str();
+    EXPECT_EQ(dots(out), (Rows{".....", "#####", "....."}));
+    PaletteModel palette;
+    int format;
+    auto image = readPicture(out, palette, format);
+    const uint8_t* p = image->row(1);
+    EXPECT_EQ((std::vector<int>{p[0], p[1], p[2]}), (std::vector<int>{0x30, 0x20, 0x10})) << "blue, green, red";
+}
+
+TEST_F(CliTest, DrawRefusesBadStepsWithStatusTwoAndWritesNothing)
+{
+    std::string in = file("in.bmp", blank(4, 4, false));
+    std::string out = folder + "/out.bmp";
+    for (const std::vector<std::string>& steps : std::vector<std::vector<std::string>>{
+             {"--tone", "12"},
+             {"--pen", "-1"},
+             {"--width", "100"},
+             {"--color", "#FF0000"},
+             {"--color", "256"},
+             {"--pencil", "1,2,3"},
+             {"--line", "1,1,2"},
+             {"--pencil", "1,x"},
+             {"--spray", "1,1"},
+             {"--tone"},
+         }) {
+        std::vector<std::string> arguments{"draw", in, out};
+        arguments.insert(arguments.end(), steps.begin(), steps.end());
+        EXPECT_EQ(run(arguments), 2) << steps[0];
+        EXPECT_FALSE(err.str().empty()) << steps[0];
+        EXPECT_FALSE(std::filesystem::exists(out)) << steps[0];
+    }
+    std::string full = file("full.bmp", blank(4, 4, true));
+    EXPECT_EQ(run({"draw", full, out, "--color", "7"}), 2) << "a full-colour picture takes #RRGGBB";
+}
+
+TEST_F(CliTest, DrawFailuresPrintTheEditorsMessage)
+{
+    EXPECT_EQ(run({"draw", folder + "/missing.bmp", folder + "/out.bmp", "--pencil", "0,0"}), 1);
+    EXPECT_EQ(err.str(), "エラー\nmissing.bmp ファイルの読み込みに失敗しました。(2)\n");
+    std::string in = file("in.bmp", blank(4, 4, false));
+    EXPECT_EQ(run({"draw", in, folder + "/no/such/out.bmp", "--pencil", "0,0"}), 1);
     EXPECT_EQ(err.str(), "エラー\nout.bmp ファイルへの書き出しに失敗しました。(2)\n");
 }
 

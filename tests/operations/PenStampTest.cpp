@@ -1,5 +1,6 @@
 #include "operations/PenStamp.h"
 
+#include "core/DigitalLine.h"
 #include "framework/MaskImage.h"
 #include "resources/Bitmaps.h"
 #include "tests/operations/TestImages.h"
@@ -130,6 +131,54 @@ TEST(PenStampTest, IndexedInkIsThePaletteIndex)
     penStamp(*image, *footprint, {0, 0}, paletteIndex(200), nullptr);
     EXPECT_EQ(image->row(0)[0], 200);
     EXPECT_EQ(image->row(0)[1], 200);
+}
+
+// A line painted at once must leave exactly the dots of its dabs stamped one after another, for
+// every pen shape, lines in all octants and partly off the picture, tones and both depths.
+TEST(PenLineTest, PaintsWhatTheDabsOneAfterAnotherPaint)
+{
+    struct Line {
+        Point from, to;
+    };
+    const Line lines[] = {{{2, 3}, {27, 9}},  {{27, 9}, {2, 3}},   {{5, 1}, {8, 30}}, {{20, 25}, {3, 2}},
+                          {{-6, 4}, {40, 4}}, {{10, -8}, {10, 40}}, {{0, 0}, {1, 1}},  {{12, 12}, {12, 12}},
+                          {{-30, -30}, {-2, -2}}};
+    std::vector<std::shared_ptr<MaskImage>> pens;
+    for (int id = bitmaps::firstPenShape; findBitmap(id); ++id)
+        pens.push_back(MaskImage::maskFromResource(id));
+    pens.push_back(maskOf({"#####", "#####", "#####"}));
+    const ToneBytes checker{0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55};
+    for (const Depth& depth : depths)
+        for (const auto& pen : pens)
+            for (const Line& line : lines)
+                for (const ToneBytes* tone : {static_cast<const ToneBytes*>(nullptr), &checker}) {
+                    SCOPED_TRACE(testing::Message() << depth << ", pen " << pen->width() << " x " << pen->height()
+                                                    << ", from " << line.from.x << "," << line.from.y << " to "
+                                                    << line.to.x << "," << line.to.y << (tone ? ", toned" : ""));
+                    Point hotspot{-(pen->width() / 2), -(pen->height() / 2)};
+                    auto dabs = makePicture(depth, {30, 32});
+                    Rect expected;
+                    forEachLineDot(line.from, line.to, [&](Point dot) {
+                        Rect r = penStamp(*dabs, *pen, {dot.x + hotspot.x, dot.y + hotspot.y}, depth.ink, tone);
+                        if (!r.isEmpty())
+                            expected = expected.isEmpty() ? r
+                                                          : Rect{std::min(expected.left, r.left),
+                                                                 std::min(expected.top, r.top),
+                                                                 std::max(expected.right, r.right),
+                                                                 std::max(expected.bottom, r.bottom)};
+                    });
+                    auto once = makePicture(depth, {30, 32});
+                    Rect changed = penLine(*once, *pen, hotspot, line.from, line.to, depth.ink, tone);
+                    EXPECT_EQ(dotsOf(*once, depth.ink), dotsOf(*dabs, depth.ink));
+                    // The rectangle holds every painted dot and nothing beyond the dabs' rectangles.
+                    Dots painted = dotsOf(*once, depth.ink);
+                    for (int32_t y = 0; y < 32; ++y)
+                        for (int32_t x = 0; x < 30; ++x)
+                            if (painted[size_t(y)][size_t(x)] == '#')
+                                EXPECT_TRUE(changed.contains({x, y})) << x << "," << y;
+                    if (!changed.isEmpty())
+                        EXPECT_EQ(changed.intersected(expected), changed);
+                }
 }
 
 } // namespace

@@ -1,0 +1,21 @@
+#include "document/StraightLine.h"
+
+#include "document/BitmapDocument.h"
+#include "document/Pen.h"
+#include "document/UndoRecord.h"
+#include "resources/Bitmaps.h"
+
+#include <algorithm>
+
+void drawStraightLine(BitmapDocument& document, Point start, Point end, int32_t width)
+{
+    Pen pen;
+    pen.setSquare(width, width);
+    pen.setTone(bitmaps::firstTone + document.drawingTone());
+    // One Undo takes back exactly this line, whichever document the last step belonged to.
+    UndoRecord::instance().beginUndo(&document);
+    document.savePixelsForUndo({std::min(start.x, end.x) - width, std::min(start.y, end.y) - width,
+                                std::max(start.x, end.x) + width, std::max(start.y, end.y) + width});
+    document.drawLine(pen, start, end);
+    document.drawPen(pen, end);
+}
