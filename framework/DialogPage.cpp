@@ -13,7 +13,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 QWidget* makeWidget(const ControlTemplate& layout, QWidget* parent)
 {
@@ -47,6 +48,9 @@ QWidget* makeWidget(const ControlTemplate& layout, QWidget* parent)
         return new UpDownButtons(parent);
     case ControlKind::ColorSwatch:
         return new SwatchButton(parent);
+    case ControlKind::Component:
+        // The place only; the dialog's code puts its component inside.
+        return new QWidget(parent);
     }
     return new QWidget(parent);
 }
@@ -111,16 +115,14 @@ DialogPage::~DialogPage()
 DialogControl* DialogPage::control(int id) const
 {
     for (const auto& c : m_controls)
-        if (c->id() == id)
-            return c.get();
+        if (c->id() == id) return c.get();
     return nullptr;
 }
 
 DialogControl& DialogPage::existing(int id) const
 {
     DialogControl* c = control(id);
-    if (!c)
-        fatalError(errorOutOfMemory);
+    if (!c) fatalError(errorOutOfMemory);
     return *c;
 }
 
@@ -128,8 +130,7 @@ DialogControl* DialogPage::firstRefusing() const
 {
     for (const auto& c : m_controls)
         for (const auto& adaptor : m_adaptors)
-            if (&adaptor->control() == c.get() && !adaptor->validate())
-                return c.get();
+            if (&adaptor->control() == c.get() && !adaptor->validate()) return c.get();
     return nullptr;
 }
 
@@ -137,23 +138,20 @@ void DialogPage::commit()
 {
     for (const auto& c : m_controls)
         for (const auto& adaptor : m_adaptors)
-            if (&adaptor->control() == c.get())
-                adaptor->commit();
+            if (&adaptor->control() == c.get()) adaptor->commit();
 }
 
 DialogControl* DialogPage::initialFocus() const
 {
     for (const auto& c : m_controls)
-        if (takesFocus(c->kind()) && c->isEnabled())
-            return c.get();
+        if (takesFocus(c->kind()) && c->isEnabled()) return c.get();
     return nullptr;
 }
 
 DialogControl* DialogPage::focusedControl() const
 {
     for (const auto& c : m_controls)
-        if (c->isFocused())
-            return c.get();
+        if (c->isFocused()) return c.get();
     return nullptr;
 }
 
