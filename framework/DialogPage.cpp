@@ -12,6 +12,8 @@
 #include <QRadioButton>
 
 #include <cmath>
+#include <string_view>
+#include <utility>
 
 namespace
 {
@@ -77,8 +79,13 @@ DialogPage::DialogPage(const DialogTemplate& layout, QWidget* parent) : m_templa
     m_unitY = metrics.height() / 8;
 
     QButtonGroup* radios = nullptr;
+    QLabel* mnemonicLabel = nullptr;
     for (const ControlTemplate& c : layout.controls) {
         QWidget* widget = makeWidget(c, parent);
+        // A label's "&" letter shows underlined and, with Alt, takes the focus to the control after it.
+        if (mnemonicLabel) std::exchange(mnemonicLabel, nullptr)->setBuddy(widget);
+        if (c.kind == ControlKind::StaticText && std::string_view(c.text).find('&') != std::string_view::npos)
+            mnemonicLabel = static_cast<QLabel*>(widget);
         int left = int(std::lround(c.x * m_unitX));
         int top = int(std::lround(c.y * m_unitY));
         widget->setGeometry(left, top, int(std::lround((c.x + c.width) * m_unitX)) - left,
