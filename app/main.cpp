@@ -7,6 +7,7 @@
 #include "framework/DesktopBusyPointer.h"
 #include "framework/DesktopFileDialogs.h"
 #include "framework/DesktopFolderChooser.h"
+#include "framework/DesktopKeyState.h"
 #include "framework/DesktopMessageBox.h"
 #include "framework/DesktopServices.h"
 
@@ -29,12 +30,13 @@ int main(int argc, char* argv[])
     installFolderChooser(&folderChooser);
     PlatformDesktopServices desktopServices;
     installDesktopServices(&desktopServices);
+    DesktopKeyState keyState;
+    installKeyState(&keyState);
 
     std::vector<std::string> arguments(argv + 1, argv + argc);
     Tilvaner editor(SettingsFile::application());
     try {
-        if (!editor.start(arguments))
-            return 0;
+        if (!editor.start(arguments)) return 0;
         application.onTerminate([&editor] { editor.requestExit(); });
         editor.passCommandLine(arguments);
     } catch (...) {

@@ -1,5 +1,7 @@
 #include "framework/DialogControl.h"
 
+#include "base/ErrorFrame.h"
+#include "framework/Component.h"
 #include "framework/DialogWidgets.h"
 
 #include <QAbstractButton>
@@ -9,7 +11,8 @@
 
 #include <cstdlib>
 
-namespace {
+namespace
+{
 
 bool isButton(ControlKind kind)
 {
@@ -58,15 +61,13 @@ void DialogControl::setText(std::string_view text)
 
 std::string DialogControl::selectedText() const
 {
-    if (m_kind != ControlKind::Edit)
-        return {};
+    if (m_kind != ControlKind::Edit) return {};
     return static_cast<QLineEdit*>(m_widget)->selectedText().toStdString();
 }
 
 void DialogControl::setMaxLength(int characters)
 {
-    if (m_kind == ControlKind::Edit)
-        static_cast<QLineEdit*>(m_widget)->setMaxLength(characters);
+    if (m_kind == ControlKind::Edit) static_cast<QLineEdit*>(m_widget)->setMaxLength(characters);
 }
 
 bool DialogControl::isChecked() const
@@ -76,8 +77,7 @@ bool DialogControl::isChecked() const
 
 void DialogControl::setChecked(bool checked)
 {
-    if (m_kind == ControlKind::RadioButton)
-        static_cast<QAbstractButton*>(m_widget)->setChecked(checked);
+    if (m_kind == ControlKind::RadioButton) static_cast<QAbstractButton*>(m_widget)->setChecked(checked);
 }
 
 void DialogControl::setColor(ColorRef c)
@@ -100,25 +100,24 @@ void DialogControl::setEnabled(bool enabled)
 void DialogControl::focus()
 {
     m_widget->setFocus(Qt::OtherFocusReason);
-    if (m_kind == ControlKind::Edit)
-        static_cast<QLineEdit*>(m_widget)->selectAll();
+    if (m_kind == ControlKind::Edit) static_cast<QLineEdit*>(m_widget)->selectAll();
 }
 
 bool DialogControl::isFocused() const
 {
-    return m_widget->window()->focusWidget() == m_widget;
+    // A component control hands its focus to the component inside it.
+    QWidget* target = m_widget->focusProxy() ? m_widget->focusProxy() : m_widget;
+    return m_widget->window()->focusWidget() == target;
 }
 
 void DialogControl::click()
 {
-    if (isButton(m_kind))
-        static_cast<QAbstractButton*>(m_widget)->click();
+    if (isButton(m_kind)) static_cast<QAbstractButton*>(m_widget)->click();
 }
 
 void DialogControl::step(int delta)
 {
-    if (m_kind != ControlKind::UpDown)
-        return;
+    if (m_kind != ControlKind::UpDown) return;
     auto* buttons = static_cast<UpDownButtons*>(m_widget);
     QToolButton* arrow = delta > 0 ? buttons->up() : buttons->down();
     for (int i = 0; i < std::abs(delta); ++i)
@@ -127,12 +126,24 @@ void DialogControl::step(int delta)
 
 void DialogControl::clicked()
 {
-    if (m_clicked)
-        m_clicked();
+    if (m_clicked) m_clicked();
 }
 
 void DialogControl::stepped(int delta)
 {
-    if (m_step)
-        m_step(delta);
+    if (m_step) m_step(delta);
+}
+
+QWidget* DialogControl::componentContainer() const
+{
+    // Only a template fault of the program asks another kind of control for one.
+    if (m_kind != ControlKind::Component) fatalError(errorOutOfMemory);
+    return m_widget;
+}
+
+void DialogControl::adopt(Visual::Component& component)
+{
+    m_component = &component;
+    component.place(Rect::fromSize({}, {m_widget->width(), m_widget->height()}));
+    m_widget->setFocusProxy(component.handle());
 }

@@ -6,13 +6,20 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 class QWidget;
 class DialogPage;
 
+namespace Visual
+{
+class Component;
+}
+
 // One control of a dialog made from a template, found by its id. Adaptors read and write it; tests
 // use it the way a user would (typing, clicking, stepping an up-down).
-class DialogControl {
+class DialogControl
+{
 public:
     DialogControl(const DialogControl&) = delete;
     DialogControl& operator=(const DialogControl&) = delete;
@@ -50,17 +57,33 @@ public:
     void click();
     void step(int delta);
 
+    // Puts the component new C(container, args...) into a component control, filling its place; it
+    // draws and takes the pointer and the focus there, and goes with the dialog's window. Call it
+    // before the dialog runs.
+    template <class C, class... Args> C& host(Args&&... args)
+    {
+        C* hosted = new C(componentContainer(), std::forward<Args>(args)...);
+        adopt(*hosted);
+        return *hosted;
+    }
+    // The component put there by host, or null.
+    Visual::Component* component() const { return m_component; }
+
 private:
     friend class DialogPage;
     DialogControl(const ControlTemplate& layout, QWidget* widget);
 
     void clicked();
     void stepped(int delta);
+    // The native window a component of this control is made in; only component controls have one.
+    QWidget* componentContainer() const;
+    void adopt(Visual::Component& component);
 
     int m_id;
     ControlKind m_kind;
     QWidget* m_widget;
     ColorRef m_color = 0;
+    Visual::Component* m_component = nullptr;
     std::function<void()> m_clicked;
     std::function<void(int)> m_step;
 };

@@ -12,8 +12,11 @@
 #include <QRadioButton>
 
 #include <cmath>
+#include <string_view>
+#include <utility>
 
-namespace {
+namespace
+{
 
 QWidget* makeWidget(const ControlTemplate& layout, QWidget* parent)
 {
@@ -47,6 +50,9 @@ QWidget* makeWidget(const ControlTemplate& layout, QWidget* parent)
         return new UpDownButtons(parent);
     case ControlKind::ColorSwatch:
         return new SwatchButton(parent);
+    case ControlKind::Component:
+        // The place only; the dialog's code puts its component inside.
+        return new QWidget(parent);
     }
     return new QWidget(parent);
 }
@@ -73,8 +79,13 @@ DialogPage::DialogPage(const DialogTemplate& layout, QWidget* parent) : m_templa
     m_unitY = metrics.height() / 8;
 
     QButtonGroup* radios = nullptr;
+    QLabel* mnemonicLabel = nullptr;
     for (const ControlTemplate& c : layout.controls) {
         QWidget* widget = makeWidget(c, parent);
+        // A label's "&" letter shows underlined and, with Alt, takes the focus to the control after it.
+        if (mnemonicLabel) std::exchange(mnemonicLabel, nullptr)->setBuddy(widget);
+        if (c.kind == ControlKind::StaticText && std::string_view(c.text).find('&') != std::string_view::npos)
+            mnemonicLabel = static_cast<QLabel*>(widget);
         int left = int(std::lround(c.x * m_unitX));
         int top = int(std::lround(c.y * m_unitY));
         widget->setGeometry(left, top, int(std::lround((c.x + c.width) * m_unitX)) - left,
@@ -111,16 +122,14 @@ DialogPage::~DialogPage()
 DialogControl* DialogPage::control(int id) const
 {
     for (const auto& c : m_controls)
-        if (c->id() == id)
-            return c.get();
+        if (c->id() == id) return c.get();
     return nullptr;
 }
 
 DialogControl& DialogPage::existing(int id) const
 {
     DialogControl* c = control(id);
-    if (!c)
-        fatalError(errorOutOfMemory);
+    if (!c) fatalError(errorOutOfMemory);
     return *c;
 }
 
@@ -128,8 +137,7 @@ DialogControl* DialogPage::firstRefusing() const
 {
     for (const auto& c : m_controls)
         for (const auto& adaptor : m_adaptors)
-            if (&adaptor->control() == c.get() && !adaptor->validate())
-                return c.get();
+            if (&adaptor->control() == c.get() && !adaptor->validate()) return c.get();
     return nullptr;
 }
 
@@ -137,23 +145,20 @@ void DialogPage::commit()
 {
     for (const auto& c : m_controls)
         for (const auto& adaptor : m_adaptors)
-            if (&adaptor->control() == c.get())
-                adaptor->commit();
+            if (&adaptor->control() == c.get()) adaptor->commit();
 }
 
 DialogControl* DialogPage::initialFocus() const
 {
     for (const auto& c : m_controls)
-        if (takesFocus(c->kind()) && c->isEnabled())
-            return c.get();
+        if (takesFocus(c->kind()) && c->isEnabled()) return c.get();
     return nullptr;
 }
 
 DialogControl* DialogPage::focusedControl() const
 {
     for (const auto& c : m_controls)
-        if (c->isFocused())
-            return c.get();
+        if (c->isFocused()) return c.get();
     return nullptr;
 }
 

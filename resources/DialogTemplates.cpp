@@ -1,6 +1,7 @@
 #include "resources/DialogTemplates.h"
 
-namespace {
+namespace
+{
 
 using enum ControlKind;
 constexpr int none = staticControlId;
@@ -133,6 +134,27 @@ std::vector<DialogTemplate> makeTemplates()
                              {DefaultPushButton, okButtonId, "OK", 48, 66, 50, 14},
                              {PushButton, cancelButtonId, "キャンセル", 103, 66, 50, 14},
                          }});
+    // The pen cells are drawn at their size in dots; the area holds their row at the usual font.
+    templates.push_back({"PEN_TOOL_DIALOG",
+                         "ペンの太さ設定",
+                         130,
+                         50,
+                         {
+                             {Component, 100, "", 7, 7, 116, 14},
+                             {DefaultPushButton, okButtonId, "OK", 18, 29, 50, 14},
+                             {PushButton, cancelButtonId, "キャンセル", 73, 29, 50, 14},
+                         }});
+    templates.push_back({"LINE_TOOL_DIALOG",
+                         "線の種類",
+                         140,
+                         56,
+                         {
+                             {StaticText, none, "線の太さ(&W)：", 10, 12, 54, 8},
+                             {Edit, 100, "", 66, 10, 30, 12},
+                             {StaticText, none, "dots", 100, 12, 24, 8},
+                             {DefaultPushButton, okButtonId, "OK", 28, 34, 50, 14},
+                             {PushButton, cancelButtonId, "キャンセル", 83, 34, 50, 14},
+                         }});
     templates.push_back({"ABOUT_DIALOG",
                          "Tilvanerについて",
                          180,
@@ -152,7 +174,6 @@ const DialogTemplate* findDialogTemplate(std::string_view name)
 {
     static const std::vector<DialogTemplate> templates = makeTemplates();
     for (const DialogTemplate& t : templates)
-        if (name == t.name)
-            return &t;
+        if (name == t.name) return &t;
     return nullptr;
 }

@@ -17,6 +17,8 @@ enum class ControlKind {
     RadioButton,
     UpDown,
     ColorSwatch,
+    // An area the program draws itself: the dialog's code puts a Visual::Component there.
+    Component,
 };
 
 // The id of controls that nobody looks up: labels and frames.

@@ -5,15 +5,21 @@
 #include "core/PointModel.h"
 #include "framework/ColorChooser.h"
 #include "framework/ColorSwatch.h"
+#include "framework/Component.h"
 #include "framework/EditField.h"
+#include "framework/GraphicsContext.h"
 #include "framework/PropertySheet.h"
 #include "framework/RadioGroup.h"
 #include "framework/ScriptedDialogs.h"
+#include "framework/SyntheticInput.h"
 #include "tests/framework/EventLoop.h"
 
 #include <gtest/gtest.h>
 
-namespace {
+#include <vector>
+
+namespace
+{
 
 const DialogTemplate sizeDialog{"TEST_DIALOG",
                                 "大きさ",
@@ -34,7 +40,8 @@ const DialogTemplate sizeDialog{"TEST_DIALOG",
                                     {ControlKind::PushButton, cancelButtonId, "キャンセル", 104, 72, 50, 14},
                                 }};
 
-class ColorModel : public Model, public ColorInterface {
+class ColorModel : public Model, public ColorInterface
+{
 public:
     ColorRef value() const override { return m_value; }
     void setValue(ColorRef c) override { m_value = c; }
@@ -47,7 +54,8 @@ private:
     ColorRef m_value = rgb(10, 20, 30);
 };
 
-class ScriptedColor : public ColorChooserService {
+class ScriptedColor : public ColorChooserService
+{
 public:
     ScriptedColor() : m_previous(installColorChooser(this)) {}
     ~ScriptedColor() { installColorChooser(m_previous); }
@@ -65,7 +73,8 @@ private:
 
 // The dialog binds a size (4..999 each), a hexadecimal index with an up-down, a choice and a colour;
 // each test's step types and presses inside its modal loop.
-class DialogTest : public testing::Test {
+class DialogTest : public testing::Test
+{
 protected:
     DialogTest()
     {
@@ -218,9 +227,9 @@ TEST_F(DialogTest, FieldsAcceptOnlyNumbersOfTheirRadixWithinBounds)
         bool accepted;
     };
     const Row rows[] = {
-        {10, "4", true},    {10, "999", true},  {10, "1000", false}, {10, "1a", false}, {10, "", false},
-        {10, " 5", false},  {12, "0", true},    {12, "Ff", true},    {12, "-1", false}, {12, "0x1", false},
-        {12, "100", false}, {12, "g", false},
+        {10, "4", true},   {10, "999", true},  {10, "1000", false}, {10, "1a", false},
+        {10, "", false},   {10, " 5", false},  {12, "0", true},     {12, "Ff", true},
+        {12, "-1", false}, {12, "0x1", false}, {12, "100", false},  {12, "g", false},
     };
     for (const Row& row : rows) {
         run([&](ModalDialog& d) {
@@ -268,7 +277,8 @@ TEST_F(DialogTest, AScriptThatLeavesTheDialogOpenOrFailsCancelsIt)
     EXPECT_EQ(size.point(), (Point{16, 32}));
 }
 
-const DialogTemplate firstPage{"TEST_FIRST_PAGE", "一", 100, 60, {{ControlKind::Edit, 100, "", 8, 8, 40, 12}}};
+const DialogTemplate firstPage{
+    "TEST_FIRST_PAGE", "一", 100, 60, {{ControlKind::Edit, 100, "", 8, 8, 40, 12}}};
 const DialogTemplate secondPage{
     "TEST_SECOND_PAGE", "二", 100, 60, {{ControlKind::Edit, 100, "", 8, 8, 40, 12}}};
 
@@ -297,6 +307,63 @@ TEST_F(DialogTest, APropertySheetValidatesEveryPageAndShowsTheOneThatRefuses)
     EXPECT_EQ(sheet.runModal(), okButtonId);
     EXPECT_EQ(first.value(), 7);
     EXPECT_EQ(second.value(), 8);
+}
+
+// A program-drawn area: one colour, and the presses it hears.
+class Patch : public Visual::Component, public Visual::MouseController
+{
+public:
+    Patch(QWidget* container, ColorRef color) : Component(container), m_color(color) {}
+    void* valueFor(const Aspect* aspect) override
+    {
+        if (aspect == &aspects::Visual::Component::waitingController)
+            return offer<Visual::MouseController>(this);
+        return Component::valueFor(aspect);
+    }
+    void mouseEvent(const Visual::MouseEvent& event) override
+    {
+        if (event.kind == Visual::MouseEvent::leftDown) presses.push_back(event.at);
+    }
+    std::vector<Point> presses;
+
+protected:
+    void paint(GraphicsContext& gc, const Rect& clip) override { gc.fillRect(clip, m_color); }
+
+private:
+    ColorRef m_color;
+};
+
+const DialogTemplate patchDialog{"TEST_PATCH_DIALOG",
+                                 "色",
+                                 120,
+                                 60,
+                                 {
+                                     {ControlKind::Component, 40, "", 8, 8, 60, 20},
+                                     {ControlKind::DefaultPushButton, okButtonId, "OK", 8, 40, 50, 14},
+                                 }};
+
+TEST_F(DialogTest, AComponentControlDrawsAndTakesThePointerInItsPlace)
+{
+    ScriptedDialogs script;
+    Dialog dialog(patchDialog);
+    Patch& patch = dialog.control(40)->host<Patch>(rgb(200, 10, 10));
+    EXPECT_EQ(dialog.control(40)->component(), &patch) << "found by id like any control";
+    EXPECT_EQ(dialog.control(okButtonId)->component(), nullptr);
+    script.answerNext([&](ModalDialog& d) {
+        // It fills the template's rectangle: half the dialog's width, a third of its height.
+        Point size = patch.size();
+        EXPECT_NEAR(size.x, d.page(0).pixelWidth() / 2.0, 1.5);
+        EXPECT_NEAR(size.y, d.page(0).pixelHeight() / 3.0, 1.5);
+        EXPECT_TRUE(runEvents(0, [&] {
+            return patch.surface().pixelAt({size.x - 1, size.y - 1}) == rgb(200, 10, 10);
+        })) << "it paints as a component paints";
+        syntheticInput::pressMouse(patch, {5, 6}, syntheticInput::Button::left);
+        EXPECT_EQ(patch.presses, std::vector<Point>{(Point{5, 6})});
+        control(d, 40).focus();
+        EXPECT_TRUE(control(d, 40).isFocused()) << "the control's focus is the component's";
+        d.press(okButtonId);
+    });
+    EXPECT_EQ(dialog.runModal(), okButtonId);
 }
 
 } // namespace
