@@ -4,6 +4,7 @@
 #include "core/VirtualKey.h"
 #include "document/BitmapDocument.h"
 #include "document/ImagePlug.h"
+#include "framework/KeyState.h"
 #include "framework/MenuState.h"
 #include "resources/CommandIds.h"
 #include "views/InformationFeedback.h"
@@ -52,7 +53,7 @@ public:
     }
     InformationFeedback* information() const override { return m_view.m_information; }
     ColorPickerTarget* pickerTarget() const override { return m_view.m_pickerTarget; }
-    bool capsLock() const override { return false; } // TODO-MERGE key state
+    bool capsLock() const override { return capsLockOn(); }
 
 private:
     EditView& m_view;

@@ -1,6 +1,6 @@
 #include "views/tools/LineTool.h"
 
-#include "document/PenDrawing.h"
+#include "document/StraightLine.h"
 #include "framework/GraphicsContext.h"
 #include "views/InformationFeedback.h"
 #include "views/tools/LineToolDialog.h"

@@ -5,6 +5,8 @@
 #include "views/tools/DrawTool.h"
 #include "views/tools/EyedropperTool.h"
 #include "views/tools/HandTool.h"
+#include "views/tools/LineTool.h"
+#include "views/tools/PencilTool.h"
 #include "views/tools/PendingTool.h"
 #include "views/tools/ToolEnvironment.h"
 #include "views/tools/ZoomTool.h"
@@ -44,10 +46,10 @@ ToolSet::ToolSet(ToolEnvironment& environment)
           std::make_unique<ZoomTool>(environment),
           std::make_unique<HandTool>(environment),
           std::make_unique<EyedropperTool>(environment),
-          std::make_unique<PendingTool>(environment, pointing("PENCIL_CURS")),
+          std::make_unique<PencilTool>(environment),
           std::make_unique<PendingTool>(environment, bucketPointer),
           std::make_unique<DrawTool>(environment),
-          std::make_unique<PendingTool>(environment, fixed("CROSS_HAIR_CURS")),
+          std::make_unique<LineTool>(environment),
           std::make_unique<PendingTool>(environment, fixed("TEXT")),
       }
 {
