@@ -2,15 +2,12 @@
 
 #include "core/Geometry.h"
 #include "core/Model.h"
+#include "core/ToneBytes.h"
 
-#include <array>
 #include <cstdint>
 #include <memory>
 
 class MaskImage;
-
-// An 8 x 8 pattern, one byte per row, bit 7 = column 0; a 0 bit lets ink through. All zero is solid.
-using ToneBytes = std::array<uint8_t, 8>;
 
 // The tone in bitmap resource id; solid when the resource is missing, not 1 bit deep or smaller
 // than 8 x 8.
