@@ -20,6 +20,7 @@
 #include "framework/ScheduledWindow.h"
 #include "framework/SingleInstance.h"
 #include "resources/Accelerators.h"
+#include "resources/CommandIds.h"
 #include "resources/Menus.h"
 #include "resources/StringTable.h"
 #include "views/DocumentViews.h"
@@ -47,7 +48,11 @@ constexpr std::array<PanelLayout, Tilvaner::panelCount> panelLayouts{{
 }};
 
 // The show/hide command of each panel, in panel order.
-constexpr std::array<uint32_t, Tilvaner::panelCount> panelCommands{603, 604, 606, 605};
+constexpr std::array<uint32_t, Tilvaner::panelCount> panelCommands{
+    commands::toolPanel, commands::palettePanel, commands::informationPanel, commands::animationPanel};
+
+// Every entry of the recent-file list has an item of its own.
+static_assert(commands::lastRecentFile - commands::firstRecentFile + 1 == RecentFiles::capacity);
 
 // A later start runs in another folder: names are made absolute before they travel.
 std::vector<std::string> absolutePaths(const std::vector<std::string>& paths)
@@ -73,18 +78,35 @@ Tilvaner::~Tilvaner()
 
 const CommandTable<Tilvaner>& Tilvaner::table()
 {
-    static const CommandTable<Tilvaner> commands{
-        {100, &Tilvaner::newPicture},  {101, &Tilvaner::open},     {109, &Tilvaner::preferences},
-        {110, &Tilvaner::exitCommand}, {600, &Tilvaner::arrange},  {601, &Tilvaner::arrange},
-        {602, &Tilvaner::arrange},     {603, &Tilvaner::togglePanel}, {604, &Tilvaner::togglePanel},
-        {606, &Tilvaner::togglePanel}, {605, &Tilvaner::togglePanel}, {702, &Tilvaner::switchUnit},
-        {900, &Tilvaner::help},        {1, &Tilvaner::about},
-        {710, &Tilvaner::selectTool},  {711, &Tilvaner::selectTool},  {712, &Tilvaner::selectTool},
-        {713, &Tilvaner::selectTool},  {714, &Tilvaner::selectTool},  {715, &Tilvaner::selectTool},
-        {716, &Tilvaner::selectTool},  {717, &Tilvaner::selectTool},  {718, &Tilvaner::selectTool},
-        {719, &Tilvaner::selectTool},  {720, &Tilvaner::selectTool},  {721, &Tilvaner::selectTool},
+    static const CommandTable<Tilvaner> handlers{
+        {commands::newDocument, &Tilvaner::newPicture},
+        {commands::open, &Tilvaner::open},
+        {commands::preferences, &Tilvaner::preferences},
+        {commands::exit, &Tilvaner::exitCommand},
+        {commands::cascade, &Tilvaner::arrange},
+        {commands::tile, &Tilvaner::arrange},
+        {commands::arrangeIcons, &Tilvaner::arrange},
+        {commands::toolPanel, &Tilvaner::togglePanel},
+        {commands::palettePanel, &Tilvaner::togglePanel},
+        {commands::informationPanel, &Tilvaner::togglePanel},
+        {commands::animationPanel, &Tilvaner::togglePanel},
+        {commands::switchUnit, &Tilvaner::switchUnit},
+        {commands::helpContents, &Tilvaner::help},
+        {commands::about, &Tilvaner::about},
+        {commands::firstTool, &Tilvaner::selectTool},
+        {commands::firstTool + 1, &Tilvaner::selectTool},
+        {commands::firstTool + 2, &Tilvaner::selectTool},
+        {commands::firstTool + 3, &Tilvaner::selectTool},
+        {commands::firstTool + 4, &Tilvaner::selectTool},
+        {commands::firstTool + 5, &Tilvaner::selectTool},
+        {commands::firstTool + 6, &Tilvaner::selectTool},
+        {commands::firstTool + 7, &Tilvaner::selectTool},
+        {commands::firstTool + 8, &Tilvaner::selectTool},
+        {commands::firstTool + 9, &Tilvaner::selectTool},
+        {commands::firstTool + 10, &Tilvaner::selectTool},
+        {commands::lastTool, &Tilvaner::selectTool},
     };
-    return commands;
+    return handlers;
 }
 
 bool Tilvaner::start(const std::vector<std::string>& arguments)
@@ -103,7 +125,7 @@ bool Tilvaner::start(const std::vector<std::string>& arguments)
         alert(messages::fullColorDisplay, alertFlags::ok);
     m_workspace = std::make_unique<MDIWorkSpace>(*this, std::string(loadString(strings::applicationTitle)));
     m_workspace->setMenu(mainMenu(), mainAccelerators(), menus::windowMenuIndex);
-    m_recentFiles.attachMenu(m_workspace->popup(0), menus::firstRecentFile);
+    m_recentFiles.attachMenu(m_workspace->popup(0), commands::firstRecentFile);
     installDocumentWindows(this);
     installDocumentDialogs();
     lifecycle::installRecentFileList([this](const std::string& path) { m_recentFiles.add(path); });
@@ -209,10 +231,8 @@ bool Tilvaner::command(uint32_t id)
 {
     try {
         // A tool command goes to the tool box first: only a repeated one reaches the window.
-        if ((id < 710 || id > 721) && routeToDocument(id))
-            return true;
-        if (id >= menus::firstRecentFile && id < menus::firstRecentFile + RecentFiles::capacity)
-            return openRecentFile(id);
+        if ((id < commands::firstTool || id > commands::lastTool) && routeToDocument(id)) return true;
+        if (id >= commands::firstRecentFile && id <= commands::lastRecentFile) return openRecentFile(id);
         return table().dispatch(*this, id, nullptr);
     } catch (...) {
         reportError(currentError(), 0, std::nullopt);
@@ -241,31 +261,31 @@ bool Tilvaner::routeToDocument(uint32_t id)
 void Tilvaner::menuOpening(MenuState& popup)
 {
     switch (popup.firstId()) {
-    case 100:
+    case commands::newDocument:
         popup.enableAll(false);
-        for (uint32_t id : {100u, 101u, 109u, 110u})
+        for (uint32_t id : {commands::newDocument, commands::open, commands::preferences, commands::exit})
             popup.enable(id, true);
         for (int i = 0; i < m_recentFiles.count(); ++i)
-            popup.enable(menus::firstRecentFile + uint32_t(i), true);
+            popup.enable(commands::firstRecentFile + uint32_t(i), true);
         break;
-    case 600: {
+    case commands::cascade: {
         popup.enableAll(true);
         bool documents = m_workspace->activeDocumentWindow() != nullptr;
-        for (uint32_t id : {600u, 601u, 602u})
+        for (uint32_t id : {commands::cascade, commands::tile, commands::arrangeIcons})
             popup.enable(id, documents);
-        popup.enable(620, false);
+        popup.enable(commands::showSelectionOnly, false);
         for (size_t i = 0; i < m_panels.size(); ++i)
             popup.check(panelCommands[i], m_panels[i]->isVisible());
-        popup.check(607, false);
-        popup.enable(607, false);
-        popup.enable(608, false);
+        popup.check(commands::toggleMesh, false);
+        popup.enable(commands::toggleMesh, false);
+        popup.enable(commands::meshSize, false);
         break;
     }
-    case 610:
+    case commands::subViewNone:
         popup.enableAll(false);
         popup.checkAll(false);
         break;
-    case 900:
+    case commands::helpContents:
         popup.enableAll(true);
         break;
     default:
@@ -331,9 +351,9 @@ bool Tilvaner::exitCommand(uint32_t, Window*)
 
 bool Tilvaner::arrange(uint32_t id, Window*)
 {
-    if (id == 600)
+    if (id == commands::cascade)
         m_workspace->cascade();
-    else if (id == 601)
+    else if (id == commands::tile)
         m_workspace->tile();
     else
         m_workspace->arrangeIcons();
@@ -371,7 +391,7 @@ bool Tilvaner::selectTool(uint32_t id, Window*)
 {
     // Choosing the current tool again is meant for the tool's options in the active window.
     ToolBox& tools = ToolBox::current();
-    int tool = int(id - 710);
+    int tool = int(id - commands::firstTool);
     if (tools.tool() != tool) {
         tools.setTool(tool);
         return true;
@@ -381,7 +401,7 @@ bool Tilvaner::selectTool(uint32_t id, Window*)
 
 bool Tilvaner::openRecentFile(uint32_t id)
 {
-    std::string path = m_recentFiles.fileAt(int(id - menus::firstRecentFile));
+    std::string path = m_recentFiles.fileAt(int(id - commands::firstRecentFile));
     if (!path.empty())
         lifecycle::openFile(path);
     return true;

@@ -1,7 +1,7 @@
 #pragma once
 
-// A notification and interface symbol. Aspects are compared by address only; the name is for people
-// reading a debugger or a log and is never compared.
+// A notification symbol (an InterfaceAspect also names an interface). Aspects are compared by address
+// only; the name is for people reading a debugger or a log and is never compared.
 class Aspect {
 public:
     explicit constexpr Aspect(const char* name) : m_name(name) {}

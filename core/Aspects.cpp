@@ -1,32 +1,34 @@
 #include "core/Aspects.h"
 
+// One line per aspect, a table to read down.
+// clang-format off
 namespace aspects {
 
 // core
 namespace Model { constinit const ::Aspect menu("Model::menu"); }
-namespace Model { constinit const ::Aspect menuEx("Model::menuEx"); }
-namespace IntValue { constinit const ::Aspect access("IntValue::access"); }
-namespace StringValue { constinit const ::Aspect access("StringValue::access"); }
-namespace PointValue { constinit const ::Aspect access("PointValue::access"); }
-namespace PointModel { constinit const ::Aspect xvalue("PointModel::xvalue"); }
-namespace PointModel { constinit const ::Aspect yvalue("PointModel::yvalue"); }
-namespace ColorValue { constinit const ::Aspect access("ColorValue::access"); }
+namespace Model { constinit const ::InterfaceAspect<::CommandInterface> menuEx("Model::menuEx"); }
+namespace IntValue { constinit const ::InterfaceAspect<::IntInterface> access("IntValue::access"); }
+namespace StringValue { constinit const ::InterfaceAspect<::StringInterface> access("StringValue::access"); }
+namespace PointValue { constinit const ::InterfaceAspect<::PointInterface> access("PointValue::access"); }
+namespace PointModel { constinit const ::InterfaceAspect<::IntInterface> xvalue("PointModel::xvalue"); }
+namespace PointModel { constinit const ::InterfaceAspect<::IntInterface> yvalue("PointModel::yvalue"); }
+namespace ColorValue { constinit const ::InterfaceAspect<::ColorInterface> access("ColorValue::access"); }
 
 // document
-namespace BitmapDocument { constinit const ::Aspect access("BitmapDocument::access"); }
-namespace BitmapDocument { constinit const ::Aspect drawingColor("BitmapDocument::drawingColor"); }
-namespace BitmapDocument { constinit const ::Aspect drawingTone("BitmapDocument::drawingTone"); }
-namespace BitmapPalette { constinit const ::Aspect access("BitmapPalette::access"); }
+namespace BitmapDocument { constinit const ::InterfaceAspect<::BitmapDocument> access("BitmapDocument::access"); }
+namespace BitmapDocument { constinit const ::InterfaceAspect<::BitmapDocument> drawingColor("BitmapDocument::drawingColor"); }
+namespace BitmapDocument { constinit const ::InterfaceAspect<::BitmapDocument> drawingTone("BitmapDocument::drawingTone"); }
+namespace BitmapPalette { constinit const ::InterfaceAspect<::BitmapPalette> access("BitmapPalette::access"); }
 namespace BitmapSelectionPlug { constinit const ::Aspect access("BitmapSelectionPlug::access"); }
-namespace FilingObject { constinit const ::Aspect access("FilingObject::access"); }
+namespace FilingObject { constinit const ::InterfaceAspect<::FilingObject> access("FilingObject::access"); }
 
 // views
-namespace BitmapView { constinit const ::Aspect access("BitmapView::access"); }
-namespace BitmapView { namespace Mesh { constinit const ::Aspect access("BitmapView::Mesh::access"); }}
+namespace BitmapView { constinit const ::InterfaceAspect<::BitmapView> access("BitmapView::access"); }
+namespace BitmapView { namespace Mesh { constinit const ::InterfaceAspect<::MeshPlug> access("BitmapView::Mesh::access"); }}
 namespace BitmapView { constinit const ::Aspect changeCenter("BitmapView::changeCenter"); }
-namespace BitmapSubView { constinit const ::Aspect access("BitmapSubView::access"); }
-namespace EditView { constinit const ::Aspect access("EditView::access"); }
-namespace EditView { constinit const ::Aspect colorPicker("EditView::colorPicker"); }
+namespace BitmapSubView { constinit const ::InterfaceAspect<::BitmapSubView> access("BitmapSubView::access"); }
+namespace EditView { constinit const ::InterfaceAspect<::EditView> access("EditView::access"); }
+namespace EditView { constinit const ::InterfaceAspect<::ColorPicker> colorPicker("EditView::colorPicker"); }
 
 // tools and panels
 namespace ToolBox { constinit const ::Aspect unitSelection("ToolBox::unitSelection"); }
@@ -36,7 +38,7 @@ namespace Tilvaner { constinit const ::Aspect tool("Tilvaner::tool"); }
 namespace PenPalette { constinit const ::Aspect matrixSelection("PenPalette::matrixSelection"); }
 namespace PenPalette { constinit const ::Aspect paletteSelection("PenPalette::paletteSelection"); }
 namespace PenPalette { constinit const ::Aspect colorSelection("PenPalette::colorSelection"); }
-namespace Pen { constinit const ::Aspect tone("Pen::tone"); }
+namespace Pen { constinit const ::InterfaceAspect<::ToneBytes> tone("Pen::tone"); }
 namespace InformationPlug { constinit const ::Aspect access("InformationPlug::access"); }
 namespace ToggleButtonsPlug { constinit const ::Aspect access("ToggleButtonsPlug::access"); }
 
@@ -48,7 +50,7 @@ namespace ColorSelectionModel { constinit const ::Aspect colorSelection("ColorSe
 namespace ColorSelectionModel { constinit const ::Aspect paletteSelection("ColorSelectionModel::paletteSelection"); }
 namespace ColorSelectionModel { constinit const ::Aspect columnSelection("ColorSelectionModel::columnSelection"); }
 namespace ColorSelectionModel { constinit const ::Aspect dragger("ColorSelectionModel::dragger"); }
-namespace PaletteModel { constinit const ::Aspect access("PaletteModel::access"); }
+namespace PaletteModel { constinit const ::InterfaceAspect<::PaletteModel> access("PaletteModel::access"); }
 namespace PaletteEdit { namespace Aspect { constinit const ::Aspect currentColor("PaletteEdit::Aspect::currentColor"); }}
 namespace PaletteEdit { namespace Aspect { constinit const ::Aspect red("PaletteEdit::Aspect::red"); }}
 namespace PaletteEdit { namespace Aspect { constinit const ::Aspect green("PaletteEdit::Aspect::green"); }}
@@ -79,22 +81,23 @@ namespace DropDownList { constinit const ::Aspect plug("DropDownList::plug"); }
 namespace ScrollerPlug { constinit const ::Aspect access("ScrollerPlug::access"); }
 namespace Panel { constinit const ::Aspect access("Panel::access"); }
 namespace Visual { namespace Component { constinit const ::Aspect menu("Visual::Component::menu"); }}
-namespace Visual { namespace Component { constinit const ::Aspect waitingController("Visual::Component::waitingController"); }}
-namespace Visual { namespace Component { constinit const ::Aspect focusedController("Visual::Component::focusedController"); }}
+namespace Visual { namespace Component { constinit const ::InterfaceAspect<::Visual::MouseController> waitingController("Visual::Component::waitingController"); }}
+namespace Visual { namespace Component { constinit const ::InterfaceAspect<::Visual::KeyController> focusedController("Visual::Component::focusedController"); }}
 namespace Visual { namespace Component { constinit const ::Aspect scrollerRange("Visual::Component::scrollerRange"); }}
 namespace Visual { namespace Component { constinit const ::Aspect hrzScroller("Visual::Component::hrzScroller"); }}
 namespace Visual { namespace Component { constinit const ::Aspect verScroller("Visual::Component::verScroller"); }}
 namespace WindowGC { constinit const ::Aspect access("WindowGC::access"); }
 namespace MemoryGC { constinit const ::Aspect access("MemoryGC::access"); }
-namespace Window { constinit const ::Aspect access("Window::access"); }
-namespace Window { constinit const ::Aspect menuEx("Window::menuEx"); }
+namespace Window { constinit const ::InterfaceAspect<::Window> access("Window::access"); }
+namespace Window { constinit const ::InterfaceAspect<::CommandInterface> menuEx("Window::menuEx"); }
 namespace Window { constinit const ::Aspect active("Window::active"); }
-namespace ImageView { namespace Plug { constinit const ::Aspect access("ImageView::Plug::access"); }}
+namespace ImageView { namespace Plug { constinit const ::InterfaceAspect<::ImagePlug> access("ImageView::Plug::access"); }}
 namespace WorkSpace { constinit const ::Aspect activate("WorkSpace::activate"); }
 namespace WorkSpace { constinit const ::Aspect changeCurrent("WorkSpace::changeCurrent"); }
-namespace ScheduledWindow { namespace Plug { constinit const ::Aspect access("ScheduledWindow::Plug::access"); }}
+namespace ScheduledWindow { namespace Plug { constinit const ::InterfaceAspect<::ScheduledWindowPlug> access("ScheduledWindow::Plug::access"); }}
 namespace ScheduledWindow { constinit const ::Aspect className("ScheduledWindow::className"); }
-namespace ScheduledWindow { constinit const ::Aspect access("ScheduledWindow::access"); }
-namespace MDIWorkSpace { constinit const ::Aspect access("MDIWorkSpace::access"); }
+namespace ScheduledWindow { constinit const ::InterfaceAspect<::ScheduledWindow> access("ScheduledWindow::access"); }
+namespace MDIWorkSpace { constinit const ::InterfaceAspect<::MDIWorkSpace> access("MDIWorkSpace::access"); }
 namespace DropFiles { namespace Plug { constinit const ::Aspect access("DropFiles::Plug::access"); }}
 } // namespace aspects
+// clang-format on

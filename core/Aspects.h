@@ -1,36 +1,67 @@
 #pragma once
 
 #include "core/Aspect.h"
+#include "core/InterfaceAspect.h"
+#include "core/ToneBytes.h"
+
+// The interfaces that aspects name, each defined at its own level; a name is all an aspect needs.
+class BitmapDocument;
+class BitmapPalette;
+class BitmapSubView;
+class BitmapView;
+class ColorInterface;
+class ColorPicker;
+class CommandInterface;
+class EditView;
+class FilingObject;
+class ImagePlug;
+class IntInterface;
+class MDIWorkSpace;
+class MeshPlug;
+class PaletteModel;
+class PointInterface;
+class ScheduledWindow;
+class ScheduledWindowPlug;
+class StringInterface;
+class Window;
+namespace Visual
+{
+class KeyController;
+class MouseController;
+} // namespace Visual
 
 // Every aspect of the program, one global symbol each, grouped in namespaces named after the class
-// that sends or answers it: aspects::PointModel::xvalue is the x aspect of PointModel.
+// that sends or answers it: aspects::PointModel::xvalue is the x aspect of PointModel. An aspect that
+// names an interface is an InterfaceAspect of that interface; the others are notifications only.
+// One line per aspect, a table to read down.
+// clang-format off
 namespace aspects {
 
 // core
 namespace Model { extern const ::Aspect menu; }
-namespace Model { extern const ::Aspect menuEx; }
-namespace IntValue { extern const ::Aspect access; }
-namespace StringValue { extern const ::Aspect access; }
-namespace PointValue { extern const ::Aspect access; }
-namespace PointModel { extern const ::Aspect xvalue; }
-namespace PointModel { extern const ::Aspect yvalue; }
-namespace ColorValue { extern const ::Aspect access; }
+namespace Model { extern const ::InterfaceAspect<::CommandInterface> menuEx; }
+namespace IntValue { extern const ::InterfaceAspect<::IntInterface> access; }
+namespace StringValue { extern const ::InterfaceAspect<::StringInterface> access; }
+namespace PointValue { extern const ::InterfaceAspect<::PointInterface> access; }
+namespace PointModel { extern const ::InterfaceAspect<::IntInterface> xvalue; }
+namespace PointModel { extern const ::InterfaceAspect<::IntInterface> yvalue; }
+namespace ColorValue { extern const ::InterfaceAspect<::ColorInterface> access; }
 
 // document
-namespace BitmapDocument { extern const ::Aspect access; }
-namespace BitmapDocument { extern const ::Aspect drawingColor; }
-namespace BitmapDocument { extern const ::Aspect drawingTone; }
-namespace BitmapPalette { extern const ::Aspect access; }
+namespace BitmapDocument { extern const ::InterfaceAspect<::BitmapDocument> access; }
+namespace BitmapDocument { extern const ::InterfaceAspect<::BitmapDocument> drawingColor; }
+namespace BitmapDocument { extern const ::InterfaceAspect<::BitmapDocument> drawingTone; }
+namespace BitmapPalette { extern const ::InterfaceAspect<::BitmapPalette> access; }
 namespace BitmapSelectionPlug { extern const ::Aspect access; }
-namespace FilingObject { extern const ::Aspect access; }
+namespace FilingObject { extern const ::InterfaceAspect<::FilingObject> access; }
 
 // views
-namespace BitmapView { extern const ::Aspect access; }
-namespace BitmapView { namespace Mesh { extern const ::Aspect access; }}
+namespace BitmapView { extern const ::InterfaceAspect<::BitmapView> access; }
+namespace BitmapView { namespace Mesh { extern const ::InterfaceAspect<::MeshPlug> access; }}
 namespace BitmapView { extern const ::Aspect changeCenter; }
-namespace BitmapSubView { extern const ::Aspect access; }
-namespace EditView { extern const ::Aspect access; }
-namespace EditView { extern const ::Aspect colorPicker; }
+namespace BitmapSubView { extern const ::InterfaceAspect<::BitmapSubView> access; }
+namespace EditView { extern const ::InterfaceAspect<::EditView> access; }
+namespace EditView { extern const ::InterfaceAspect<::ColorPicker> colorPicker; }
 
 // tools and panels
 namespace ToolBox { extern const ::Aspect unitSelection; }
@@ -40,7 +71,7 @@ namespace Tilvaner { extern const ::Aspect tool; }
 namespace PenPalette { extern const ::Aspect matrixSelection; }
 namespace PenPalette { extern const ::Aspect paletteSelection; }
 namespace PenPalette { extern const ::Aspect colorSelection; }
-namespace Pen { extern const ::Aspect tone; }
+namespace Pen { extern const ::InterfaceAspect<::ToneBytes> tone; }
 namespace InformationPlug { extern const ::Aspect access; }
 namespace ToggleButtonsPlug { extern const ::Aspect access; }
 
@@ -52,7 +83,7 @@ namespace ColorSelectionModel { extern const ::Aspect colorSelection; }
 namespace ColorSelectionModel { extern const ::Aspect paletteSelection; }
 namespace ColorSelectionModel { extern const ::Aspect columnSelection; }
 namespace ColorSelectionModel { extern const ::Aspect dragger; }
-namespace PaletteModel { extern const ::Aspect access; }
+namespace PaletteModel { extern const ::InterfaceAspect<::PaletteModel> access; }
 namespace PaletteEdit { namespace Aspect { extern const ::Aspect currentColor; }}
 namespace PaletteEdit { namespace Aspect { extern const ::Aspect red; }}
 namespace PaletteEdit { namespace Aspect { extern const ::Aspect green; }}
@@ -83,22 +114,23 @@ namespace DropDownList { extern const ::Aspect plug; }
 namespace ScrollerPlug { extern const ::Aspect access; }
 namespace Panel { extern const ::Aspect access; }
 namespace Visual { namespace Component { extern const ::Aspect menu; }}
-namespace Visual { namespace Component { extern const ::Aspect waitingController; }}
-namespace Visual { namespace Component { extern const ::Aspect focusedController; }}
+namespace Visual { namespace Component { extern const ::InterfaceAspect<::Visual::MouseController> waitingController; }}
+namespace Visual { namespace Component { extern const ::InterfaceAspect<::Visual::KeyController> focusedController; }}
 namespace Visual { namespace Component { extern const ::Aspect scrollerRange; }}
 namespace Visual { namespace Component { extern const ::Aspect hrzScroller; }}
 namespace Visual { namespace Component { extern const ::Aspect verScroller; }}
 namespace WindowGC { extern const ::Aspect access; }
 namespace MemoryGC { extern const ::Aspect access; }
-namespace Window { extern const ::Aspect access; }
-namespace Window { extern const ::Aspect menuEx; }
+namespace Window { extern const ::InterfaceAspect<::Window> access; }
+namespace Window { extern const ::InterfaceAspect<::CommandInterface> menuEx; }
 namespace Window { extern const ::Aspect active; }
-namespace ImageView { namespace Plug { extern const ::Aspect access; }}
+namespace ImageView { namespace Plug { extern const ::InterfaceAspect<::ImagePlug> access; }}
 namespace WorkSpace { extern const ::Aspect activate; }
 namespace WorkSpace { extern const ::Aspect changeCurrent; }
-namespace ScheduledWindow { namespace Plug { extern const ::Aspect access; }}
+namespace ScheduledWindow { namespace Plug { extern const ::InterfaceAspect<::ScheduledWindowPlug> access; }}
 namespace ScheduledWindow { extern const ::Aspect className; }
-namespace ScheduledWindow { extern const ::Aspect access; }
-namespace MDIWorkSpace { extern const ::Aspect access; }
+namespace ScheduledWindow { extern const ::InterfaceAspect<::ScheduledWindow> access; }
+namespace MDIWorkSpace { extern const ::InterfaceAspect<::MDIWorkSpace> access; }
 namespace DropFiles { namespace Plug { extern const ::Aspect access; }}
 } // namespace aspects
+// clang-format on

@@ -2,6 +2,7 @@
 
 #include "core/Aspect.h"
 #include "core/GrowableArray.h"
+#include "core/InterfaceAspect.h"
 
 #include <cstdint>
 
@@ -36,9 +37,9 @@ private:
     GrowableArray<Dependent*> m_dependents;
 };
 
-// The typed form of valueFor: the caller names the interface type that the aspect stands for.
-template <class Interface>
-Interface* interfaceFor(Model* model, const Aspect* aspect)
+// The typed form of valueFor. The aspect carries the type of the interface it names, so asking for
+// another type does not compile.
+template <class Interface> Interface* interfaceFor(Model* model, const InterfaceAspect<Interface>* aspect)
 {
     return model ? static_cast<Interface*>(model->valueFor(aspect)) : nullptr;
 }

@@ -2,7 +2,7 @@
 
 #include "core/Geometry.h"
 #include "core/Model.h"
-#include "operations/Tone.h"
+#include "core/ToneBytes.h"
 
 #include <cstdint>
 #include <memory>

@@ -10,7 +10,6 @@ namespace {
 
 // Bytes per value of the field types 1 to 12.
 constexpr std::array<uint8_t, 13> typeSizes{0, 1, 1, 2, 4, 8, 1, 1, 2, 4, 8, 4, 8};
-constexpr uint16_t typeSShort = 8, typeSLong = 9, typeSRational = 10;
 
 void put16(std::vector<uint8_t>& out, size_t at, uint16_t v)
 {
@@ -167,58 +166,69 @@ int TiffFile::parseEntry(const Entry& entry)
     std::vector<uint8_t> values;
     auto number = [&] { return entry.type == typeShort ? uint32_t(machine16(values.data())) : machine32(values.data()); };
     switch (entry.tag) {
-    case 254:
+    case tiffTags::newSubfileType:
         if (!single(entry.type == typeLong) || !fetch(entry, values))
             return -1;
         fields.newSubfileType = machine32(values.data());
         return 0;
-    case 256:
-    case 257:
+    case tiffTags::imageWidth:
+    case tiffTags::imageLength:
         if (!single(shortOrLong) || !fetch(entry, values))
             return -1;
-        (entry.tag == 256 ? fields.imageWidth : fields.imageLength) = number();
+        (entry.tag == tiffTags::imageWidth ? fields.imageWidth : fields.imageLength) = number();
         return 0;
-    case 258:
+    case tiffTags::bitsPerSample:
         if (entry.type != typeShort || entry.count > 5 || !fetch(entry, values))
             return -1;
         fields.bitsPerSample.fill(0);
         for (uint32_t i = 0; i < entry.count; ++i)
             fields.bitsPerSample[i] = machine16(&values[2 * i]);
         return 0;
-    case 259:
-    case 262:
-    case 277:
-    case 284:
-    case 296: {
+    case tiffTags::compression:
+    case tiffTags::photometricInterpretation:
+    case tiffTags::samplesPerPixel:
+    case tiffTags::planarConfiguration:
+    case tiffTags::resolutionUnit: {
         if (!single(entry.type == typeShort) || !fetch(entry, values))
             return -1;
         uint16_t v = machine16(values.data());
         switch (entry.tag) {
-        case 259: fields.compression = v; break;
-        case 262: fields.photometric = v; break;
-        case 277: fields.samplesPerPixel = v; break;
-        case 284: fields.planarConfiguration = v; break;
-        default: fields.resolutionUnit = v; break;
+        case tiffTags::compression:
+            fields.compression = v;
+            break;
+        case tiffTags::photometricInterpretation:
+            fields.photometric = v;
+            break;
+        case tiffTags::samplesPerPixel:
+            fields.samplesPerPixel = v;
+            break;
+        case tiffTags::planarConfiguration:
+            fields.planarConfiguration = v;
+            break;
+        default:
+            fields.resolutionUnit = v;
+            break;
         }
         return 0;
     }
-    case 278:
+    case tiffTags::rowsPerStrip:
         if (!single(shortOrLong) || !fetch(entry, values))
             return -1;
         m_rowsPerStrip = number();
         return 0;
-    case 282:
-    case 283:
+    case tiffTags::xResolution:
+    case tiffTags::yResolution:
         if (!single(entry.type == typeRational) || !fetch(entry, values))
             return -1;
-        (entry.tag == 282 ? fields.xResolution : fields.yResolution) = {machine32(values.data()),
-                                                                       machine32(values.data() + 4)};
+        (entry.tag == tiffTags::xResolution ? fields.xResolution : fields.yResolution) = {
+            machine32(values.data()), machine32(values.data() + 4)};
         return 0;
-    case 273:
-    case 279: {
+    case tiffTags::stripOffsets:
+    case tiffTags::stripByteCounts: {
         if (!shortOrLong || !fetch(entry, values))
             return -1;
-        std::vector<uint32_t>& strips = entry.tag == 273 ? m_stripOffsets : m_stripByteCounts;
+        std::vector<uint32_t>& strips =
+            entry.tag == tiffTags::stripOffsets ? m_stripOffsets : m_stripByteCounts;
         strips.clear();
         for (uint32_t i = 0; i < entry.count; ++i)
             strips.push_back(entry.type == typeShort ? machine16(&values[2 * i]) : machine32(&values[4 * i]));
@@ -262,7 +272,7 @@ int TiffFile::readDirectory()
     for (uint16_t i = 0; i < count; ++i) {
         const uint8_t* raw = &table[size_t(i) * 12];
         Entry entry{get16(raw), get16(raw + 2), get32(raw + 4), raw + 8};
-        if (entry.type < 1 || entry.type > 12 || entry.count == 0 || parseEntry(entry) != 0)
+        if (entry.type == 0 || entry.type >= typeSizes.size() || entry.count == 0 || parseEntry(entry) != 0)
             return -1;
     }
     // The next directory's offset, at the end of the table, is not followed.
@@ -271,8 +281,9 @@ int TiffFile::readDirectory()
     for (int i = 0; i < samples; ++i)
         if (fields.bitsPerSample[size_t(i)] > 8)
             return -1;
-    if (fields.imageWidth == 0 || fields.imageLength == 0 || samples == 0 || samples != fields.samplesPerPixel ||
-        fields.compression != 1 || fields.photometric == 0xFFFF)
+    if (fields.imageWidth == 0 || fields.imageLength == 0 || samples == 0 ||
+        samples != fields.samplesPerPixel || fields.compression != tiffValues::uncompressed ||
+        fields.photometric == ImageFields::photometricNotGiven)
         return -1;
     if (!m_stripOffsets.empty() && !m_stripByteCounts.empty() && m_stripOffsets.size() != m_stripByteCounts.size())
         return -1;
@@ -375,25 +386,26 @@ void TiffFile::writeDirectory()
     };
     std::map<uint16_t, TagRecord> entries = m_tags;
     std::vector<uint32_t> samples(fields.bitsPerSample.begin(), fields.bitsPerSample.begin() + fields.samplesGiven());
-    entries[254] = value(typeLong, {fields.newSubfileType});
-    entries[256] = value(fit(fields.imageWidth), {fields.imageWidth});
-    entries[257] = value(fit(fields.imageLength), {fields.imageLength});
-    entries[258] = TagRecord{typeShort, uint32_t(samples.size()), {}};
+    entries[tiffTags::newSubfileType] = value(typeLong, {fields.newSubfileType});
+    entries[tiffTags::imageWidth] = value(fit(fields.imageWidth), {fields.imageWidth});
+    entries[tiffTags::imageLength] = value(fit(fields.imageLength), {fields.imageLength});
+    TagRecord& bitsPerSample = entries[tiffTags::bitsPerSample] =
+        TagRecord{typeShort, uint32_t(samples.size()), {}};
     for (uint32_t bits : samples) {
         uint16_t half = uint16_t(bits);
         const auto* bytes = reinterpret_cast<const uint8_t*>(&half);
-        entries[258].values.insert(entries[258].values.end(), bytes, bytes + 2);
+        bitsPerSample.values.insert(bitsPerSample.values.end(), bytes, bytes + 2);
     }
-    entries[259] = value(typeShort, {fields.compression});
-    entries[262] = value(typeShort, {fields.photometric});
-    entries[273] = value(typeLong, {0});
-    entries[277] = value(typeShort, {fields.samplesPerPixel});
-    entries[278] = value(fit(fields.imageLength), {fields.imageLength});
-    entries[279] = value(fit(stripBytes), {stripBytes});
-    entries[282] = value(typeRational, {fields.xResolution[0], fields.xResolution[1]});
-    entries[283] = value(typeRational, {fields.yResolution[0], fields.yResolution[1]});
-    entries[284] = value(typeShort, {fields.planarConfiguration});
-    entries[296] = value(typeShort, {fields.resolutionUnit});
+    entries[tiffTags::compression] = value(typeShort, {fields.compression});
+    entries[tiffTags::photometricInterpretation] = value(typeShort, {fields.photometric});
+    entries[tiffTags::stripOffsets] = value(typeLong, {0});
+    entries[tiffTags::samplesPerPixel] = value(typeShort, {fields.samplesPerPixel});
+    entries[tiffTags::rowsPerStrip] = value(fit(fields.imageLength), {fields.imageLength});
+    entries[tiffTags::stripByteCounts] = value(fit(stripBytes), {stripBytes});
+    entries[tiffTags::xResolution] = value(typeRational, {fields.xResolution[0], fields.xResolution[1]});
+    entries[tiffTags::yResolution] = value(typeRational, {fields.yResolution[0], fields.yResolution[1]});
+    entries[tiffTags::planarConfiguration] = value(typeShort, {fields.planarConfiguration});
+    entries[tiffTags::resolutionUnit] = value(typeShort, {fields.resolutionUnit});
 
     uint32_t tableStart = m_directory;
     uint32_t dataStart = tableStart + 2 + uint32_t(entries.size()) * 12 + 4;
@@ -405,8 +417,7 @@ void TiffFile::writeDirectory()
         put16(out, at, tag);
         put16(out, at + 2, record.type);
         put32(out, at + 4, record.count);
-        if (tag == 273)
-            stripOffsetField = at;
+        if (tag == tiffTags::stripOffsets) stripOffsetField = at;
         std::vector<uint8_t> bytes = littleEndian(record);
         if (bytes.size() <= 4) {
             std::copy(bytes.begin(), bytes.end(), out.begin() + long(at + 8));

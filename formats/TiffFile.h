@@ -1,5 +1,7 @@
 #pragma once
 
+#include "formats/TiffTags.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -12,20 +14,31 @@ class FilePath;
 // bytes of uncompressed strips, or writes a complete little-endian file with a single strip.
 class TiffFile {
 public:
-    enum Type : uint16_t { typeShort = 3, typeLong = 4, typeRational = 5 };
+    // The field types whose values the codec reads as numbers; a RATIONAL is two LONGs.
+    enum Type : uint16_t {
+        typeByte = 1,
+        typeShort = 3,
+        typeLong = 4,
+        typeRational = 5,
+        typeSShort = 8,
+        typeSLong = 9,
+        typeSRational = 10
+    };
 
     struct ImageFields {
+        static constexpr uint16_t photometricNotGiven = 0xFFFF;
+
         uint32_t newSubfileType = 0;
         uint32_t imageLength = 0;
         uint32_t imageWidth = 0;
         std::array<uint16_t, 5> bitsPerSample{1, 0, 0, 0, 0};
-        uint16_t compression = 1;
-        uint16_t photometric = 0xFFFF; // not given
+        uint16_t compression = tiffValues::uncompressed;
+        uint16_t photometric = photometricNotGiven;
         uint16_t samplesPerPixel = 1;
         std::array<uint32_t, 2> xResolution{720000, 10000};
         std::array<uint32_t, 2> yResolution{720000, 10000};
-        uint16_t planarConfiguration = 1;
-        uint16_t resolutionUnit = 2;
+        uint16_t planarConfiguration = tiffValues::chunky;
+        uint16_t resolutionUnit = tiffValues::inch;
 
         // The slots in use: counted from the first up to a 0.
         int samplesGiven() const;

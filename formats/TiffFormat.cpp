@@ -4,6 +4,7 @@
 #include "base/FileScope.h"
 #include "formats/PackedRows.h"
 #include "formats/TiffFile.h"
+#include "formats/TiffTags.h"
 #include "framework/IndexedImage.h"
 #include "framework/TrueColorImage.h"
 #include "palette/PaletteModel.h"
@@ -16,8 +17,6 @@
 namespace {
 
 constexpr uint32_t maxSide = 10000;
-constexpr uint16_t photometricRgb = 2, photometricPalette = 3;
-constexpr uint16_t tagColorMap = 320;
 constexpr int32_t rowsPerCall = 256;
 
 class TiffFormat : public ImageFormat {
@@ -53,9 +52,9 @@ std::shared_ptr<DIBImage> TiffFormat::readImage(PaletteModel& palette)
     if (tiff.openForRead() != 0 || tiff.readDirectory() != 0)
         raiseError(errorQuiet);
     const TiffFile::ImageFields& fields = tiff.fields;
-    bool paletted = fields.photometric == photometricPalette;
-    if ((!paletted && fields.photometric != photometricRgb) || fields.compression != 1 ||
-        fields.planarConfiguration != 1)
+    bool paletted = fields.photometric == tiffValues::photometricPalette;
+    if ((!paletted && fields.photometric != tiffValues::photometricRgb) ||
+        fields.compression != tiffValues::uncompressed || fields.planarConfiguration != tiffValues::chunky)
         raiseError(errorQuiet);
     uint16_t bits = fields.bitsPerSample[0];
     if (paletted ? fields.samplesPerPixel != 1 || (bits != 4 && bits != 8)
@@ -74,9 +73,10 @@ std::shared_ptr<DIBImage> TiffFormat::readImage(PaletteModel& palette)
     }
 
     uint32_t n = 1u << bits;
-    const TiffFile::TagRecord* colorMap = tiff.tag(tagColorMap);
+    const TiffFile::TagRecord* colorMap = tiff.tag(tiffTags::colorMap);
     std::vector<uint32_t> values(3 * n);
-    if (!colorMap || colorMap->type != TiffFile::typeShort || tiff.valuesOf(tagColorMap, 3 * n, values.data()) < 3 * n)
+    if (!colorMap || colorMap->type != TiffFile::typeShort ||
+        tiff.valuesOf(tiffTags::colorMap, 3 * n, values.data()) < 3 * n)
         raiseError(errorQuiet);
     std::vector<ColorRef> colors(n);
     for (uint32_t i = 0; i < n; ++i)
@@ -112,7 +112,7 @@ void TiffFormat::writeImage(const DIBImage& image, const PaletteModel& palette)
     tiff.fields.imageWidth = uint32_t(size.x);
     if (indexed) {
         tiff.fields.bitsPerSample = {8, 0, 0, 0, 0};
-        tiff.fields.photometric = photometricPalette;
+        tiff.fields.photometric = tiffValues::photometricPalette;
         tiff.fields.samplesPerPixel = 1;
         std::vector<uint16_t> colorMap(768);
         for (int i = 0; i < 256; ++i) {
@@ -121,10 +121,10 @@ void TiffFormat::writeImage(const DIBImage& image, const PaletteModel& palette)
             colorMap[size_t(256 + i)] = uint16_t(greenOf(c) * 257);
             colorMap[size_t(512 + i)] = uint16_t(blueOf(c) * 257);
         }
-        tiff.addTag(tagColorMap, TiffFile::typeShort, 768, colorMap.data());
+        tiff.addTag(tiffTags::colorMap, TiffFile::typeShort, 768, colorMap.data());
     } else {
         tiff.fields.bitsPerSample = {8, 8, 8, 0, 0};
-        tiff.fields.photometric = photometricRgb;
+        tiff.fields.photometric = tiffValues::photometricRgb;
         tiff.fields.samplesPerPixel = 3;
     }
     tiff.writeDirectory();

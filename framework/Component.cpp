@@ -142,7 +142,7 @@ void Component::dispatchMouse(const MouseEvent& event)
         return;
     }
     guardCallback([&] {
-        if (auto* controller = static_cast<MouseController*>(valueFor(&aspects::Visual::Component::waitingController)))
+        if (MouseController* controller = interfaceFor(this, &aspects::Visual::Component::waitingController))
             controller->mouseEvent(event);
     });
 }
@@ -150,7 +150,7 @@ void Component::dispatchMouse(const MouseEvent& event)
 void Component::dispatchKey(const KeyEvent& event)
 {
     guardCallback([&] {
-        if (auto* controller = static_cast<KeyController*>(valueFor(&aspects::Visual::Component::focusedController)))
+        if (KeyController* controller = interfaceFor(this, &aspects::Visual::Component::focusedController))
             controller->keyEvent(event);
     });
 }

@@ -9,7 +9,8 @@
 #include <algorithm>
 #include <cstdio>
 
-EditField::EditField(DialogControl& control, Model& model, const Aspect* aspect, NumericField field)
+EditField::EditField(DialogControl& control, Model& model, const InterfaceAspect<IntInterface>* aspect,
+                     NumericField field)
     : ControlAdaptor(control), m_aspect(aspect), m_field(field)
 {
     setModel(&model);
@@ -22,7 +23,7 @@ EditField::EditField(DialogControl& control, BoundIntValue& value)
 
 IntInterface* EditField::value() const
 {
-    return interfaceFor<IntInterface>(model(), m_aspect);
+    return interfaceFor(model(), m_aspect);
 }
 
 std::string EditField::format(int32_t v) const

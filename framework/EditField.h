@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/InterfaceAspect.h"
 #include "core/NumericField.h"
 #include "framework/ControlAdaptor.h"
 
@@ -14,7 +15,8 @@ class Model;
 // accepts only text that parses within its bounds.
 class EditField : public ControlAdaptor {
 public:
-    EditField(DialogControl& control, Model& model, const Aspect* aspect, NumericField field);
+    EditField(DialogControl& control, Model& model, const InterfaceAspect<IntInterface>* aspect,
+              NumericField field);
     // Takes the bounds and radix the value was bound with.
     EditField(DialogControl& control, BoundIntValue& value);
 
@@ -34,6 +36,6 @@ public:
 private:
     IntInterface* value() const;
 
-    const Aspect* m_aspect;
+    const InterfaceAspect<IntInterface>* m_aspect;
     NumericField m_field;
 };

@@ -8,6 +8,7 @@
 #include "framework/MenuState.h"
 #include "framework/QtGeometry.h"
 #include "framework/ScheduledWindow.h"
+#include "resources/CommandIds.h"
 
 #include <QDragEnterEvent>
 #include <QGuiApplication>
@@ -97,7 +98,8 @@ void MDIWorkSpace::setMenu(const MenuItem& menu, std::span<const Accelerator> ke
             if (windowMenu) {
                 std::vector<ScheduledWindow*> windows = documentWindows();
                 for (size_t i = 0; i < windows.size(); ++i)
-                    state.check(firstDocumentChildId + uint32_t(i), windows[i] == activeDocumentWindow());
+                    state.check(commands::firstDocumentWindow + uint32_t(i),
+                                windows[i] == activeDocumentWindow());
             }
         });
     PopupMenu windows = popup(windowMenuIndex);
@@ -115,8 +117,8 @@ void MDIWorkSpace::sendCommand(uint32_t id, bool fromKey)
     if (fromKey && m_menuBar && !m_menuBar->isEnabled(id))
         return;
     std::vector<ScheduledWindow*> windows = documentWindows();
-    if (id >= firstDocumentChildId && id < firstDocumentChildId + windows.size()) {
-        activate(*windows[id - firstDocumentChildId]);
+    if (id >= commands::firstDocumentWindow && id < commands::firstDocumentWindow + windows.size()) {
+        activate(*windows[id - commands::firstDocumentWindow]);
         return;
     }
     m_client.command(id);
@@ -219,6 +221,7 @@ void MDIWorkSpace::refreshWindowList()
         std::string shown;
         for (char c : caption)
             shown += c == '&' ? std::string("&&") : std::string(1, c);
-        menu.insertItem(-1, firstDocumentChildId + uint32_t(i), "&" + std::to_string(i + 1) + " " + shown);
+        menu.insertItem(-1, commands::firstDocumentWindow + uint32_t(i),
+                        "&" + std::to_string(i + 1) + " " + shown);
     }
 }

@@ -22,9 +22,6 @@ struct MenuItem;
 // followers WorkSpace::activate whenever another document window (or none) becomes the active one.
 class MDIWorkSpace : public Window {
 public:
-    // Document windows take the ids from here on in the window list of the Window menu.
-    static constexpr uint32_t firstDocumentChildId = 30000;
-
     MDIWorkSpace(FrameClient& client, const std::string& title);
     ~MDIWorkSpace() override;
 

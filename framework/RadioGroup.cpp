@@ -4,7 +4,8 @@
 #include "core/ValueInterfaces.h"
 #include "framework/DialogControl.h"
 
-RadioGroup::RadioGroup(std::vector<DialogControl*> buttons, Model& model, const Aspect* aspect)
+RadioGroup::RadioGroup(std::vector<DialogControl*> buttons, Model& model,
+                       const InterfaceAspect<IntInterface>* aspect)
     : ControlAdaptor(*buttons.front()), m_buttons(std::move(buttons)), m_aspect(aspect)
 {
     setModel(&model);
@@ -12,7 +13,7 @@ RadioGroup::RadioGroup(std::vector<DialogControl*> buttons, Model& model, const 
 
 void RadioGroup::update()
 {
-    auto* value = interfaceFor<IntInterface>(model(), m_aspect);
+    IntInterface* value = interfaceFor(model(), m_aspect);
     if (!value)
         return;
     for (size_t i = 0; i < m_buttons.size(); ++i)
@@ -27,7 +28,7 @@ void RadioGroup::update(const Aspect* aspect)
 
 void RadioGroup::commit()
 {
-    auto* value = interfaceFor<IntInterface>(model(), m_aspect);
+    IntInterface* value = interfaceFor(model(), m_aspect);
     for (size_t i = 0; value && i < m_buttons.size(); ++i)
         if (m_buttons[i]->isChecked())
             value->setValue(int32_t(i));

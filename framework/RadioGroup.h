@@ -1,16 +1,19 @@
 #pragma once
 
+#include "core/InterfaceAspect.h"
 #include "framework/ControlAdaptor.h"
 
 #include <vector>
 
+class IntInterface;
 class Model;
 
 // A group of radio buttons over an integer (aspect IntValue::access, or any aspect that names an
 // IntInterface): the value n checks the n-th button.
 class RadioGroup : public ControlAdaptor {
 public:
-    RadioGroup(std::vector<DialogControl*> buttons, Model& model, const Aspect* aspect);
+    RadioGroup(std::vector<DialogControl*> buttons, Model& model,
+               const InterfaceAspect<IntInterface>* aspect);
 
     void update() override;
     void update(const Aspect* aspect) override;
@@ -18,5 +21,5 @@ public:
 
 private:
     std::vector<DialogControl*> m_buttons;
-    const Aspect* m_aspect;
+    const InterfaceAspect<IntInterface>* m_aspect;
 };

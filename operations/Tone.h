@@ -1,10 +1,9 @@
 #pragma once
 
-#include <array>
-#include <cstdint>
+#include "core/ToneBytes.h"
 
-// An 8 x 8 pattern, one byte per row, bit 7 = column 0; a 0 bit lets ink through. All zero is solid.
-using ToneBytes = std::array<uint8_t, 8>;
+#include <cstddef>
+#include <cstdint>
 
 // Whether tone lets ink through at image dot (x, y). The pattern is anchored at the image's top-left
 // corner, so a shape that moves keeps the same pattern under it.

@@ -19,8 +19,9 @@ constexpr uint32_t writeSetFile = 107;
 constexpr uint32_t writeSetFileAs = 108;
 constexpr uint32_t preferences = 109;
 constexpr uint32_t exit = 110;
-// The recent-file items, one per entry of the list.
+// The recent-file items, one per entry of the list: entry i is firstRecentFile + i.
 constexpr uint32_t firstRecentFile = 120;
+constexpr uint32_t lastRecentFile = 128;
 
 constexpr uint32_t undo = 200;
 constexpr uint32_t cut = 201;
@@ -69,7 +70,7 @@ constexpr uint32_t animationPanel = 605;
 constexpr uint32_t informationPanel = 606;
 constexpr uint32_t toggleMesh = 607;
 constexpr uint32_t meshSize = 608;
-// Sub-view none, then magnifications 1 to 8.
+// Sub-view none, then magnifications 1 to 8: magnification m is subViewNone + m.
 constexpr uint32_t subViewNone = 610;
 constexpr uint32_t lastSubViewMagnification = 618;
 constexpr uint32_t showSelectionOnly = 620;
@@ -103,5 +104,17 @@ constexpr uint32_t animationBack = 840;
 constexpr uint32_t animationForward = 841;
 
 constexpr uint32_t helpContents = 900;
+
+// The small menus of the floating panels. A panel handles only its own menu, so their items share
+// numbers.
+constexpr uint32_t paletteLayout = 1000;       // all colours or 16
+constexpr uint32_t animationControls = 1000;   // shows or hides the control rows
+constexpr uint32_t animationParameters = 1001; // opens the parameters dialog
+constexpr uint32_t informationOptions = 1000;  // opens the offset dialog
+// The platform's own close command, which hides a panel.
+constexpr uint32_t closePanel = 61536;
+
+// The window list of the Window menu: document window i is firstDocumentWindow + i.
+constexpr uint32_t firstDocumentWindow = 30000;
 
 } // namespace commands

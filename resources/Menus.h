@@ -25,8 +25,6 @@ struct MenuItem {
 const MenuItem& mainMenu();
 
 namespace menus {
-// Where the recent files go in the File popup: this item is their placeholder and first id.
-constexpr uint32_t firstRecentFile = 120;
 // The top-level popup that lists the document windows.
 constexpr int windowMenuIndex = 5;
 } // namespace menus

@@ -1,6 +1,7 @@
 #include "views/BitmapView.h"
 
 #include "core/Aspects.h"
+#include "document/BitmapPalette.h"
 #include "document/ImagePlug.h"
 #include "framework/DIBImage.h"
 #include "framework/GraphicsContext.h"
@@ -49,7 +50,7 @@ void BitmapView::update(const Aspect* aspect)
 
 std::shared_ptr<LogicalPalette> BitmapView::paintPalette() const
 {
-    auto* palette = interfaceFor<PaletteModel>(model(), &aspects::BitmapPalette::access);
+    PaletteModel* palette = interfaceFor(model(), &aspects::BitmapPalette::access);
     return palette ? palette->platformPalette() : nullptr;
 }
 

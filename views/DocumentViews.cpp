@@ -3,6 +3,7 @@
 #include "core/Aspects.h"
 #include "framework/GraphicsContext.h"
 #include "framework/MenuState.h"
+#include "resources/CommandIds.h"
 #include "views/BitmapSubView.h"
 #include "views/EditView.h"
 #include "views/ZoomSteps.h"
@@ -60,18 +61,26 @@ DocumentViews::~DocumentViews()
 
 const CommandTable<DocumentViews>& DocumentViews::table()
 {
-    static const CommandTable<DocumentViews> commands{
-        {800, &DocumentViews::mainZoom},         {801, &DocumentViews::mainZoom},
-        {802, &DocumentViews::mainZoom},         {803, &DocumentViews::mainZoom},
-        {804, &DocumentViews::mainZoom},         {805, &DocumentViews::subZoom},
-        {806, &DocumentViews::subZoom},          {807, &DocumentViews::subZoom},
-        {610, &DocumentViews::subMagnification}, {611, &DocumentViews::subMagnification},
-        {612, &DocumentViews::subMagnification}, {613, &DocumentViews::subMagnification},
-        {614, &DocumentViews::subMagnification}, {615, &DocumentViews::subMagnification},
-        {616, &DocumentViews::subMagnification}, {617, &DocumentViews::subMagnification},
-        {618, &DocumentViews::subMagnification},
+    static const CommandTable<DocumentViews> handlers{
+        {commands::firstMainZoom, &DocumentViews::mainZoom},
+        {commands::firstMainZoom + 1, &DocumentViews::mainZoom},
+        {commands::firstMainZoom + 2, &DocumentViews::mainZoom},
+        {commands::firstMainZoom + 3, &DocumentViews::mainZoom},
+        {commands::lastMainZoom, &DocumentViews::mainZoom},
+        {commands::firstSubZoom, &DocumentViews::subZoom},
+        {commands::firstSubZoom + 1, &DocumentViews::subZoom},
+        {commands::lastSubZoom, &DocumentViews::subZoom},
+        {commands::subViewNone, &DocumentViews::subMagnification},
+        {commands::subViewNone + 1, &DocumentViews::subMagnification},
+        {commands::subViewNone + 2, &DocumentViews::subMagnification},
+        {commands::subViewNone + 3, &DocumentViews::subMagnification},
+        {commands::subViewNone + 4, &DocumentViews::subMagnification},
+        {commands::subViewNone + 5, &DocumentViews::subMagnification},
+        {commands::subViewNone + 6, &DocumentViews::subMagnification},
+        {commands::subViewNone + 7, &DocumentViews::subMagnification},
+        {commands::lastSubViewMagnification, &DocumentViews::subMagnification},
     };
-    return commands;
+    return handlers;
 }
 
 void* DocumentViews::valueFor(const Aspect* aspect)
@@ -93,10 +102,11 @@ bool DocumentViews::command(uint32_t id, Window* from)
 void DocumentViews::menuOpening(MenuState& popup)
 {
     m_editView->menuOpening(popup);
-    if (popup.firstId() == 610) {
+    if (popup.firstId() == commands::subViewNone) {
         popup.enableAll(true);
-        for (uint32_t id = 610; id <= 618; ++id)
-            popup.check(id, id == 610 + uint32_t(m_subView ? m_subView->magnification() : 0));
+        uint32_t shown = commands::subViewNone + uint32_t(m_subView ? m_subView->magnification() : 0);
+        for (uint32_t id = commands::subViewNone; id <= commands::lastSubViewMagnification; ++id)
+            popup.check(id, id == shown);
     }
 }
 
@@ -109,16 +119,16 @@ bool DocumentViews::mainZoom(uint32_t id, Window* from)
 
 bool DocumentViews::subZoom(uint32_t id, Window*)
 {
-    showSubView(ZoomSteps::subSteps().at(int(id - 805)));
+    showSubView(ZoomSteps::subSteps().at(int(id - commands::firstSubZoom)));
     return true;
 }
 
 bool DocumentViews::subMagnification(uint32_t id, Window*)
 {
-    if (id == 610)
+    if (id == commands::subViewNone)
         removeSubView();
     else
-        showSubView(int32_t(id - 610));
+        showSubView(int32_t(id - commands::subViewNone));
     return true;
 }
 

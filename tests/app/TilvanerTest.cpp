@@ -8,6 +8,7 @@
 #include "framework/ScheduledWindow.h"
 #include "framework/ScriptedDialogs.h"
 #include "framework/ScriptedMessageBox.h"
+#include "resources/CommandIds.h"
 #include "resources/DialogTemplates.h"
 #include "resources/Menus.h"
 #include "tests/framework/EventLoop.h"
@@ -101,57 +102,60 @@ TEST_F(TilvanerTest, MenusFollowTheRulesWithAndWithoutADocument)
     PopupMenu file = app.workspace()->popup(0);
     PopupMenu window = app.workspace()->popup(menus::windowMenuIndex);
     file.prepare();
-    for (uint32_t id : {100u, 101u, 109u, 110u, 120u})
+    for (uint32_t id : {commands::newDocument, commands::open, commands::preferences, commands::exit,
+                        commands::firstRecentFile})
         EXPECT_TRUE(file.isEnabled(id)) << id;
-    for (uint32_t id : {102u, 103u, 104u, 105u, 106u})
+    for (uint32_t id :
+         {commands::close, commands::save, commands::saveAs, commands::revert, commands::readSetFile})
         EXPECT_FALSE(file.isEnabled(id)) << id;
-    EXPECT_EQ(file.caption(120), "&1 /x/one&&two.bmp");
+    EXPECT_EQ(file.caption(commands::firstRecentFile), "&1 /x/one&&two.bmp");
     window.prepare();
-    for (uint32_t id : {600u, 601u, 602u, 620u, 607u, 608u})
+    for (uint32_t id : {commands::cascade, commands::tile, commands::arrangeIcons,
+                        commands::showSelectionOnly, commands::toggleMesh, commands::meshSize})
         EXPECT_FALSE(window.isEnabled(id)) << id;
-    EXPECT_TRUE(window.isChecked(603));
-    EXPECT_TRUE(window.isChecked(604));
-    EXPECT_FALSE(window.isChecked(606));
+    EXPECT_TRUE(window.isChecked(commands::toolPanel));
+    EXPECT_TRUE(window.isChecked(commands::palettePanel));
+    EXPECT_FALSE(window.isChecked(commands::informationPanel));
     PopupMenu edit = app.workspace()->popup(1);
     edit.prepare();
-    EXPECT_FALSE(edit.isEnabled(200));
+    EXPECT_FALSE(edit.isEnabled(commands::undo));
 
     lifecycle::newDocument({true, 0, 0x00FFFFFF, {16, 16}, {8, 8}});
     runEvents(20);
     ASSERT_NE(active(), nullptr);
     EXPECT_EQ(active()->title(), "Untitled-" + std::to_string(lifecycle::nextUntitledNumber() - 1) + "(RGB)");
     file.prepare();
-    EXPECT_TRUE(file.isEnabled(102));
-    EXPECT_TRUE(file.isEnabled(104));
-    EXPECT_FALSE(file.isEnabled(103)) << "nothing to save yet";
-    EXPECT_FALSE(file.isEnabled(105));
+    EXPECT_TRUE(file.isEnabled(commands::close));
+    EXPECT_TRUE(file.isEnabled(commands::saveAs));
+    EXPECT_FALSE(file.isEnabled(commands::save)) << "nothing to save yet";
+    EXPECT_FALSE(file.isEnabled(commands::revert));
     window.prepare();
-    EXPECT_TRUE(window.isEnabled(600));
+    EXPECT_TRUE(window.isEnabled(commands::cascade));
     PopupMenu image = app.workspace()->popup(2), select = app.workspace()->popup(3);
     PopupMenu palette = app.workspace()->popup(4);
     image.prepare();
     select.prepare();
     palette.prepare();
-    for (uint32_t id : {315u, 316u, 317u})
+    for (uint32_t id : {commands::duplicate, commands::blockSize, commands::canvasSize})
         EXPECT_TRUE(image.isEnabled(id)) << id;
-    EXPECT_FALSE(image.isEnabled(300)) << "nothing is selected";
-    EXPECT_TRUE(select.isEnabled(400));
-    EXPECT_FALSE(select.isEnabled(401));
-    EXPECT_FALSE(palette.isEnabled(500)) << "a full-colour picture has no palette";
-    EXPECT_TRUE(palette.isEnabled(504));
+    EXPECT_FALSE(image.isEnabled(commands::simpleColorReplacement)) << "nothing is selected";
+    EXPECT_TRUE(select.isEnabled(commands::selectAll));
+    EXPECT_FALSE(select.isEnabled(commands::selectNone));
+    EXPECT_FALSE(palette.isEnabled(commands::editPalette)) << "a full-colour picture has no palette";
+    EXPECT_TRUE(palette.isEnabled(commands::meshColor));
     lifecycle::newDocument({false, 0, 0x00FFFFFF, {16, 16}, {8, 8}});
     runEvents(20);
     palette.prepare();
-    EXPECT_TRUE(palette.isEnabled(500)) << "the indexed picture is the active one now";
-    app.command(102);
+    EXPECT_TRUE(palette.isEnabled(commands::editPalette)) << "the indexed picture is the active one now";
+    app.command(commands::close);
     runEvents(20);
 
-    app.command(603);
+    app.command(commands::toolPanel);
     window.prepare();
-    EXPECT_FALSE(window.isChecked(603));
+    EXPECT_FALSE(window.isChecked(commands::toolPanel));
     EXPECT_FALSE(app.panel(Tilvaner::toolPanel)->isVisible());
 
-    app.command(102);
+    app.command(commands::close);
     runEvents(20);
     EXPECT_EQ(active(), nullptr) << "Close shuts the window the command came from";
 }
@@ -177,7 +181,7 @@ TEST_F(TilvanerTest, ExitAsksForUnsavedWorkAndWritesWhereEverythingWas)
     runEvents(20);
 
     messages.answerNext(alertAnswer::cancel);
-    app.command(110);
+    app.command(commands::exit);
     runEvents(20);
     EXPECT_NE(active(), nullptr) << "Cancel keeps the picture and the program";
     EXPECT_TRUE(app.workspace()->isVisible());
@@ -239,7 +243,7 @@ TEST_F(TilvanerTest, NamesHandedOverDuringADialogOpenWhenItCloses)
         EXPECT_EQ(active(), nullptr) << "nothing opens under an open dialog";
         dialog.press(cancelButtonId);
     });
-    app.command(100);
+    app.command(commands::newDocument);
     runEvents(0, [&] { return active() != nullptr; });
     ASSERT_NE(active(), nullptr);
     EXPECT_EQ(active()->title(), "later.bmp(RGB)");

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -123,11 +124,28 @@ TEST(ModelTest, DestroyingTheModelReleasesItsDependents)
     r.reset(); // must not touch the destroyed model (the sanitizer build would catch it)
 }
 
+// Whether interfaceFor<Interface> takes aspect: an aspect can be asked only for the interface it names.
+template <class AspectType, class Interface>
+concept NamesInterface = requires(Model* model, const AspectType* aspect)
+{
+    interfaceFor<Interface>(model, aspect);
+};
+
+static_assert(NamesInterface<decltype(aspects::BitmapDocument::access), BitmapDocument>);
+static_assert(NamesInterface<decltype(aspects::PointModel::xvalue), IntInterface>);
+static_assert(!NamesInterface<decltype(aspects::BitmapDocument::access), ImagePlug>, "another interface");
+static_assert(!NamesInterface<decltype(aspects::BitmapPalette::access), PaletteModel>,
+              "not even a base of it");
+static_assert(!NamesInterface<decltype(aspects::Tilvaner::tool), BitmapDocument>,
+              "a notification names none");
+static_assert(std::is_same_v<decltype(interfaceFor(nullptr, &aspects::Pen::tone)), ToneBytes*>,
+              "without a template argument the aspect gives the type");
+
 TEST(ModelTest, ValueForAnUnknownAspectIsNothing)
 {
     Model model;
     EXPECT_EQ(model.valueFor(&aspects::BitmapDocument::access), nullptr);
-    EXPECT_EQ(interfaceFor<int>(nullptr, &aspects::IntValue::access), nullptr);
+    EXPECT_EQ(interfaceFor(nullptr, &aspects::IntValue::access), nullptr);
 }
 
 // The notification order: the count is read again at every step, no copy is made, re-entry is allowed.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "formats/TiffFile.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -11,7 +13,7 @@
 struct TiffBuilder {
     struct Field {
         uint16_t tag;
-        uint16_t type; // 3 SHORT, 4 LONG, 5 RATIONAL (two numbers per value)
+        uint16_t type; // TiffFile::typeShort, typeLong, typeRational (two numbers per value) or typeByte
         std::vector<uint32_t> values;
     };
 
@@ -39,10 +41,8 @@ struct TiffBuilder {
         if (stripSizes.empty())
             return build(all);
         std::vector<uint32_t> offsets(stripSizes.size(), 0), counts(stripSizes.begin(), stripSizes.end());
-        if (stripOffsets)
-            all.push_back({273, 4, offsets});
-        if (stripByteCounts)
-            all.push_back({279, 4, counts});
+        if (stripOffsets) all.push_back({tiffTags::stripOffsets, TiffFile::typeLong, offsets});
+        if (stripByteCounts) all.push_back({tiffTags::stripByteCounts, TiffFile::typeLong, counts});
         std::sort(all.begin(), all.end(), [](const Field& a, const Field& b) { return a.tag < b.tag; });
         // The first pass finds where the strips land; the second writes their offsets.
         std::string first = build(all);
@@ -52,8 +52,7 @@ struct TiffBuilder {
             at += 1 + stripSizes[i];
         }
         for (Field& f : all)
-            if (f.tag == 273)
-                f.values = offsets;
+            if (f.tag == tiffTags::stripOffsets) f.values = offsets;
         std::string file = build(all);
         size_t done = 0;
         for (uint32_t size : stripSizes) {
@@ -74,7 +73,7 @@ private:
     void putValues(std::string& out, const Field& f) const
     {
         for (uint32_t v : f.values)
-            put(out, v, f.type == 3 ? 2 : f.type == 1 ? 1 : 4);
+            put(out, v, f.type == TiffFile::typeShort ? 2 : f.type == TiffFile::typeByte ? 1 : 4);
     }
 
     std::string build(const std::vector<Field>& all) const
@@ -86,7 +85,8 @@ private:
         std::string data;
         put(out, uint32_t(all.size()), 2);
         for (const Field& f : all) {
-            uint32_t count = uint32_t(f.type == 5 ? f.values.size() / 2 : f.values.size());
+            uint32_t count =
+                uint32_t(f.type == TiffFile::typeRational ? f.values.size() / 2 : f.values.size());
             put(out, f.tag, 2);
             put(out, f.type, 2);
             put(out, count, 4);

@@ -1,6 +1,7 @@
 #include "formats/TiffFormat.h"
 #include "base/ErrorFrame.h"
 #include "formats/FormatTable.h"
+#include "formats/TiffFile.h"
 #include "framework/IndexedImage.h"
 #include "framework/TrueColorImage.h"
 #include "palette/PaletteModel.h"
@@ -13,25 +14,28 @@
 
 namespace {
 
-constexpr uint16_t SHORT = 3, LONG = 4, RATIONAL = 5;
+// The field types by the names the format gives them.
+constexpr uint16_t SHORT = TiffFile::typeShort, LONG = TiffFile::typeLong, RATIONAL = TiffFile::typeRational;
+// XMP metadata, a tag that the codec keeps whole without reading it.
+constexpr uint16_t xmpTag = 700;
 
 // A width x height palette picture of the given bits whose pixel (x, y) is (x + 3y) mod 2^bits.
 TiffBuilder palettePicture(int width, int height, int bits = 8)
 {
     TiffBuilder tiff;
     uint32_t n = 1u << bits;
-    tiff.set(256, SHORT, {uint32_t(width)});
-    tiff.set(257, LONG, {uint32_t(height)});
-    tiff.set(258, SHORT, {uint32_t(bits)});
-    tiff.set(259, SHORT, {1});
-    tiff.set(262, SHORT, {3});
+    tiff.set(tiffTags::imageWidth, SHORT, {uint32_t(width)});
+    tiff.set(tiffTags::imageLength, LONG, {uint32_t(height)});
+    tiff.set(tiffTags::bitsPerSample, SHORT, {uint32_t(bits)});
+    tiff.set(tiffTags::compression, SHORT, {tiffValues::uncompressed});
+    tiff.set(tiffTags::photometricInterpretation, SHORT, {tiffValues::photometricPalette});
     std::vector<uint32_t> map(3 * n);
     for (uint32_t i = 0; i < n; ++i) {
         map[i] = i * 257;
         map[n + i] = 0xFFFF - i * 257;
         map[2 * n + i] = 0x8000;
     }
-    tiff.set(320, SHORT, map);
+    tiff.set(tiffTags::colorMap, SHORT, map);
     for (int y = 0; y < height; ++y) {
         std::vector<uint8_t> row;
         for (int x = 0; x < width; ++x) {
@@ -82,7 +86,7 @@ TEST_F(TiffFormatTest, BigEndianStripsSplitInsideRowsReadLikeOneStrip)
 TEST_F(TiffFormatTest, StripSizesFollowRowsPerStripWhenByteCountsAreMissing)
 {
     TiffBuilder tiff = palettePicture(6, 5);
-    tiff.set(278, SHORT, {2});
+    tiff.set(tiffTags::rowsPerStrip, SHORT, {2});
     tiff.stripSizes = {12, 12, 6};
     tiff.stripByteCounts = false;
     auto image = read(tiff.bytes());
@@ -103,12 +107,12 @@ TEST_F(TiffFormatTest, FourBitRowsOfOddWidthEndOnAHighNibble)
 TEST_F(TiffFormatTest, RgbPixelsComeInRedGreenBlue)
 {
     TiffBuilder tiff;
-    tiff.set(256, SHORT, {2});
-    tiff.set(257, SHORT, {1});
-    tiff.set(258, SHORT, {8, 8, 8});
-    tiff.set(262, SHORT, {2});
-    tiff.set(277, SHORT, {3});
-    tiff.set(282, RATIONAL, {72, 1});
+    tiff.set(tiffTags::imageWidth, SHORT, {2});
+    tiff.set(tiffTags::imageLength, SHORT, {1});
+    tiff.set(tiffTags::bitsPerSample, SHORT, {8, 8, 8});
+    tiff.set(tiffTags::photometricInterpretation, SHORT, {tiffValues::photometricRgb});
+    tiff.set(tiffTags::samplesPerPixel, SHORT, {3});
+    tiff.set(tiffTags::xResolution, RATIONAL, {72, 1});
     tiff.pixels = {1, 2, 3, 4, 5, 6};
     tiff.stripSizes = {6};
     auto image = read(tiff.bytes());
@@ -137,40 +141,62 @@ TEST_P(TiffRefusalTest, IsRefusedWithItsCode)
 INSTANTIATE_TEST_SUITE_P(
     Rows, TiffRefusalTest,
     testing::Values(
-        RefusalRow{"LZW", [](TiffBuilder& t) { t.set(259, SHORT, {5}); }, errorQuiet},
-        RefusalRow{"PackBits", [](TiffBuilder& t) { t.set(259, SHORT, {32773}); }, errorQuiet},
-        RefusalRow{"greyscale", [](TiffBuilder& t) { t.set(262, SHORT, {1}); }, errorQuiet},
-        RefusalRow{"bilevel", [](TiffBuilder& t) { t.set(262, SHORT, {0}); }, errorQuiet},
-        RefusalRow{"no photometric", [](TiffBuilder& t) { t.remove(262); }, errorQuiet},
-        RefusalRow{"planar", [](TiffBuilder& t) { t.set(284, SHORT, {2}); }, errorQuiet},
-        RefusalRow{"16-bit samples", [](TiffBuilder& t) { t.set(258, SHORT, {16}); }, errorQuiet},
+        RefusalRow{"LZW", [](TiffBuilder& t) { t.set(tiffTags::compression, SHORT, {5}); }, errorQuiet},
+        RefusalRow{"PackBits", [](TiffBuilder& t) { t.set(tiffTags::compression, SHORT, {32773}); },
+                   errorQuiet},
+        RefusalRow{"greyscale",
+                   [](TiffBuilder& t) { t.set(tiffTags::photometricInterpretation, SHORT, {1}); },
+                   errorQuiet},
+        RefusalRow{"bilevel", [](TiffBuilder& t) { t.set(tiffTags::photometricInterpretation, SHORT, {0}); },
+                   errorQuiet},
+        RefusalRow{"no photometric", [](TiffBuilder& t) { t.remove(tiffTags::photometricInterpretation); },
+                   errorQuiet},
+        RefusalRow{"planar", [](TiffBuilder& t) { t.set(tiffTags::planarConfiguration, SHORT, {2}); },
+                   errorQuiet},
+        RefusalRow{"16-bit samples", [](TiffBuilder& t) { t.set(tiffTags::bitsPerSample, SHORT, {16}); },
+                   errorQuiet},
         RefusalRow{"extra sample",
                    [](TiffBuilder& t) {
-                       t.set(262, SHORT, {2});
-                       t.set(258, SHORT, {8, 8, 8, 8});
-                       t.set(277, SHORT, {4});
+                       t.set(tiffTags::photometricInterpretation, SHORT, {tiffValues::photometricRgb});
+                       t.set(tiffTags::bitsPerSample, SHORT, {8, 8, 8, 8});
+                       t.set(tiffTags::samplesPerPixel, SHORT, {4});
                    },
                    errorQuiet},
         RefusalRow{"colour map of LONGs",
                    [](TiffBuilder& t) {
-                       auto map = std::find_if(t.fields.begin(), t.fields.end(), [](auto& f) { return f.tag == 320; });
+                       auto map = std::find_if(t.fields.begin(), t.fields.end(),
+                                               [](auto& f) { return f.tag == tiffTags::colorMap; });
                        map->type = LONG;
                    },
                    errorQuiet},
-        RefusalRow{"short colour map", [](TiffBuilder& t) { t.set(320, SHORT, std::vector<uint32_t>(700)); }, errorQuiet},
-        RefusalRow{"width in a RATIONAL", [](TiffBuilder& t) { t.set(256, RATIONAL, {4, 1}); }, errorQuiet},
-        RefusalRow{"strip counts disagree", [](TiffBuilder& t) {
+        RefusalRow{"short colour map",
+                   [](TiffBuilder& t) { t.set(tiffTags::colorMap, SHORT, std::vector<uint32_t>(700)); },
+                   errorQuiet},
+        RefusalRow{"width in a RATIONAL",
+                   [](TiffBuilder& t) {
+                       t.set(tiffTags::imageWidth, RATIONAL, {4, 1});
+                   },
+                   errorQuiet},
+        RefusalRow{"strip counts disagree",
+                   [](TiffBuilder& t) {
                        t.stripSizes = {6, 6};
                        t.stripByteCounts = false;
-                       t.set(279, LONG, {12});
+                       t.set(tiffTags::stripByteCounts, LONG, {12});
                    },
                    errorQuiet},
         RefusalRow{"no strip offsets", [](TiffBuilder& t) { t.stripOffsets = false; }, errorQuiet},
-        RefusalRow{"pixels missing", [](TiffBuilder& t) { t.pixels.resize(5); t.stripSizes = {5}; }, errorQuiet},
+        RefusalRow{"pixels missing",
+                   [](TiffBuilder& t) {
+                       t.pixels.resize(5);
+                       t.stripSizes = {5};
+                   },
+                   errorQuiet},
         RefusalRow{"tag record over 65535 bytes",
-                   [](TiffBuilder& t) { t.set(700, LONG, std::vector<uint32_t>(16400, 1)); }, errorQuiet},
-        RefusalRow{"width 10001", [](TiffBuilder& t) { t.set(256, SHORT, {10001}); }, errorImageTooLarge},
-        RefusalRow{"length 10001", [](TiffBuilder& t) { t.set(257, LONG, {10001}); }, errorImageTooLarge}));
+                   [](TiffBuilder& t) { t.set(xmpTag, LONG, std::vector<uint32_t>(16400, 1)); }, errorQuiet},
+        RefusalRow{"width 10001", [](TiffBuilder& t) { t.set(tiffTags::imageWidth, SHORT, {10001}); },
+                   errorImageTooLarge},
+        RefusalRow{"length 10001", [](TiffBuilder& t) { t.set(tiffTags::imageLength, LONG, {10001}); },
+                   errorImageTooLarge}));
 
 TEST_F(TiffFormatTest, CountsThatPointBeyondTheFileAreRefused)
 {
@@ -206,7 +232,7 @@ TEST_F(TiffFormatTest, PaletteFilesAreWrittenWithTheFixedLayout)
     EXPECT_EQ(u16(8), 15);
     EXPECT_EQ(u32(190), 0u) << "no next directory";
     size_t stripOffsets = 10 + 6 * 12; // the seventh entry
-    EXPECT_EQ(u16(stripOffsets), 273);
+    EXPECT_EQ(u16(stripOffsets), tiffTags::stripOffsets);
     EXPECT_EQ(u16(stripOffsets + 2), SHORT);
     EXPECT_EQ(u16(stripOffsets + 8), 1746);
     EXPECT_EQ(u32(194), 720000u);

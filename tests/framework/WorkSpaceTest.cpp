@@ -9,6 +9,7 @@
 #include "framework/ScheduledWindowPlug.h"
 #include "framework/SyntheticInput.h"
 #include "resources/Accelerators.h"
+#include "resources/CommandIds.h"
 #include "resources/Menus.h"
 #include "tests/framework/EventLoop.h"
 
@@ -155,7 +156,7 @@ TEST_F(WorkSpaceTest, TheWindowMenuListsDocumentsAndChoosingOneActivatesIt)
     ScheduledWindow& second = open(new FakeDocument("c.bmp"));
     PopupMenu windows = workspace.popup(menus::windowMenuIndex);
     windows.prepare();
-    uint32_t firstItem = MDIWorkSpace::firstDocumentChildId;
+    uint32_t firstItem = commands::firstDocumentWindow;
     EXPECT_EQ(windows.caption(firstItem), "&1 a&&b.bmp");
     EXPECT_TRUE(windows.isChecked(firstItem + 1)) << "the active window is checked";
     EXPECT_FALSE(windows.isChecked(firstItem));
@@ -174,15 +175,16 @@ TEST_F(WorkSpaceTest, TheWindowMenuListsDocumentsAndChoosingOneActivatesIt)
 TEST_F(WorkSpaceTest, MenuItemsShowTheirKeysAndSendTheirIds)
 {
     PopupMenu file = workspace.popup(0);
-    EXPECT_EQ(file.caption(107), "SETファイルの上書き保存(&V)\tCtrl+Shift+S");
-    EXPECT_EQ(file.caption(103), "上書き保存(&S)");
+    EXPECT_EQ(file.caption(commands::writeSetFile), "SETファイルの上書き保存(&V)\tCtrl+Shift+S");
+    EXPECT_EQ(file.caption(commands::save), "上書き保存(&S)");
     file.prepare();
-    file.choose(101);
+    file.choose(commands::open);
     PopupMenu rotate = workspace.popup(2).submenu(5);
     ASSERT_TRUE(rotate.isValid());
     rotate.prepare();
-    rotate.choose(308);
-    EXPECT_EQ(client.commands, (std::vector<uint32_t>{101, 308})) << "a submenu's item is sent once";
+    rotate.choose(commands::rotateClockwise);
+    EXPECT_EQ(client.commands, (std::vector<uint32_t>{commands::open, commands::rotateClockwise}))
+        << "a submenu's item is sent once";
 }
 
 TEST_F(WorkSpaceTest, KeysBecomeCommandsUnlessTheirItemIsDisabled)
@@ -190,25 +192,28 @@ TEST_F(WorkSpaceTest, KeysBecomeCommandsUnlessTheirItemIsDisabled)
     syntheticInput::pressKey(workspace, 'N', Accelerator::control);
     syntheticInput::pressKey(workspace, keys::function(7), 0);
     syntheticInput::pressKey(workspace, 0, 0, ".");
-    client.disabled = {201};
+    client.disabled = {commands::cut};
     syntheticInput::pressKey(workspace, 'X', Accelerator::control);
     syntheticInput::pressKey(workspace, 'K', 0, "k");
-    EXPECT_EQ(client.commands, (std::vector<uint32_t>{100, 603, 841}));
+    EXPECT_EQ(client.commands, (std::vector<uint32_t>{commands::newDocument, commands::toolPanel,
+                                                      commands::animationForward}));
 }
 
 TEST(AcceleratorTable, ModifiersMustMatchExactlyButCharacterEntriesMatchWhatWasTyped)
 {
     auto table = mainAccelerators();
-    EXPECT_EQ(AcceleratorFilter::translate(table, 'S', Accelerator::control | Accelerator::shift, ""), 107u);
-    EXPECT_EQ(AcceleratorFilter::translate(table, 'S', 0, "s"), 702u);
+    EXPECT_EQ(AcceleratorFilter::translate(table, 'S', Accelerator::control | Accelerator::shift, ""),
+              commands::writeSetFile);
+    EXPECT_EQ(AcceleratorFilter::translate(table, 'S', 0, "s"), commands::switchUnit);
     EXPECT_EQ(AcceleratorFilter::translate(table, 'S', Accelerator::control, ""), 0u);
-    EXPECT_EQ(AcceleratorFilter::translate(table, 'Q', Accelerator::shift, "Q"), 823u);
-    EXPECT_EQ(AcceleratorFilter::translate(table, keys::del, Accelerator::shift, ""), 201u);
-    EXPECT_EQ(AcceleratorFilter::translate(table, keys::escape, 0, ""), 401u);
+    EXPECT_EQ(AcceleratorFilter::translate(table, 'Q', Accelerator::shift, "Q"),
+              commands::previousDrawingRow);
+    EXPECT_EQ(AcceleratorFilter::translate(table, keys::del, Accelerator::shift, ""), commands::cut);
+    EXPECT_EQ(AcceleratorFilter::translate(table, keys::escape, 0, ""), commands::selectNone);
     // "," may take Shift on some layouts; it is the character that counts.
-    EXPECT_EQ(AcceleratorFilter::translate(table, 0, Accelerator::shift, ","), 840u);
-    EXPECT_EQ(acceleratorTextFor(table, 900), "Shift+F1");
-    EXPECT_EQ(acceleratorTextFor(table, 840), ",");
+    EXPECT_EQ(AcceleratorFilter::translate(table, 0, Accelerator::shift, ","), commands::animationBack);
+    EXPECT_EQ(acceleratorTextFor(table, commands::helpContents), "Shift+F1");
+    EXPECT_EQ(acceleratorTextFor(table, commands::animationBack), ",");
 }
 
 } // namespace

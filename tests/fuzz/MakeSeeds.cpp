@@ -29,14 +29,16 @@ TiffBuilder tiff(int bits, bool rgb, bool bigEndian, std::vector<uint32_t> strip
 {
     TiffBuilder t;
     t.bigEndian = bigEndian;
-    t.set(256, 3, {5});
-    t.set(257, 3, {4});
-    t.set(258, 3, rgb ? std::vector<uint32_t>{8, 8, 8} : std::vector<uint32_t>{uint32_t(bits)});
-    t.set(262, 3, {rgb ? 2u : 3u});
+    t.set(tiffTags::imageWidth, TiffFile::typeShort, {5});
+    t.set(tiffTags::imageLength, TiffFile::typeShort, {4});
+    t.set(tiffTags::bitsPerSample, TiffFile::typeShort,
+          rgb ? std::vector<uint32_t>{8, 8, 8} : std::vector<uint32_t>{uint32_t(bits)});
+    t.set(tiffTags::photometricInterpretation, TiffFile::typeShort,
+          {rgb ? tiffValues::photometricRgb : tiffValues::photometricPalette});
     if (rgb)
-        t.set(277, 3, {3});
+        t.set(tiffTags::samplesPerPixel, TiffFile::typeShort, {3});
     else
-        t.set(320, 3, std::vector<uint32_t>(3u << bits, 0x8000));
+        t.set(tiffTags::colorMap, TiffFile::typeShort, std::vector<uint32_t>(3u << bits, 0x8000));
     size_t rowBytes = rgb ? 15 : bits == 8 ? 5 : 3;
     for (size_t i = 0; i < rowBytes * 4; ++i)
         t.pixels.push_back(uint8_t(i * 29));

@@ -2,6 +2,7 @@
 #include "document/NewParams.h"
 #include "framework/SyntheticInput.h"
 #include "resources/Accelerators.h"
+#include "resources/CommandIds.h"
 #include "tests/framework/EventLoop.h"
 #include "core/Aspects.h"
 #include "views/BitmapSubView.h"
@@ -87,7 +88,7 @@ TEST_F(EditViewTest, ZoomKeysCentreOnTheMiddleAndTheZoomToolStopsAtTheLimit)
     open({200, 200}, {116, 96}, 1);
     view().setZoom(1, {100, 100});
     Point before = view().visibleCentre();
-    ASSERT_TRUE(view().command(801, nullptr));
+    ASSERT_TRUE(view().command(commands::firstMainZoom + 1, nullptr));
     EXPECT_EQ(view().zoom(), ZoomSteps::mainSteps().at(1));
     EXPECT_LE(std::abs(view().visibleCentre().x - before.x), 1);
 
@@ -152,7 +153,7 @@ TEST_F(EditViewTest, TheMeshIsDrawnOnTheImageGrid)
 {
     open({64, 64}, {116, 96}, 1);
     view().setZoom(1, {32, 32});
-    ASSERT_TRUE(view().command(607, nullptr));
+    ASSERT_TRUE(view().command(commands::toggleMesh, nullptr));
     EXPECT_TRUE(view().isMeshVisible());
     view().invalidateAll();
     // The default mesh is every 64 dots; dot 0 of the picture is on a line.
@@ -164,7 +165,7 @@ TEST_F(EditViewTest, TheMeshIsDrawnOnTheImageGrid)
 TEST_F(EditViewTest, TheSubViewComesWithItsKeysFollowsTheMainViewAndLeavesWithAMainZoom)
 {
     open({400, 400}, {316, 196}, 1);
-    ASSERT_TRUE(views->command(806, nullptr));
+    ASSERT_TRUE(views->command(commands::firstSubZoom + 1, nullptr));
     ASSERT_NE(views->subView(), nullptr);
     EXPECT_EQ(views->subView()->magnification(), ZoomSteps::subSteps().at(1));
     EXPECT_EQ(views->subSize().x, 316 / 3);
@@ -175,9 +176,9 @@ TEST_F(EditViewTest, TheSubViewComesWithItsKeysFollowsTheMainViewAndLeavesWithAM
     EXPECT_LE(std::abs(main.x - sub.x), 1);
     EXPECT_LE(std::abs(main.y - sub.y), 1);
 
-    views->command(613, nullptr);
+    views->command(commands::subViewNone + 3, nullptr);
     EXPECT_EQ(views->subView()->magnification(), 3);
-    views->command(802, nullptr);
+    views->command(commands::firstMainZoom + 2, nullptr);
     EXPECT_EQ(views->subView(), nullptr) << "a main zoom key gives the window back to the main view";
     EXPECT_EQ(view().zoom(), ZoomSteps::mainSteps().at(2));
 }
@@ -195,7 +196,7 @@ TEST_F(EditViewTest, SplittersResizeTheColumnWithinItsLimits)
     syntheticInput::moveMouse(*views, {2, 50}, true);
     EXPECT_EQ(views->subSize().x, DocumentViews::minimumPane);
     syntheticInput::releaseMouse(*views, {2, 50}, syntheticInput::Button::left);
-    views->command(610, nullptr);
+    views->command(commands::subViewNone, nullptr);
     EXPECT_EQ(views->subView(), nullptr);
 }
 
@@ -204,15 +205,15 @@ TEST_F(EditViewTest, MeshCellsStepAlongRowsAndWrap)
     open({256, 256}, {116, 96}, 1);
     view().setZoom(1, {32, 32});
     Point origin = view().origin();
-    view().command(831, nullptr);
+    view().command(commands::nextMeshCell, nullptr);
     EXPECT_EQ(view().origin(), (Point{origin.x + 64, origin.y})) << "the next cell shows where the old one was";
     view().setZoom(1, {200, 32});
     origin = view().origin();
-    view().command(831, nullptr);
+    view().command(commands::nextMeshCell, nullptr);
     EXPECT_EQ(view().origin(), (Point{origin.x - 192, origin.y + 64})) << "past the row's end: the next row's start";
     view().setZoom(1, {32, 32});
     origin = view().origin();
-    view().command(830, nullptr);
+    view().command(commands::previousMeshCell, nullptr);
     EXPECT_EQ(view().origin(), (Point{origin.x + 192, origin.y + 192})) << "before the first cell: the last one";
 }
 
@@ -220,8 +221,8 @@ TEST_F(EditViewTest, APictureSmallerThanOneMeshCellStaysPut)
 {
     open({10, 10}, {116, 96}, 1);
     Point origin = view().origin();
-    view().command(831, nullptr);
-    view().command(830, nullptr);
+    view().command(commands::nextMeshCell, nullptr);
+    view().command(commands::previousMeshCell, nullptr);
     EXPECT_EQ(view().origin(), origin);
 }
 
@@ -229,13 +230,13 @@ TEST_F(EditViewTest, TheDrawSquareSnapsToItsSizeAndMovesByIt)
 {
     open({64, 64}, {116, 96}, 1);
     view().setZoom(1, {32, 32});
-    ASSERT_TRUE(view().command(813, nullptr)) << "draw size 8";
+    ASSERT_TRUE(view().command(commands::firstDrawSize + 3, nullptr)) << "draw size 8";
     EXPECT_EQ(tools.tool(), ToolBox::draw);
     syntheticInput::pressMouse(view(), view().dotToView({13, 21}), syntheticInput::Button::left);
     syntheticInput::releaseMouse(view(), view().dotToView({13, 21}), syntheticInput::Button::left);
     EXPECT_EQ(footprint()->position(), (Point{8, 16}));
 
-    view().command(812, nullptr);
+    view().command(commands::firstDrawSize + 2, nullptr);
     EXPECT_EQ(footprint()->position(), (Point{8, 16}));
     syntheticInput::pressKey(view(), keys::right, Accelerator::shift);
     EXPECT_EQ(footprint()->position(), (Point{40, 16})) << "Shift moves 8 squares of 4";
@@ -246,8 +247,8 @@ TEST_F(EditViewTest, TheDrawSquareSnapsToItsSizeAndMovesByIt)
 TEST_F(EditViewTest, TwoArrowsWithinTheChordWindowMakeOneDiagonalStep)
 {
     open({64, 64}, {116, 96}, 1);
-    view().command(810, nullptr);
-    view().command(810, nullptr);
+    view().command(commands::firstDrawSize, nullptr);
+    view().command(commands::firstDrawSize, nullptr);
     syntheticInput::moveMouse(view(), view().dotToView({10, 10}), false);
     syntheticInput::pressMouse(view(), view().dotToView({10, 10}), syntheticInput::Button::left);
     syntheticInput::releaseMouse(view(), view().dotToView({10, 10}), syntheticInput::Button::left);
@@ -271,7 +272,7 @@ TEST_F(EditViewTest, AStampStaysInsideThePictureAndUndoes)
 {
     open({10, 10}, {116, 96}, 4);
     document->setDrawingColor(red);
-    view().command(815, nullptr);
+    view().command(commands::lastDrawSize, nullptr);
     ASSERT_EQ(footprint()->position(), (Point{0, 0})) << "a square larger than the picture starts at 0";
     view().keyEvent({Visual::KeyEvent::down, 'Z'});
     view().keyEvent({Visual::KeyEvent::up, 'Z'});
@@ -283,7 +284,7 @@ TEST_F(EditViewTest, AStampStaysInsideThePictureAndUndoes)
 TEST_F(EditViewTest, APickedUpPatternStampsBackWhatWasUnderTheSquare)
 {
     open({10, 10}, {116, 96}, 4);
-    view().command(811, nullptr);
+    view().command(commands::firstDrawSize + 1, nullptr);
     syntheticInput::pressMouse(view(), view().dotToView({1, 1}), syntheticInput::Button::left);
     syntheticInput::releaseMouse(view(), view().dotToView({1, 1}), syntheticInput::Button::left);
     ASSERT_EQ(footprint()->position(), (Point{0, 0}));
