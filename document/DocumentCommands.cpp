@@ -1,24 +1,30 @@
 #include "document/DocumentCommands.h"
 
 #include "document/BitmapDocument.h"
+#include "document/BitmapPalette.h"
 #include "document/UndoRecord.h"
 #include "framework/Clipboard.h"
 #include "framework/MenuState.h"
 #include "framework/Window.h"
+#include "resources/CommandIds.h"
 
 const CommandTable<DocumentCommands>& DocumentCommands::table()
 {
-    static const CommandTable<DocumentCommands> commands{
-        {102, &DocumentCommands::close},
-        {103, &DocumentCommands::save},
-        {104, &DocumentCommands::saveAs},
-        {105, &DocumentCommands::revert},
-        {200, &DocumentCommands::undo},
-        {316, &DocumentCommands::blockSize},
-        {504, &DocumentCommands::meshColor},
-        {608, &DocumentCommands::meshSize},
+    static const CommandTable<DocumentCommands> handlers{
+        {commands::close, &DocumentCommands::close},
+        {commands::save, &DocumentCommands::save},
+        {commands::saveAs, &DocumentCommands::saveAs},
+        {commands::revert, &DocumentCommands::revert},
+        {commands::undo, &DocumentCommands::undo},
+        {commands::blockSize, &DocumentCommands::blockSize},
+        {commands::meshColor, &DocumentCommands::meshColor},
+        {commands::meshSize, &DocumentCommands::meshSize},
+        {commands::nextDrawingIndex, &DocumentCommands::stepDrawingColor},
+        {commands::previousDrawingIndex, &DocumentCommands::stepDrawingColor},
+        {commands::nextDrawingRow, &DocumentCommands::stepDrawingColor},
+        {commands::previousDrawingRow, &DocumentCommands::stepDrawingColor},
     };
-    return commands;
+    return handlers;
 }
 
 bool DocumentCommands::command(uint32_t id, Window* from)
@@ -37,16 +43,46 @@ struct ItemRule {
 };
 
 constexpr ItemRule itemRules[] = {
-    {102, Rule::notInteractive}, {103, Rule::modified},   {104, Rule::notInteractive}, {105, Rule::fileAndModified},
-    {106, Rule::always},         {107, Rule::always},     {108, Rule::always},         {200, Rule::ownsUndo},
-    {201, Rule::selection},      {202, Rule::selection},  {203, Rule::paste},          {207, Rule::always},
-    {204, Rule::selection},      {205, Rule::selection},  {206, Rule::selection},      {300, Rule::indexedSelection},
-    {302, Rule::indexedSelection}, {303, Rule::indexedSelection}, {304, Rule::selection}, {305, Rule::selection},
-    {306, Rule::selection},      {307, Rule::selection},  {308, Rule::selection},      {309, Rule::selection},
-    {311, Rule::selection},      {313, Rule::selection},  {314, Rule::selection},      {315, Rule::always},
-    {316, Rule::always},         {317, Rule::notInteractive}, {400, Rule::notInteractive}, {401, Rule::selection},
-    {402, Rule::selection},      {500, Rule::indexed},    {501, Rule::indexed},        {502, Rule::indexed},
-    {503, Rule::indexed},        {506, Rule::indexed},    {504, Rule::always},         {608, Rule::always},
+    {commands::close, Rule::notInteractive},
+    {commands::save, Rule::modified},
+    {commands::saveAs, Rule::notInteractive},
+    {commands::revert, Rule::fileAndModified},
+    {commands::readSetFile, Rule::always},
+    {commands::writeSetFile, Rule::always},
+    {commands::writeSetFileAs, Rule::always},
+    {commands::undo, Rule::ownsUndo},
+    {commands::cut, Rule::selection},
+    {commands::copy, Rule::selection},
+    {commands::paste, Rule::paste},
+    {commands::pasteSettings, Rule::always},
+    {commands::fillSelection, Rule::selection},
+    {commands::drawSelectionBorder, Rule::selection},
+    {commands::clearSelection, Rule::selection},
+    {commands::simpleColorReplacement, Rule::indexedSelection},
+    {commands::advancedColorReplacement, Rule::indexedSelection},
+    {commands::paletteNumberReplacement, Rule::indexedSelection},
+    {commands::flipHorizontally, Rule::selection},
+    {commands::flipVertically, Rule::selection},
+    {commands::flipBoth, Rule::selection},
+    {commands::rotate180, Rule::selection},
+    {commands::rotateClockwise, Rule::selection},
+    {commands::rotateAnticlockwise, Rule::selection},
+    {commands::rotateByNumber, Rule::selection},
+    {commands::scaleByNumbers, Rule::selection},
+    {commands::edgeOutline, Rule::selection},
+    {commands::duplicate, Rule::always},
+    {commands::blockSize, Rule::always},
+    {commands::canvasSize, Rule::notInteractive},
+    {commands::selectAll, Rule::notInteractive},
+    {commands::selectNone, Rule::selection},
+    {commands::invertSelection, Rule::selection},
+    {commands::editPalette, Rule::indexed},
+    {commands::loadPalette, Rule::indexed},
+    {commands::savePalette, Rule::indexed},
+    {commands::sortPalette, Rule::indexed},
+    {commands::paletteRotation, Rule::indexed},
+    {commands::meshColor, Rule::always},
+    {commands::meshSize, Rule::always},
 };
 
 } // namespace
@@ -127,5 +163,29 @@ bool DocumentCommands::runDialog(const DocumentDialogs::Run& dialog)
 {
     if (dialog)
         dialog(m_document);
+    return true;
+}
+
+// W and Q step the drawing colour's index by one, with Shift by a row of 16; a full-colour picture
+// has no index to step.
+bool DocumentCommands::stepDrawingColor(uint32_t id, Window*)
+{
+    BitmapPalette* palette = m_document.palette();
+    if (!palette)
+        return true;
+    switch (id) {
+    case commands::nextDrawingIndex:
+        palette->stepDrawingIndex(1);
+        break;
+    case commands::previousDrawingIndex:
+        palette->stepDrawingIndex(-1);
+        break;
+    case commands::nextDrawingRow:
+        palette->stepDrawingRow(1);
+        break;
+    default:
+        palette->stepDrawingRow(-1);
+        break;
+    }
     return true;
 }

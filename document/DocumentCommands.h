@@ -24,6 +24,7 @@ private:
     bool blockSize(uint32_t id, Window* from);
     bool meshSize(uint32_t id, Window* from);
     bool meshColor(uint32_t id, Window* from);
+    bool stepDrawingColor(uint32_t id, Window* from);
     bool runDialog(const DocumentDialogs::Run& dialog);
 
     BitmapDocument& m_document;

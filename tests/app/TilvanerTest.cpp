@@ -172,6 +172,51 @@ TEST_F(TilvanerTest, StartInstallsTheDialogsOfTheDocumentCommands)
     EXPECT_EQ(caption, findDialogTemplate("MESH_SIZE_DIALOG")->caption) << "the active document ran it";
 }
 
+TEST_F(TilvanerTest, AToolCommandGivenAgainOpensThatToolsOptions)
+{
+    Tilvaner& app = start();
+    lifecycle::newDocument({true, 0, 0x00FFFFFF, {16, 16}, {8, 8}});
+    runEvents(20);
+    ScriptedDialogs dialogs;
+    std::vector<std::string> captions;
+    auto record = [&](ModalDialog& dialog) { captions.push_back(dialog.caption()); };
+    dialogs.answerNext(record);
+    dialogs.answerNext(record);
+    // The hand first, whatever tool an earlier test left: it has no options.
+    app.command(commands::firstTool + 5);
+    app.command(commands::lineTool);
+    app.command(commands::pencilTool);
+    EXPECT_TRUE(captions.empty()) << "choosing another tool opens nothing";
+    app.command(commands::pencilTool);
+    app.command(commands::lineTool);
+    app.command(commands::lineTool);
+    app.command(commands::firstTool + 5);
+    app.command(commands::firstTool + 5);
+    EXPECT_EQ(captions, (std::vector<std::string>{findDialogTemplate("PEN_TOOL_DIALOG")->caption,
+                                                  findDialogTemplate("LINE_TOOL_DIALOG")->caption}))
+        << "the hand has no options";
+    app.command(commands::pencilTool);
+}
+
+TEST_F(TilvanerTest, WAndQStepTheDrawingIndexAndShiftStepsARow)
+{
+    Tilvaner& app = start();
+    lifecycle::newDocument({false, 0, 0x00FFFFFF, {16, 16}, {8, 8}});
+    runEvents(20);
+    auto* document = static_cast<BitmapDocument*>(active()->document());
+    document->setDrawingColor(paletteIndex(5));
+    app.command(commands::previousDrawingRow);
+    EXPECT_EQ(document->drawingColor(), paletteIndex(245)) << "a row back from 5 wraps";
+    app.command(commands::nextDrawingIndex);
+    EXPECT_EQ(document->drawingColor(), paletteIndex(246));
+    app.command(commands::nextDrawingRow);
+    app.command(commands::previousDrawingIndex);
+    EXPECT_EQ(document->drawingColor(), paletteIndex(5));
+    document->setDrawingColor(paletteIndex(255));
+    app.command(commands::nextDrawingIndex);
+    EXPECT_EQ(document->drawingColor(), paletteIndex(255)) << "single steps do not wrap";
+}
+
 TEST_F(TilvanerTest, ExitAsksForUnsavedWorkAndWritesWhereEverythingWas)
 {
     Tilvaner& app = start();

@@ -1,5 +1,6 @@
 #include "document/BitmapDocument.h"
 #include "document/NewParams.h"
+#include "framework/ScriptedKeyState.h"
 #include "framework/SyntheticInput.h"
 #include "resources/Accelerators.h"
 #include "resources/CommandIds.h"
@@ -15,6 +16,7 @@
 
 #include "core/VirtualKey.h"
 #include "views/tools/DrawTool.h"
+#include "views/tools/LineTool.h"
 #include "views/tools/ToolSet.h"
 
 #include <gtest/gtest.h>
@@ -321,6 +323,53 @@ TEST_F(EditViewTest, EachToolShowsItsPointerOverThePictureAndTheArrowElsewhere)
     syntheticInput::moveMouse(view(), view().dotToView({2, 2}), false);
     EXPECT_EQ(view().pointer(), "HAND_CURS") << "Space holds the hand";
     view().keyEvent({Visual::KeyEvent::up, keys::space});
+}
+
+TEST_F(EditViewTest, CapsLockTurnsThePointingToolsIntoAPreciseCross)
+{
+    open({8, 6}, {116, 96}, 4);
+    ScriptedKeyState keyState;
+    keyState.setCapsLock(true);
+    struct Row {
+        int tool;
+        const char* pointer;
+    };
+    for (const Row& row : {Row{ToolBox::lasso, "CROSS_POINT_CURS"}, Row{ToolBox::crop, "CROSS_POINT_CURS"},
+                           Row{ToolBox::pencil, "CROSS_POINT_CURS"}, Row{ToolBox::bucket, "CROSS_POINT_CURS"},
+                           Row{ToolBox::eyedropper, "EYEDROPPER_CROSS_CURS"}, Row{ToolBox::rect, "CROSS_HAIR_CURS"},
+                           Row{ToolBox::line, "CROSS_HAIR_CURS"}}) {
+        tools.setTool(row.tool);
+        syntheticInput::moveMouse(view(), view().dotToView({2, 2}), false);
+        EXPECT_EQ(view().pointer(), row.pointer) << row.tool;
+    }
+    tools.setTool(ToolBox::pencil);
+    view().keyEvent({Visual::KeyEvent::down, keys::tab});
+    syntheticInput::moveMouse(view(), view().dotToView({2, 2}), false);
+    EXPECT_EQ(view().pointer(), "EYEDROPPER_CROSS_CURS") << "Tab calls up the eyedropper with its own rule";
+    view().keyEvent({Visual::KeyEvent::up, keys::tab});
+}
+
+TEST_F(EditViewTest, TheLineShowsWhereItGoesAndDrawsInBlocksOnRelease)
+{
+    open({40, 20}, {200, 120}, 4);
+    view().setZoom(4, {20, 10});
+    tools.setTool(ToolBox::line);
+    tools.setUnit(ToolBox::block);
+    document->setBlockSize({4, 4});
+    document->setDrawingColor(red);
+    syntheticInput::pressMouse(view(), view().dotToView({5, 6}), syntheticInput::Button::left);
+    syntheticInput::moveMouse(view(), view().dotToView({13, 7}), true);
+    // From (4, 8) to (12, 8): the thin line runs between the dots' centres, over white.
+    Point centre = view().dotToView({8, 8});
+    EXPECT_NE(shown({centre.x + 2, centre.y + 2}), white) << "the feedback line";
+    EXPECT_EQ(document->pixelAt({8, 8}), white) << "nothing drawn before the release";
+    syntheticInput::releaseMouse(view(), view().dotToView({13, 7}), syntheticInput::Button::left);
+    for (int32_t x = 4; x <= 12; ++x)
+        EXPECT_EQ(document->pixelAt({x, 8}), red) << x;
+    EXPECT_EQ(document->pixelAt({13, 8}), white);
+    EXPECT_EQ(document->pixelAt({8, 9}), white) << "width 1";
+    EXPECT_EQ(shown({centre.x + 2, centre.y + 2}), red) << "the feedback is gone and the line shows";
+    tools.setUnit(ToolBox::dot);
 }
 
 struct RecordingTarget : ColorPickerTarget {
