@@ -9,6 +9,8 @@
 #include "document/StraightLine.h"
 #include "document/PencilStroke.h"
 #include "framework/Application.h"
+#include "framework/MaskImage.h"
+#include "operations/PenStamp.h"
 #include "views/EditView.h"
 #include "views/ToolBox.h"
 
@@ -44,6 +46,21 @@ void BM_Memset(benchmark::State& state)
     }
 }
 BENCHMARK(BM_Memset)->ArgName("rgb")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The painting of the line alone, on the image.
+void BM_LineStamp(benchmark::State& state)
+{
+    bool fullColor = state.range(0) != 0;
+    BitmapDocument* document = newPicture({lineLength + 2 * lineWidth, 3 * lineWidth}, fullColor);
+    auto pen = MaskImage::newMask({lineWidth, lineWidth});
+    pen->clear(false);
+    Point hotspot{-lineWidth / 2, -lineWidth / 2};
+    for (auto _ : state)
+        penLine(*document->image(), *pen, hotspot, {lineWidth, lineWidth}, {lineWidth + lineLength - 1, lineWidth},
+                document->drawingColor(), nullptr);
+    delete document;
+}
+BENCHMARK(BM_LineStamp)->ArgName("rgb")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // The line as the line tool draws it on release, its undo copy included.
 void BM_Line(benchmark::State& state)
@@ -94,14 +111,15 @@ int main(int argc, char** argv)
     RecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
-    std::printf("\ndepth  line vs memset (target <= 3)  stroke 10000/256 (target <= 1.2)\n");
+    std::printf("\ndepth  line vs memset (target <= 3)  its painting vs memset  stroke 10000/256 (target <= 1.2)\n");
     for (int rgb : {0, 1}) {
         auto time = [&](const std::string& name) { return reporter.times[name]; };
         std::string depth = "/rgb:" + std::to_string(rgb);
-        double line = time("BM_Line" + depth), memset = time("BM_Memset" + depth);
+        double line = time("BM_Line" + depth), stamp = time("BM_LineStamp" + depth);
+        double memset = time("BM_Memset" + depth);
         double small = time("BM_PencilStroke/side:256" + depth), huge = time("BM_PencilStroke/side:10000" + depth);
         if (line > 0 && memset > 0 && small > 0)
-            std::printf("%5s  %29.2f  %32.2f\n", rgb ? "24" : "8", line / memset, huge / small);
+            std::printf("%5s  %29.2f  %22.2f  %32.2f\n", rgb ? "24" : "8", line / memset, stamp / memset, huge / small);
     }
     benchmark::Shutdown();
     return 0;

@@ -1,5 +1,8 @@
 #include "framework/TrueColorImage.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include <QImage>
 
 std::shared_ptr<DIBImage> TrueColorImage::newOfSameKind() const
@@ -15,11 +18,15 @@ ColorRef TrueColorImage::pixelAt(Point p) const
 
 void TrueColorImage::fillRun(uint8_t* buffer, ColorRef value, int count) const
 {
-    for (int i = 0; i < count; ++i) {
-        *buffer++ = blueOf(value);
-        *buffer++ = greenOf(value);
-        *buffer++ = redOf(value);
-    }
+    if (count <= 0)
+        return;
+    buffer[0] = blueOf(value);
+    buffer[1] = greenOf(value);
+    buffer[2] = redOf(value);
+    // Each copy doubles what is filled, so a long run costs a few block copies, not a loop per dot.
+    size_t total = 3 * size_t(count);
+    for (size_t done = 3; done < total; done *= 2)
+        std::memcpy(buffer + done, buffer, std::min(done, total - done));
 }
 
 QImage TrueColorImage::sourceImage(const Rect& source) const

@@ -5,6 +5,8 @@
 #include "operations/PixelTraits.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <vector>
 
 namespace
@@ -61,6 +63,36 @@ Rect penStamp(DIBImage& image, const MaskImage& footprint, Point corner, ColorRe
     return area;
 }
 
+namespace
+{
+
+// Where a digital line lies: for each of its rows from top, the first and past-the-last x of its dots.
+struct LineRows {
+    int32_t top = 0;
+    std::vector<std::pair<int32_t, int32_t>> extents;
+};
+
+LineRows lineRows(Point from, Point to)
+{
+    LineRows line{std::min(from.y, to.y), {}};
+    line.extents.assign(size_t(std::abs(to.y - from.y) + 1), {INT32_MAX, INT32_MIN});
+    forEachLineDot(from, to, [&](Point dot) {
+        auto& [first, last] = line.extents[size_t(dot.y - line.top)];
+        first = std::min(first, dot.x);
+        last = std::max(last, dot.x + 1);
+    });
+    // The end itself is not drawn, so its row may hold no dot.
+    while (!line.extents.empty() && line.extents.back().first > line.extents.back().second)
+        line.extents.pop_back();
+    while (!line.extents.empty() && line.extents.front().first > line.extents.front().second) {
+        line.extents.erase(line.extents.begin());
+        ++line.top;
+    }
+    return line;
+}
+
+} // namespace
+
 Rect penLine(DIBImage& image, const MaskImage& footprint, Point hotspot, Point from, Point to, ColorRef ink,
              const ToneBytes* tone)
 {
@@ -72,11 +104,9 @@ Rect penLine(DIBImage& image, const MaskImage& footprint, Point hotspot, Point f
         const int32_t start = skipBits(footprint.row(r), 0, size.x, true);
         inks[size_t(r)] = {start, skipBits(footprint.row(r), start, size.x, false)};
     }
-    // One open run per image row: a dab's run that meets it joins it, one that does not paints the
-    // open run first. Painting is the same whatever the order, so the result is the dabs' result.
-    const int32_t top = std::min(from.y, to.y) + hotspot.y;
-    const int32_t rows = std::abs(to.y - from.y) + size.y;
-    std::vector<std::pair<int32_t, int32_t>> open(size_t(rows), {0, 0});
+    const LineRows line = lineRows(from, to);
+    if (line.extents.empty())
+        return {};
     Rect covered;
     withPixelTraits(image, [&](auto traits) {
         using Pixels = decltype(traits);
@@ -90,6 +120,28 @@ Rect penLine(DIBImage& image, const MaskImage& footprint, Point hotspot, Point f
                                         : Rect{std::min(covered.left, x0), std::min(covered.top, y),
                                                std::max(covered.right, x1), std::max(covered.bottom, y + 1)};
         };
+        const int32_t lineRowCount = int32_t(line.extents.size());
+        const bool rectangle = std::all_of(inks.begin(), inks.end(), [&](auto run) { return run == inks[0]; });
+        if (rectangle && inks[0].first < inks[0].second) {
+            // The line tool's square pen: an image row is covered from the leftmost to the rightmost
+            // dot of the line rows under the pen's height, which lie at the ends of that window since
+            // a straight line's rows move one way only.
+            auto [a, b] = inks[0];
+            for (int32_t y = line.top + hotspot.y; y < line.top + hotspot.y + lineRowCount + size.y - 1; ++y) {
+                const int32_t last = std::min(y - hotspot.y - line.top, lineRowCount - 1);
+                const int32_t first = std::max(y - hotspot.y - line.top - size.y + 1, 0);
+                auto [x0, x1] = line.extents[size_t(first)];
+                auto [u0, u1] = line.extents[size_t(last)];
+                paint(y, {std::min(x0, u0) + hotspot.x + a, std::max(x1, u1) - 1 + hotspot.x + b});
+            }
+            return;
+        }
+        // Any other pen, dab by dab, with one open run per image row: a dab's run that meets it joins
+        // it, one that does not paints the open run first. Painting is the same whatever the order,
+        // so the result is the dabs' result.
+        const int32_t top = line.top + hotspot.y;
+        const int32_t rows = lineRowCount + size.y - 1;
+        std::vector<std::pair<int32_t, int32_t>> open(size_t(rows), {0, 0});
         forEachLineDot(from, to, [&](Point dot) {
             for (int32_t r = 0; r < size.y; ++r) {
                 auto [a, b] = inks[size_t(r)];
