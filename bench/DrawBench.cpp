@@ -2,12 +2,12 @@
 // bytes it covers, and a 1000-dot pencil stroke on a 10000 x 10000 picture against the same stroke
 // on 256 x 256, with the views repainting what it damaged: a stroke must cost what it touches,
 // never the picture's size. Ratios use processor time measured in the same run.
-#include "bench/RecordingReporter.h"
+#include "bench/RatioReport.h"
 #include "document/BitmapDocument.h"
 #include "document/DocumentLifecycle.h"
 #include "document/NewParams.h"
-#include "document/StraightLine.h"
 #include "document/PencilStroke.h"
+#include "document/StraightLine.h"
 #include "framework/Application.h"
 #include "framework/MaskImage.h"
 #include "operations/PenStamp.h"
@@ -19,7 +19,8 @@
 #include <cstring>
 #include <vector>
 
-namespace {
+namespace
+{
 
 constexpr int32_t lineLength = 10000;
 constexpr int32_t lineWidth = 99;
@@ -27,7 +28,8 @@ constexpr int32_t lineWidth = 99;
 BitmapDocument* newPicture(Point size, bool fullColor)
 {
     auto* document = new BitmapDocument(NewParams::current());
-    document->newContent({fullColor, 0, 0x00FFFFFF, {16, 16}, size}, lifecycle::defaultPaletteFile(), "bench");
+    document->newContent({fullColor, 0, 0x00FFFFFF, {16, 16}, size}, lifecycle::defaultPaletteFile(),
+                         "bench");
     return document;
 }
 
@@ -56,8 +58,8 @@ void BM_LineStamp(benchmark::State& state)
     pen->clear(false);
     Point hotspot{-lineWidth / 2, -lineWidth / 2};
     for (auto _ : state)
-        penLine(*document->image(), *pen, hotspot, {lineWidth, lineWidth}, {lineWidth + lineLength - 1, lineWidth},
-                document->drawingColor(), nullptr);
+        penLine(*document->image(), *pen, hotspot, {lineWidth, lineWidth},
+                {lineWidth + lineLength - 1, lineWidth}, document->drawingColor(), nullptr);
     delete document;
 }
 BENCHMARK(BM_LineStamp)->ArgName("rgb")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
@@ -68,7 +70,8 @@ void BM_Line(benchmark::State& state)
     bool fullColor = state.range(0) != 0;
     BitmapDocument* document = newPicture({lineLength + 2 * lineWidth, 3 * lineWidth}, fullColor);
     for (auto _ : state)
-        drawStraightLine(*document, {lineWidth, lineWidth}, {lineWidth + lineLength - 1, lineWidth}, lineWidth);
+        drawStraightLine(*document, {lineWidth, lineWidth}, {lineWidth + lineLength - 1, lineWidth},
+                         lineWidth);
     delete document;
 }
 BENCHMARK(BM_Line)->ArgName("rgb")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
@@ -105,22 +108,19 @@ BENCHMARK(BM_PencilStroke)
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    Application application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RecordingReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-
-    std::printf("\ndepth  line vs memset (target <= 3)  its painting vs memset  stroke 10000/256 (target <= 1.2)\n");
-    for (int rgb : {0, 1}) {
-        auto time = [&](const std::string& name) { return reporter.times[name]; };
-        std::string depth = "/rgb:" + std::to_string(rgb);
-        double line = time("BM_Line" + depth), stamp = time("BM_LineStamp" + depth);
-        double memset = time("BM_Memset" + depth);
-        double small = time("BM_PencilStroke/side:256" + depth), huge = time("BM_PencilStroke/side:10000" + depth);
-        if (line > 0 && memset > 0 && small > 0)
-            std::printf("%5s  %29.2f  %22.2f  %32.2f\n", rgb ? "24" : "8", line / memset, stamp / memset, huge / small);
-    }
-    benchmark::Shutdown();
-    return 0;
+    return runWithRatios(argc, argv, [](RecordingReporter& reporter) {
+        std::printf("\ndepth  line vs memset (target <= 3)  its painting vs memset  stroke 10000/256 (target "
+                    "<= 1.2)\n");
+        for (int rgb : {0, 1}) {
+            auto time = [&](const std::string& name) { return reporter.times[name]; };
+            std::string depth = "/rgb:" + std::to_string(rgb);
+            double line = time("BM_Line" + depth), stamp = time("BM_LineStamp" + depth);
+            double memset = time("BM_Memset" + depth);
+            double small = time("BM_PencilStroke/side:256" + depth),
+                   huge = time("BM_PencilStroke/side:10000" + depth);
+            if (line > 0 && memset > 0 && small > 0)
+                std::printf("%5s  %29.2f  %22.2f  %32.2f\n", rgb ? "24" : "8", line / memset, stamp / memset,
+                            huge / small);
+        }
+    });
 }

@@ -3,13 +3,13 @@
 // the huge picture's time over the small one's, and each repaint over a plain copy of the same
 // number of screen pixels measured in the same run. The ratios use processor time, which a busy
 // machine disturbs less than the clock.
+#include "bench/RatioReport.h"
 #include "document/BitmapDocument.h"
 #include "document/DocumentLifecycle.h"
 #include "document/NewParams.h"
 #include "framework/Application.h"
 #include "views/EditView.h"
 #include "views/ToolBox.h"
-#include "bench/RecordingReporter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -20,7 +20,8 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 constexpr Point screen{1920, 1080};
 
@@ -41,8 +42,8 @@ void BM_Repaint(benchmark::State& state)
     int32_t side = int32_t(state.range(0));
     int32_t zoom = int32_t(state.range(1));
     auto* document = new BitmapDocument(NewParams::current());
-    document->newContent({state.range(2) != 0, 0, 0x00FFFFFF, {16, 16}, {side, side}}, lifecycle::defaultPaletteFile(),
-                         "bench");
+    document->newContent({state.range(2) != 0, 0, 0x00FFFFFF, {16, 16}, {side, side}},
+                         lifecycle::defaultPaletteFile(), "bench");
     ToolBox tools;
     auto* view = new EditView(nullptr, tools);
     view->setModel(document);
@@ -66,25 +67,19 @@ BENCHMARK(BM_Repaint)
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    Application application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RecordingReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-
-    double copy = reporter.times["BM_PlainCopy"];
-    std::printf("\nzoom  depth  10000/256 (target <= 1.2)  256 vs copy  10000 vs copy (target <= 4)\n");
-    for (int rgb : {0, 1})
-        for (int zoom : {1, 4, 16}) {
-            auto name = [&](int side) {
-                return "BM_Repaint/side:" + std::to_string(side) + "/zoom:" + std::to_string(zoom) +
-                       "/rgb:" + std::to_string(rgb);
-            };
-            double small = reporter.times[name(256)], huge = reporter.times[name(10000)];
-            if (small > 0 && huge > 0 && copy > 0)
-                std::printf("%4d  %5s  %24.2f  %11.2f  %13.2f\n", zoom, rgb ? "24" : "8", huge / small,
-                            small / copy, huge / copy);
-        }
-    benchmark::Shutdown();
-    return 0;
+    return runWithRatios(argc, argv, [](RecordingReporter& reporter) {
+        double copy = reporter.times["BM_PlainCopy"];
+        std::printf("\nzoom  depth  10000/256 (target <= 1.2)  256 vs copy  10000 vs copy (target <= 4)\n");
+        for (int rgb : {0, 1})
+            for (int zoom : {1, 4, 16}) {
+                auto name = [&](int side) {
+                    return "BM_Repaint/side:" + std::to_string(side) + "/zoom:" + std::to_string(zoom) +
+                           "/rgb:" + std::to_string(rgb);
+                };
+                double small = reporter.times[name(256)], huge = reporter.times[name(10000)];
+                if (small > 0 && huge > 0 && copy > 0)
+                    std::printf("%4d  %5s  %24.2f  %11.2f  %13.2f\n", zoom, rgb ? "24" : "8", huge / small,
+                                small / copy, huge / copy);
+            }
+    });
 }
