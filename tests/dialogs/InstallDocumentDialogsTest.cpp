@@ -5,8 +5,8 @@
 #include "document/BitmapDocument.h"
 #include "document/DocumentDialogs.h"
 #include "document/NewParams.h"
-#include "framework/ColorChooser.h"
 #include "framework/CommandTable.h"
+#include "framework/ScriptedColorChooser.h"
 #include "framework/ScriptedDialogs.h"
 #include "resources/DialogTemplates.h"
 #include "tests/framework/EventLoop.h"
@@ -22,19 +22,6 @@ namespace
 
 struct Holder : Dependent {
     ~Holder() override { setModel(nullptr); }
-};
-
-// Counts the colour requests and cancels them.
-struct CountingChooser : ColorChooserService {
-    CountingChooser() : previous(installColorChooser(this)) {}
-    ~CountingChooser() { installColorChooser(previous); }
-    std::optional<ColorRef> choose(ColorRef) override
-    {
-        ++asked;
-        return std::nullopt;
-    }
-    int asked = 0;
-    ColorChooserService* previous;
 };
 
 // Each document command runs its own dialog once installed; a second install changes nothing.
@@ -62,14 +49,14 @@ TEST(InstallDocumentDialogsTest, TheDocumentCommandsRunTheirDialogs)
         ScriptedDialogs script;
         std::vector<std::string> captions;
         script.answerNext([&](ModalDialog& d) { captions.push_back(d.caption()); });
-        CountingChooser chooser;
+        ScriptedColorChooser chooser;
         EXPECT_TRUE(commands->command(row.id, nullptr));
         if (row.dialog) {
             EXPECT_EQ(captions, (std::vector<std::string>{findDialogTemplate(row.dialog)->caption}));
-            EXPECT_EQ(chooser.asked, 0);
+            EXPECT_EQ(chooser.requests().size(), 0u);
         } else {
             EXPECT_TRUE(captions.empty());
-            EXPECT_EQ(chooser.asked, 1);
+            EXPECT_EQ(chooser.requests().size(), 1u);
         }
     }
     EXPECT_FALSE(document->isModified()) << "every dialog was cancelled";

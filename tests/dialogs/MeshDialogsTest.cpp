@@ -1,18 +1,17 @@
+#include "dialogs/MeshDialogs.h"
 #include "core/Aspects.h"
 #include "core/Dependent.h"
-#include "dialogs/MeshDialogs.h"
 #include "document/BitmapDocument.h"
 #include "document/NewParams.h"
-#include "framework/ColorChooser.h"
 #include "framework/DialogControl.h"
 #include "framework/DialogPage.h"
+#include "framework/ScriptedColorChooser.h"
 #include "framework/ScriptedDialogs.h"
 #include "resources/DialogTemplates.h"
 #include "tests/framework/EventLoop.h"
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <memory>
 #include <vector>
 
@@ -25,28 +24,6 @@ public:
     ~MeshListener() override { setModel(nullptr); }
     void update(const Aspect* aspect) override { meshHeard += aspect == &aspects::BitmapView::Mesh::access; }
     int meshHeard = 0;
-};
-
-// Answers colour requests from a script (nothing = Cancel) and records the colours they start from.
-class ScriptedChooser : public ColorChooserService {
-public:
-    ScriptedChooser() : m_previous(installColorChooser(this)) {}
-    ~ScriptedChooser() { installColorChooser(m_previous); }
-    void answerNext(std::optional<ColorRef> c) { m_answers.push_back(c); }
-    std::optional<ColorRef> choose(ColorRef initial) override
-    {
-        initials.push_back(initial);
-        if (m_answers.empty())
-            return std::nullopt;
-        std::optional<ColorRef> c = m_answers.front();
-        m_answers.pop_front();
-        return c;
-    }
-    std::vector<ColorRef> initials;
-
-private:
-    std::deque<std::optional<ColorRef>> m_answers;
-    ColorChooserService* m_previous;
 };
 
 DialogControl& control(ModalDialog& d, int id)
@@ -169,7 +146,7 @@ TEST_F(MeshDialogsTest, TheSizeDialogCancelledOrRefusingChangesNothing)
 TEST_F(MeshDialogsTest, AFullColourMeshTakesADifferentColourFromTheChooser)
 {
     BitmapDocument& document = makeDocument(true);
-    ScriptedChooser chooser;
+    ScriptedColorChooser chooser;
     chooser.answerNext(std::nullopt);
     chooser.answerNext(rgb(0xFF, 0, 0));
     chooser.answerNext(rgb(1, 2, 3));
@@ -183,18 +160,18 @@ TEST_F(MeshDialogsTest, AFullColourMeshTakesADifferentColourFromTheChooser)
     EXPECT_EQ(document.meshColor(), rgb(1, 2, 3));
     EXPECT_EQ(listener().meshHeard, 1);
     EXPECT_TRUE(document.isModified());
-    EXPECT_EQ(chooser.initials, (std::vector<ColorRef>{rgb(0xFF, 0, 0), rgb(0xFF, 0, 0), rgb(0xFF, 0, 0)}))
+    EXPECT_EQ(chooser.requests(), (std::vector<ColorRef>{rgb(0xFF, 0, 0), rgb(0xFF, 0, 0), rgb(0xFF, 0, 0)}))
         << "the chooser starts from the mesh colour";
 }
 
 TEST_F(MeshDialogsTest, AnIndexedMeshColourIsNotAskedOfTheColourChooser)
 {
     BitmapDocument& document = makeDocument(false);
-    ScriptedChooser chooser;
+    ScriptedColorChooser chooser;
     chooser.answerNext(rgb(1, 2, 3));
     ColorRef before = document.meshColor();
     EXPECT_FALSE(runMeshColorDialog(document));
-    EXPECT_TRUE(chooser.initials.empty());
+    EXPECT_TRUE(chooser.requests().empty());
     EXPECT_EQ(document.meshColor(), before);
     EXPECT_EQ(listener().meshHeard, 0);
 }

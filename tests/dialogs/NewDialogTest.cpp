@@ -1,9 +1,9 @@
-#include "core/Dependent.h"
 #include "dialogs/NewDialog.h"
+#include "core/Dependent.h"
 #include "document/NewParams.h"
-#include "framework/ColorChooser.h"
 #include "framework/DialogControl.h"
 #include "framework/DialogPage.h"
+#include "framework/ScriptedColorChooser.h"
 #include "framework/ScriptedDialogs.h"
 #include "resources/DialogTemplates.h"
 #include "tests/framework/EventLoop.h"
@@ -17,17 +17,6 @@ struct Listener : Dependent {
     void update() override { ++heard; }
     void update(const Aspect*) override { ++heard; }
     int heard = 0;
-};
-
-class FixedColor : public ColorChooserService {
-public:
-    explicit FixedColor(ColorRef c) : m_color(c), m_previous(installColorChooser(this)) {}
-    ~FixedColor() { installColorChooser(m_previous); }
-    std::optional<ColorRef> choose(ColorRef) override { return m_color; }
-
-private:
-    ColorRef m_color;
-    ColorChooserService* m_previous;
 };
 
 class NewDialogTest : public testing::Test {
@@ -59,7 +48,8 @@ DialogControl& control(ModalDialog& d, int id)
 
 TEST_F(NewDialogTest, OkAnswersTheParametersAndStoresThemAsTheNextDefaults)
 {
-    FixedColor chooser(rgb(9, 8, 7));
+    ScriptedColorChooser chooser;
+    chooser.answerNext(rgb(9, 8, 7));
     std::optional<NewDocumentParams> params = run([](ModalDialog& d) {
         EXPECT_TRUE(control(d, 100).isChecked());
         EXPECT_EQ(control(d, 103).text(), "1F");
@@ -100,7 +90,8 @@ TEST_F(NewDialogTest, OkAnswersTheParametersAndStoresThemAsTheNextDefaults)
 
 TEST_F(NewDialogTest, CancelAnswersNothingAndTellsTheDefaultsNothing)
 {
-    FixedColor chooser(rgb(9, 8, 7));
+    ScriptedColorChooser chooser;
+    chooser.answerNext(rgb(9, 8, 7));
     Listener block;
     block.setModel(&preferences.blockSize);
     Listener colour;

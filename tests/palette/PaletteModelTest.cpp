@@ -1,9 +1,9 @@
+#include "palette/PaletteModel.h"
 #include "core/Aspects.h"
 #include "core/Dependent.h"
-#include "framework/ColorChooser.h"
 #include "framework/LogicalPalette.h"
+#include "framework/ScriptedColorChooser.h"
 #include "palette/ColorValue.h"
-#include "palette/PaletteModel.h"
 
 #include <gtest/gtest.h>
 
@@ -144,29 +144,16 @@ TEST(PaletteModelTest, CopiesAreIndependentAndNearestIndicesUseThePlatformPalett
     EXPECT_EQ(found[1], 0);
 }
 
-class ScriptedChooser : public ColorChooserService {
-public:
-    ScriptedChooser() { installColorChooser(this); }
-    ~ScriptedChooser() { installColorChooser(nullptr); }
-    std::optional<ColorRef> choose(ColorRef initial) override
-    {
-        offered = initial;
-        return answer;
-    }
-    std::optional<ColorRef> answer;
-    ColorRef offered = 0;
-};
-
 TEST(ColorValueTest, ChoosingStoresTheAnswerAndCancelKeepsTheColour)
 {
     ColorValue value(rgb(1, 2, 3));
     Counter counter(&value);
     counter.watched = &aspects::ColorValue::access;
-    ScriptedChooser chooser;
+    ScriptedColorChooser chooser;
     value.choose();
-    EXPECT_EQ(chooser.offered, rgb(1, 2, 3));
+    EXPECT_EQ(chooser.requests(), std::vector<ColorRef>{rgb(1, 2, 3)});
     EXPECT_EQ(value.value(), rgb(1, 2, 3));
-    chooser.answer = rgb(4, 5, 6);
+    chooser.answerNext(rgb(4, 5, 6));
     value.choose();
     EXPECT_EQ(value.value(), rgb(4, 5, 6));
     EXPECT_EQ(counter.count, 1);
