@@ -1,5 +1,4 @@
 #include "app/Preferences.h"
-#include "core/Dependent.h"
 #include "document/NewParams.h"
 #include "formats/Backup.h"
 #include "formats/SettingsFile.h"
@@ -9,6 +8,7 @@
 #include "framework/ScriptedDialogs.h"
 #include "framework/ScriptedFolderChooser.h"
 #include "resources/DialogTemplates.h"
+#include "tests/core/Listener.h"
 #include "tests/framework/EventLoop.h"
 #include "views/ZoomSteps.h"
 
@@ -24,13 +24,6 @@ namespace {
 constexpr int newPage = 0;
 constexpr int backupPage = 1;
 constexpr int zoomPage = 2;
-
-struct Listener : Dependent {
-    ~Listener() override { setModel(nullptr); }
-    void update() override { ++heard; }
-    void update(const Aspect*) override { ++heard; }
-    int heard = 0;
-};
 
 // Runs the sheet over a settings file of its own and puts back the settings in use afterwards.
 class PreferencesTest : public testing::Test {
@@ -119,9 +112,7 @@ TEST_F(PreferencesTest, ThePagesShowTheFileTheBackupSettingsAndTheZoomStepsInUse
 TEST_F(PreferencesTest, CancelChangesNeitherTheFileNorTheSettingsInUse)
 {
     std::string before = fileText();
-    Listener block;
-    block.setModel(&NewParams::current().blockSize);
-    block.heard = 0;
+    Listener block(&NewParams::current().blockSize);
     run([](ModalDialog& d) {
         control(d, newPage, 100).setText("32");
         control(d, backupPage, 100).setText("/elsewhere");
@@ -129,7 +120,7 @@ TEST_F(PreferencesTest, CancelChangesNeitherTheFileNorTheSettingsInUse)
         d.press(cancelButtonId);
     });
     EXPECT_EQ(fileText(), before);
-    EXPECT_EQ(block.heard, 0);
+    EXPECT_EQ(block.count(), 0);
     EXPECT_EQ(BackupSettings::current().directory, "/backups");
     EXPECT_EQ(ZoomSteps::mainSteps().entries(), (std::vector<int32_t>{1, 2, 4, 8, 16}));
 }
@@ -138,9 +129,7 @@ TEST_F(PreferencesTest, OkWritesEveryPageToTheFileAndPutsItInUse)
 {
     ScriptedFolderChooser folders;
     folders.answerNext("/chosen/folder");
-    Listener block;
-    block.setModel(&NewParams::current().blockSize);
-    block.heard = 0;
+    Listener block(&NewParams::current().blockSize);
     NewParams::current().edgeWidth.setValue(30);
     run([](ModalDialog& d) {
         control(d, newPage, 101).setText("64");
@@ -170,7 +159,7 @@ TEST_F(PreferencesTest, OkWritesEveryPageToTheFileAndPutsItInUse)
     EXPECT_EQ(NewParams::current().meshColourIndex.value(), 0xfe);
     EXPECT_EQ(NewParams::current().yUp.value(), 0);
     EXPECT_EQ(NewParams::current().canvasSize.point(), (Point{640, 480}));
-    EXPECT_GT(block.heard, 0) << "followers of the preferences hear of the change";
+    EXPECT_GT(block.count(), 0) << "followers of the preferences hear of the change";
     EXPECT_EQ(BackupSettings::current().directory, "/chosen/folder");
     EXPECT_EQ(BackupSettings::current().level, 9);
     EXPECT_EQ(ZoomSteps::mainSteps().entries(), (std::vector<int32_t>{3, 4, 5, 8, 16}));

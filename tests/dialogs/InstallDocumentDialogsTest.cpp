@@ -1,7 +1,6 @@
 #include "dialogs/InstallDocumentDialogs.h"
 
 #include "core/Aspects.h"
-#include "core/Dependent.h"
 #include "document/BitmapDocument.h"
 #include "document/DocumentDialogs.h"
 #include "document/NewParams.h"
@@ -9,6 +8,7 @@
 #include "framework/ScriptedColorChooser.h"
 #include "framework/ScriptedDialogs.h"
 #include "resources/DialogTemplates.h"
+#include "tests/core/Listener.h"
 #include "tests/framework/EventLoop.h"
 
 #include <gtest/gtest.h>
@@ -19,10 +19,6 @@
 
 namespace
 {
-
-struct Holder : Dependent {
-    ~Holder() override { setModel(nullptr); }
-};
 
 // Each document command runs its own dialog once installed; a second install changes nothing.
 TEST(InstallDocumentDialogsTest, TheDocumentCommandsRunTheirDialogs)
@@ -35,8 +31,7 @@ TEST(InstallDocumentDialogsTest, TheDocumentCommandsRunTheirDialogs)
     params.fullColor = true;
     params.imageSize = {4, 4};
     document->newContent(params, "/nonexistent/default.rgb", "untitled");
-    Holder holder;
-    holder.setModel(document);
+    Listener holder(document);
     auto* commands = interfaceFor<CommandInterface>(document, &aspects::Model::menuEx);
     ASSERT_NE(commands, nullptr);
 

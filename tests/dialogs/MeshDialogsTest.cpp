@@ -1,6 +1,5 @@
 #include "dialogs/MeshDialogs.h"
 #include "core/Aspects.h"
-#include "core/Dependent.h"
 #include "document/BitmapDocument.h"
 #include "document/NewParams.h"
 #include "framework/DialogControl.h"
@@ -8,6 +7,7 @@
 #include "framework/ScriptedColorChooser.h"
 #include "framework/ScriptedDialogs.h"
 #include "resources/DialogTemplates.h"
+#include "tests/core/Listener.h"
 #include "tests/framework/EventLoop.h"
 
 #include <gtest/gtest.h>
@@ -16,15 +16,6 @@
 #include <vector>
 
 namespace {
-
-// Follows a document, counting the mesh notifications; leaving it ends the document.
-class MeshListener : public Dependent {
-public:
-    explicit MeshListener(BitmapDocument* document) { setModel(document); }
-    ~MeshListener() override { setModel(nullptr); }
-    void update(const Aspect* aspect) override { meshHeard += aspect == &aspects::BitmapView::Mesh::access; }
-    int meshHeard = 0;
-};
 
 DialogControl& control(ModalDialog& d, int id)
 {
@@ -46,10 +37,11 @@ protected:
         params.fullColor = fullColor;
         params.imageSize = {4, 4};
         document->newContent(params, "/nonexistent/default.rgb", "untitled");
-        listeners.push_back(std::make_unique<MeshListener>(document));
+        listeners.push_back(std::make_unique<Listener>(document));
         return *document;
     }
-    MeshListener& listener() { return *listeners.back(); }
+    // The mesh notifications the last document made has sent.
+    int meshHeard() const { return listeners.back()->count(&aspects::BitmapView::Mesh::access); }
 
     bool runSize(BitmapDocument& document, ScriptedDialogs::Step step)
     {
@@ -59,7 +51,8 @@ protected:
     }
 
     NewParams preferences;
-    std::vector<std::unique_ptr<MeshListener>> listeners;
+    // Each keeps its document alive; leaving it ends the document.
+    std::vector<std::unique_ptr<Listener>> listeners;
 };
 
 TEST_F(MeshDialogsTest, TheSizeDialogShowsTheMeshAndOkStoresWhatWasEntered)
@@ -80,7 +73,7 @@ TEST_F(MeshDialogsTest, TheSizeDialogShowsTheMeshAndOkStoresWhatWasEntered)
     }));
     EXPECT_EQ(document.meshSize(), (Point{2, 9999}));
     EXPECT_EQ(document.meshStyle(), 2);
-    EXPECT_EQ(listener().meshHeard, 1);
+    EXPECT_EQ(meshHeard(), 1);
     EXPECT_TRUE(document.isModified());
 
     // The next opening starts from the stored style.
@@ -111,7 +104,7 @@ TEST_F(MeshDialogsTest, TheViewsHearOfTheSizeDialogOnlyWhenSomethingChanged)
             control(d, row.styleButton).click();
             d.press(okButtonId);
         }));
-        EXPECT_EQ(listener().meshHeard, row.heard) << row.what;
+        EXPECT_EQ(meshHeard(), row.heard) << row.what;
         EXPECT_EQ(document.isModified(), row.heard == 1) << row.what;
     }
 }
@@ -139,7 +132,7 @@ TEST_F(MeshDialogsTest, TheSizeDialogCancelledOrRefusingChangesNothing)
     }
     EXPECT_EQ(document.meshSize(), (Point{16, 12}));
     EXPECT_EQ(document.meshStyle(), 0);
-    EXPECT_EQ(listener().meshHeard, 0);
+    EXPECT_EQ(meshHeard(), 0);
     EXPECT_FALSE(document.isModified());
 }
 
@@ -153,12 +146,12 @@ TEST_F(MeshDialogsTest, AFullColourMeshTakesADifferentColourFromTheChooser)
 
     EXPECT_FALSE(runMeshColorDialog(document)) << "cancelled";
     EXPECT_TRUE(runMeshColorDialog(document)) << "the colour it already has";
-    EXPECT_EQ(listener().meshHeard, 0);
+    EXPECT_EQ(meshHeard(), 0);
     EXPECT_FALSE(document.isModified());
 
     EXPECT_TRUE(runMeshColorDialog(document));
     EXPECT_EQ(document.meshColor(), rgb(1, 2, 3));
-    EXPECT_EQ(listener().meshHeard, 1);
+    EXPECT_EQ(meshHeard(), 1);
     EXPECT_TRUE(document.isModified());
     EXPECT_EQ(chooser.requests(), (std::vector<ColorRef>{rgb(0xFF, 0, 0), rgb(0xFF, 0, 0), rgb(0xFF, 0, 0)}))
         << "the chooser starts from the mesh colour";
@@ -173,7 +166,7 @@ TEST_F(MeshDialogsTest, AnIndexedMeshColourIsNotAskedOfTheColourChooser)
     EXPECT_FALSE(runMeshColorDialog(document));
     EXPECT_TRUE(chooser.requests().empty());
     EXPECT_EQ(document.meshColor(), before);
-    EXPECT_EQ(listener().meshHeard, 0);
+    EXPECT_EQ(meshHeard(), 0);
 }
 
 } // namespace

@@ -1,23 +1,16 @@
 #include "dialogs/NewDialog.h"
-#include "core/Dependent.h"
 #include "document/NewParams.h"
 #include "framework/DialogControl.h"
 #include "framework/DialogPage.h"
 #include "framework/ScriptedColorChooser.h"
 #include "framework/ScriptedDialogs.h"
 #include "resources/DialogTemplates.h"
+#include "tests/core/Listener.h"
 #include "tests/framework/EventLoop.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Listener : Dependent {
-    ~Listener() override { setModel(nullptr); }
-    void update() override { ++heard; }
-    void update(const Aspect*) override { ++heard; }
-    int heard = 0;
-};
 
 class NewDialogTest : public testing::Test {
 protected:
@@ -92,11 +85,8 @@ TEST_F(NewDialogTest, CancelAnswersNothingAndTellsTheDefaultsNothing)
 {
     ScriptedColorChooser chooser;
     chooser.answerNext(rgb(9, 8, 7));
-    Listener block;
-    block.setModel(&preferences.blockSize);
-    Listener colour;
-    colour.setModel(&preferences.backgroundColour);
-    block.heard = colour.heard = 0;
+    Listener block(&preferences.blockSize);
+    Listener colour(&preferences.backgroundColour);
     std::optional<NewDocumentParams> params = run([](ModalDialog& d) {
         control(d, 105).setText("40");
         control(d, 104).click();
@@ -105,8 +95,8 @@ TEST_F(NewDialogTest, CancelAnswersNothingAndTellsTheDefaultsNothing)
     EXPECT_FALSE(params);
     EXPECT_EQ(preferences.blockSize.point(), (Point{8, 24}));
     EXPECT_EQ(preferences.backgroundColour.value(), rgb(0, 128, 255));
-    EXPECT_EQ(block.heard, 0);
-    EXPECT_EQ(colour.heard, 0);
+    EXPECT_EQ(block.count(), 0);
+    EXPECT_EQ(colour.count(), 0);
 }
 
 TEST_F(NewDialogTest, SizesOutsideTheirRangesAreRefused)
