@@ -3,12 +3,11 @@
 #include "formats/Backup.h"
 #include "formats/SettingsFile.h"
 #include "framework/ColorChooser.h"
-#include "framework/DialogControl.h"
-#include "framework/DialogPage.h"
 #include "framework/ScriptedDialogs.h"
 #include "framework/ScriptedFolderChooser.h"
 #include "resources/DialogTemplates.h"
 #include "tests/core/Listener.h"
+#include "tests/framework/DialogControls.h"
 #include "tests/framework/EventLoop.h"
 #include "views/ZoomSteps.h"
 
@@ -78,11 +77,6 @@ private:
     ZoomSteps m_sub = ZoomSteps::subSteps();
 };
 
-DialogControl& control(ModalDialog& d, int page, int id)
-{
-    return *d.page(page).control(id);
-}
-
 TEST_F(PreferencesTest, ThePagesShowTheFileTheBackupSettingsAndTheZoomStepsInUse)
 {
     run([](ModalDialog& d) {
@@ -94,17 +88,17 @@ TEST_F(PreferencesTest, ThePagesShowTheFileTheBackupSettingsAndTheZoomStepsInUse
             {105, "20"}, {106, "3"}, {111, "1F"}, {107, "5"},    {108, "6"},
         };
         for (auto [id, text] : fields)
-            EXPECT_EQ(control(d, newPage, id).text(), text) << id;
-        EXPECT_EQ(control(d, newPage, 112).color(), rgb(1, 2, 3));
-        EXPECT_FALSE(control(d, newPage, 109).isChecked());
-        EXPECT_TRUE(control(d, newPage, 110).isChecked());
+            EXPECT_EQ(control(d, id, newPage).text(), text) << id;
+        EXPECT_EQ(control(d, 112, newPage).color(), rgb(1, 2, 3));
+        EXPECT_FALSE(control(d, 109, newPage).isChecked());
+        EXPECT_TRUE(control(d, 110, newPage).isChecked());
 
-        EXPECT_EQ(control(d, backupPage, 100).text(), "/backups");
-        EXPECT_EQ(control(d, backupPage, 102).text(), "3");
+        EXPECT_EQ(control(d, 100, backupPage).text(), "/backups");
+        EXPECT_EQ(control(d, 102, backupPage).text(), "3");
 
         const char* zoom[] = {"1", "2", "4", "8", "16", "1", "2", "3"};
         for (int i = 0; i < 8; ++i)
-            EXPECT_EQ(control(d, zoomPage, 100 + i).text(), zoom[i]) << 100 + i;
+            EXPECT_EQ(control(d, 100 + i, zoomPage).text(), zoom[i]) << 100 + i;
         d.press(cancelButtonId);
     });
 }
@@ -114,9 +108,9 @@ TEST_F(PreferencesTest, CancelChangesNeitherTheFileNorTheSettingsInUse)
     std::string before = fileText();
     Listener block(&NewParams::current().blockSize);
     run([](ModalDialog& d) {
-        control(d, newPage, 100).setText("32");
-        control(d, backupPage, 100).setText("/elsewhere");
-        control(d, zoomPage, 200).step(+3);
+        control(d, 100, newPage).setText("32");
+        control(d, 100, backupPage).setText("/elsewhere");
+        control(d, 200, zoomPage).step(+3);
         d.press(cancelButtonId);
     });
     EXPECT_EQ(fileText(), before);
@@ -132,15 +126,15 @@ TEST_F(PreferencesTest, OkWritesEveryPageToTheFileAndPutsItInUse)
     Listener block(&NewParams::current().blockSize);
     NewParams::current().edgeWidth.setValue(30);
     run([](ModalDialog& d) {
-        control(d, newPage, 101).setText("64");
-        control(d, newPage, 106).setText("fe");
-        control(d, newPage, 109).click();
-        control(d, backupPage, 101).click();
-        control(d, backupPage, 103).step(+10);
-        EXPECT_EQ(control(d, backupPage, 102).text(), "9") << "the generations stop at 9";
-        control(d, zoomPage, 200).step(+2);
-        control(d, zoomPage, 207).step(-1);
-        EXPECT_EQ(control(d, zoomPage, 101).text(), "4") << "the step above moved aside";
+        control(d, 101, newPage).setText("64");
+        control(d, 106, newPage).setText("fe");
+        control(d, 109, newPage).click();
+        control(d, 101, backupPage).click();
+        control(d, 103, backupPage).step(+10);
+        EXPECT_EQ(control(d, 102, backupPage).text(), "9") << "the generations stop at 9";
+        control(d, 200, zoomPage).step(+2);
+        control(d, 207, zoomPage).step(-1);
+        EXPECT_EQ(control(d, 101, zoomPage).text(), "4") << "the step above moved aside";
         d.press(okButtonId);
     });
     EXPECT_EQ(folders.requests(), std::vector<std::string>{"/backups"});
@@ -170,9 +164,9 @@ TEST_F(PreferencesTest, TheBrowseButtonStartsAtARelativeDirectoryFromNowhereAndK
 {
     ScriptedFolderChooser folders;
     run([](ModalDialog& d) {
-        control(d, backupPage, 100).setText("old");
-        control(d, backupPage, 101).click();
-        EXPECT_EQ(control(d, backupPage, 100).text(), "old");
+        control(d, 100, backupPage).setText("old");
+        control(d, 101, backupPage).click();
+        EXPECT_EQ(control(d, 100, backupPage).text(), "old");
         d.press(okButtonId);
     });
     EXPECT_EQ(folders.requests(), std::vector<std::string>{""});
@@ -183,19 +177,19 @@ TEST_F(PreferencesTest, ARefusedFieldOnAnotherPageIsShownAndNothingIsWritten)
 {
     std::string before = fileText();
     run([](ModalDialog& d) {
-        control(d, newPage, 104).setText("1");
-        control(d, backupPage, 102).setText("10");
-        control(d, zoomPage, 200).step(+1);
+        control(d, 104, newPage).setText("1");
+        control(d, 102, backupPage).setText("10");
+        control(d, 200, zoomPage).step(+1);
         d.press(okButtonId);
         EXPECT_TRUE(d.isOpen());
         EXPECT_EQ(d.currentPage(), newPage);
-        EXPECT_EQ(d.focusedControl(), &control(d, newPage, 104));
+        EXPECT_EQ(d.focusedControl(), &control(d, 104, newPage));
 
-        control(d, newPage, 104).setText("2");
+        control(d, 104, newPage).setText("2");
         d.press(okButtonId);
         EXPECT_TRUE(d.isOpen());
         EXPECT_EQ(d.currentPage(), backupPage);
-        EXPECT_EQ(d.focusedControl(), &control(d, backupPage, 102));
+        EXPECT_EQ(d.focusedControl(), &control(d, 102, backupPage));
         d.press(cancelButtonId);
     });
     EXPECT_EQ(fileText(), before);

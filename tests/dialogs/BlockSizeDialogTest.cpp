@@ -1,21 +1,15 @@
 #include "dialogs/BlockSizeDialog.h"
 #include "document/BitmapDocument.h"
 #include "document/NewParams.h"
-#include "framework/DialogControl.h"
-#include "framework/DialogPage.h"
 #include "framework/ScriptedDialogs.h"
 #include "resources/DialogTemplates.h"
 #include "tests/core/Listener.h"
+#include "tests/framework/DialogControls.h"
 #include "tests/framework/EventLoop.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-DialogControl& control(ModalDialog& d, int id)
-{
-    return *d.page(0).control(id);
-}
 
 class BlockSizeDialogTest : public testing::Test {
 protected:

@@ -2,12 +2,11 @@
 #include "core/Aspects.h"
 #include "document/BitmapDocument.h"
 #include "document/NewParams.h"
-#include "framework/DialogControl.h"
-#include "framework/DialogPage.h"
 #include "framework/ScriptedColorChooser.h"
 #include "framework/ScriptedDialogs.h"
 #include "resources/DialogTemplates.h"
 #include "tests/core/Listener.h"
+#include "tests/framework/DialogControls.h"
 #include "tests/framework/EventLoop.h"
 
 #include <gtest/gtest.h>
@@ -16,11 +15,6 @@
 #include <vector>
 
 namespace {
-
-DialogControl& control(ModalDialog& d, int id)
-{
-    return *d.page(0).control(id);
-}
 
 class MeshDialogsTest : public testing::Test {
 protected:

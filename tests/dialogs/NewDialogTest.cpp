@@ -1,11 +1,10 @@
 #include "dialogs/NewDialog.h"
 #include "document/NewParams.h"
-#include "framework/DialogControl.h"
-#include "framework/DialogPage.h"
 #include "framework/ScriptedColorChooser.h"
 #include "framework/ScriptedDialogs.h"
 #include "resources/DialogTemplates.h"
 #include "tests/core/Listener.h"
+#include "tests/framework/DialogControls.h"
 #include "tests/framework/EventLoop.h"
 
 #include <gtest/gtest.h>
@@ -33,11 +32,6 @@ protected:
 
     NewParams preferences;
 };
-
-DialogControl& control(ModalDialog& d, int id)
-{
-    return *d.page(0).control(id);
-}
 
 TEST_F(NewDialogTest, OkAnswersTheParametersAndStoresThemAsTheNextDefaults)
 {

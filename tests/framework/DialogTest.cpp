@@ -12,6 +12,7 @@
 #include "framework/ScriptedColorChooser.h"
 #include "framework/ScriptedDialogs.h"
 #include "framework/SyntheticInput.h"
+#include "tests/framework/DialogControls.h"
 #include "tests/framework/EventLoop.h"
 
 #include <gtest/gtest.h>
@@ -93,11 +94,6 @@ protected:
     IntValue choice{1};
     ColorModel colour;
 };
-
-DialogControl& control(ModalDialog& d, int id, int page = 0)
-{
-    return *d.page(page).control(id);
-}
 
 TEST_F(DialogTest, ControlsAreBuiltFromTheTemplateAndShowTheirModels)
 {
