@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/ScopedService.h"
 #include "framework/ColorChooser.h"
 
 #include <deque>
@@ -10,11 +11,6 @@
 class ScriptedColorChooser : public ColorChooserService
 {
 public:
-    ScriptedColorChooser() : m_previous(installColorChooser(this)) {}
-    ~ScriptedColorChooser() { installColorChooser(m_previous); }
-    ScriptedColorChooser(const ScriptedColorChooser&) = delete;
-    ScriptedColorChooser& operator=(const ScriptedColorChooser&) = delete;
-
     void answerNext(std::optional<ColorRef> color) { m_answers.push_back(color); }
     const std::vector<ColorRef>& requests() const { return m_requests; }
 
@@ -30,5 +26,5 @@ public:
 private:
     std::deque<std::optional<ColorRef>> m_answers;
     std::vector<ColorRef> m_requests;
-    ColorChooserService* m_previous;
+    ScopedService<installColorChooser> m_installed{this};
 };

@@ -1,3 +1,4 @@
+#include "base/ScopedService.h"
 #include "core/Aspects.h"
 #include "document/BitmapDocument.h"
 #include "document/BitmapPalette.h"
@@ -29,9 +30,6 @@ namespace {
 // and hears what it says.
 class Windows : public DocumentWindowService {
 public:
-    Windows() : m_previous(installDocumentWindows(this)) {}
-    ~Windows() { installDocumentWindows(m_previous); }
-
     void openWindow(Model& document) override { windows.push_back(std::make_unique<Listener>(&document)); }
     // Closes the window of document when the document agrees; answers whether it closed.
     bool close(BitmapDocument* document)
@@ -52,7 +50,7 @@ public:
     std::vector<std::unique_ptr<Listener>> windows;
 
 private:
-    DocumentWindowService* m_previous;
+    ScopedService<installDocumentWindows> m_installed{this};
 };
 
 class LifecycleTest : public testing::Test {
