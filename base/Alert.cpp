@@ -1,6 +1,7 @@
 #include "base/Alert.h"
 
 #include "base/ErrorCodes.h"
+#include "base/ServiceSlot.h"
 #include "base/Utf8.h"
 #include "resources/StringTable.h"
 
@@ -32,7 +33,7 @@ public:
 };
 
 StandardErrorMessages g_standardError;
-MessageBoxService* g_service = &g_standardError;
+ServiceSlot<MessageBoxService> g_service;
 std::array<std::optional<std::string>, 4> g_args;
 
 std::string expand(std::string_view body)
@@ -52,16 +53,15 @@ std::string expand(std::string_view body)
 
 int show(int messageId, std::string_view body, std::string_view title, uint32_t flags)
 {
-    return g_service->show({messageId, std::string(title), expand(body), flags | alertFlags::foreground});
+    MessageBoxService* service = g_service ? g_service.get() : &g_standardError;
+    return service->show({messageId, std::string(title), expand(body), flags | alertFlags::foreground});
 }
 
 } // namespace
 
 MessageBoxService* installMessageBoxService(MessageBoxService* service)
 {
-    MessageBoxService* previous = g_service == &g_standardError ? nullptr : g_service;
-    g_service = service ? service : &g_standardError;
-    return previous;
+    return g_service.install(service);
 }
 
 // '%' is a single byte that never occurs inside a UTF-8 multi-byte character, so a byte search

@@ -1,29 +1,31 @@
 #include "base/BusyPointer.h"
 
+#include "base/ServiceSlot.h"
+
 namespace {
-BusyPointerService* g_service = nullptr;
+ServiceSlot<BusyPointerService> g_service;
 int g_depth = 0;
 } // namespace
 
-void installBusyPointerService(BusyPointerService* service)
+BusyPointerService* installBusyPointerService(BusyPointerService* service)
 {
-    g_service = service;
+    return g_service.install(service);
 }
 
 void beginBusy()
 {
-    if (g_depth++ == 0 && g_service)
-        g_service->showWait();
+    BusyPointerService* service = g_service.get();
+    if (g_depth++ == 0 && service) service->showWait();
 }
 
 // Queued input is dropped only when the outermost operation ends: dropping it means delivering the
 // other queued events, which must not reach an operation that is still half done.
 void endBusy()
 {
-    if (g_depth == 0 || --g_depth > 0 || !g_service)
-        return;
-    g_service->restore();
-    g_service->discardInput();
+    BusyPointerService* service = g_service.get();
+    if (g_depth == 0 || --g_depth > 0 || !service) return;
+    service->restore();
+    service->discardInput();
 }
 
 int busyDepth()

@@ -12,7 +12,8 @@ protected:
     ~BusyPointerService() = default;
 };
 
-void installBusyPointerService(BusyPointerService* service);
+// Installs service (null for none) and answers the one it replaces.
+BusyPointerService* installBusyPointerService(BusyPointerService* service);
 
 // A nesting counter: the first beginBusy shows the wait pointer, the last endBusy restores the pointer
 // and discards the input queued meanwhile.

@@ -1,17 +1,17 @@
 #include "framework/ColorChooser.h"
 
+#include "base/ServiceSlot.h"
+
 #include <QApplication>
 #include <QColorDialog>
 
 namespace {
-ColorChooserService* g_chooser = nullptr;
+ServiceSlot<ColorChooserService> g_chooser;
 }
 
 ColorChooserService* installColorChooser(ColorChooserService* service)
 {
-    ColorChooserService* previous = g_chooser;
-    g_chooser = service;
-    return previous;
+    return g_chooser.install(service);
 }
 
 std::optional<ColorRef> chooseColor(ColorRef initial)

@@ -1,17 +1,17 @@
 #include "framework/DesktopServices.h"
 
+#include "base/ServiceSlot.h"
+
 #include <QDesktopServices>
 #include <QUrl>
 
 namespace {
-DesktopServices* g_services = nullptr;
+ServiceSlot<DesktopServices> g_services;
 }
 
 DesktopServices* installDesktopServices(DesktopServices* services)
 {
-    DesktopServices* previous = g_services;
-    g_services = services;
-    return previous;
+    return g_services.install(services);
 }
 
 bool openUrl(const std::string& url)

@@ -1,14 +1,14 @@
 #include "framework/DocumentWindows.h"
 
+#include "base/ServiceSlot.h"
+
 namespace {
-DocumentWindowService* g_windows = nullptr;
+ServiceSlot<DocumentWindowService> g_windows;
 }
 
 DocumentWindowService* installDocumentWindows(DocumentWindowService* service)
 {
-    DocumentWindowService* previous = g_windows;
-    g_windows = service;
-    return previous;
+    return g_windows.install(service);
 }
 
 void openDocumentWindow(Model& document)

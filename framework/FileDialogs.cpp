@@ -1,14 +1,14 @@
 #include "framework/FileDialogs.h"
 
+#include "base/ServiceSlot.h"
+
 namespace {
-FileDialogService* g_dialogs = nullptr;
+ServiceSlot<FileDialogService> g_dialogs;
 }
 
 FileDialogService* installFileDialogs(FileDialogService* service)
 {
-    FileDialogService* previous = g_dialogs;
-    g_dialogs = service;
-    return previous;
+    return g_dialogs.install(service);
 }
 
 std::optional<std::string> chooseOpenFile(const FileDialogRequest& request)

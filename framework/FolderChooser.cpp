@@ -1,14 +1,14 @@
 #include "framework/FolderChooser.h"
 
+#include "base/ServiceSlot.h"
+
 namespace {
-FolderChooserService* g_chooser = nullptr;
+ServiceSlot<FolderChooserService> g_chooser;
 }
 
 FolderChooserService* installFolderChooser(FolderChooserService* service)
 {
-    FolderChooserService* previous = g_chooser;
-    g_chooser = service;
-    return previous;
+    return g_chooser.install(service);
 }
 
 std::optional<std::string> chooseFolder(const std::string& initialFolder)

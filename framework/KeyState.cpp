@@ -1,15 +1,15 @@
 #include "framework/KeyState.h"
 
+#include "base/ServiceSlot.h"
+
 namespace
 {
-KeyStateService* g_keyState = nullptr;
+ServiceSlot<KeyStateService> g_keyState;
 }
 
 KeyStateService* installKeyState(KeyStateService* service)
 {
-    KeyStateService* previous = g_keyState;
-    g_keyState = service;
-    return previous;
+    return g_keyState.install(service);
 }
 
 bool capsLockOn()

@@ -1,6 +1,7 @@
 #include "framework/ModalDialog.h"
 
 #include "base/ErrorFrame.h"
+#include "base/ServiceSlot.h"
 #include "framework/DialogPage.h"
 #include "framework/NativeDialog.h"
 
@@ -11,7 +12,7 @@
 
 namespace {
 
-ModalScript* g_script = nullptr;
+ServiceSlot<ModalScript> g_script;
 
 // Where each dialog was when it last closed, by its place key.
 std::map<std::string, QPoint>& rememberedPlaces()
@@ -24,9 +25,7 @@ std::map<std::string, QPoint>& rememberedPlaces()
 
 ModalScript* installModalScript(ModalScript* script)
 {
-    ModalScript* previous = g_script;
-    g_script = script;
-    return previous;
+    return g_script.install(script);
 }
 
 ModalDialog::ModalDialog(std::string placeKey) : m_placeKey(std::move(placeKey)), m_native(new NativeDialog(*this))
@@ -80,7 +79,7 @@ int ModalDialog::runModal()
         m_native->move(owner->geometry().center() - m_native->rect().center());
     }
     if (g_script) {
-        ModalScript* script = g_script;
+        ModalScript* script = g_script.get();
         QTimer::singleShot(0, m_native, [this, script] {
             guardCallback([&] { script->run(*this); });
             if (isOpen())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/ScopedService.h"
 #include "framework/ModalDialog.h"
 
 #include <deque>
@@ -11,11 +12,6 @@
 class ScriptedDialogs : public ModalScript {
 public:
     using Step = std::function<void(ModalDialog&)>;
-
-    ScriptedDialogs() : m_previous(installModalScript(this)) {}
-    ~ScriptedDialogs() { installModalScript(m_previous); }
-    ScriptedDialogs(const ScriptedDialogs&) = delete;
-    ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
 
     void answerNext(Step step) { m_steps.push_back(std::move(step)); }
     int shownCount() const { return m_shown; }
@@ -33,5 +29,5 @@ public:
 private:
     std::deque<Step> m_steps;
     int m_shown = 0;
-    ModalScript* m_previous;
+    ScopedService<installModalScript> m_installed{this};
 };

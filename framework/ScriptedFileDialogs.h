@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/ScopedService.h"
 #include "framework/FileDialogs.h"
 
 #include <deque>
@@ -9,11 +10,6 @@
 // dialog whose choice is refused takes the next answer, as a user trying again would.
 class ScriptedFileDialogs : public FileDialogService {
 public:
-    ScriptedFileDialogs() : m_previous(installFileDialogs(this)) {}
-    ~ScriptedFileDialogs() { installFileDialogs(m_previous); }
-    ScriptedFileDialogs(const ScriptedFileDialogs&) = delete;
-    ScriptedFileDialogs& operator=(const ScriptedFileDialogs&) = delete;
-
     void answerNext(std::optional<FileChoice> choice) { m_answers.push_back(std::move(choice)); }
     const std::vector<FileDialogRequest>& requests() const { return m_requests; }
 
@@ -46,5 +42,5 @@ private:
 
     std::deque<std::optional<FileChoice>> m_answers;
     std::vector<FileDialogRequest> m_requests;
-    FileDialogService* m_previous;
+    ScopedService<installFileDialogs> m_installed{this};
 };

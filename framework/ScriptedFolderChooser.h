@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/ScopedService.h"
 #include "framework/FolderChooser.h"
 
 #include <deque>
@@ -9,11 +10,6 @@
 // records the folder it was to start in.
 class ScriptedFolderChooser : public FolderChooserService {
 public:
-    ScriptedFolderChooser() : m_previous(installFolderChooser(this)) {}
-    ~ScriptedFolderChooser() { installFolderChooser(m_previous); }
-    ScriptedFolderChooser(const ScriptedFolderChooser&) = delete;
-    ScriptedFolderChooser& operator=(const ScriptedFolderChooser&) = delete;
-
     void answerNext(std::optional<std::string> folder) { m_answers.push_back(std::move(folder)); }
     const std::vector<std::string>& requests() const { return m_requests; }
 
@@ -30,5 +26,5 @@ public:
 private:
     std::deque<std::optional<std::string>> m_answers;
     std::vector<std::string> m_requests;
-    FolderChooserService* m_previous;
+    ScopedService<installFolderChooser> m_installed{this};
 };

@@ -1,12 +1,5 @@
 #include "framework/ScriptedMessageBox.h"
 
-ScriptedMessageBox::ScriptedMessageBox() : m_previous(installMessageBoxService(this)) {}
-
-ScriptedMessageBox::~ScriptedMessageBox()
-{
-    installMessageBoxService(m_previous);
-}
-
 std::vector<int> ScriptedMessageBox::messageIds() const
 {
     std::vector<int> ids;

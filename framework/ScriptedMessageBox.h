@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Alert.h"
+#include "base/ScopedService.h"
 
 #include <deque>
 #include <vector>
@@ -9,11 +10,6 @@
 // first button of the box when the script has run out.
 class ScriptedMessageBox : public MessageBoxService {
 public:
-    ScriptedMessageBox();
-    ~ScriptedMessageBox();
-    ScriptedMessageBox(const ScriptedMessageBox&) = delete;
-    ScriptedMessageBox& operator=(const ScriptedMessageBox&) = delete;
-
     void answerNext(int answer) { m_answers.push_back(answer); }
     const std::vector<MessageRequest>& requests() const { return m_requests; }
     std::vector<int> messageIds() const;
@@ -23,5 +19,5 @@ public:
 private:
     std::deque<int> m_answers;
     std::vector<MessageRequest> m_requests;
-    MessageBoxService* m_previous;
+    ScopedService<installMessageBoxService> m_installed{this};
 };

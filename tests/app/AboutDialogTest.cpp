@@ -1,8 +1,8 @@
 #include "app/AboutDialog.h"
-#include "framework/DialogControl.h"
 #include "framework/DialogPage.h"
 #include "framework/ScriptedDialogs.h"
 #include "resources/DialogTemplates.h"
+#include "tests/framework/DialogControls.h"
 #include "tests/framework/EventLoop.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +31,7 @@ TEST(AboutDialogTest, ShowsTheProductAndItsVersionAndClosesWithOk)
         for (const ControlTemplate& c : d.page(0).dialogTemplate().controls)
             named = named || std::string(c.text) == "Tilvaner";
         EXPECT_TRUE(named);
-        EXPECT_EQ(d.page(0).control(100)->text(), "バージョン " + programVersion());
+        EXPECT_EQ(control(d, 100).text(), "バージョン " + programVersion());
         d.press(okButtonId);
         EXPECT_FALSE(d.isOpen());
         EXPECT_EQ(d.result(), okButtonId);

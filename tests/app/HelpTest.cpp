@@ -1,4 +1,5 @@
 #include "app/Help.h"
+#include "base/ScopedService.h"
 #include "framework/DesktopServices.h"
 #include "framework/ScriptedMessageBox.h"
 #include "resources/StringTable.h"
@@ -17,8 +18,6 @@ namespace fs = std::filesystem;
 // Records what the program hands to the desktop, and takes it or not as told.
 class RecordingDesktop : public DesktopServices {
 public:
-    RecordingDesktop() : m_previous(installDesktopServices(this)) {}
-    ~RecordingDesktop() { installDesktopServices(m_previous); }
     bool openUrl(const std::string& url) override
     {
         opened.push_back(url);
@@ -33,7 +32,7 @@ public:
     bool accepts = true;
 
 private:
-    DesktopServices* m_previous;
+    ScopedService<installDesktopServices> m_installed{this};
 };
 
 // A program folder and a data folder of the test's own.

@@ -1,14 +1,13 @@
 #include "app/Preferences.h"
-#include "core/Dependent.h"
 #include "document/NewParams.h"
 #include "formats/Backup.h"
 #include "formats/SettingsFile.h"
 #include "framework/ColorChooser.h"
-#include "framework/DialogControl.h"
-#include "framework/DialogPage.h"
 #include "framework/ScriptedDialogs.h"
 #include "framework/ScriptedFolderChooser.h"
 #include "resources/DialogTemplates.h"
+#include "tests/core/Listener.h"
+#include "tests/framework/DialogControls.h"
 #include "tests/framework/EventLoop.h"
 #include "views/ZoomSteps.h"
 
@@ -24,13 +23,6 @@ namespace {
 constexpr int newPage = 0;
 constexpr int backupPage = 1;
 constexpr int zoomPage = 2;
-
-struct Listener : Dependent {
-    ~Listener() override { setModel(nullptr); }
-    void update() override { ++heard; }
-    void update(const Aspect*) override { ++heard; }
-    int heard = 0;
-};
 
 // Runs the sheet over a settings file of its own and puts back the settings in use afterwards.
 class PreferencesTest : public testing::Test {
@@ -85,11 +77,6 @@ private:
     ZoomSteps m_sub = ZoomSteps::subSteps();
 };
 
-DialogControl& control(ModalDialog& d, int page, int id)
-{
-    return *d.page(page).control(id);
-}
-
 TEST_F(PreferencesTest, ThePagesShowTheFileTheBackupSettingsAndTheZoomStepsInUse)
 {
     run([](ModalDialog& d) {
@@ -101,17 +88,17 @@ TEST_F(PreferencesTest, ThePagesShowTheFileTheBackupSettingsAndTheZoomStepsInUse
             {105, "20"}, {106, "3"}, {111, "1F"}, {107, "5"},    {108, "6"},
         };
         for (auto [id, text] : fields)
-            EXPECT_EQ(control(d, newPage, id).text(), text) << id;
-        EXPECT_EQ(control(d, newPage, 112).color(), rgb(1, 2, 3));
-        EXPECT_FALSE(control(d, newPage, 109).isChecked());
-        EXPECT_TRUE(control(d, newPage, 110).isChecked());
+            EXPECT_EQ(control(d, id, newPage).text(), text) << id;
+        EXPECT_EQ(control(d, 112, newPage).color(), rgb(1, 2, 3));
+        EXPECT_FALSE(control(d, 109, newPage).isChecked());
+        EXPECT_TRUE(control(d, 110, newPage).isChecked());
 
-        EXPECT_EQ(control(d, backupPage, 100).text(), "/backups");
-        EXPECT_EQ(control(d, backupPage, 102).text(), "3");
+        EXPECT_EQ(control(d, 100, backupPage).text(), "/backups");
+        EXPECT_EQ(control(d, 102, backupPage).text(), "3");
 
         const char* zoom[] = {"1", "2", "4", "8", "16", "1", "2", "3"};
         for (int i = 0; i < 8; ++i)
-            EXPECT_EQ(control(d, zoomPage, 100 + i).text(), zoom[i]) << 100 + i;
+            EXPECT_EQ(control(d, 100 + i, zoomPage).text(), zoom[i]) << 100 + i;
         d.press(cancelButtonId);
     });
 }
@@ -119,17 +106,15 @@ TEST_F(PreferencesTest, ThePagesShowTheFileTheBackupSettingsAndTheZoomStepsInUse
 TEST_F(PreferencesTest, CancelChangesNeitherTheFileNorTheSettingsInUse)
 {
     std::string before = fileText();
-    Listener block;
-    block.setModel(&NewParams::current().blockSize);
-    block.heard = 0;
+    Listener block(&NewParams::current().blockSize);
     run([](ModalDialog& d) {
-        control(d, newPage, 100).setText("32");
-        control(d, backupPage, 100).setText("/elsewhere");
-        control(d, zoomPage, 200).step(+3);
+        control(d, 100, newPage).setText("32");
+        control(d, 100, backupPage).setText("/elsewhere");
+        control(d, 200, zoomPage).step(+3);
         d.press(cancelButtonId);
     });
     EXPECT_EQ(fileText(), before);
-    EXPECT_EQ(block.heard, 0);
+    EXPECT_EQ(block.count(), 0);
     EXPECT_EQ(BackupSettings::current().directory, "/backups");
     EXPECT_EQ(ZoomSteps::mainSteps().entries(), (std::vector<int32_t>{1, 2, 4, 8, 16}));
 }
@@ -138,20 +123,18 @@ TEST_F(PreferencesTest, OkWritesEveryPageToTheFileAndPutsItInUse)
 {
     ScriptedFolderChooser folders;
     folders.answerNext("/chosen/folder");
-    Listener block;
-    block.setModel(&NewParams::current().blockSize);
-    block.heard = 0;
+    Listener block(&NewParams::current().blockSize);
     NewParams::current().edgeWidth.setValue(30);
     run([](ModalDialog& d) {
-        control(d, newPage, 101).setText("64");
-        control(d, newPage, 106).setText("fe");
-        control(d, newPage, 109).click();
-        control(d, backupPage, 101).click();
-        control(d, backupPage, 103).step(+10);
-        EXPECT_EQ(control(d, backupPage, 102).text(), "9") << "the generations stop at 9";
-        control(d, zoomPage, 200).step(+2);
-        control(d, zoomPage, 207).step(-1);
-        EXPECT_EQ(control(d, zoomPage, 101).text(), "4") << "the step above moved aside";
+        control(d, 101, newPage).setText("64");
+        control(d, 106, newPage).setText("fe");
+        control(d, 109, newPage).click();
+        control(d, 101, backupPage).click();
+        control(d, 103, backupPage).step(+10);
+        EXPECT_EQ(control(d, 102, backupPage).text(), "9") << "the generations stop at 9";
+        control(d, 200, zoomPage).step(+2);
+        control(d, 207, zoomPage).step(-1);
+        EXPECT_EQ(control(d, 101, zoomPage).text(), "4") << "the step above moved aside";
         d.press(okButtonId);
     });
     EXPECT_EQ(folders.requests(), std::vector<std::string>{"/backups"});
@@ -170,7 +153,7 @@ TEST_F(PreferencesTest, OkWritesEveryPageToTheFileAndPutsItInUse)
     EXPECT_EQ(NewParams::current().meshColourIndex.value(), 0xfe);
     EXPECT_EQ(NewParams::current().yUp.value(), 0);
     EXPECT_EQ(NewParams::current().canvasSize.point(), (Point{640, 480}));
-    EXPECT_GT(block.heard, 0) << "followers of the preferences hear of the change";
+    EXPECT_GT(block.count(), 0) << "followers of the preferences hear of the change";
     EXPECT_EQ(BackupSettings::current().directory, "/chosen/folder");
     EXPECT_EQ(BackupSettings::current().level, 9);
     EXPECT_EQ(ZoomSteps::mainSteps().entries(), (std::vector<int32_t>{3, 4, 5, 8, 16}));
@@ -181,9 +164,9 @@ TEST_F(PreferencesTest, TheBrowseButtonStartsAtARelativeDirectoryFromNowhereAndK
 {
     ScriptedFolderChooser folders;
     run([](ModalDialog& d) {
-        control(d, backupPage, 100).setText("old");
-        control(d, backupPage, 101).click();
-        EXPECT_EQ(control(d, backupPage, 100).text(), "old");
+        control(d, 100, backupPage).setText("old");
+        control(d, 101, backupPage).click();
+        EXPECT_EQ(control(d, 100, backupPage).text(), "old");
         d.press(okButtonId);
     });
     EXPECT_EQ(folders.requests(), std::vector<std::string>{""});
@@ -194,19 +177,19 @@ TEST_F(PreferencesTest, ARefusedFieldOnAnotherPageIsShownAndNothingIsWritten)
 {
     std::string before = fileText();
     run([](ModalDialog& d) {
-        control(d, newPage, 104).setText("1");
-        control(d, backupPage, 102).setText("10");
-        control(d, zoomPage, 200).step(+1);
+        control(d, 104, newPage).setText("1");
+        control(d, 102, backupPage).setText("10");
+        control(d, 200, zoomPage).step(+1);
         d.press(okButtonId);
         EXPECT_TRUE(d.isOpen());
         EXPECT_EQ(d.currentPage(), newPage);
-        EXPECT_EQ(d.focusedControl(), &control(d, newPage, 104));
+        EXPECT_EQ(d.focusedControl(), &control(d, 104, newPage));
 
-        control(d, newPage, 104).setText("2");
+        control(d, 104, newPage).setText("2");
         d.press(okButtonId);
         EXPECT_TRUE(d.isOpen());
         EXPECT_EQ(d.currentPage(), backupPage);
-        EXPECT_EQ(d.focusedControl(), &control(d, backupPage, 102));
+        EXPECT_EQ(d.focusedControl(), &control(d, 102, backupPage));
         d.press(cancelButtonId);
     });
     EXPECT_EQ(fileText(), before);

@@ -1,4 +1,5 @@
 #include "base/BusyPointer.h"
+#include "base/ScopedService.h"
 
 #include <gtest/gtest.h>
 
@@ -9,12 +10,13 @@ namespace {
 
 class RecordingPointer : public BusyPointerService {
 public:
-    RecordingPointer() { installBusyPointerService(this); }
-    ~RecordingPointer() { installBusyPointerService(nullptr); }
     void showWait() override { calls.push_back("wait"); }
     void restore() override { calls.push_back("restore"); }
     void discardInput() override { calls.push_back("discard"); }
     std::vector<std::string> calls;
+
+private:
+    ScopedService<installBusyPointerService> m_installed{this};
 };
 
 TEST(BusyPointerTest, OnlyTheOutermostPairShowsAndRestoresThePointer)
@@ -46,6 +48,19 @@ TEST(BusyPointerTest, AFailingOperationStillRestoresThePointer)
     }
     EXPECT_EQ(busyDepth(), 0);
     EXPECT_EQ(pointer.calls.back(), "discard");
+}
+
+// Scripted services nest: each one ending gives the slot back to the one it replaced, not to none.
+TEST(BusyPointerTest, ANestedServiceGivesTheSlotBackToTheOneItReplaced)
+{
+    RecordingPointer outer;
+    {
+        RecordingPointer inner;
+        BusyScope busy;
+        EXPECT_EQ(inner.calls, std::vector<std::string>{"wait"});
+    }
+    BusyScope busy;
+    EXPECT_EQ(outer.calls, std::vector<std::string>{"wait"});
 }
 
 } // namespace

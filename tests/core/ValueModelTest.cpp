@@ -1,8 +1,8 @@
 #include "core/Aspects.h"
 #include "core/BoundIntValue.h"
-#include "core/Dependent.h"
 #include "core/IntValue.h"
 #include "core/PointModel.h"
+#include "tests/core/Listener.h"
 
 #include <gtest/gtest.h>
 
@@ -11,27 +11,14 @@
 
 namespace {
 
-class Listener : public Dependent {
-public:
-    explicit Listener(Model* m = nullptr)
-    {
-        setModel(m);
-        log.clear();
-    }
-    ~Listener() override { setModel(nullptr); }
-    void update() override { log.push_back("update"); }
-    void update(const Aspect* aspect) override { log.push_back(aspect->name()); }
-    std::vector<std::string> log;
-};
-
 TEST(IntValueTest, OnlyARealChangeNotifiesAndItIsAWholeRefresh)
 {
     IntValue value(5);
     Listener listener(&value);
     value.setValue(5);
-    EXPECT_TRUE(listener.log.empty());
+    EXPECT_TRUE(listener.names().empty());
     value.setValue(6);
-    EXPECT_EQ(listener.log, std::vector<std::string>{"update"});
+    EXPECT_EQ(listener.names(), std::vector<std::string>{"update"});
 
     auto* access = interfaceFor<IntInterface>(&value, &aspects::IntValue::access);
     ASSERT_NE(access, nullptr);
@@ -44,12 +31,12 @@ TEST(PointModelTest, SetPointSendsTheChangedCoordinatesThenTheWhole)
     PointModel point;
     Listener listener(&point);
     point.setPoint({0, 0});
-    EXPECT_TRUE(listener.log.empty());
+    EXPECT_TRUE(listener.names().empty());
     point.setPoint({0, 4});
-    EXPECT_EQ(listener.log, (std::vector<std::string>{"PointModel::yvalue", "PointValue::access"}));
-    listener.log.clear();
+    EXPECT_EQ(listener.names(), (std::vector<std::string>{"PointModel::yvalue", "PointValue::access"}));
+    listener.clear();
     point.setPoint({1, 5});
-    EXPECT_EQ(listener.log,
+    EXPECT_EQ(listener.names(),
               (std::vector<std::string>{"PointModel::xvalue", "PointModel::yvalue", "PointValue::access"}));
 }
 
@@ -62,10 +49,10 @@ TEST(PointModelTest, CoordinateInterfacesActOnTheirOwnAxis)
     ASSERT_TRUE(x && y);
     y->setValue(7);
     EXPECT_EQ(point.point(), (Point{0, 7}));
-    EXPECT_EQ(listener.log, (std::vector<std::string>{"PointModel::yvalue", "PointValue::access"}));
-    listener.log.clear();
+    EXPECT_EQ(listener.names(), (std::vector<std::string>{"PointModel::yvalue", "PointValue::access"}));
+    listener.clear();
     x->setValue(0);
-    EXPECT_TRUE(listener.log.empty());
+    EXPECT_TRUE(listener.names().empty());
     x->setValue(-3);
     EXPECT_EQ(x->value(), -3);
     EXPECT_EQ(interfaceFor<PointInterface>(&point, &aspects::PointValue::access)->point(), (Point{-3, 7}));
@@ -83,7 +70,7 @@ TEST(BoundIntValueTest, WritesTheRecordSilentlyAndDiesWithItsLastFollower)
         Listener field(bound);
         auto* access = interfaceFor<IntInterface>(bound, &aspects::IntValue::access);
         access->setValue(42);
-        EXPECT_TRUE(field.log.empty());
+        EXPECT_TRUE(field.heard().empty());
         EXPECT_EQ(record, 42);
     } // the field detaches and the bound value deletes itself (the sanitizer build checks the leak)
     EXPECT_EQ(record, 42);

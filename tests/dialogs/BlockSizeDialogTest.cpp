@@ -1,28 +1,15 @@
-#include "core/Dependent.h"
 #include "dialogs/BlockSizeDialog.h"
 #include "document/BitmapDocument.h"
 #include "document/NewParams.h"
-#include "framework/DialogControl.h"
-#include "framework/DialogPage.h"
 #include "framework/ScriptedDialogs.h"
 #include "resources/DialogTemplates.h"
+#include "tests/core/Listener.h"
+#include "tests/framework/DialogControls.h"
 #include "tests/framework/EventLoop.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Listener : Dependent {
-    ~Listener() override { setModel(nullptr); }
-    void update() override { ++heard; }
-    void update(const Aspect*) override { ++heard; }
-    int heard = 0;
-};
-
-DialogControl& control(ModalDialog& d, int id)
-{
-    return *d.page(0).control(id);
-}
 
 class BlockSizeDialogTest : public testing::Test {
 protected:
@@ -37,8 +24,7 @@ protected:
         params.imageSize = {4, 4};
         document->newContent(params, "/nonexistent/default.rgb", "untitled");
         holder.setModel(document);
-        preferencesHeard.setModel(&preferences.blockSize);
-        preferencesHeard.heard = 0;
+        preferencesHeard.follow(&preferences.blockSize);
     }
 
     bool run(ScriptedDialogs::Step step)
@@ -67,7 +53,7 @@ TEST_F(BlockSizeDialogTest, OkStoresTheSizeInTheDocumentAndInTheDefaultsOfNewPic
     }));
     EXPECT_EQ(document->blockSetting(), (Point{999, 4}));
     EXPECT_EQ(preferences.blockSize.point(), (Point{999, 4}));
-    EXPECT_GT(preferencesHeard.heard, 0) << "whoever shows the preferences follows them";
+    EXPECT_GT(preferencesHeard.count(), 0) << "whoever shows the preferences follows them";
     EXPECT_TRUE(document->isModified());
 }
 
@@ -89,7 +75,7 @@ TEST_F(BlockSizeDialogTest, CancelChangesNothing)
     EXPECT_EQ(document->blockSetting(), (Point{8, 24}));
     EXPECT_FALSE(document->isModified());
     EXPECT_EQ(preferences.blockSize.point(), (Point{16, 16}));
-    EXPECT_EQ(preferencesHeard.heard, 0);
+    EXPECT_EQ(preferencesHeard.count(), 0);
 }
 
 TEST_F(BlockSizeDialogTest, SizesOutsideFourTo999AreRefused)

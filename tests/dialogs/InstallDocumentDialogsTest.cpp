@@ -1,14 +1,14 @@
 #include "dialogs/InstallDocumentDialogs.h"
 
 #include "core/Aspects.h"
-#include "core/Dependent.h"
 #include "document/BitmapDocument.h"
 #include "document/DocumentDialogs.h"
 #include "document/NewParams.h"
-#include "framework/ColorChooser.h"
 #include "framework/CommandTable.h"
+#include "framework/ScriptedColorChooser.h"
 #include "framework/ScriptedDialogs.h"
 #include "resources/DialogTemplates.h"
+#include "tests/core/Listener.h"
 #include "tests/framework/EventLoop.h"
 
 #include <gtest/gtest.h>
@@ -19,23 +19,6 @@
 
 namespace
 {
-
-struct Holder : Dependent {
-    ~Holder() override { setModel(nullptr); }
-};
-
-// Counts the colour requests and cancels them.
-struct CountingChooser : ColorChooserService {
-    CountingChooser() : previous(installColorChooser(this)) {}
-    ~CountingChooser() { installColorChooser(previous); }
-    std::optional<ColorRef> choose(ColorRef) override
-    {
-        ++asked;
-        return std::nullopt;
-    }
-    int asked = 0;
-    ColorChooserService* previous;
-};
 
 // Each document command runs its own dialog once installed; a second install changes nothing.
 TEST(InstallDocumentDialogsTest, TheDocumentCommandsRunTheirDialogs)
@@ -48,8 +31,7 @@ TEST(InstallDocumentDialogsTest, TheDocumentCommandsRunTheirDialogs)
     params.fullColor = true;
     params.imageSize = {4, 4};
     document->newContent(params, "/nonexistent/default.rgb", "untitled");
-    Holder holder;
-    holder.setModel(document);
+    Listener holder(document);
     auto* commands = interfaceFor<CommandInterface>(document, &aspects::Model::menuEx);
     ASSERT_NE(commands, nullptr);
 
@@ -62,14 +44,14 @@ TEST(InstallDocumentDialogsTest, TheDocumentCommandsRunTheirDialogs)
         ScriptedDialogs script;
         std::vector<std::string> captions;
         script.answerNext([&](ModalDialog& d) { captions.push_back(d.caption()); });
-        CountingChooser chooser;
+        ScriptedColorChooser chooser;
         EXPECT_TRUE(commands->command(row.id, nullptr));
         if (row.dialog) {
             EXPECT_EQ(captions, (std::vector<std::string>{findDialogTemplate(row.dialog)->caption}));
-            EXPECT_EQ(chooser.asked, 0);
+            EXPECT_EQ(chooser.requests().size(), 0u);
         } else {
             EXPECT_TRUE(captions.empty());
-            EXPECT_EQ(chooser.asked, 1);
+            EXPECT_EQ(chooser.requests().size(), 1u);
         }
     }
     EXPECT_FALSE(document->isModified()) << "every dialog was cancelled";

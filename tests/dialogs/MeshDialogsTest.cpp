@@ -1,58 +1,20 @@
-#include "core/Aspects.h"
-#include "core/Dependent.h"
 #include "dialogs/MeshDialogs.h"
+#include "core/Aspects.h"
 #include "document/BitmapDocument.h"
 #include "document/NewParams.h"
-#include "framework/ColorChooser.h"
-#include "framework/DialogControl.h"
-#include "framework/DialogPage.h"
+#include "framework/ScriptedColorChooser.h"
 #include "framework/ScriptedDialogs.h"
 #include "resources/DialogTemplates.h"
+#include "tests/core/Listener.h"
+#include "tests/framework/DialogControls.h"
 #include "tests/framework/EventLoop.h"
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <memory>
 #include <vector>
 
 namespace {
-
-// Follows a document, counting the mesh notifications; leaving it ends the document.
-class MeshListener : public Dependent {
-public:
-    explicit MeshListener(BitmapDocument* document) { setModel(document); }
-    ~MeshListener() override { setModel(nullptr); }
-    void update(const Aspect* aspect) override { meshHeard += aspect == &aspects::BitmapView::Mesh::access; }
-    int meshHeard = 0;
-};
-
-// Answers colour requests from a script (nothing = Cancel) and records the colours they start from.
-class ScriptedChooser : public ColorChooserService {
-public:
-    ScriptedChooser() : m_previous(installColorChooser(this)) {}
-    ~ScriptedChooser() { installColorChooser(m_previous); }
-    void answerNext(std::optional<ColorRef> c) { m_answers.push_back(c); }
-    std::optional<ColorRef> choose(ColorRef initial) override
-    {
-        initials.push_back(initial);
-        if (m_answers.empty())
-            return std::nullopt;
-        std::optional<ColorRef> c = m_answers.front();
-        m_answers.pop_front();
-        return c;
-    }
-    std::vector<ColorRef> initials;
-
-private:
-    std::deque<std::optional<ColorRef>> m_answers;
-    ColorChooserService* m_previous;
-};
-
-DialogControl& control(ModalDialog& d, int id)
-{
-    return *d.page(0).control(id);
-}
 
 class MeshDialogsTest : public testing::Test {
 protected:
@@ -69,10 +31,11 @@ protected:
         params.fullColor = fullColor;
         params.imageSize = {4, 4};
         document->newContent(params, "/nonexistent/default.rgb", "untitled");
-        listeners.push_back(std::make_unique<MeshListener>(document));
+        listeners.push_back(std::make_unique<Listener>(document));
         return *document;
     }
-    MeshListener& listener() { return *listeners.back(); }
+    // The mesh notifications the last document made has sent.
+    int meshHeard() const { return listeners.back()->count(&aspects::BitmapView::Mesh::access); }
 
     bool runSize(BitmapDocument& document, ScriptedDialogs::Step step)
     {
@@ -82,7 +45,8 @@ protected:
     }
 
     NewParams preferences;
-    std::vector<std::unique_ptr<MeshListener>> listeners;
+    // Each keeps its document alive; leaving it ends the document.
+    std::vector<std::unique_ptr<Listener>> listeners;
 };
 
 TEST_F(MeshDialogsTest, TheSizeDialogShowsTheMeshAndOkStoresWhatWasEntered)
@@ -103,7 +67,7 @@ TEST_F(MeshDialogsTest, TheSizeDialogShowsTheMeshAndOkStoresWhatWasEntered)
     }));
     EXPECT_EQ(document.meshSize(), (Point{2, 9999}));
     EXPECT_EQ(document.meshStyle(), 2);
-    EXPECT_EQ(listener().meshHeard, 1);
+    EXPECT_EQ(meshHeard(), 1);
     EXPECT_TRUE(document.isModified());
 
     // The next opening starts from the stored style.
@@ -134,7 +98,7 @@ TEST_F(MeshDialogsTest, TheViewsHearOfTheSizeDialogOnlyWhenSomethingChanged)
             control(d, row.styleButton).click();
             d.press(okButtonId);
         }));
-        EXPECT_EQ(listener().meshHeard, row.heard) << row.what;
+        EXPECT_EQ(meshHeard(), row.heard) << row.what;
         EXPECT_EQ(document.isModified(), row.heard == 1) << row.what;
     }
 }
@@ -162,41 +126,41 @@ TEST_F(MeshDialogsTest, TheSizeDialogCancelledOrRefusingChangesNothing)
     }
     EXPECT_EQ(document.meshSize(), (Point{16, 12}));
     EXPECT_EQ(document.meshStyle(), 0);
-    EXPECT_EQ(listener().meshHeard, 0);
+    EXPECT_EQ(meshHeard(), 0);
     EXPECT_FALSE(document.isModified());
 }
 
 TEST_F(MeshDialogsTest, AFullColourMeshTakesADifferentColourFromTheChooser)
 {
     BitmapDocument& document = makeDocument(true);
-    ScriptedChooser chooser;
+    ScriptedColorChooser chooser;
     chooser.answerNext(std::nullopt);
     chooser.answerNext(rgb(0xFF, 0, 0));
     chooser.answerNext(rgb(1, 2, 3));
 
     EXPECT_FALSE(runMeshColorDialog(document)) << "cancelled";
     EXPECT_TRUE(runMeshColorDialog(document)) << "the colour it already has";
-    EXPECT_EQ(listener().meshHeard, 0);
+    EXPECT_EQ(meshHeard(), 0);
     EXPECT_FALSE(document.isModified());
 
     EXPECT_TRUE(runMeshColorDialog(document));
     EXPECT_EQ(document.meshColor(), rgb(1, 2, 3));
-    EXPECT_EQ(listener().meshHeard, 1);
+    EXPECT_EQ(meshHeard(), 1);
     EXPECT_TRUE(document.isModified());
-    EXPECT_EQ(chooser.initials, (std::vector<ColorRef>{rgb(0xFF, 0, 0), rgb(0xFF, 0, 0), rgb(0xFF, 0, 0)}))
+    EXPECT_EQ(chooser.requests(), (std::vector<ColorRef>{rgb(0xFF, 0, 0), rgb(0xFF, 0, 0), rgb(0xFF, 0, 0)}))
         << "the chooser starts from the mesh colour";
 }
 
 TEST_F(MeshDialogsTest, AnIndexedMeshColourIsNotAskedOfTheColourChooser)
 {
     BitmapDocument& document = makeDocument(false);
-    ScriptedChooser chooser;
+    ScriptedColorChooser chooser;
     chooser.answerNext(rgb(1, 2, 3));
     ColorRef before = document.meshColor();
     EXPECT_FALSE(runMeshColorDialog(document));
-    EXPECT_TRUE(chooser.initials.empty());
+    EXPECT_TRUE(chooser.requests().empty());
     EXPECT_EQ(document.meshColor(), before);
-    EXPECT_EQ(listener().meshHeard, 0);
+    EXPECT_EQ(meshHeard(), 0);
 }
 
 } // namespace

@@ -1,34 +1,15 @@
-#include "core/Dependent.h"
 #include "dialogs/NewDialog.h"
 #include "document/NewParams.h"
-#include "framework/ColorChooser.h"
-#include "framework/DialogControl.h"
-#include "framework/DialogPage.h"
+#include "framework/ScriptedColorChooser.h"
 #include "framework/ScriptedDialogs.h"
 #include "resources/DialogTemplates.h"
+#include "tests/core/Listener.h"
+#include "tests/framework/DialogControls.h"
 #include "tests/framework/EventLoop.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Listener : Dependent {
-    ~Listener() override { setModel(nullptr); }
-    void update() override { ++heard; }
-    void update(const Aspect*) override { ++heard; }
-    int heard = 0;
-};
-
-class FixedColor : public ColorChooserService {
-public:
-    explicit FixedColor(ColorRef c) : m_color(c), m_previous(installColorChooser(this)) {}
-    ~FixedColor() { installColorChooser(m_previous); }
-    std::optional<ColorRef> choose(ColorRef) override { return m_color; }
-
-private:
-    ColorRef m_color;
-    ColorChooserService* m_previous;
-};
 
 class NewDialogTest : public testing::Test {
 protected:
@@ -52,14 +33,10 @@ protected:
     NewParams preferences;
 };
 
-DialogControl& control(ModalDialog& d, int id)
-{
-    return *d.page(0).control(id);
-}
-
 TEST_F(NewDialogTest, OkAnswersTheParametersAndStoresThemAsTheNextDefaults)
 {
-    FixedColor chooser(rgb(9, 8, 7));
+    ScriptedColorChooser chooser;
+    chooser.answerNext(rgb(9, 8, 7));
     std::optional<NewDocumentParams> params = run([](ModalDialog& d) {
         EXPECT_TRUE(control(d, 100).isChecked());
         EXPECT_EQ(control(d, 103).text(), "1F");
@@ -100,12 +77,10 @@ TEST_F(NewDialogTest, OkAnswersTheParametersAndStoresThemAsTheNextDefaults)
 
 TEST_F(NewDialogTest, CancelAnswersNothingAndTellsTheDefaultsNothing)
 {
-    FixedColor chooser(rgb(9, 8, 7));
-    Listener block;
-    block.setModel(&preferences.blockSize);
-    Listener colour;
-    colour.setModel(&preferences.backgroundColour);
-    block.heard = colour.heard = 0;
+    ScriptedColorChooser chooser;
+    chooser.answerNext(rgb(9, 8, 7));
+    Listener block(&preferences.blockSize);
+    Listener colour(&preferences.backgroundColour);
     std::optional<NewDocumentParams> params = run([](ModalDialog& d) {
         control(d, 105).setText("40");
         control(d, 104).click();
@@ -114,8 +89,8 @@ TEST_F(NewDialogTest, CancelAnswersNothingAndTellsTheDefaultsNothing)
     EXPECT_FALSE(params);
     EXPECT_EQ(preferences.blockSize.point(), (Point{8, 24}));
     EXPECT_EQ(preferences.backgroundColour.value(), rgb(0, 128, 255));
-    EXPECT_EQ(block.heard, 0);
-    EXPECT_EQ(colour.heard, 0);
+    EXPECT_EQ(block.count(), 0);
+    EXPECT_EQ(colour.count(), 0);
 }
 
 TEST_F(NewDialogTest, SizesOutsideTheirRangesAreRefused)

@@ -1,6 +1,5 @@
-#include "core/Aspects.h"
-#include "core/Dependent.h"
 #include "document/BitmapDocument.h"
+#include "core/Aspects.h"
 #include "document/BitmapPalette.h"
 #include "document/NewParams.h"
 #include "document/Pen.h"
@@ -8,6 +7,7 @@
 #include "framework/DIBImage.h"
 #include "framework/MaskImage.h"
 #include "resources/Bitmaps.h"
+#include "tests/core/Listener.h"
 
 #include <gtest/gtest.h>
 
@@ -16,18 +16,15 @@
 
 namespace {
 
-// Follows a document and writes down the aspects it hears; leaving it ends the document.
-class Observer : public Dependent {
-public:
-    explicit Observer(BitmapDocument* document) { setModel(document); }
-    ~Observer() override { setModel(nullptr); }
-    void update(const Aspect* aspect) override
+// Follows a document and writes down what it hears, with the damage of every redraw; leaving it ends
+// the document.
+struct Observer : Listener {
+    explicit Observer(BitmapDocument* document) : Listener(document)
     {
-        heard.push_back(aspect->name());
-        if (aspect == &aspects::ImageView::Plug::access)
-            damage.push_back(static_cast<BitmapDocument*>(model())->damage());
+        onUpdate = [this, document](const Aspect* aspect) {
+            if (aspect == &aspects::ImageView::Plug::access) damage.push_back(document->damage());
+        };
     }
-    std::vector<std::string> heard;
     std::vector<Rect> damage;
 };
 
@@ -41,7 +38,6 @@ protected:
         params.imageSize = size;
         document->newContent(params, "/nonexistent/default.rgb", "untitled");
         observers.push_back(std::make_unique<Observer>(document));
-        observers.back()->heard.clear();
         return document;
     }
     void TearDown() override { observers.clear(); }
@@ -94,10 +90,10 @@ TEST_F(DocumentTest, ColourAndToneChangesAreSentOnlyWhenTheyChange)
     BitmapDocument* document = makeDocument(false);
     document->setDrawingColor(paletteIndex(1));
     document->setDrawingTone(0);
-    EXPECT_TRUE(observer().heard.empty());
+    EXPECT_TRUE(observer().heard().empty());
     document->setBackgroundColor(paletteIndex(7));
     document->setDrawingTone(4);
-    EXPECT_EQ(observer().heard,
+    EXPECT_EQ(observer().names(),
               (std::vector<std::string>{"BitmapDocument::drawingColor", "BitmapDocument::drawingTone"}));
     ASSERT_TRUE(document->tonePattern());
     EXPECT_EQ((*document->tonePattern())[0], 0xAA);
@@ -117,10 +113,10 @@ TEST_F(DocumentTest, MaskFillsReportTheirAreaAndMissesSendNothing)
     EXPECT_EQ(observer().damage, (std::vector<Rect>{{14, 6, 16, 8}}));
     EXPECT_TRUE(document->isModified());
 
-    observer().heard.clear();
+    observer().clear();
     document->fillMask(*mask, {100, 100}, rgb(9, 8, 7), nullptr);
     document->fillRect({-5, -5, 0, 3}, rgb(1, 1, 1));
-    EXPECT_TRUE(observer().heard.empty());
+    EXPECT_TRUE(observer().heard().empty());
 }
 
 TEST_F(DocumentTest, PastesOfOtherDepthsConvertAndReportTheirArea)
@@ -159,9 +155,9 @@ TEST_F(DocumentTest, PenDabsAreCentredInTheDrawingColourAndTakeTheirToneFromTheP
     EXPECT_EQ(document->pixelAt({5, 4}), paletteIndex(9)) << "0x88 lets column 5 through";
     EXPECT_EQ(observer().damage.back(), (Rect{5, 3, 8, 6}));
 
-    observer().heard.clear();
+    observer().clear();
     document->drawPen(toned, {-5, 0});
-    EXPECT_TRUE(observer().heard.empty()) << "a dab wholly outside sends nothing";
+    EXPECT_TRUE(observer().heard().empty()) << "a dab wholly outside sends nothing";
 }
 
 TEST_F(DocumentTest, PaletteStepsStopAtTheEndsAndRowsWrap)
@@ -187,7 +183,7 @@ TEST_F(DocumentTest, PaletteChangesReachTheDocumentAndRedrawEverything)
     BitmapPalette& palette = *document->palette();
     palette.setColorAt(0, rgb(10, 20, 30));
     palette.changed();
-    EXPECT_EQ(observer().heard,
+    EXPECT_EQ(observer().names(),
               (std::vector<std::string>{"BitmapPalette::access", "ImageView::Plug::access"}));
     EXPECT_EQ(observer().damage.back(), document->bounds());
 }

@@ -1,10 +1,10 @@
 #include "document/DocumentDialogs.h"
 
 #include "core/Aspects.h"
-#include "core/Dependent.h"
 #include "document/BitmapDocument.h"
 #include "document/NewParams.h"
 #include "framework/CommandTable.h"
+#include "tests/core/Listener.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +12,6 @@
 
 namespace
 {
-
-struct Holder : Dependent {
-    ~Holder() override { setModel(nullptr); }
-};
 
 class DocumentDialogsTest : public testing::Test
 {
@@ -28,7 +24,7 @@ protected:
         NewDocumentParams params = NewDocumentParams::fromPreferences(NewParams::current());
         params.imageSize = {4, 4};
         document->newContent(params, "/nonexistent/default.rgb", "untitled");
-        holder.setModel(document);
+        holder.follow(document);
         commands = interfaceFor<CommandInterface>(document, &aspects::Model::menuEx);
         ASSERT_NE(commands, nullptr);
     }
@@ -36,7 +32,7 @@ protected:
 
     DocumentDialogs saved;
     BitmapDocument* document = nullptr;
-    Holder holder;
+    Listener holder;
     CommandInterface* commands = nullptr;
 };
 

@@ -1,5 +1,5 @@
+#include "base/ScopedService.h"
 #include "core/Aspects.h"
-#include "core/Dependent.h"
 #include "document/BitmapDocument.h"
 #include "document/BitmapPalette.h"
 #include "document/DocumentLifecycle.h"
@@ -13,6 +13,7 @@
 #include "framework/ScriptedFileDialogs.h"
 #include "framework/ScriptedMessageBox.h"
 #include "resources/StringTable.h"
+#include "tests/core/Listener.h"
 #include "tests/formats/FileFailures.h"
 
 #include <gtest/gtest.h>
@@ -29,20 +30,7 @@ namespace {
 // and hears what it says.
 class Windows : public DocumentWindowService {
 public:
-    struct Window : Dependent {
-        ~Window() override { setModel(nullptr); }
-        void update(const Aspect* aspect) override { heard.push_back(aspect->name()); }
-        std::vector<std::string> heard;
-    };
-
-    Windows() : m_previous(installDocumentWindows(this)) {}
-    ~Windows() { installDocumentWindows(m_previous); }
-
-    void openWindow(Model& document) override
-    {
-        windows.push_back(std::make_unique<Window>());
-        windows.back()->setModel(&document);
-    }
+    void openWindow(Model& document) override { windows.push_back(std::make_unique<Listener>(&document)); }
     // Closes the window of document when the document agrees; answers whether it closed.
     bool close(BitmapDocument* document)
     {
@@ -51,7 +39,7 @@ public:
         std::erase_if(windows, [&](const auto& w) { return w->model() == document; });
         return true;
     }
-    Window* of(BitmapDocument* document)
+    Listener* of(BitmapDocument* document)
     {
         for (auto& w : windows)
             if (w->model() == document)
@@ -59,10 +47,10 @@ public:
         return nullptr;
     }
 
-    std::vector<std::unique_ptr<Window>> windows;
+    std::vector<std::unique_ptr<Listener>> windows;
 
 private:
-    DocumentWindowService* m_previous;
+    ScopedService<installDocumentWindows> m_installed{this};
 };
 
 class LifecycleTest : public testing::Test {
@@ -242,10 +230,10 @@ TEST_F(LifecycleTest, OpeningChoosesTheFormatByExtensionAndReportsFailures)
 TEST_F(LifecycleTest, AFileAlreadyOpenIsBroughtToTheFront)
 {
     BitmapDocument* document = savedPicture("a.bmp");
-    Windows::Window* window = windows.of(document);
-    window->heard.clear();
+    Listener* window = windows.of(document);
+    window->clear();
     EXPECT_EQ(lifecycle::openFile(folder + "/./a.bmp"), document);
-    EXPECT_EQ(window->heard, std::vector<std::string>{"Window::active"});
+    EXPECT_EQ(window->names(), std::vector<std::string>{"Window::active"});
     EXPECT_EQ(windows.windows.size(), 1u);
 }
 

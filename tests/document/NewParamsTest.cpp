@@ -1,6 +1,6 @@
-#include "core/Dependent.h"
 #include "document/NewParams.h"
 #include "formats/SettingsFile.h"
+#include "tests/core/Listener.h"
 
 #include <gtest/gtest.h>
 
@@ -84,14 +84,9 @@ TEST_F(NewParamsTest, SavedValuesReadBackAndFollowersHearOfTheChange)
     EXPECT_EQ(file.readString("Mesh"), "12,34,f0");
 
     NewParams again;
-    struct Counter : Dependent {
-        ~Counter() override { setModel(nullptr); }
-        void update(const Aspect*) override { ++heard; }
-        int heard = 0;
-    } follower;
-    follower.setModel(&again.meshSize);
+    Listener follower(&again.meshSize);
     loadNewParams(file, again);
-    EXPECT_GT(follower.heard, 0);
+    EXPECT_GT(follower.count(), 0);
     EXPECT_EQ(again.backgroundIndex.value(), 0xAB);
     EXPECT_EQ(again.backgroundColour.value(), rgb(1, 2, 3));
     EXPECT_EQ(again.meshSize.point(), (Point{12, 34}));

@@ -28,7 +28,8 @@ struct BmpBuilder {
             for (int i = 0; i < n; ++i)
                 out += char(v >> (8 * i));
         };
-        uint32_t rowLength = uint32_t((int64_t(bits) * width + 31) / 32 * 4);
+        // A width below one has no pixels, so its rows have no bytes (not a length wrapped to 4 GiB).
+        uint32_t rowLength = width > 0 ? uint32_t((int64_t(bits) * width + 31) / 32 * 4) : 0;
         uint32_t tableEnd = 14 + std::max<uint32_t>(headerSize, 40) + 4 * uint32_t(colors.size());
         uint32_t offset = dataOffset ? dataOffset : tableEnd;
         out += "BM";

@@ -3,15 +3,16 @@
 #include "core/Aspects.h"
 #include "core/IntValue.h"
 #include "core/PointModel.h"
-#include "framework/ColorChooser.h"
 #include "framework/ColorSwatch.h"
 #include "framework/Component.h"
 #include "framework/EditField.h"
 #include "framework/GraphicsContext.h"
 #include "framework/PropertySheet.h"
 #include "framework/RadioGroup.h"
+#include "framework/ScriptedColorChooser.h"
 #include "framework/ScriptedDialogs.h"
 #include "framework/SyntheticInput.h"
+#include "tests/framework/DialogControls.h"
 #include "tests/framework/EventLoop.h"
 
 #include <gtest/gtest.h>
@@ -54,23 +55,6 @@ private:
     ColorRef m_value = rgb(10, 20, 30);
 };
 
-class ScriptedColor : public ColorChooserService
-{
-public:
-    ScriptedColor() : m_previous(installColorChooser(this)) {}
-    ~ScriptedColor() { installColorChooser(m_previous); }
-    std::optional<ColorRef> choose(ColorRef initial) override
-    {
-        asked.push_back(initial);
-        return answer;
-    }
-    std::optional<ColorRef> answer;
-    std::vector<ColorRef> asked;
-
-private:
-    ColorChooserService* m_previous;
-};
-
 // The dialog binds a size (4..999 each), a hexadecimal index with an up-down, a choice and a colour;
 // each test's step types and presses inside its modal loop.
 class DialogTest : public testing::Test
@@ -111,11 +95,6 @@ protected:
     ColorModel colour;
 };
 
-DialogControl& control(ModalDialog& d, int id, int page = 0)
-{
-    return *d.page(page).control(id);
-}
-
 TEST_F(DialogTest, ControlsAreBuiltFromTheTemplateAndShowTheirModels)
 {
     int result = run([](ModalDialog& d) {
@@ -151,8 +130,8 @@ TEST_F(DialogTest, OpeningFocusesTheFirstFieldWithItsWholeTextSelected)
 
 TEST_F(DialogTest, OkWritesEveryControlThroughItsAdaptor)
 {
-    ScriptedColor chooser;
-    chooser.answer = rgb(1, 2, 3);
+    ScriptedColorChooser chooser;
+    chooser.answerNext(rgb(1, 2, 3));
     int result = run([](ModalDialog& d) {
         control(d, 10).setText("640");
         control(d, 11).setText("4");
@@ -167,15 +146,15 @@ TEST_F(DialogTest, OkWritesEveryControlThroughItsAdaptor)
     EXPECT_EQ(index.value(), 255);
     EXPECT_EQ(choice.value(), 0);
     EXPECT_EQ(colour.value(), rgb(1, 2, 3));
-    EXPECT_EQ(chooser.asked, std::vector<ColorRef>{rgb(10, 20, 30)})
+    EXPECT_EQ(chooser.requests(), std::vector<ColorRef>{rgb(10, 20, 30)})
         << "the chooser starts at the colour shown";
 }
 
 TEST_F(DialogTest, CancelAndTheCloseBoxWriteNothing)
 {
-    ScriptedColor chooser;
-    chooser.answer = rgb(1, 2, 3);
+    ScriptedColorChooser chooser;
     for (bool closeBox : {false, true}) {
+        chooser.answerNext(rgb(1, 2, 3));
         int result = run([closeBox](ModalDialog& d) {
             control(d, 10).setText("640");
             control(d, 12).setText("7");

@@ -1,5 +1,4 @@
 #include "core/Aspects.h"
-#include "core/Dependent.h"
 #include "core/VirtualKey.h"
 #include "framework/AcceleratorFilter.h"
 #include "framework/FrameClient.h"
@@ -11,6 +10,7 @@
 #include "resources/Accelerators.h"
 #include "resources/CommandIds.h"
 #include "resources/Menus.h"
+#include "tests/core/Listener.h"
 #include "tests/framework/EventLoop.h"
 
 #include <gtest/gtest.h>
@@ -67,21 +67,14 @@ public:
     std::vector<uint32_t> disabled;
 };
 
-class ActivationCounter : public Dependent {
-public:
-    void update(const Aspect* aspect) override { count += aspect == &aspects::WorkSpace::activate; }
-    int count = 0;
-};
-
 class WorkSpaceTest : public testing::Test {
 protected:
     void SetUp() override
     {
         workspace.setMenu(mainMenu(), mainAccelerators(), menus::windowMenuIndex);
         workspace.show();
-        counter.setModel(&workspace);
+        activations.follow(&workspace);
     }
-    void TearDown() override { counter.setModel(nullptr); }
 
     ScheduledWindow& open(FakeDocument* document)
     {
@@ -95,7 +88,7 @@ protected:
     Application& application = testApplication();
     RecordingClient client;
     MDIWorkSpace workspace{client, "Tilvaner"};
-    ActivationCounter counter;
+    Listener activations;
 };
 
 TEST_F(WorkSpaceTest, ActivationIsAnnouncedAndTheLastCloseLeavesNoActiveWindow)
@@ -105,11 +98,11 @@ TEST_F(WorkSpaceTest, ActivationIsAnnouncedAndTheLastCloseLeavesNoActiveWindow)
     ScheduledWindow& second = open(new FakeDocument("b.bmp(RGB)"));
     EXPECT_EQ(workspace.activeDocumentWindow(), &second);
     EXPECT_EQ(second.title(), "b.bmp(RGB)");
-    int before = counter.count;
+    int before = activations.count(&aspects::WorkSpace::activate);
 
     workspace.activate(first);
     EXPECT_EQ(workspace.activeDocumentWindow(), &first);
-    EXPECT_GT(counter.count, before);
+    EXPECT_GT(activations.count(&aspects::WorkSpace::activate), before);
 
     EXPECT_TRUE(workspace.closeAllDocumentWindows());
     runEvents(20);

@@ -1,9 +1,9 @@
-#include "core/Aspects.h"
-#include "core/Dependent.h"
-#include "framework/ColorChooser.h"
-#include "framework/LogicalPalette.h"
-#include "palette/ColorValue.h"
 #include "palette/PaletteModel.h"
+#include "core/Aspects.h"
+#include "framework/LogicalPalette.h"
+#include "framework/ScriptedColorChooser.h"
+#include "palette/ColorValue.h"
+#include "tests/core/Listener.h"
 
 #include <gtest/gtest.h>
 
@@ -12,19 +12,6 @@
 #include <fstream>
 
 namespace {
-
-class Counter : public Dependent {
-public:
-    explicit Counter(Model* m)
-    {
-        setModel(m);
-        count = 0;
-    }
-    ~Counter() override { setModel(nullptr); }
-    void update(const Aspect* aspect) override { count += aspect == watched; }
-    const Aspect* watched = &aspects::PaletteModel::access;
-    int count = 0;
-};
 
 TEST(PaletteModelTest, QuantizingKeepsTheTopBitsAndRepeatsThem)
 {
@@ -47,13 +34,13 @@ TEST(PaletteModelTest, LoweringThePrecisionQuantizesEveryColourRaisingItChangesN
     PaletteModel palette;
     palette.reset();
     palette.setColorAt(7, rgb(0x0F, 0x0F, 0x0F));
-    Counter counter(&palette);
+    Listener listener(&palette);
     palette.setPrecision(5);
     EXPECT_EQ(palette.colorAt(7), rgb(0x08, 0x08, 0x08));
-    EXPECT_EQ(counter.count, 1);
+    EXPECT_EQ(listener.count(&aspects::PaletteModel::access), 1);
     palette.setPrecision(8);
     EXPECT_EQ(palette.colorAt(7), rgb(0x08, 0x08, 0x08));
-    EXPECT_EQ(counter.count, 1);
+    EXPECT_EQ(listener.count(&aspects::PaletteModel::access), 1);
     palette.setPrecision(0);
     EXPECT_EQ(palette.precision(), 8) << "a precision quantizing cannot use is refused";
 }
@@ -95,13 +82,13 @@ TEST(PaletteModelTest, ASnapshotRestoresPrecisionAndColoursWithOneNotification)
     EXPECT_EQ(snapshot->size(), 1026u);
     palette.setPrecision(3);
     palette.setColorAt(3, rgb(255, 255, 255));
-    Counter counter(&palette);
+    Listener listener(&palette);
     palette.restore(snapshot);
-    EXPECT_EQ(counter.count, 1);
+    EXPECT_EQ(listener.count(&aspects::PaletteModel::access), 1);
     EXPECT_EQ(palette.precision(), 6);
     EXPECT_EQ(palette.colorAt(3), palette.quantizeColor(rgb(10, 20, 30)));
     palette.restore(std::nullopt);
-    EXPECT_EQ(counter.count, 1);
+    EXPECT_EQ(listener.count(&aspects::PaletteModel::access), 1);
 }
 
 TEST(PaletteModelTest, DefaultColoursComeFromTheFileOrTheStockTwenty)
@@ -144,34 +131,20 @@ TEST(PaletteModelTest, CopiesAreIndependentAndNearestIndicesUseThePlatformPalett
     EXPECT_EQ(found[1], 0);
 }
 
-class ScriptedChooser : public ColorChooserService {
-public:
-    ScriptedChooser() { installColorChooser(this); }
-    ~ScriptedChooser() { installColorChooser(nullptr); }
-    std::optional<ColorRef> choose(ColorRef initial) override
-    {
-        offered = initial;
-        return answer;
-    }
-    std::optional<ColorRef> answer;
-    ColorRef offered = 0;
-};
-
 TEST(ColorValueTest, ChoosingStoresTheAnswerAndCancelKeepsTheColour)
 {
     ColorValue value(rgb(1, 2, 3));
-    Counter counter(&value);
-    counter.watched = &aspects::ColorValue::access;
-    ScriptedChooser chooser;
+    Listener listener(&value);
+    ScriptedColorChooser chooser;
     value.choose();
-    EXPECT_EQ(chooser.offered, rgb(1, 2, 3));
+    EXPECT_EQ(chooser.requests(), std::vector<ColorRef>{rgb(1, 2, 3)});
     EXPECT_EQ(value.value(), rgb(1, 2, 3));
-    chooser.answer = rgb(4, 5, 6);
+    chooser.answerNext(rgb(4, 5, 6));
     value.choose();
     EXPECT_EQ(value.value(), rgb(4, 5, 6));
-    EXPECT_EQ(counter.count, 1);
+    EXPECT_EQ(listener.count(&aspects::ColorValue::access), 1);
     value.setValue(rgb(4, 5, 6));
-    EXPECT_EQ(counter.count, 1) << "an equal colour sends nothing";
+    EXPECT_EQ(listener.count(&aspects::ColorValue::access), 1) << "an equal colour sends nothing";
 }
 
 } // namespace

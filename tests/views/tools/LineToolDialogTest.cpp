@@ -1,8 +1,7 @@
 #include "views/tools/LineToolDialog.h"
-#include "framework/DialogControl.h"
-#include "framework/DialogPage.h"
 #include "framework/ScriptedDialogs.h"
 #include "resources/DialogTemplates.h"
+#include "tests/framework/DialogControls.h"
 #include "tests/framework/EventLoop.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +11,7 @@ namespace
 
 DialogControl& widthField(ModalDialog& d)
 {
-    return *d.page(0).control(100);
+    return control(d, 100);
 }
 
 class LineToolDialogTest : public testing::Test

@@ -1,10 +1,10 @@
 #include "views/tools/PenToolDialog.h"
 #include "framework/Component.h"
-#include "framework/DialogPage.h"
 #include "framework/ScriptedDialogs.h"
 #include "framework/SyntheticInput.h"
 #include "framework/WindowSurface.h"
 #include "resources/Bitmaps.h"
+#include "tests/framework/DialogControls.h"
 #include "tests/framework/EventLoop.h"
 
 #include <gtest/gtest.h>
@@ -41,7 +41,7 @@ bool inkAt(const BitmapResource& bitmap, Point p)
 
 Visual::Component& cells(ModalDialog& d)
 {
-    return *d.page(0).control(100)->component();
+    return *control(d, 100).component();
 }
 
 // The black frame around the chosen cell: its top row is the first row with black in it (the pens
