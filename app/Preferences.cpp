@@ -41,10 +41,8 @@ private:
 
 void bindPoint(DialogPage& page, int firstId, PointModel& point, int32_t lower, int32_t upper)
 {
-    page.bind<EditField>(firstId, point, &aspects::PointModel::xvalue,
-                         NumericField{firstId, lower, upper, 10});
-    page.bind<EditField>(firstId + 1, point, &aspects::PointModel::yvalue,
-                         NumericField{firstId + 1, lower, upper, 10});
+    page.bind<EditField>(firstId, point, &aspects::PointModel::xvalue, NumericField{firstId, lower, upper, 10});
+    page.bind<EditField>(firstId + 1, point, &aspects::PointModel::yvalue, NumericField{firstId + 1, lower, upper, 10});
 }
 
 void bindNewParamPage(DialogPage& page, NewParams& params)
@@ -52,10 +50,8 @@ void bindNewParamPage(DialogPage& page, NewParams& params)
     bindPoint(page, 100, params.blockSize, 4, 999);
     bindPoint(page, 102, params.canvasSize, 1, 10000);
     bindPoint(page, 104, params.meshSize, 2, 9999);
-    page.bind<EditField>(106, params.meshColourIndex, &aspects::IntValue::access,
-                         NumericField{106, 0, 255, 16});
-    page.bind<EditField>(111, params.backgroundIndex, &aspects::IntValue::access,
-                         NumericField{111, 0, 255, 16});
+    page.bind<EditField>(106, params.meshColourIndex, &aspects::IntValue::access, NumericField{106, 0, 255, 16});
+    page.bind<EditField>(111, params.backgroundIndex, &aspects::IntValue::access, NumericField{111, 0, 255, 16});
     page.bind<ColorSwatch>(112, params.backgroundColour);
     bindPoint(page, 107, params.offset, 0, 10000);
     page.adopt(std::make_unique<RadioGroup>(std::vector{page.control(109), page.control(110)}, params.yUp,

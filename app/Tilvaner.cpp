@@ -231,8 +231,10 @@ bool Tilvaner::command(uint32_t id)
 {
     try {
         // A tool command goes to the tool box first: only a repeated one reaches the window.
-        if ((id < commands::firstTool || id > commands::lastTool) && routeToDocument(id)) return true;
-        if (id >= commands::firstRecentFile && id <= commands::lastRecentFile) return openRecentFile(id);
+        if ((id < commands::firstTool || id > commands::lastTool) && routeToDocument(id))
+            return true;
+        if (id >= commands::firstRecentFile && id <= commands::lastRecentFile)
+            return openRecentFile(id);
         return table().dispatch(*this, id, nullptr);
     } catch (...) {
         reportError(currentError(), 0, std::nullopt);
@@ -285,12 +287,8 @@ void Tilvaner::menuOpening(MenuState& popup)
         popup.enableAll(false);
         popup.checkAll(false);
         break;
-    case commands::helpContents:
-        popup.enableAll(true);
-        break;
-    default:
-        popup.enableAll(false);
-        break;
+    case commands::helpContents: popup.enableAll(true); break;
+    default: popup.enableAll(false); break;
     }
     // The document first, so that its views have the last word on the items they share.
     auto [views, document] = windowHandlers();

@@ -36,7 +36,8 @@ int main(int argc, char* argv[])
     std::vector<std::string> arguments(argv + 1, argv + argc);
     Tilvaner editor(SettingsFile::application());
     try {
-        if (!editor.start(arguments)) return 0;
+        if (!editor.start(arguments))
+            return 0;
         application.onTerminate([&editor] { editor.requestExit(); });
         editor.passCommandLine(arguments);
     } catch (...) {

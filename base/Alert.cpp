@@ -22,12 +22,9 @@ public:
     {
         std::fprintf(stderr, "%s\n%s\n", request.title.c_str(), request.body.c_str());
         switch (request.flags & alertFlags::buttonsMask) {
-        case alertFlags::ok:
-            return alertAnswer::ok;
-        case alertFlags::yesNo:
-            return alertAnswer::no;
-        default:
-            return alertAnswer::cancel;
+        case alertFlags::ok: return alertAnswer::ok;
+        case alertFlags::yesNo: return alertAnswer::no;
+        default: return alertAnswer::cancel;
         }
     }
 };
@@ -113,22 +110,15 @@ int messageForError(int32_t code, int messageId)
 {
     switch (code) {
     case errorOutOfMemory:
-    case systemError(systemNotEnoughMemory):
-        return messages::outOfMemory;
+    case systemError(systemNotEnoughMemory): return messages::outOfMemory;
     case errorReadFailed:
-    case systemError(systemReadFault):
-        return messages::readFailed;
+    case systemError(systemReadFault): return messages::readFailed;
     case errorWriteFailed:
-    case systemError(systemWriteFault):
-        return messages::writeFailed;
-    case errorFileTooShort:
-        return messages::fileTooShort;
-    case errorDiskFull:
-        return messages::diskFull;
-    case systemError(systemWriteProtected):
-        return messages::writeProtected;
-    case systemError(systemAccessDenied):
-        return messages::accessDenied;
+    case systemError(systemWriteFault): return messages::writeFailed;
+    case errorFileTooShort: return messages::fileTooShort;
+    case errorDiskFull: return messages::diskFull;
+    case systemError(systemWriteProtected): return messages::writeProtected;
+    case systemError(systemAccessDenied): return messages::accessDenied;
     }
     if (messageId != 0)
         return messageId;

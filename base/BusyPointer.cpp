@@ -15,7 +15,8 @@ BusyPointerService* installBusyPointerService(BusyPointerService* service)
 void beginBusy()
 {
     BusyPointerService* service = g_service.get();
-    if (g_depth++ == 0 && service) service->showWait();
+    if (g_depth++ == 0 && service)
+        service->showWait();
 }
 
 // Queued input is dropped only when the outermost operation ends: dropping it means delivering the
@@ -23,7 +24,8 @@ void beginBusy()
 void endBusy()
 {
     BusyPointerService* service = g_service.get();
-    if (g_depth == 0 || --g_depth > 0 || !service) return;
+    if (g_depth == 0 || --g_depth > 0 || !service)
+        return;
     service->restore();
     service->discardInput();
 }

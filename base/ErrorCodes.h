@@ -14,7 +14,10 @@ constexpr int32_t errorFileTooShort = -4;
 constexpr int32_t errorDiskFull = -5;
 constexpr int32_t errorSystemBase = -30000;
 
-constexpr int32_t systemError(int32_t number) { return errorSystemBase - number; }
+constexpr int32_t systemError(int32_t number)
+{
+    return errorSystemBase - number;
+}
 
 // The system error numbers that the messages know.
 constexpr int32_t systemFileNotFound = 2;

@@ -158,13 +158,15 @@ bool transferAll(std::span<FilePath::Slice> slices, Call call, int32_t failure)
 
 void FilePath::read(std::span<Slice> slices)
 {
-    if (!transferAll(slices, [this](iovec* v, int n) { return ::readv(m_handle, v, n); }, errorReadFailed))
+    if (!transferAll(
+            slices, [this](iovec* v, int n) { return ::readv(m_handle, v, n); }, errorReadFailed))
         raiseError(errorFileTooShort);
 }
 
 void FilePath::write(std::span<Slice> slices)
 {
-    if (!transferAll(slices, [this](iovec* v, int n) { return ::writev(m_handle, v, n); }, errorWriteFailed))
+    if (!transferAll(
+            slices, [this](iovec* v, int n) { return ::writev(m_handle, v, n); }, errorWriteFailed))
         raiseError(errorDiskFull);
 }
 

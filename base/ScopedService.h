@@ -5,8 +5,8 @@
 // Installs a service through its install function for the life of the object and then puts back the
 // one it replaced. A scripted service holds one as its last member, so that it is installed only while
 // whole: ScopedService<installKeyState> m_installed{this};
-template <auto install> class ScopedService
-{
+template <auto install>
+class ScopedService {
 public:
     using Service = std::remove_pointer_t<decltype(install(nullptr))>;
 

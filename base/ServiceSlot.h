@@ -4,8 +4,8 @@
 
 // Where the one installed implementation of a platform service is kept: the editor installs its own
 // at start-up, and a test installs a scripted one for a while and then puts back what it replaced.
-template <class Service> class ServiceSlot
-{
+template <class Service>
+class ServiceSlot {
 public:
     // Installs service (null for none) and answers the one it replaces.
     Service* install(Service* service) { return std::exchange(m_service, service); }

@@ -19,8 +19,7 @@
 #include <cstring>
 #include <vector>
 
-namespace
-{
+namespace {
 
 constexpr int32_t lineLength = 10000;
 constexpr int32_t lineWidth = 99;
@@ -28,8 +27,7 @@ constexpr int32_t lineWidth = 99;
 BitmapDocument* newPicture(Point size, bool fullColor)
 {
     auto* document = new BitmapDocument(NewParams::current());
-    document->newContent({fullColor, 0, 0x00FFFFFF, {16, 16}, size}, lifecycle::defaultPaletteFile(),
-                         "bench");
+    document->newContent({fullColor, 0, 0x00FFFFFF, {16, 16}, size}, lifecycle::defaultPaletteFile(), "bench");
     return document;
 }
 
@@ -58,8 +56,8 @@ void BM_LineStamp(benchmark::State& state)
     pen->clear(false);
     Point hotspot{-lineWidth / 2, -lineWidth / 2};
     for (auto _ : state)
-        penLine(*document->image(), *pen, hotspot, {lineWidth, lineWidth},
-                {lineWidth + lineLength - 1, lineWidth}, document->drawingColor(), nullptr);
+        penLine(*document->image(), *pen, hotspot, {lineWidth, lineWidth}, {lineWidth + lineLength - 1, lineWidth},
+                document->drawingColor(), nullptr);
     delete document;
 }
 BENCHMARK(BM_LineStamp)->ArgName("rgb")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
@@ -70,8 +68,7 @@ void BM_Line(benchmark::State& state)
     bool fullColor = state.range(0) != 0;
     BitmapDocument* document = newPicture({lineLength + 2 * lineWidth, 3 * lineWidth}, fullColor);
     for (auto _ : state)
-        drawStraightLine(*document, {lineWidth, lineWidth}, {lineWidth + lineLength - 1, lineWidth},
-                         lineWidth);
+        drawStraightLine(*document, {lineWidth, lineWidth}, {lineWidth + lineLength - 1, lineWidth}, lineWidth);
     delete document;
 }
 BENCHMARK(BM_Line)->ArgName("rgb")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
@@ -116,8 +113,7 @@ int main(int argc, char** argv)
             std::string depth = "/rgb:" + std::to_string(rgb);
             double line = time("BM_Line" + depth), stamp = time("BM_LineStamp" + depth);
             double memset = time("BM_Memset" + depth);
-            double small = time("BM_PencilStroke/side:256" + depth),
-                   huge = time("BM_PencilStroke/side:10000" + depth);
+            double small = time("BM_PencilStroke/side:256" + depth), huge = time("BM_PencilStroke/side:10000" + depth);
             if (line > 0 && memset > 0 && small > 0)
                 std::printf("%5s  %29.2f  %22.2f  %32.2f\n", rgb ? "24" : "8", line / memset, stamp / memset,
                             huge / small);

@@ -80,9 +80,7 @@ void BM_RegionFromMask(benchmark::State& state)
     mask->clear(false);
     for (int32_t y = 0; y < side; ++y) {
         switch (state.range(0)) {
-        case 0:
-            mask->setRun(y, 0, side);
-            break;
+        case 0: mask->setRun(y, 0, side); break;
         case 1: {
             int32_t half = int32_t(std::sqrt(double(side / 2) * (side / 2) - double(y - side / 2) * (y - side / 2)));
             mask->setRun(y, side / 2 - half, side / 2 + half);

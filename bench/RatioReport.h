@@ -12,8 +12,7 @@
 
 // Keeps each run's processor time per iteration so that a benchmark program can print ratios
 // between runs of the same invocation at the end.
-class RecordingReporter : public benchmark::ConsoleReporter
-{
+class RecordingReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
     {

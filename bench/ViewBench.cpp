@@ -20,8 +20,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 constexpr Point screen{1920, 1080};
 
@@ -42,8 +41,8 @@ void BM_Repaint(benchmark::State& state)
     int32_t side = int32_t(state.range(0));
     int32_t zoom = int32_t(state.range(1));
     auto* document = new BitmapDocument(NewParams::current());
-    document->newContent({state.range(2) != 0, 0, 0x00FFFFFF, {16, 16}, {side, side}},
-                         lifecycle::defaultPaletteFile(), "bench");
+    document->newContent({state.range(2) != 0, 0, 0x00FFFFFF, {16, 16}, {side, side}}, lifecycle::defaultPaletteFile(),
+                         "bench");
     ToolBox tools;
     auto* view = new EditView(nullptr, tools);
     view->setModel(document);

@@ -1,9 +1,9 @@
 #include "cli/Cli.h"
 
-#include "cli/DrawCommand.h"
-#include "cli/PictureFiles.h"
 #include "base/Alert.h"
 #include "base/ErrorFrame.h"
+#include "cli/DrawCommand.h"
+#include "cli/PictureFiles.h"
 #include "formats/FormatTable.h"
 #include "framework/DIBImage.h"
 #include "palette/PaletteModel.h"

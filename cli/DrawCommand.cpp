@@ -1,15 +1,15 @@
 #include "cli/DrawCommand.h"
 
-#include "cli/PictureFiles.h"
-#include "document/BitmapDocument.h"
-#include "document/BitmapPalette.h"
-#include "document/NewParams.h"
-#include "document/StraightLine.h"
-#include "document/PencilStroke.h"
 #include "base/Alert.h"
 #include "base/ErrorFrame.h"
 #include "base/FileErrors.h"
 #include "base/FilePath.h"
+#include "cli/PictureFiles.h"
+#include "document/BitmapDocument.h"
+#include "document/BitmapPalette.h"
+#include "document/NewParams.h"
+#include "document/PencilStroke.h"
+#include "document/StraightLine.h"
 
 #include <charconv>
 #include <memory>

@@ -24,8 +24,7 @@ class ScheduledWindow;
 class ScheduledWindowPlug;
 class StringInterface;
 class Window;
-namespace Visual
-{
+namespace Visual {
 class KeyController;
 class MouseController;
 } // namespace Visual

@@ -12,8 +12,23 @@ constexpr ColorRef rgb(uint8_t red, uint8_t green, uint8_t blue)
 {
     return ColorRef(red) | ColorRef(green) << 8 | ColorRef(blue) << 16;
 }
-constexpr ColorRef paletteIndex(uint8_t index) { return paletteIndexFlag | index; }
-constexpr bool isPaletteIndex(ColorRef c) { return (c & 0xFF000000) == paletteIndexFlag; }
-constexpr uint8_t redOf(ColorRef c) { return uint8_t(c); }
-constexpr uint8_t greenOf(ColorRef c) { return uint8_t(c >> 8); }
-constexpr uint8_t blueOf(ColorRef c) { return uint8_t(c >> 16); }
+constexpr ColorRef paletteIndex(uint8_t index)
+{
+    return paletteIndexFlag | index;
+}
+constexpr bool isPaletteIndex(ColorRef c)
+{
+    return (c & 0xFF000000) == paletteIndexFlag;
+}
+constexpr uint8_t redOf(ColorRef c)
+{
+    return uint8_t(c);
+}
+constexpr uint8_t greenOf(ColorRef c)
+{
+    return uint8_t(c >> 8);
+}
+constexpr uint8_t blueOf(ColorRef c)
+{
+    return uint8_t(c >> 16);
+}

@@ -9,7 +9,8 @@
 // major axis, `from` included and `to` excluded, so that lines joined end to start draw each dot
 // once. The minor coordinate is the exact one rounded half away from `from`, which makes the eight
 // octants mirror images of one another. A line from a dot to itself visits nothing.
-template <class Visit> void forEachLineDot(Point from, Point to, Visit&& visit)
+template <class Visit>
+void forEachLineDot(Point from, Point to, Visit&& visit)
 {
     const int64_t dx = int64_t(to.x) - from.x, dy = int64_t(to.y) - from.y;
     const int64_t ax = std::llabs(dx), ay = std::llabs(dy);

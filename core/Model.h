@@ -39,7 +39,8 @@ private:
 
 // The typed form of valueFor. The aspect carries the type of the interface it names, so asking for
 // another type does not compile.
-template <class Interface> Interface* interfaceFor(Model* model, const InterfaceAspect<Interface>* aspect)
+template <class Interface>
+Interface* interfaceFor(Model* model, const InterfaceAspect<Interface>* aspect)
 {
     return model ? static_cast<Interface*>(model->valueFor(aspect)) : nullptr;
 }

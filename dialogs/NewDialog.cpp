@@ -40,9 +40,9 @@ std::optional<NewDocumentParams> runNewDialog(NewParams& preferences)
     {
         Dialog dialog("NEW_DIALOG");
         DialogPage& page = dialog.page();
-        page.adopt(std::make_unique<RadioGroup>(
-            std::vector{page.control(100), page.control(101)},
-            *new BoundIntValue(&record.colorMode, NumericField{100, 0, 1}), &aspects::IntValue::access));
+        page.adopt(std::make_unique<RadioGroup>(std::vector{page.control(100), page.control(101)},
+                                                *new BoundIntValue(&record.colorMode, NumericField{100, 0, 1}),
+                                                &aspects::IntValue::access));
         bindNumber(dialog, 103, record.backgroundIndex, 0, 255, 16);
         page.bind<ColorSwatch>(104, background);
         bindNumber(dialog, 105, record.blockWidth, 4, 999);

@@ -13,8 +13,6 @@
 #include "formats/Backup.h"
 #include "formats/FormatTable.h"
 #include "formats/ReplacingWrite.h"
-#include "framework/IndexedImage.h"
-#include "framework/MaskImage.h"
 #include "framework/FileDialogs.h"
 #include "framework/IndexedImage.h"
 #include "framework/MaskImage.h"

@@ -35,7 +35,17 @@ bool DocumentCommands::command(uint32_t id, Window* from)
 namespace {
 
 // When a document's menu item is enabled.
-enum class Rule { always, notInteractive, modified, fileAndModified, ownsUndo, selection, indexedSelection, indexed, paste };
+enum class Rule {
+    always,
+    notInteractive,
+    modified,
+    fileAndModified,
+    ownsUndo,
+    selection,
+    indexedSelection,
+    indexed,
+    paste
+};
 
 struct ItemRule {
     uint32_t id;
@@ -174,18 +184,10 @@ bool DocumentCommands::stepDrawingColor(uint32_t id, Window*)
     if (!palette)
         return true;
     switch (id) {
-    case commands::nextDrawingIndex:
-        palette->stepDrawingIndex(1);
-        break;
-    case commands::previousDrawingIndex:
-        palette->stepDrawingIndex(-1);
-        break;
-    case commands::nextDrawingRow:
-        palette->stepDrawingRow(1);
-        break;
-    default:
-        palette->stepDrawingRow(-1);
-        break;
+    case commands::nextDrawingIndex: palette->stepDrawingIndex(1); break;
+    case commands::previousDrawingIndex: palette->stepDrawingIndex(-1); break;
+    case commands::nextDrawingRow: palette->stepDrawingRow(1); break;
+    default: palette->stepDrawingRow(-1); break;
     }
     return true;
 }

@@ -31,7 +31,8 @@ void PencilStroke::press(Point dot, std::optional<Point> joinTo)
 
 void PencilStroke::moveTo(Point dot)
 {
-    if (dot == m_last) return;
+    if (dot == m_last)
+        return;
     line(dot, m_last);
     m_last = dot;
 }
@@ -48,13 +49,14 @@ void PencilStroke::saveTilesUnder(Point dot)
 {
     Point corner{dot.x + m_pen.hotspot().x, dot.y + m_pen.hotspot().y};
     Rect area = Rect::fromSize(corner, m_pen.footprint()->extent()).intersected(m_document.bounds());
-    if (area.isEmpty()) return;
+    if (area.isEmpty())
+        return;
     for (int32_t ty = area.top / tileSize; ty <= (area.bottom - 1) / tileSize; ++ty)
         for (int32_t tx = area.left / tileSize; tx <= (area.right - 1) / tileSize; ++tx) {
             size_t index = size_t(ty) * size_t(m_tilesAcross) + size_t(tx);
-            if (m_savedTiles[index]) continue;
+            if (m_savedTiles[index])
+                continue;
             m_savedTiles[index] = true;
-            m_document.savePixelsForUndo(
-                Rect::fromSize({tx * tileSize, ty * tileSize}, {tileSize, tileSize}));
+            m_document.savePixelsForUndo(Rect::fromSize({tx * tileSize, ty * tileSize}, {tileSize, tileSize}));
         }
 }

@@ -11,8 +11,7 @@ class BitmapDocument;
 // One stroke of the pencil on a document, from the press to the release: it begins the document's
 // undo step, draws into the picture itself, and hands every 256 x 256 tile that the pen reaches to
 // the undo recording once, however long the stroke.
-class PencilStroke
-{
+class PencilStroke {
 public:
     static constexpr int32_t tileSize = 256;
 

@@ -62,7 +62,8 @@ void IniFile::save(const std::string& path) const
 size_t IniFile::sectionStart(std::string_view section) const
 {
     for (size_t i = 0; i < m_lines.size(); ++i)
-        if (std::optional<std::string_view> name = headerName(m_lines[i]); name && utf8::equalIgnoringCase(*name, section))
+        if (std::optional<std::string_view> name = headerName(m_lines[i]);
+            name && utf8::equalIgnoringCase(*name, section))
             return i;
     return m_lines.size();
 }

@@ -10,8 +10,8 @@ SettingsFile SettingsFile::application()
 {
     const char* config = std::getenv("XDG_CONFIG_HOME");
     const char* home = std::getenv("HOME");
-    std::filesystem::path folder = config && *config ? std::filesystem::path(config)
-                                                     : std::filesystem::path(home ? home : ".") / ".config";
+    std::filesystem::path folder =
+        config && *config ? std::filesystem::path(config) : std::filesystem::path(home ? home : ".") / ".config";
     return SettingsFile((folder / "qarvel.ini").string(), "Tilvane");
 }
 

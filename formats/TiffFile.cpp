@@ -164,7 +164,9 @@ int TiffFile::parseEntry(const Entry& entry)
     bool shortOrLong = entry.type == typeShort || entry.type == typeLong;
     auto single = [&](bool typeOk) { return typeOk && entry.count == 1; };
     std::vector<uint8_t> values;
-    auto number = [&] { return entry.type == typeShort ? uint32_t(machine16(values.data())) : machine32(values.data()); };
+    auto number = [&] {
+        return entry.type == typeShort ? uint32_t(machine16(values.data())) : machine32(values.data());
+    };
     switch (entry.tag) {
     case tiffTags::newSubfileType:
         if (!single(entry.type == typeLong) || !fetch(entry, values))
@@ -193,21 +195,11 @@ int TiffFile::parseEntry(const Entry& entry)
             return -1;
         uint16_t v = machine16(values.data());
         switch (entry.tag) {
-        case tiffTags::compression:
-            fields.compression = v;
-            break;
-        case tiffTags::photometricInterpretation:
-            fields.photometric = v;
-            break;
-        case tiffTags::samplesPerPixel:
-            fields.samplesPerPixel = v;
-            break;
-        case tiffTags::planarConfiguration:
-            fields.planarConfiguration = v;
-            break;
-        default:
-            fields.resolutionUnit = v;
-            break;
+        case tiffTags::compression: fields.compression = v; break;
+        case tiffTags::photometricInterpretation: fields.photometric = v; break;
+        case tiffTags::samplesPerPixel: fields.samplesPerPixel = v; break;
+        case tiffTags::planarConfiguration: fields.planarConfiguration = v; break;
+        default: fields.resolutionUnit = v; break;
         }
         return 0;
     }
@@ -220,15 +212,14 @@ int TiffFile::parseEntry(const Entry& entry)
     case tiffTags::yResolution:
         if (!single(entry.type == typeRational) || !fetch(entry, values))
             return -1;
-        (entry.tag == tiffTags::xResolution ? fields.xResolution : fields.yResolution) = {
-            machine32(values.data()), machine32(values.data() + 4)};
+        (entry.tag == tiffTags::xResolution ? fields.xResolution : fields.yResolution) = {machine32(values.data()),
+                                                                                          machine32(values.data() + 4)};
         return 0;
     case tiffTags::stripOffsets:
     case tiffTags::stripByteCounts: {
         if (!shortOrLong || !fetch(entry, values))
             return -1;
-        std::vector<uint32_t>& strips =
-            entry.tag == tiffTags::stripOffsets ? m_stripOffsets : m_stripByteCounts;
+        std::vector<uint32_t>& strips = entry.tag == tiffTags::stripOffsets ? m_stripOffsets : m_stripByteCounts;
         strips.clear();
         for (uint32_t i = 0; i < entry.count; ++i)
             strips.push_back(entry.type == typeShort ? machine16(&values[2 * i]) : machine32(&values[4 * i]));
@@ -281,9 +272,8 @@ int TiffFile::readDirectory()
     for (int i = 0; i < samples; ++i)
         if (fields.bitsPerSample[size_t(i)] > 8)
             return -1;
-    if (fields.imageWidth == 0 || fields.imageLength == 0 || samples == 0 ||
-        samples != fields.samplesPerPixel || fields.compression != tiffValues::uncompressed ||
-        fields.photometric == ImageFields::photometricNotGiven)
+    if (fields.imageWidth == 0 || fields.imageLength == 0 || samples == 0 || samples != fields.samplesPerPixel ||
+        fields.compression != tiffValues::uncompressed || fields.photometric == ImageFields::photometricNotGiven)
         return -1;
     if (!m_stripOffsets.empty() && !m_stripByteCounts.empty() && m_stripOffsets.size() != m_stripByteCounts.size())
         return -1;
@@ -299,7 +289,7 @@ bool TiffFile::takeStrip(uint32_t index)
     m_stripIndex = index;
     m_offset = m_stripOffsets[index];
     m_bytesLeft = index < m_stripByteCounts.size() && m_stripByteCounts[index] != 0 ? m_stripByteCounts[index]
-                                                                                     : computedStripSize();
+                                                                                    : computedStripSize();
     return m_offset != 0;
 }
 
@@ -389,8 +379,7 @@ void TiffFile::writeDirectory()
     entries[tiffTags::newSubfileType] = value(typeLong, {fields.newSubfileType});
     entries[tiffTags::imageWidth] = value(fit(fields.imageWidth), {fields.imageWidth});
     entries[tiffTags::imageLength] = value(fit(fields.imageLength), {fields.imageLength});
-    TagRecord& bitsPerSample = entries[tiffTags::bitsPerSample] =
-        TagRecord{typeShort, uint32_t(samples.size()), {}};
+    TagRecord& bitsPerSample = entries[tiffTags::bitsPerSample] = TagRecord{typeShort, uint32_t(samples.size()), {}};
     for (uint32_t bits : samples) {
         uint16_t half = uint16_t(bits);
         const auto* bytes = reinterpret_cast<const uint8_t*>(&half);
@@ -417,7 +406,8 @@ void TiffFile::writeDirectory()
         put16(out, at, tag);
         put16(out, at + 2, record.type);
         put32(out, at + 4, record.count);
-        if (tag == tiffTags::stripOffsets) stripOffsetField = at;
+        if (tag == tiffTags::stripOffsets)
+            stripOffsetField = at;
         std::vector<uint8_t> bytes = littleEndian(record);
         if (bytes.size() <= 4) {
             std::copy(bytes.begin(), bytes.end(), out.begin() + long(at + 8));

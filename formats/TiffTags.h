@@ -3,8 +3,7 @@
 #include <cstdint>
 
 // The numbers of the TIFF tags that the codec reads, writes or keeps.
-namespace tiffTags
-{
+namespace tiffTags {
 constexpr uint16_t newSubfileType = 254;
 constexpr uint16_t imageWidth = 256;
 constexpr uint16_t imageLength = 257;
@@ -23,8 +22,7 @@ constexpr uint16_t colorMap = 320;
 } // namespace tiffTags
 
 // The values of those fields that the codec writes or insists on.
-namespace tiffValues
-{
+namespace tiffValues {
 // Compression
 constexpr uint16_t uncompressed = 1;
 // PhotometricInterpretation

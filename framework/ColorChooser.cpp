@@ -21,8 +21,8 @@ std::optional<ColorRef> chooseColor(ColorRef initial)
 
 std::optional<ColorRef> DesktopColorChooser::choose(ColorRef initial)
 {
-    QColor chosen = QColorDialog::getColor(QColor(redOf(initial), greenOf(initial), blueOf(initial)),
-                                           QApplication::activeWindow());
+    QColor chosen =
+        QColorDialog::getColor(QColor(redOf(initial), greenOf(initial), blueOf(initial)), QApplication::activeWindow());
     if (!chosen.isValid())
         return std::nullopt;
     return rgb(uint8_t(chosen.red()), uint8_t(chosen.green()), uint8_t(chosen.blue()));

@@ -36,8 +36,11 @@ void ComponentWidget::sendMouse(QMouseEvent* event, int kind)
     Qt::KeyboardModifiers modifiers = event->modifiers();
     Qt::MouseButtons buttons = event->buttons();
     QPoint at = event->position().toPoint();
-    m_component.dispatchMouse({MouseEvent::Kind(kind), {at.x(), at.y()}, bool(modifiers & Qt::ShiftModifier),
-                               bool(modifiers & Qt::ControlModifier), bool(buttons & Qt::LeftButton),
+    m_component.dispatchMouse({MouseEvent::Kind(kind),
+                               {at.x(), at.y()},
+                               bool(modifiers & Qt::ShiftModifier),
+                               bool(modifiers & Qt::ControlModifier),
+                               bool(buttons & Qt::LeftButton),
                                bool(buttons & Qt::RightButton)});
 }
 

@@ -128,8 +128,7 @@ void DIBImage::drawAt(Rect source, GraphicsContext& gc, Point dest, RasterOp op)
     if (clipped.isEmpty())
         return;
     Point at{dest.x + clipped.left - source.left, dest.y + clipped.top - source.top};
-    gc.drawImage(sourceImage(clipped), Rect::fromSize(at, {clipped.width(), clipped.height()}), false, false,
-                 op);
+    gc.drawImage(sourceImage(clipped), Rect::fromSize(at, {clipped.width(), clipped.height()}), false, false, op);
 }
 
 void DIBImage::drawStretched(Rect source, GraphicsContext& gc, Rect dest, RasterOp op) const

@@ -19,10 +19,8 @@ public:
         case QEvent::Wheel:
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-            return true;
-        default:
-            return false;
+        case QEvent::ShortcutOverride: return true;
+        default: return false;
         }
     }
 };

@@ -31,7 +31,10 @@ QString extensionOf(const QString& filter)
 // A save dialog that asks the program before it accepts a name.
 class SaveDialog : public QFileDialog {
 public:
-    SaveDialog(const std::function<bool(const FileChoice&)>& accept) : QFileDialog(QApplication::activeWindow()), m_accept(accept) {}
+    SaveDialog(const std::function<bool(const FileChoice&)>& accept)
+        : QFileDialog(QApplication::activeWindow()), m_accept(accept)
+    {
+    }
 
     void accept() override
     {

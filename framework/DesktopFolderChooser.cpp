@@ -5,9 +5,8 @@
 
 std::optional<std::string> DesktopFolderChooser::choose(const std::string& initialFolder)
 {
-    QString chosen = QFileDialog::getExistingDirectory(QApplication::activeWindow(), QString(),
-                                                       QString::fromStdString(initialFolder),
-                                                       QFileDialog::ShowDirsOnly);
+    QString chosen = QFileDialog::getExistingDirectory(
+        QApplication::activeWindow(), QString(), QString::fromStdString(initialFolder), QFileDialog::ShowDirsOnly);
     if (chosen.isEmpty())
         return std::nullopt;
     return chosen.toStdString();

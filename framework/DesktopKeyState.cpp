@@ -10,6 +10,7 @@ bool DesktopKeyState::capsLock() const
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     Display* display = x11 ? x11->display() : nullptr;
     XkbStateRec state;
-    if (!display || XkbGetState(display, XkbUseCoreKbd, &state) != Success) return false;
+    if (!display || XkbGetState(display, XkbUseCoreKbd, &state) != Success)
+        return false;
     return (state.locked_mods & LockMask) != 0;
 }

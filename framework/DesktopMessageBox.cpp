@@ -8,42 +8,30 @@ namespace {
 QMessageBox::Icon iconFor(uint32_t flags)
 {
     switch (flags & alertFlags::iconMask) {
-    case alertFlags::iconStop:
-        return QMessageBox::Critical;
-    case alertFlags::iconExclamation:
-        return QMessageBox::Warning;
-    case alertFlags::iconInformation:
-        return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
+    case alertFlags::iconStop: return QMessageBox::Critical;
+    case alertFlags::iconExclamation: return QMessageBox::Warning;
+    case alertFlags::iconInformation: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
     }
 }
 
 QMessageBox::StandardButtons buttonsFor(uint32_t flags)
 {
     switch (flags & alertFlags::buttonsMask) {
-    case alertFlags::okCancel:
-        return QMessageBox::Ok | QMessageBox::Cancel;
-    case alertFlags::yesNoCancel:
-        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case alertFlags::yesNo:
-        return QMessageBox::Yes | QMessageBox::No;
-    default:
-        return QMessageBox::Ok;
+    case alertFlags::okCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case alertFlags::yesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case alertFlags::yesNo: return QMessageBox::Yes | QMessageBox::No;
+    default: return QMessageBox::Ok;
     }
 }
 
 int answerFor(int button)
 {
     switch (button) {
-    case QMessageBox::Cancel:
-        return alertAnswer::cancel;
-    case QMessageBox::Yes:
-        return alertAnswer::yes;
-    case QMessageBox::No:
-        return alertAnswer::no;
-    default:
-        return alertAnswer::ok;
+    case QMessageBox::Cancel: return alertAnswer::cancel;
+    case QMessageBox::Yes: return alertAnswer::yes;
+    case QMessageBox::No: return alertAnswer::no;
+    default: return alertAnswer::ok;
     }
 }
 
@@ -51,8 +39,8 @@ int answerFor(int button)
 
 int DesktopMessageBox::show(const MessageRequest& request)
 {
-    QMessageBox box(iconFor(request.flags), QString::fromStdString(request.title),
-                    QString::fromStdString(request.body), buttonsFor(request.flags), QApplication::activeWindow());
+    QMessageBox box(iconFor(request.flags), QString::fromStdString(request.title), QString::fromStdString(request.body),
+                    buttonsFor(request.flags), QApplication::activeWindow());
     // File names in the text are shown as typed, never read as markup.
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);

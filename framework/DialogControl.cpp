@@ -11,8 +11,7 @@
 
 #include <cstdlib>
 
-namespace
-{
+namespace {
 
 bool isButton(ControlKind kind)
 {
@@ -61,13 +60,15 @@ void DialogControl::setText(std::string_view text)
 
 std::string DialogControl::selectedText() const
 {
-    if (m_kind != ControlKind::Edit) return {};
+    if (m_kind != ControlKind::Edit)
+        return {};
     return static_cast<QLineEdit*>(m_widget)->selectedText().toStdString();
 }
 
 void DialogControl::setMaxLength(int characters)
 {
-    if (m_kind == ControlKind::Edit) static_cast<QLineEdit*>(m_widget)->setMaxLength(characters);
+    if (m_kind == ControlKind::Edit)
+        static_cast<QLineEdit*>(m_widget)->setMaxLength(characters);
 }
 
 bool DialogControl::isChecked() const
@@ -77,7 +78,8 @@ bool DialogControl::isChecked() const
 
 void DialogControl::setChecked(bool checked)
 {
-    if (m_kind == ControlKind::RadioButton) static_cast<QAbstractButton*>(m_widget)->setChecked(checked);
+    if (m_kind == ControlKind::RadioButton)
+        static_cast<QAbstractButton*>(m_widget)->setChecked(checked);
 }
 
 void DialogControl::setColor(ColorRef c)
@@ -100,7 +102,8 @@ void DialogControl::setEnabled(bool enabled)
 void DialogControl::focus()
 {
     m_widget->setFocus(Qt::OtherFocusReason);
-    if (m_kind == ControlKind::Edit) static_cast<QLineEdit*>(m_widget)->selectAll();
+    if (m_kind == ControlKind::Edit)
+        static_cast<QLineEdit*>(m_widget)->selectAll();
 }
 
 bool DialogControl::isFocused() const
@@ -112,12 +115,14 @@ bool DialogControl::isFocused() const
 
 void DialogControl::click()
 {
-    if (isButton(m_kind)) static_cast<QAbstractButton*>(m_widget)->click();
+    if (isButton(m_kind))
+        static_cast<QAbstractButton*>(m_widget)->click();
 }
 
 void DialogControl::step(int delta)
 {
-    if (m_kind != ControlKind::UpDown) return;
+    if (m_kind != ControlKind::UpDown)
+        return;
     auto* buttons = static_cast<UpDownButtons*>(m_widget);
     QToolButton* arrow = delta > 0 ? buttons->up() : buttons->down();
     for (int i = 0; i < std::abs(delta); ++i)
@@ -126,18 +131,21 @@ void DialogControl::step(int delta)
 
 void DialogControl::clicked()
 {
-    if (m_clicked) m_clicked();
+    if (m_clicked)
+        m_clicked();
 }
 
 void DialogControl::stepped(int delta)
 {
-    if (m_step) m_step(delta);
+    if (m_step)
+        m_step(delta);
 }
 
 QWidget* DialogControl::componentContainer() const
 {
     // Only a template fault of the program asks another kind of control for one.
-    if (m_kind != ControlKind::Component) fatalError(errorOutOfMemory);
+    if (m_kind != ControlKind::Component)
+        fatalError(errorOutOfMemory);
     return m_widget;
 }
 

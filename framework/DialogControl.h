@@ -11,15 +11,13 @@
 class QWidget;
 class DialogPage;
 
-namespace Visual
-{
+namespace Visual {
 class Component;
 }
 
 // One control of a dialog made from a template, found by its id. Adaptors read and write it; tests
 // use it the way a user would (typing, clicking, stepping an up-down).
-class DialogControl
-{
+class DialogControl {
 public:
     DialogControl(const DialogControl&) = delete;
     DialogControl& operator=(const DialogControl&) = delete;
@@ -60,7 +58,8 @@ public:
     // Puts the component new C(container, args...) into a component control, filling its place; it
     // draws and takes the pointer and the focus there, and goes with the dialog's window. Call it
     // before the dialog runs.
-    template <class C, class... Args> C& host(Args&&... args)
+    template <class C, class... Args>
+    C& host(Args&&... args)
     {
         C* hosted = new C(componentContainer(), std::forward<Args>(args)...);
         adopt(*hosted);

@@ -15,8 +15,7 @@
 #include <string_view>
 #include <utility>
 
-namespace
-{
+namespace {
 
 QWidget* makeWidget(const ControlTemplate& layout, QWidget* parent)
 {
@@ -34,22 +33,17 @@ QWidget* makeWidget(const ControlTemplate& layout, QWidget* parent)
         label->setMargin(2);
         return label;
     }
-    case ControlKind::GroupBox:
-        return new QGroupBox(text, parent);
-    case ControlKind::Edit:
-        return new QLineEdit(text, parent);
+    case ControlKind::GroupBox: return new QGroupBox(text, parent);
+    case ControlKind::Edit: return new QLineEdit(text, parent);
     case ControlKind::PushButton:
     case ControlKind::DefaultPushButton: {
         auto* button = new QPushButton(text, parent);
         button->setDefault(layout.kind == ControlKind::DefaultPushButton);
         return button;
     }
-    case ControlKind::RadioButton:
-        return new QRadioButton(text, parent);
-    case ControlKind::UpDown:
-        return new UpDownButtons(parent);
-    case ControlKind::ColorSwatch:
-        return new SwatchButton(parent);
+    case ControlKind::RadioButton: return new QRadioButton(text, parent);
+    case ControlKind::UpDown: return new UpDownButtons(parent);
+    case ControlKind::ColorSwatch: return new SwatchButton(parent);
     case ControlKind::Component:
         // The place only; the dialog's code puts its component inside.
         return new QWidget(parent);
@@ -83,7 +77,8 @@ DialogPage::DialogPage(const DialogTemplate& layout, QWidget* parent) : m_templa
     for (const ControlTemplate& c : layout.controls) {
         QWidget* widget = makeWidget(c, parent);
         // A label's "&" letter shows underlined and, with Alt, takes the focus to the control after it.
-        if (mnemonicLabel) std::exchange(mnemonicLabel, nullptr)->setBuddy(widget);
+        if (mnemonicLabel)
+            std::exchange(mnemonicLabel, nullptr)->setBuddy(widget);
         if (c.kind == ControlKind::StaticText && std::string_view(c.text).find('&') != std::string_view::npos)
             mnemonicLabel = static_cast<QLabel*>(widget);
         int left = int(std::lround(c.x * m_unitX));
@@ -122,14 +117,16 @@ DialogPage::~DialogPage()
 DialogControl* DialogPage::control(int id) const
 {
     for (const auto& c : m_controls)
-        if (c->id() == id) return c.get();
+        if (c->id() == id)
+            return c.get();
     return nullptr;
 }
 
 DialogControl& DialogPage::existing(int id) const
 {
     DialogControl* c = control(id);
-    if (!c) fatalError(errorOutOfMemory);
+    if (!c)
+        fatalError(errorOutOfMemory);
     return *c;
 }
 
@@ -137,7 +134,8 @@ DialogControl* DialogPage::firstRefusing() const
 {
     for (const auto& c : m_controls)
         for (const auto& adaptor : m_adaptors)
-            if (&adaptor->control() == c.get() && !adaptor->validate()) return c.get();
+            if (&adaptor->control() == c.get() && !adaptor->validate())
+                return c.get();
     return nullptr;
 }
 
@@ -145,20 +143,23 @@ void DialogPage::commit()
 {
     for (const auto& c : m_controls)
         for (const auto& adaptor : m_adaptors)
-            if (&adaptor->control() == c.get()) adaptor->commit();
+            if (&adaptor->control() == c.get())
+                adaptor->commit();
 }
 
 DialogControl* DialogPage::initialFocus() const
 {
     for (const auto& c : m_controls)
-        if (takesFocus(c->kind()) && c->isEnabled()) return c.get();
+        if (takesFocus(c->kind()) && c->isEnabled())
+            return c.get();
     return nullptr;
 }
 
 DialogControl* DialogPage::focusedControl() const
 {
     for (const auto& c : m_controls)
-        if (c->isFocused()) return c.get();
+        if (c->isFocused())
+            return c.get();
     return nullptr;
 }
 

@@ -12,8 +12,7 @@ class QWidget;
 
 // The controls of one dialog template, placed where the template puts them, and the adaptors bound
 // to them. A dialog has one page; a property sheet has one per tab.
-class DialogPage
-{
+class DialogPage {
 public:
     // Builds the controls as children of parent, scaled by parent's font.
     DialogPage(const DialogTemplate& layout, QWidget* parent);
@@ -26,11 +25,13 @@ public:
     DialogControl* control(int id) const;
 
     // Binds a new adaptor to the control id: bind<EditField>(105, model, aspect, field).
-    template <class Adaptor, class... Args> Adaptor& bind(int id, Args&&... args)
+    template <class Adaptor, class... Args>
+    Adaptor& bind(int id, Args&&... args)
     {
         return adopt(std::make_unique<Adaptor>(existing(id), std::forward<Args>(args)...));
     }
-    template <class Adaptor> Adaptor& adopt(std::unique_ptr<Adaptor> adaptor)
+    template <class Adaptor>
+    Adaptor& adopt(std::unique_ptr<Adaptor> adaptor)
     {
         Adaptor& bound = *adaptor;
         m_adaptors.push_back(std::move(adaptor));
@@ -38,7 +39,8 @@ public:
     }
 
     // Puts new C(container, args...) into the component control id (see DialogControl::host).
-    template <class C, class... Args> C& host(int id, Args&&... args)
+    template <class C, class... Args>
+    C& host(int id, Args&&... args)
     {
         return existing(id).template host<C>(std::forward<Args>(args)...);
     }

@@ -15,8 +15,7 @@ class Model;
 // accepts only text that parses within its bounds.
 class EditField : public ControlAdaptor {
 public:
-    EditField(DialogControl& control, Model& model, const InterfaceAspect<IntInterface>* aspect,
-              NumericField field);
+    EditField(DialogControl& control, Model& model, const InterfaceAspect<IntInterface>* aspect, NumericField field);
     // Takes the bounds and radix the value was bound with.
     EditField(DialogControl& control, BoundIntValue& value);
 

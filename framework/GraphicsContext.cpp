@@ -22,14 +22,10 @@ namespace {
 QPainter::CompositionMode compositionFor(RasterOp op)
 {
     switch (op) {
-    case RasterOp::sourceInvert:
-        return QPainter::RasterOp_SourceXorDestination;
-    case RasterOp::sourceAnd:
-        return QPainter::RasterOp_SourceAndDestination;
-    case RasterOp::sourcePaint:
-        return QPainter::RasterOp_SourceOrDestination;
-    case RasterOp::sourceCopy:
-        break;
+    case RasterOp::sourceInvert: return QPainter::RasterOp_SourceXorDestination;
+    case RasterOp::sourceAnd: return QPainter::RasterOp_SourceAndDestination;
+    case RasterOp::sourcePaint: return QPainter::RasterOp_SourceOrDestination;
+    case RasterOp::sourceCopy: break;
     }
     return QPainter::CompositionMode_Source;
 }
@@ -51,7 +47,8 @@ QImage GraphicsContext::asPaletteIndices(const QImage& image) const
         const QRgb* from = reinterpret_cast<const QRgb*>(colors.constScanLine(y));
         uchar* to = indices.scanLine(y);
         for (int x = 0; x < colors.width(); ++x)
-            to[x] = uchar(qGray(resolve(rgb(uint8_t(qRed(from[x])), uint8_t(qGreen(from[x])), uint8_t(qBlue(from[x])))).rgb()));
+            to[x] = uchar(
+                qGray(resolve(rgb(uint8_t(qRed(from[x])), uint8_t(qGreen(from[x])), uint8_t(qBlue(from[x])))).rgb()));
     }
     return indices;
 }
@@ -87,8 +84,7 @@ QColor GraphicsContext::resolve(ColorRef color) const
         return QColor(index, index, index);
     }
     case ColorSpace::bit:
-    case ColorSpace::rgb:
-        break;
+    case ColorSpace::rgb: break;
     }
     if (isPaletteIndex(color))
         color = palette ? palette->colorAt(int(color & 0xFF)) : rgb(0, 0, 0);
@@ -102,7 +98,7 @@ QColor GraphicsContext::resolve(ColorRef color) const
 Rect GraphicsContext::clipBox() const
 {
     QRect box = m_painter->hasClipping() ? m_painter->clipBoundingRect().toAlignedRect()
-                                          : QRect(0, 0, m_painter->device()->width(), m_painter->device()->height());
+                                         : QRect(0, 0, m_painter->device()->width(), m_painter->device()->height());
     return toRect(box);
 }
 

@@ -62,8 +62,7 @@ void IndexedImage::setPalette(std::shared_ptr<LogicalPalette> palette)
 
 QImage IndexedImage::sourceImage(const Rect& source) const
 {
-    QImage image(row(source.top) + source.left, source.width(), source.height(), stride(),
-                 QImage::Format_Indexed8);
+    QImage image(row(source.top) + source.left, source.width(), source.height(), stride(), QImage::Format_Indexed8);
     image.setColorTable(QList<QRgb>(m_colorTable.begin(), m_colorTable.end()));
     return image;
 }

@@ -2,8 +2,7 @@
 
 #include "base/ServiceSlot.h"
 
-namespace
-{
+namespace {
 ServiceSlot<KeyStateService> g_keyState;
 }
 

@@ -98,8 +98,7 @@ void MDIWorkSpace::setMenu(const MenuItem& menu, std::span<const Accelerator> ke
             if (windowMenu) {
                 std::vector<ScheduledWindow*> windows = documentWindows();
                 for (size_t i = 0; i < windows.size(); ++i)
-                    state.check(commands::firstDocumentWindow + uint32_t(i),
-                                windows[i] == activeDocumentWindow());
+                    state.check(commands::firstDocumentWindow + uint32_t(i), windows[i] == activeDocumentWindow());
             }
         });
     PopupMenu windows = popup(windowMenuIndex);
@@ -221,7 +220,6 @@ void MDIWorkSpace::refreshWindowList()
         std::string shown;
         for (char c : caption)
             shown += c == '&' ? std::string("&&") : std::string(1, c);
-        menu.insertItem(-1, commands::firstDocumentWindow + uint32_t(i),
-                        "&" + std::to_string(i + 1) + " " + shown);
+        menu.insertItem(-1, commands::firstDocumentWindow + uint32_t(i), "&" + std::to_string(i + 1) + " " + shown);
     }
 }

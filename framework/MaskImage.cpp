@@ -22,8 +22,7 @@ std::shared_ptr<MaskImage> MaskImage::maskFromResource(int id)
         raiseError(errorQuiet);
     auto mask = newMask({bitmap->width, bitmap->height});
     for (int32_t y = 0; y < bitmap->height; ++y)
-        std::memcpy(mask->row(y), &bitmap->rows[size_t(y) * size_t(bitmap->rowLength())],
-                    size_t(bitmap->rowLength()));
+        std::memcpy(mask->row(y), &bitmap->rows[size_t(y) * size_t(bitmap->rowLength())], size_t(bitmap->rowLength()));
     return mask;
 }
 

@@ -4,9 +4,8 @@
 
 #include <QImage>
 
-
 MemoryGC::MemoryGC(DIBImage& image, std::shared_ptr<LogicalPalette> palette)
-    : GraphicsContext(image.depth() == 8 ? ColorSpace::paletteIndex
+    : GraphicsContext(image.depth() == 8   ? ColorSpace::paletteIndex
                       : image.depth() == 1 ? ColorSpace::bit
                                            : ColorSpace::rgb,
                       std::move(palette)),

@@ -14,8 +14,7 @@ PropertySheet::PropertySheet(std::string_view caption)
 {
     native().setWindowTitle(QString::fromUtf8(caption.data(), qsizetype(caption.size())));
     m_ok->setDefault(true);
-    QObject::connect(m_ok, &QPushButton::clicked, m_ok,
-                     [this] { guardCallback([&] { endModal(okButtonId); }); });
+    QObject::connect(m_ok, &QPushButton::clicked, m_ok, [this] { guardCallback([&] { endModal(okButtonId); }); });
     QObject::connect(m_cancel, &QPushButton::clicked, m_cancel,
                      [this] { guardCallback([&] { endModal(cancelButtonId); }); });
 

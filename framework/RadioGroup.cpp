@@ -4,8 +4,7 @@
 #include "core/ValueInterfaces.h"
 #include "framework/DialogControl.h"
 
-RadioGroup::RadioGroup(std::vector<DialogControl*> buttons, Model& model,
-                       const InterfaceAspect<IntInterface>* aspect)
+RadioGroup::RadioGroup(std::vector<DialogControl*> buttons, Model& model, const InterfaceAspect<IntInterface>* aspect)
     : ControlAdaptor(*buttons.front()), m_buttons(std::move(buttons)), m_aspect(aspect)
 {
     setModel(&model);

@@ -12,8 +12,7 @@ class Model;
 // IntInterface): the value n checks the n-th button.
 class RadioGroup : public ControlAdaptor {
 public:
-    RadioGroup(std::vector<DialogControl*> buttons, Model& model,
-               const InterfaceAspect<IntInterface>* aspect);
+    RadioGroup(std::vector<DialogControl*> buttons, Model& model, const InterfaceAspect<IntInterface>* aspect);
 
     void update() override;
     void update(const Aspect* aspect) override;

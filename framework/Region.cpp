@@ -11,7 +11,6 @@
 #include <cmath>
 #include <vector>
 
-
 Region::Region() : m_region(std::make_unique<QRegion>()) {}
 
 Region::Region(const Region& other) : m_region(std::make_unique<QRegion>(*other.m_region)) {}
@@ -96,9 +95,8 @@ void Region::setFromMask(const MaskImage& mask, Point scale)
         rects.clear();
     // QRegion takes bands sorted by y and then x; mirroring reverses either order.
     if (scale.x < 0 || scale.y < 0)
-        std::sort(rects.begin(), rects.end(), [](const QRect& p, const QRect& q) {
-            return p.y() != q.y() ? p.y() < q.y() : p.x() < q.x();
-        });
+        std::sort(rects.begin(), rects.end(),
+                  [](const QRect& p, const QRect& q) { return p.y() != q.y() ? p.y() < q.y() : p.x() < q.x(); });
     m_region->setRects(rects.data(), int(rects.size()));
 }
 

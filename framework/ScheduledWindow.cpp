@@ -8,9 +8,9 @@
 #include <QIcon>
 #include <QImage>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPixmap>
 #include <QVBoxLayout>
-#include <QMdiSubWindow>
 
 namespace {
 

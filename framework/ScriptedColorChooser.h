@@ -8,8 +8,7 @@
 
 // A colour chooser for tests: each request takes the next scripted answer (nothing = Cancel) and
 // records the colour it was to start from.
-class ScriptedColorChooser : public ColorChooserService
-{
+class ScriptedColorChooser : public ColorChooserService {
 public:
     void answerNext(std::optional<ColorRef> color) { m_answers.push_back(color); }
     const std::vector<ColorRef>& requests() const { return m_requests; }
@@ -17,7 +16,8 @@ public:
     std::optional<ColorRef> choose(ColorRef initial) override
     {
         m_requests.push_back(initial);
-        if (m_answers.empty()) return std::nullopt;
+        if (m_answers.empty())
+            return std::nullopt;
         std::optional<ColorRef> color = m_answers.front();
         m_answers.pop_front();
         return color;

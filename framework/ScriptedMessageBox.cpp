@@ -18,9 +18,7 @@ int ScriptedMessageBox::show(const MessageRequest& request)
     }
     switch (request.flags & alertFlags::buttonsMask) {
     case alertFlags::yesNo:
-    case alertFlags::yesNoCancel:
-        return alertAnswer::yes;
-    default:
-        return alertAnswer::ok;
+    case alertFlags::yesNoCancel: return alertAnswer::yes;
+    default: return alertAnswer::ok;
     }
 }

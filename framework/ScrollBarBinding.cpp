@@ -53,9 +53,8 @@ ScrollBarBinding::ScrollBarBinding(QWidget* carrier, Axis axis, Scroller& model)
                 perform(Action::endScroll);
         });
     });
-    QObject::connect(m_bar, &QAbstractSlider::sliderReleased, m_bar, [this] {
-        guardCallback([this] { perform(Action::thumbPosition, m_bar->sliderPosition()); });
-    });
+    QObject::connect(m_bar, &QAbstractSlider::sliderReleased, m_bar,
+                     [this] { guardCallback([this] { perform(Action::thumbPosition, m_bar->sliderPosition()); }); });
     refresh();
 }
 

@@ -31,8 +31,7 @@ void TrueColorImage::fillRun(uint8_t* buffer, ColorRef value, int count) const
 
 QImage TrueColorImage::sourceImage(const Rect& source) const
 {
-    return QImage(row(source.top) + 3 * source.left, source.width(), source.height(), stride(),
-                  QImage::Format_BGR888);
+    return QImage(row(source.top) + 3 * source.left, source.width(), source.height(), stride(), QImage::Format_BGR888);
 }
 
 QImage TrueColorImage::beginDrawing()

@@ -25,8 +25,7 @@ public:
         case QEvent::WindowDeactivate:
             window->dispatchActivation(event->type() == QEvent::WindowActivate);
             return false;
-        default:
-            return false;
+        default: return false;
         }
     }
 };

@@ -7,8 +7,7 @@
 #include <array>
 #include <unordered_map>
 
-namespace
-{
+namespace {
 
 // Writes convert(source pixel) for every dot of area, whose top-left corner is source dot from.
 template <class From, class To, class Convert>
@@ -29,8 +28,8 @@ void indexedIntoTrueColor(DIBImage& target, const IndexedImage& source, const Re
     std::array<TrueColorPixels::Value, 256> colors;
     for (size_t i = 0; i < colors.size(); ++i)
         colors[i] = TrueColorPixels::valueOf(target, palette ? palette->colorAt(int(i)) : rgb(0, 0, 0));
-    convertRows<IndexedPixels, TrueColorPixels>(
-        target, source, area, from, [&](const IndexedPixels::Value& index) { return colors[index[0]]; });
+    convertRows<IndexedPixels, TrueColorPixels>(target, source, area, from,
+                                                [&](const IndexedPixels::Value& index) { return colors[index[0]]; });
 }
 
 // A colour becomes the nearest entry of the target's palette, looked up once per distinct colour.
@@ -38,14 +37,13 @@ void trueColorIntoIndexed(IndexedImage& target, const DIBImage& source, const Re
 {
     const LogicalPalette* palette = target.palette().get();
     std::unordered_map<ColorRef, uint8_t> nearest;
-    convertRows<TrueColorPixels, IndexedPixels>(target, source, area, from,
-                                                [&](const TrueColorPixels::Value& bgr) {
-                                                    ColorRef color = rgb(bgr[2], bgr[1], bgr[0]);
-                                                    auto [entry, added] = nearest.try_emplace(color, 0);
-                                                    if (added && palette)
-                                                        entry->second = uint8_t(palette->nearestIndex(color));
-                                                    return IndexedPixels::Value{entry->second};
-                                                });
+    convertRows<TrueColorPixels, IndexedPixels>(target, source, area, from, [&](const TrueColorPixels::Value& bgr) {
+        ColorRef color = rgb(bgr[2], bgr[1], bgr[0]);
+        auto [entry, added] = nearest.try_emplace(color, 0);
+        if (added && palette)
+            entry->second = uint8_t(palette->nearestIndex(color));
+        return IndexedPixels::Value{entry->second};
+    });
 }
 
 } // namespace
@@ -53,14 +51,14 @@ void trueColorIntoIndexed(IndexedImage& target, const DIBImage& source, const Re
 Rect imagePaste(DIBImage& target, const DIBImage& source, Point at)
 {
     Rect area = Rect::fromSize(at, source.extent()).intersected(target.bounds());
-    if (area.isEmpty()) return area;
+    if (area.isEmpty())
+        return area;
     const Point from{area.left - at.x, area.top - at.y};
     if (source.depth() == target.depth()) {
         withPixelTraits(target, [&](auto traits) {
             using Pixels = decltype(traits);
             for (int32_t y = area.top; y < area.bottom; ++y)
-                std::memcpy(Pixels::at(target.row(y), area.left),
-                            Pixels::at(source.row(from.y + y - area.top), from.x),
+                std::memcpy(Pixels::at(target.row(y), area.left), Pixels::at(source.row(from.y + y - area.top), from.x),
                             Pixels::size * size_t(area.width()));
         });
     } else if (source.depth() == IndexedPixels::depth && target.depth() == TrueColorPixels::depth) {

@@ -15,7 +15,8 @@ Rect maskFill(DIBImage& image, const MaskImage& mask, Point origin, ColorRef c, 
         return forEachMaskRun(image.bounds(), mask, origin, [&](int32_t y, int32_t x0, int32_t x1) {
             uint8_t* row = image.row(y);
             for (int32_t x = x0; x < x1; ++x)
-                if (toneLetsThrough(*tone, x, y)) Pixels::write(row, x, ink);
+                if (toneLetsThrough(*tone, x, y))
+                    Pixels::write(row, x, ink);
         });
     });
 }

@@ -12,13 +12,15 @@ template <class Visit>
 Rect forEachMaskRun(const Rect& bounds, const MaskImage& mask, Point origin, Visit&& visit)
 {
     Rect area = Rect::fromSize(origin, mask.extent()).intersected(bounds);
-    if (area.isEmpty()) return area;
+    if (area.isEmpty())
+        return area;
     MaskImage::Runs runs;
     for (int32_t y = area.top; y < area.bottom; ++y) {
         mask.rowRuns(y - origin.y, runs);
         for (auto [x0, x1] : runs) {
             int32_t left = std::max(x0 + origin.x, area.left), right = std::min(x1 + origin.x, area.right);
-            if (left < right) visit(y, left, right);
+            if (left < right)
+                visit(y, left, right);
         }
     }
     return area;

@@ -1,7 +1,7 @@
 #include "operations/PenStamp.h"
 
-#include "framework/MaskImage.h"
 #include "core/DigitalLine.h"
+#include "framework/MaskImage.h"
 #include "operations/PixelTraits.h"
 
 #include <algorithm>
@@ -9,8 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace
-{
+namespace {
 
 // The first x in [x, end) of a mask row whose bit is not value, or end. Whole bytes of value are
 // passed over at once, since wide pens are mostly such bytes.
@@ -48,7 +47,8 @@ void paintRun(DIBImage& image, int32_t y, int32_t x0, int32_t x1, ColorRef ink, 
 Rect penStamp(DIBImage& image, const MaskImage& footprint, Point corner, ColorRef ink, const ToneBytes* tone)
 {
     Rect area = Rect::fromSize(corner, footprint.extent()).intersected(image.bounds());
-    if (area.isEmpty()) return area;
+    if (area.isEmpty())
+        return area;
     withPixelTraits(image, [&](auto traits) {
         using Pixels = decltype(traits);
         const int32_t left = area.left - corner.x, right = area.right - corner.x;
@@ -63,8 +63,7 @@ Rect penStamp(DIBImage& image, const MaskImage& footprint, Point corner, ColorRe
     return area;
 }
 
-namespace
-{
+namespace {
 
 // Where a digital line lies: for each of its rows from top, the first and past-the-last x of its dots.
 struct LineRows {

@@ -11,7 +11,8 @@
 
 // The bytes of one pixel in 8-bit (palette index) or 24-bit (blue, green, red) rows, so that an
 // algorithm that differs by depth is written once over Pixels and dispatched by withPixelTraits.
-template <int Depth> struct PixelTraits {
+template <int Depth>
+struct PixelTraits {
     static constexpr int depth = Depth;
     static constexpr size_t size = size_t(Depth / 8);
     using Value = std::array<uint8_t, size>;
@@ -25,10 +26,7 @@ template <int Depth> struct PixelTraits {
     }
     static uint8_t* at(uint8_t* row, int32_t x) { return row + size * size_t(x); }
     static const uint8_t* at(const uint8_t* row, int32_t x) { return row + size * size_t(x); }
-    static void write(uint8_t* row, int32_t x, const Value& value)
-    {
-        std::memcpy(at(row, x), value.data(), size);
-    }
+    static void write(uint8_t* row, int32_t x, const Value& value) { std::memcpy(at(row, x), value.data(), size); }
     static Value read(const uint8_t* row, int32_t x)
     {
         Value value;
@@ -47,14 +45,12 @@ using TrueColorPixels = PixelTraits<24>;
 
 // Calls f(IndexedPixels{}) or f(TrueColorPixels{}) for the image's depth and answers what f answers.
 // Pictures are 8 or 24 bits deep; any other image is refused with the quiet error.
-template <class F> decltype(auto) withPixelTraits(const DIBImage& image, F&& f)
+template <class F>
+decltype(auto) withPixelTraits(const DIBImage& image, F&& f)
 {
     switch (image.depth()) {
-    case IndexedPixels::depth:
-        return f(IndexedPixels{});
-    case TrueColorPixels::depth:
-        return f(TrueColorPixels{});
-    default:
-        raiseError(errorQuiet);
+    case IndexedPixels::depth: return f(IndexedPixels{});
+    case TrueColorPixels::depth: return f(TrueColorPixels{});
+    default: raiseError(errorQuiet);
     }
 }

@@ -5,7 +5,8 @@
 Rect rectFill(DIBImage& image, const Rect& rect, ColorRef c)
 {
     Rect area = rect.intersected(image.bounds());
-    if (area.isEmpty()) return area;
+    if (area.isEmpty())
+        return area;
     withPixelTraits(image, [&](auto traits) {
         using Pixels = decltype(traits);
         // The first row is filled once; the others are byte copies of it.

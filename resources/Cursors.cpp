@@ -2,6 +2,8 @@
 
 namespace {
 
+// Each cursor is drawn as its rows of pixels, which must stay one row a line.
+// clang-format off
 constexpr CursorResource cursors[] = {
     {"CROSS_HAIR_CURS", 7, 7, {{
         "      .X.       ",
@@ -275,6 +277,7 @@ constexpr CursorResource cursors[] = {
         "      .X.       ",
     }}},
 };
+// clang-format on
 
 } // namespace
 

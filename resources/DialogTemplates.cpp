@@ -1,14 +1,12 @@
 #include "resources/DialogTemplates.h"
 
-namespace
-{
+namespace {
 
 using enum ControlKind;
 constexpr int none = staticControlId;
 
 // The main and sub zoom rows of the zoom-key page: label, the step's value, its up-down and "倍".
-void addZoomRows(std::vector<ControlTemplate>& controls, int x, int firstId, const char* const* labels,
-                 int count)
+void addZoomRows(std::vector<ControlTemplate>& controls, int x, int firstId, const char* const* labels, int count)
 {
     for (int i = 0; i < count; ++i) {
         int y = 20 + i * 16;
@@ -174,6 +172,7 @@ const DialogTemplate* findDialogTemplate(std::string_view name)
 {
     static const std::vector<DialogTemplate> templates = makeTemplates();
     for (const DialogTemplate& t : templates)
-        if (name == t.name) return &t;
+        if (name == t.name)
+            return &t;
     return nullptr;
 }

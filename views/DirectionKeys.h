@@ -8,8 +8,8 @@
 #include <optional>
 #include <set>
 
-// The arrow keys and the keypad's digits around 5, with a short chord window: the first press waits 80 ms (or until another key
-// goes down, or it comes up) so that two keys pressed together give one diagonal step.
+// The arrow keys and the keypad's digits around 5, with a short chord window: the first press waits 80 ms (or until
+// another key goes down, or it comes up) so that two keys pressed together give one diagonal step.
 class DirectionKeys : public TimerTarget {
 public:
     static constexpr int chordMs = 80;

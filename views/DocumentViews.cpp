@@ -158,7 +158,8 @@ void DocumentViews::setSubSize(Point wanted)
 {
     Point total = size();
     int32_t widest = std::max(minimumPane, total.x - barThickness - minimumPane);
-    m_subSize = {std::clamp(wanted.x, minimumPane, widest), std::clamp(wanted.y, minimumPane, std::max(minimumPane, total.y))};
+    m_subSize = {std::clamp(wanted.x, minimumPane, widest),
+                 std::clamp(wanted.y, minimumPane, std::max(minimumPane, total.y))};
     layout();
 }
 
@@ -196,7 +197,9 @@ void DocumentViews::layout()
         // A new window shows a small picture in the middle and a larger one from its top-left corner.
         m_placed = true;
         Rect bounds = m_editView->imageBounds();
-        auto start = [z](int32_t picture, int32_t pixels) { return picture * z < pixels ? picture / 2 : pixels / (2 * z); };
+        auto start = [z](int32_t picture, int32_t pixels) {
+            return picture * z < pixels ? picture / 2 : pixels / (2 * z);
+        };
         centre = {start(bounds.width(), view.x), start(bounds.height(), view.y)};
     }
     m_editView->setZoom(z, centre);

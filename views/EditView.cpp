@@ -22,8 +22,7 @@ using Visual::KeyEvent;
 using Visual::MouseEvent;
 
 // What the tools of this view see of it.
-class EditView::Environment : public ToolEnvironment
-{
+class EditView::Environment : public ToolEnvironment {
 public:
     explicit Environment(EditView& view) : m_view(view) {}
 
@@ -74,12 +73,14 @@ EditView::~EditView()
 
 void EditView::ToolFollower::update(const Aspect* aspect)
 {
-    if (aspect == &aspects::Tilvaner::tool) m_view.toolChanged();
+    if (aspect == &aspects::Tilvaner::tool)
+        m_view.toolChanged();
 }
 
 void EditView::toolChanged()
 {
-    if (m_current) m_current->deactivate();
+    if (m_current)
+        m_current->deactivate();
     m_current = &m_toolSet->at(m_tools.tool());
     m_current->activate();
 }
@@ -88,38 +89,37 @@ Tool& EditView::activeTool(const ToolKeys& keys) const
 {
     if (m_spaceDown)
         return keys.shift || keys.control ? static_cast<Tool&>(m_toolSet->zoom()) : m_toolSet->hand();
-    if (m_pickerTarget || (m_tabDown && m_current != &m_toolSet->draw())) return m_toolSet->eyedropper();
+    if (m_pickerTarget || (m_tabDown && m_current != &m_toolSet->draw()))
+        return m_toolSet->eyedropper();
     return *m_current;
 }
 
 const CommandTable<EditView>& EditView::table()
 {
     static const CommandTable<EditView> handlers{
-        {commands::firstMainZoom, &EditView::zoomKey},
-        {commands::firstMainZoom + 1, &EditView::zoomKey},
-        {commands::firstMainZoom + 2, &EditView::zoomKey},
-        {commands::firstMainZoom + 3, &EditView::zoomKey},
-        {commands::lastMainZoom, &EditView::zoomKey},
-        {commands::toggleMesh, &EditView::toggleMesh},
-        {commands::previousMeshCell, &EditView::stepMeshCell},
-        {commands::nextMeshCell, &EditView::stepMeshCell},
-        {commands::firstDrawSize, &EditView::drawSize},
-        {commands::firstDrawSize + 1, &EditView::drawSize},
-        {commands::firstDrawSize + 2, &EditView::drawSize},
-        {commands::firstDrawSize + 3, &EditView::drawSize},
-        {commands::firstDrawSize + 4, &EditView::drawSize},
-        {commands::lastDrawSize, &EditView::drawSize},
+        {commands::firstMainZoom, &EditView::zoomKey},         {commands::firstMainZoom + 1, &EditView::zoomKey},
+        {commands::firstMainZoom + 2, &EditView::zoomKey},     {commands::firstMainZoom + 3, &EditView::zoomKey},
+        {commands::lastMainZoom, &EditView::zoomKey},          {commands::toggleMesh, &EditView::toggleMesh},
+        {commands::previousMeshCell, &EditView::stepMeshCell}, {commands::nextMeshCell, &EditView::stepMeshCell},
+        {commands::firstDrawSize, &EditView::drawSize},        {commands::firstDrawSize + 1, &EditView::drawSize},
+        {commands::firstDrawSize + 2, &EditView::drawSize},    {commands::firstDrawSize + 3, &EditView::drawSize},
+        {commands::firstDrawSize + 4, &EditView::drawSize},    {commands::lastDrawSize, &EditView::drawSize},
     };
     return handlers;
 }
 
 void* EditView::valueFor(const Aspect* aspect)
 {
-    if (aspect == &aspects::EditView::access) return this;
-    if (aspect == &aspects::Visual::Component::waitingController) return offer<Visual::MouseController>(this);
-    if (aspect == &aspects::Visual::Component::focusedController) return offer<Visual::KeyController>(this);
-    if (aspect == &aspects::Window::menuEx) return offer<CommandInterface>(this);
-    if (aspect == &aspects::EditView::colorPicker) return offer<ColorPicker>(this);
+    if (aspect == &aspects::EditView::access)
+        return this;
+    if (aspect == &aspects::Visual::Component::waitingController)
+        return offer<Visual::MouseController>(this);
+    if (aspect == &aspects::Visual::Component::focusedController)
+        return offer<Visual::KeyController>(this);
+    if (aspect == &aspects::Window::menuEx)
+        return offer<CommandInterface>(this);
+    if (aspect == &aspects::EditView::colorPicker)
+        return offer<ColorPicker>(this);
     return BitmapView::valueFor(aspect);
 }
 
@@ -132,7 +132,8 @@ bool EditView::command(uint32_t id, Window* from)
 {
     // The current tool's own command again reaches the window only when the tool was already
     // current: it asks for the tool's options.
-    if (id == commands::firstTool + uint32_t(m_tools.tool())) return m_current->openOptions();
+    if (id == commands::firstTool + uint32_t(m_tools.tool()))
+        return m_current->openOptions();
     return m_current->command(id) || table().dispatch(*this, id, from);
 }
 
@@ -150,7 +151,8 @@ bool EditView::zoomKey(uint32_t id, Window*)
 
 bool EditView::toggleMesh(uint32_t, Window*)
 {
-    if (mesh()) setMeshVisible(!isMeshVisible());
+    if (mesh())
+        setMeshVisible(!isMeshVisible());
     return true;
 }
 
@@ -165,15 +167,15 @@ bool EditView::drawSize(uint32_t id, Window*)
 bool EditView::stepMeshCell(uint32_t id, Window*)
 {
     std::optional<Point> pointer = pointerInside();
-    stepMeshCellFrom(pointer ? viewToDot(*pointer) : visibleCentre(),
-                     id == commands::previousMeshCell ? -1 : 1);
+    stepMeshCellFrom(pointer ? viewToDot(*pointer) : visibleCentre(), id == commands::previousMeshCell ? -1 : 1);
     return true;
 }
 
 Point EditView::stepMeshCellFrom(Point at, int direction)
 {
     MeshPlug* settings = mesh();
-    if (!settings) return {};
+    if (!settings)
+        return {};
     Point offset = meshCellOffset(imageBounds(), settings->meshSize(), at, direction);
     scrollTo({origin().x + offset.x, origin().y + offset.y});
     return offset;
@@ -185,8 +187,8 @@ void EditView::zoomAround(int32_t z)
     Rect bounds = imageBounds();
     if (pointer && !bounds.isEmpty()) {
         Point dot = viewToDot(*pointer);
-        setZoom(z, {std::clamp(dot.x, bounds.left, bounds.right - 1),
-                    std::clamp(dot.y, bounds.top, bounds.bottom - 1)});
+        setZoom(z,
+                {std::clamp(dot.x, bounds.left, bounds.right - 1), std::clamp(dot.y, bounds.top, bounds.bottom - 1)});
     } else {
         setZoomKeepingCentre(z);
     }
@@ -201,15 +203,10 @@ void EditView::mouseEvent(const MouseEvent& event)
 {
     switch (event.kind) {
     case MouseEvent::leftDown:
-    case MouseEvent::leftDouble:
-        activeTool({event.shift, event.control}).press(event);
-        break;
+    case MouseEvent::leftDouble: activeTool({event.shift, event.control}).press(event); break;
     case MouseEvent::rightDown:
-    case MouseEvent::rightDouble:
-        m_toolSet->eyedropper().pick(event, true);
-        break;
-    default:
-        break;
+    case MouseEvent::rightDouble: m_toolSet->eyedropper().pick(event, true); break;
+    default: break;
     }
     updatePointer(event.at, event.shift, event.control, event.rightButton);
     updateInformation(event.at);
@@ -217,7 +214,8 @@ void EditView::mouseEvent(const MouseEvent& event)
 
 void EditView::updateInformation(Point p)
 {
-    if (!m_information) return;
+    if (!m_information)
+        return;
     Point dot = viewToDot(p);
     std::optional<Point> inside = imageBounds().contains(dot) ? std::optional<Point>(dot) : std::nullopt;
     m_information->showPosition(inside);
@@ -233,7 +231,8 @@ void EditView::keyEvent(const KeyEvent& event)
         else if (event.key == keys::tab)
             m_tabDown = down;
     }
-    if (!m_spaceDown && m_current->key(event)) return;
+    if (!m_spaceDown && m_current->key(event))
+        return;
     if (down && m_spaceDown && (event.key == keys::up || event.key == keys::down)) {
         const ZoomSteps& steps = ZoomSteps::mainSteps();
         setZoomKeepingCentre(event.key == keys::up ? steps.nextHigher(zoom()) : steps.nextLower(zoom()));

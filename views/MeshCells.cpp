@@ -4,7 +4,8 @@
 
 Point meshCellOffset(const Rect& picture, Point pitch, Point at, int direction)
 {
-    if (picture.isEmpty() || pitch.x <= 0 || pitch.y <= 0) return {};
+    if (picture.isEmpty() || pitch.x <= 0 || pitch.y <= 0)
+        return {};
     // The last cell starts at the largest multiple of the pitch that leaves a whole cell in the
     // picture, and never before the picture's start, however small the picture is.
     auto last = [](int32_t size, int32_t step) { return std::max(0, (size - step) / step * step); };

@@ -54,14 +54,13 @@ ZoomSteps& ZoomSteps::subSteps()
 void loadZoomSteps(const SettingsFile& file, ZoomSteps& main, ZoomSteps& sub)
 {
     int values[5] = {1, 2, 4, 8, 16};
-    std::sscanf(file.readString("ZoomMain").c_str(), "%d,%d,%d,%d,%d", &values[0], &values[1], &values[2],
-                &values[3], &values[4]);
+    std::sscanf(file.readString("ZoomMain").c_str(), "%d,%d,%d,%d,%d", &values[0], &values[1], &values[2], &values[3],
+                &values[4]);
     for (int i = 0; i < main.count() && i < 5; ++i)
         main.setEntry(i, values[i]);
 
     int subValues[3] = {};
-    int read = std::sscanf(file.readString("ZoomSub").c_str(), "%d,%d,%d", &subValues[0], &subValues[1],
-                           &subValues[2]);
+    int read = std::sscanf(file.readString("ZoomSub").c_str(), "%d,%d,%d", &subValues[0], &subValues[1], &subValues[2]);
     for (int i = 0; i < read && i < sub.count(); ++i)
         sub.setEntry(i, subValues[i]);
 }

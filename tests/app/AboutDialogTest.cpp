@@ -17,9 +17,10 @@ TEST(AboutDialogTest, ShowsTheProductAndItsVersionAndClosesWithOk)
     testApplication();
     // Numbers joined by dots, as CMake's project version is.
     std::string version = programVersion();
-    EXPECT_TRUE(!version.empty() && std::isdigit(uint8_t(version.front())) && std::isdigit(uint8_t(version.back())) &&
-                version.find('.') != std::string::npos &&
-                std::all_of(version.begin(), version.end(), [](char c) { return std::isdigit(uint8_t(c)) || c == '.'; }))
+    EXPECT_TRUE(
+        !version.empty() && std::isdigit(uint8_t(version.front())) && std::isdigit(uint8_t(version.back())) &&
+        version.find('.') != std::string::npos &&
+        std::all_of(version.begin(), version.end(), [](char c) { return std::isdigit(uint8_t(c)) || c == '.'; }))
         << version;
 
     ScriptedDialogs script;

@@ -40,9 +40,8 @@ class HelpTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        folder = fs::path(testing::TempDir()) /
-                 ("tilvaner-help-" + std::to_string(getpid()) + "-" +
-                  testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder = fs::path(testing::TempDir()) / ("tilvaner-help-" + std::to_string(getpid()) + "-" +
+                                                 testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder);
         fs::create_directories(folder / "bin");
         fs::create_directories(folder / "share");
@@ -112,8 +111,7 @@ TEST_F(HelpTest, TheRunningProgramLooksBesideItsOwnFile)
     ASSERT_FALSE(error);
     EXPECT_FALSE(help::openHelp());
     ASSERT_EQ(messages.messageIds(), (std::vector<int>{messages::readFailed}));
-    EXPECT_NE(messages.requests()[0].body.find(fs::path(self).replace_extension(".html").string()),
-              std::string::npos)
+    EXPECT_NE(messages.requests()[0].body.find(fs::path(self).replace_extension(".html").string()), std::string::npos)
         << messages.requests()[0].body;
 }
 

@@ -84,8 +84,8 @@ TEST_F(PreferencesTest, ThePagesShowTheFileTheBackupSettingsAndTheZoomStepsInUse
         ASSERT_EQ(d.pageCount(), 3);
         EXPECT_STREQ(d.page(newPage).dialogTemplate().caption, "新規");
         const std::pair<int, const char*> fields[] = {
-            {100, "8"}, {101, "12"}, {102, "640"}, {103, "480"}, {104, "10"},
-            {105, "20"}, {106, "3"}, {111, "1F"}, {107, "5"},    {108, "6"},
+            {100, "8"},  {101, "12"}, {102, "640"}, {103, "480"}, {104, "10"},
+            {105, "20"}, {106, "3"},  {111, "1F"},  {107, "5"},   {108, "6"},
         };
         for (auto [id, text] : fields)
             EXPECT_EQ(control(d, id, newPage).text(), text) << id;

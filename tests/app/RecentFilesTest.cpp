@@ -52,7 +52,7 @@ TEST(RecentFilesTest, TheListSurvivesTheSettingsWhole)
 TEST(MenuTextTest, LongPathsAreShortenedAroundTheirName)
 {
     EXPECT_EQ(menuText(1, "/home/a.bmp"), "&1 /home/a.bmp");
-    std::string name = std::string(26, 'n') + ".bmp"; // 30 bytes
+    std::string name = std::string(26, 'n') + ".bmp";           // 30 bytes
     std::string path = "/" + std::string(69, 'f') + "/" + name; // 100 bytes
     EXPECT_EQ(menuText(2, path), "&2 " + path.substr(0, 46) + ".../" + name);
     std::string longName = std::string(90, 'x');

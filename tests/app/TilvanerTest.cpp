@@ -34,7 +34,7 @@ protected:
         // TempDir follows TMPDIR, which the tests change: the base is taken once.
         static const fs::path base = testing::TempDir();
         folder = base / ("tilvaner-app-" + std::to_string(getpid()) + "-" +
-                                                 testing::UnitTest::GetInstance()->current_test_info()->name());
+                         testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder);
         fs::create_directories(folder);
         setenv("TMPDIR", folder.c_str(), 1);
@@ -62,8 +62,8 @@ protected:
     // A one-dot full-colour BMP.
     std::string picture(const std::string& name) const
     {
-        static const unsigned char bytes[58] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 1, 0,
-                                                0,   0,   1,  0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0, 4, 0, 0, 0};
+        static const unsigned char bytes[58] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0,  54, 0, 0, 0, 40, 0, 0, 0, 1,
+                                                0,   0,   0,  1, 0, 0, 0, 1, 0, 24, 0,  0, 0, 0, 0,  4, 0, 0, 0};
         fs::path path = folder / name;
         std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes), sizeof bytes);
         return path.string();
@@ -102,16 +102,15 @@ TEST_F(TilvanerTest, MenusFollowTheRulesWithAndWithoutADocument)
     PopupMenu file = app.workspace()->popup(0);
     PopupMenu window = app.workspace()->popup(menus::windowMenuIndex);
     file.prepare();
-    for (uint32_t id : {commands::newDocument, commands::open, commands::preferences, commands::exit,
-                        commands::firstRecentFile})
-        EXPECT_TRUE(file.isEnabled(id)) << id;
     for (uint32_t id :
-         {commands::close, commands::save, commands::saveAs, commands::revert, commands::readSetFile})
+         {commands::newDocument, commands::open, commands::preferences, commands::exit, commands::firstRecentFile})
+        EXPECT_TRUE(file.isEnabled(id)) << id;
+    for (uint32_t id : {commands::close, commands::save, commands::saveAs, commands::revert, commands::readSetFile})
         EXPECT_FALSE(file.isEnabled(id)) << id;
     EXPECT_EQ(file.caption(commands::firstRecentFile), "&1 /x/one&&two.bmp");
     window.prepare();
-    for (uint32_t id : {commands::cascade, commands::tile, commands::arrangeIcons,
-                        commands::showSelectionOnly, commands::toggleMesh, commands::meshSize})
+    for (uint32_t id : {commands::cascade, commands::tile, commands::arrangeIcons, commands::showSelectionOnly,
+                        commands::toggleMesh, commands::meshSize})
         EXPECT_FALSE(window.isEnabled(id)) << id;
     EXPECT_TRUE(window.isChecked(commands::toolPanel));
     EXPECT_TRUE(window.isChecked(commands::palettePanel));

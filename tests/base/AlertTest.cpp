@@ -116,8 +116,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, ReportErrorTest,
                                          ReportRow{-4, 0, 138}, ReportRow{-5, 137, 139}, ReportRow{-30008, 0, 135},
                                          ReportRow{-30019, 137, 133}, ReportRow{-30029, 0, 137},
                                          ReportRow{-30030, 0, 136}, ReportRow{-30005, 136, 134},
-                                         ReportRow{-30002, 136, 136}, ReportRow{-30002, 0, 141},
-                                         ReportRow{-7, 0, 140}, ReportRow{-7, 137, 137}));
+                                         ReportRow{-30002, 136, 136}, ReportRow{-30002, 0, 141}, ReportRow{-7, 0, 140},
+                                         ReportRow{-7, 137, 137}));
 
 TEST_F(AlertTest, ReportErrorPutsTheNumberAndNameInAndResetsTheArguments)
 {

@@ -36,8 +36,8 @@ TEST(ErrorFrameTest, ARaiseReleasesInnermostFirstThenReachesTheOuterClaim)
     } catch (...) {
         log.push_back(catchError(errorFileTooShort) ? "outer claims -4" : "outer sees something else");
     }
-    EXPECT_EQ(log, (std::vector<std::string>{"release inner", "inner passes on", "release middle",
-                                             "middle passes on", "release outer", "outer claims -4"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"release inner", "inner passes on", "release middle", "middle passes on",
+                                             "release outer", "outer claims -4"}));
 }
 
 TEST(ErrorFrameTest, ARecoveryCanTranslateTheCode)

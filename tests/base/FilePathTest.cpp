@@ -65,8 +65,9 @@ TEST_F(FilePathTest, PathsThatNameNoFileAreRefused)
     EXPECT_EQ(errorOf([&] { path.setFullPath("/tmp/"); }), badPath);
     EXPECT_EQ(errorOf([&] { path.setFullPath(std::string("a\0b", 3)); }), badPath);
     EXPECT_EQ(errorOf([&] { path.setFullPath("/" + std::string(FilePath::maxPathLength, 'a')); }), badPath);
-    EXPECT_EQ(errorOf([&] { path.setInDirectory(std::string(10, 'n'), std::string(FilePath::maxPathLength - 5, 'd')); }),
-              badPath);
+    EXPECT_EQ(
+        errorOf([&] { path.setInDirectory(std::string(10, 'n'), std::string(FilePath::maxPathLength - 5, 'd')); }),
+        badPath);
     EXPECT_EQ(errorOf([&] { path.setFullPath("/" + std::string(FilePath::maxPathLength - 1, 'a')); }), errorNone);
 }
 

@@ -7,7 +7,8 @@ namespace {
 
 TEST(StringTableTest, EveryMessageFitsItsLimitAndIsWellFormed)
 {
-    const int ids[] = {128, 130, 131, 132, 133, 134, 135, 136, 137, 138, 139, 140, 141, 142, 143, 144, 150, 151, 152, 153};
+    const int ids[] = {128, 130, 131, 132, 133, 134, 135, 136, 137, 138,
+                       139, 140, 141, 142, 143, 144, 150, 151, 152, 153};
     for (int id : ids) {
         std::string_view text = loadString(id);
         ASSERT_FALSE(text.empty()) << id;

@@ -150,19 +150,15 @@ TEST_F(CliTest, DrawStrokesAndLinesWithTheEditorsPensLeftToRight)
 {
     std::string in = file("in.bmp", blank(10, 6, false));
     std::string out = folder + "/out.bmp";
-    ASSERT_EQ(run({"draw", in, out, "--color", "0", "--pencil", "1,1,4,1,4,3", "--width", "2", "--line", "6,4,8,4"}),
-              0)
+    ASSERT_EQ(run({"draw", in, out, "--color", "0", "--pencil", "1,1,4,1,4,3", "--width", "2", "--line", "6,4,8,4"}), 0)
         << err.str();
-    EXPECT_EQ(dots(out), (Rows{"..........", ".####.....", "....#.....", "....#####.", ".....####.",
-                               ".........."}))
+    EXPECT_EQ(dots(out), (Rows{"..........", ".####.....", "....#.....", "....#####.", ".....####.", ".........."}))
         << "a stroke through its points; a line of width 2 covers d - 1 to d on each axis";
 
-    ASSERT_EQ(run({"draw", in, out, "--color", "0", "--pen", "2", "--pencil", "0,0", "--tone", "4", "--line",
-                   "4,3,9,3"}),
-              0)
+    ASSERT_EQ(
+        run({"draw", in, out, "--color", "0", "--pen", "2", "--pencil", "0,0", "--tone", "4", "--line", "4,3,9,3"}), 0)
         << err.str();
-    EXPECT_EQ(dots(out), (Rows{"##........", "#.........", "..........", "....#.#.#.", "..........",
-                               ".........."}))
+    EXPECT_EQ(dots(out), (Rows{"##........", "#.........", "..........", "....#.#.#.", "..........", ".........."}))
         << "pen 2 is a 4 x 4 disc cut to the picture; on row 3 the checker tone lets ink through at even x";
 }
 

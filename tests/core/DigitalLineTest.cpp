@@ -12,8 +12,7 @@ std::ostream& operator<<(std::ostream& out, const Point& p)
     return out << "(" << p.x << ", " << p.y << ")";
 }
 
-namespace
-{
+namespace {
 
 std::vector<Point> lineDots(Point from, Point to)
 {
@@ -51,13 +50,13 @@ TEST(DigitalLineTest, StepsOneDotAlongTheMajorAxisAndEndsNextToTheLastDot)
             Point from{4, -7}, to{from.x + dx, from.y + dy};
             std::vector<Point> dots = lineDots(from, to);
             ASSERT_EQ(int(dots.size()), std::max(std::abs(dx), std::abs(dy))) << to;
-            if (dots.empty()) continue;
+            if (dots.empty())
+                continue;
             dots.push_back(to);
             for (size_t i = 1; i < dots.size(); ++i) {
                 int stepX = std::abs(dots[i].x - dots[i - 1].x), stepY = std::abs(dots[i].y - dots[i - 1].y);
                 EXPECT_EQ(std::max(stepX, stepY), 1) << "dot " << i << " of the line to " << to;
-                EXPECT_EQ(std::abs(dx) >= std::abs(dy) ? stepX : stepY, 1)
-                    << "dot " << i << " of the line to " << to;
+                EXPECT_EQ(std::abs(dx) >= std::abs(dy) ? stepX : stepY, 1) << "dot " << i << " of the line to " << to;
             }
         }
 }

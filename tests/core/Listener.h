@@ -10,8 +10,7 @@
 
 // Follows a model for a test and writes down what it hears, in order: each aspect, and null for a
 // whole refresh. It leaves the model when it goes, which ends a model that its last dependent keeps.
-class Listener : public Dependent
-{
+class Listener : public Dependent {
 public:
     explicit Listener(Model* model = nullptr) { follow(model); }
     ~Listener() override { setModel(nullptr); }
@@ -46,7 +45,8 @@ private:
     void hear(const Aspect* aspect)
     {
         m_heard.push_back(aspect);
-        if (onUpdate) onUpdate(aspect);
+        if (onUpdate)
+            onUpdate(aspect);
     }
 
     std::vector<const Aspect*> m_heard;

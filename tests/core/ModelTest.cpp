@@ -1,6 +1,6 @@
+#include "core/Model.h"
 #include "core/Aspects.h"
 #include "core/Dependent.h"
-#include "core/Model.h"
 
 #include <gtest/gtest.h>
 
@@ -134,10 +134,8 @@ concept NamesInterface = requires(Model* model, const AspectType* aspect)
 static_assert(NamesInterface<decltype(aspects::BitmapDocument::access), BitmapDocument>);
 static_assert(NamesInterface<decltype(aspects::PointModel::xvalue), IntInterface>);
 static_assert(!NamesInterface<decltype(aspects::BitmapDocument::access), ImagePlug>, "another interface");
-static_assert(!NamesInterface<decltype(aspects::BitmapPalette::access), PaletteModel>,
-              "not even a base of it");
-static_assert(!NamesInterface<decltype(aspects::Tilvaner::tool), BitmapDocument>,
-              "a notification names none");
+static_assert(!NamesInterface<decltype(aspects::BitmapPalette::access), PaletteModel>, "not even a base of it");
+static_assert(!NamesInterface<decltype(aspects::Tilvaner::tool), BitmapDocument>, "a notification names none");
 static_assert(std::is_same_v<decltype(interfaceFor(nullptr, &aspects::Pen::tone)), ToneBytes*>,
               "without a template argument the aspect gives the type");
 

@@ -17,8 +17,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 // Each document command runs its own dialog once installed; a second install changes nothing.
 TEST(InstallDocumentDialogsTest, TheDocumentCommandsRunTheirDialogs)

@@ -22,7 +22,8 @@ struct Observer : Listener {
     explicit Observer(BitmapDocument* document) : Listener(document)
     {
         onUpdate = [this, document](const Aspect* aspect) {
-            if (aspect == &aspects::ImageView::Plug::access) damage.push_back(document->damage());
+            if (aspect == &aspects::ImageView::Plug::access)
+                damage.push_back(document->damage());
         };
     }
     std::vector<Rect> damage;
@@ -183,8 +184,7 @@ TEST_F(DocumentTest, PaletteChangesReachTheDocumentAndRedrawEverything)
     BitmapPalette& palette = *document->palette();
     palette.setColorAt(0, rgb(10, 20, 30));
     palette.changed();
-    EXPECT_EQ(observer().names(),
-              (std::vector<std::string>{"BitmapPalette::access", "ImageView::Plug::access"}));
+    EXPECT_EQ(observer().names(), (std::vector<std::string>{"BitmapPalette::access", "ImageView::Plug::access"}));
     EXPECT_EQ(observer().damage.back(), document->bounds());
 }
 

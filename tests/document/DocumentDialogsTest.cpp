@@ -10,11 +10,9 @@
 
 #include <vector>
 
-namespace
-{
+namespace {
 
-class DocumentDialogsTest : public testing::Test
-{
+class DocumentDialogsTest : public testing::Test {
 protected:
     void SetUp() override
     {

@@ -123,7 +123,8 @@ TEST_F(LifecycleTest, SaveAsAsksWhenTheExtensionDoesNotMatchTheType)
     box.answerNext(alertAnswer::no); // back to the dialog
     ASSERT_TRUE(document->saveAs());
     EXPECT_EQ(box.messageIds(), std::vector<int>{messages::extensionMismatch});
-    EXPECT_EQ(box.requests()[0].body, "拡張子(tif)は(BMPファイル)フォーマットと一致しません。\nこのままセーブしますか？");
+    EXPECT_EQ(box.requests()[0].body,
+              "拡張子(tif)は(BMPファイル)フォーマットと一致しません。\nこのままセーブしますか？");
     EXPECT_EQ(dialogs.requests()[0].filterIndex, 1);
     EXPECT_EQ(document->title(), "a.bmp");
     EXPECT_FALSE(document->isModified());
@@ -221,7 +222,8 @@ TEST_F(LifecycleTest, OpeningChoosesTheFormatByExtensionAndReportsFailures)
     huge[31] = '\x27';
     std::ofstream(at("huge.tif"), std::ios::binary) << huge;
     EXPECT_EQ(lifecycle::openFile(at("huge.tif")), nullptr);
-    EXPECT_EQ(box.messageIds(), (std::vector<int>{messages::unknownFormat, messages::readFailed, messages::imageTooLarge}));
+    EXPECT_EQ(box.messageIds(),
+              (std::vector<int>{messages::unknownFormat, messages::readFailed, messages::imageTooLarge}));
     EXPECT_EQ(box.requests()[1].body, "gone.bmp\nファイルの読み込みに失敗しました。(2)");
     EXPECT_EQ(windows.windows.size(), 1u) << "failed opens leave no document or window";
     EXPECT_EQ(openDocuments::count(), 1u);

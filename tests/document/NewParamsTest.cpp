@@ -28,7 +28,7 @@ TEST_F(NewParamsTest, GoodValuesAreTakenAsWritten)
 {
     NewParams params;
     load(params, "Palette=1f\nBackColor=10,20,30\nBlock=8,24\nCanvas=640,480\nMesh=8,8,a\n"
-                              "Edge=5\nOffset=5,6,1\n");
+                 "Edge=5\nOffset=5,6,1\n");
     EXPECT_EQ(params.backgroundIndex.value(), 0x1f);
     EXPECT_EQ(params.backgroundColour.value(), rgb(10, 20, 30));
     EXPECT_EQ(params.blockSize.point(), (Point{8, 24}));
@@ -44,7 +44,7 @@ TEST_F(NewParamsTest, ValuesOutOfRangeGiveTheDefaults)
 {
     NewParams params;
     load(params, "Palette=100\nBackColor=1,2\nBlock=3,20\nCanvas=0,5\nMesh=8,8\nEdge=65\n"
-                              "Offset=5,5,2\n");
+                 "Offset=5,5,2\n");
     EXPECT_EQ(params.backgroundIndex.value(), 0);
     EXPECT_EQ(params.backgroundColour.value(), rgb(255, 255, 255));
     EXPECT_EQ(params.blockSize.point(), (Point{16, 16})) << "one number out of range replaces both";

@@ -38,10 +38,7 @@ protected:
         file.setInDirectory(name, folder);
         return file;
     }
-    void write(const std::string& name, const std::string& text) const
-    {
-        std::ofstream(folder + "/" + name) << text;
-    }
+    void write(const std::string& name, const std::string& text) const { std::ofstream(folder + "/" + name) << text; }
     std::string read(const std::string& name) const
     {
         std::ifstream file(folder + "/" + name);

@@ -153,21 +153,21 @@ BmpBuilder with(std::function<void(BmpBuilder&)> change)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, BmpRefusalTest,
-    testing::Values(
-        RefusalRow{"run-length", with([](BmpBuilder& b) { b.compression = 1; }), errorQuiet},
-        RefusalRow{"16 bits", with([](BmpBuilder& b) { b.bits = 16; }), errorQuiet},
-        RefusalRow{"32 bits", with([](BmpBuilder& b) { b.bits = 32; }), errorQuiet},
-        RefusalRow{"two planes", with([](BmpBuilder& b) { b.planes = 2; }), errorQuiet},
-        RefusalRow{"short info header", with([](BmpBuilder& b) { b.headerSize = 39; }), errorQuiet},
-        RefusalRow{"zero width", with([](BmpBuilder& b) { b.width = 0; }), errorQuiet},
-        RefusalRow{"negative width", with([](BmpBuilder& b) { b.width = -5; }), errorQuiet},
-        RefusalRow{"zero height", with([](BmpBuilder& b) { b.height = 0; }), errorQuiet},
-        RefusalRow{"table too long", with([](BmpBuilder& b) { b.colorsUsed = 257; }), errorQuiet},
-        RefusalRow{"width 10001", with([](BmpBuilder& b) { b.width = 10001; }), errorImageTooLarge},
-        RefusalRow{"height 10001", with([](BmpBuilder& b) { b.height = 10001; }), errorImageTooLarge},
-        RefusalRow{"height -10001", with([](BmpBuilder& b) { b.height = -10001; }), errorImageTooLarge},
-        RefusalRow{"most negative height", with([](BmpBuilder& b) { b.height = INT32_MIN; }), errorImageTooLarge},
-        RefusalRow{"rows missing", with([](BmpBuilder& b) { b.height = 50; }), errorFileTooShort}),
+    testing::Values(RefusalRow{"run-length", with([](BmpBuilder& b) { b.compression = 1; }), errorQuiet},
+                    RefusalRow{"16 bits", with([](BmpBuilder& b) { b.bits = 16; }), errorQuiet},
+                    RefusalRow{"32 bits", with([](BmpBuilder& b) { b.bits = 32; }), errorQuiet},
+                    RefusalRow{"two planes", with([](BmpBuilder& b) { b.planes = 2; }), errorQuiet},
+                    RefusalRow{"short info header", with([](BmpBuilder& b) { b.headerSize = 39; }), errorQuiet},
+                    RefusalRow{"zero width", with([](BmpBuilder& b) { b.width = 0; }), errorQuiet},
+                    RefusalRow{"negative width", with([](BmpBuilder& b) { b.width = -5; }), errorQuiet},
+                    RefusalRow{"zero height", with([](BmpBuilder& b) { b.height = 0; }), errorQuiet},
+                    RefusalRow{"table too long", with([](BmpBuilder& b) { b.colorsUsed = 257; }), errorQuiet},
+                    RefusalRow{"width 10001", with([](BmpBuilder& b) { b.width = 10001; }), errorImageTooLarge},
+                    RefusalRow{"height 10001", with([](BmpBuilder& b) { b.height = 10001; }), errorImageTooLarge},
+                    RefusalRow{"height -10001", with([](BmpBuilder& b) { b.height = -10001; }), errorImageTooLarge},
+                    RefusalRow{"most negative height", with([](BmpBuilder& b) { b.height = INT32_MIN; }),
+                               errorImageTooLarge},
+                    RefusalRow{"rows missing", with([](BmpBuilder& b) { b.height = 50; }), errorFileTooShort}),
     [](const testing::TestParamInfo<RefusalRow>& info) { return "row" + std::to_string(info.index); });
 
 TEST_F(BmpFormatTest, ShortOrForeignFilesAreRefused)

@@ -86,14 +86,14 @@ TEST_P(ImageMagickCrossCheck, BothProgramsSeeTheSamePixels)
     const Kind& kind = GetParam();
     std::string theirs = folder + "/theirs." + kind.extension, ours = folder + "/ours." + kind.extension;
     // 8-bit depth keeps colour-map values at multiples of 257, whose high byte is the colour exactly.
-    std::string make = tool + " -size 37x13 gradient:#ff8000-#0040c0 -swirl 90 " + kind.options + " '" + kind.prefix +
-                       theirs + "'";
+    std::string make =
+        tool + " -size 37x13 gradient:#ff8000-#0040c0 -swirl 90 " + kind.options + " '" + kind.prefix + theirs + "'";
     ASSERT_EQ(std::system(make.c_str()), 0) << make;
     if (kind.restrip) {
         if (!std::filesystem::exists("/usr/bin/tiffcp"))
             GTEST_SKIP() << "libtiff's tools are not installed";
-        std::string restrip = "/usr/bin/tiffcp -B -r 3 '" + theirs + "' '" + theirs + ".mm' && mv '" + theirs +
-                              ".mm' '" + theirs + "'";
+        std::string restrip =
+            "/usr/bin/tiffcp -B -r 3 '" + theirs + "' '" + theirs + ".mm' && mv '" + theirs + ".mm' '" + theirs + "'";
         ASSERT_EQ(std::system(restrip.c_str()), 0);
     }
 
@@ -110,16 +110,17 @@ TEST_P(ImageMagickCrossCheck, BothProgramsSeeTheSamePixels)
     EXPECT_EQ(decodedByMagick(tool, ours), expected) << "writing what was read";
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, ImageMagickCrossCheck,
-                         testing::Values(Kind{"-monochrome -compress none", "BMP3:", "bmp"},
-                                         Kind{"-colors 12 -type palette -compress none", "BMP3:", "bmp"},
-                                         Kind{"-colors 200 -type palette -compress none", "BMP3:", "bmp"},
-                                         Kind{"-colors 200 -type palette -compress none", "BMP:", "bmp"},
-                                         Kind{"-type truecolor", "BMP3:", "bmp"}, Kind{"-type truecolor", "BMP:", "bmp"},
-                                         Kind{"-colors 12 -type palette -depth 4 -compress none", "TIFF:", "tif"},
-                                         Kind{"-colors 200 -type palette -depth 8 -compress none", "TIFF:", "tif"},
-                                         Kind{"-type truecolor -depth 8 -compress none", "TIFF:", "tif"},
-                                         Kind{"-colors 200 -type palette -depth 8 -compress none", "TIFF:", "tif", true},
-                                         Kind{"-type truecolor -depth 8 -compress none", "TIFF:", "tif", true}));
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, ImageMagickCrossCheck,
+    testing::Values(Kind{"-monochrome -compress none", "BMP3:", "bmp"},
+                    Kind{"-colors 12 -type palette -compress none", "BMP3:", "bmp"},
+                    Kind{"-colors 200 -type palette -compress none", "BMP3:", "bmp"},
+                    Kind{"-colors 200 -type palette -compress none", "BMP:", "bmp"},
+                    Kind{"-type truecolor", "BMP3:", "bmp"}, Kind{"-type truecolor", "BMP:", "bmp"},
+                    Kind{"-colors 12 -type palette -depth 4 -compress none", "TIFF:", "tif"},
+                    Kind{"-colors 200 -type palette -depth 8 -compress none", "TIFF:", "tif"},
+                    Kind{"-type truecolor -depth 8 -compress none", "TIFF:", "tif"},
+                    Kind{"-colors 200 -type palette -depth 8 -compress none", "TIFF:", "tif", true},
+                    Kind{"-type truecolor -depth 8 -compress none", "TIFF:", "tif", true}));
 
 } // namespace

@@ -1,6 +1,6 @@
+#include "formats/SettingsFile.h"
 #include "formats/Backup.h"
 #include "formats/IniFile.h"
-#include "formats/SettingsFile.h"
 
 #include <gtest/gtest.h>
 

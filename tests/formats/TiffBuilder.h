@@ -41,8 +41,10 @@ struct TiffBuilder {
         if (stripSizes.empty())
             return build(all);
         std::vector<uint32_t> offsets(stripSizes.size(), 0), counts(stripSizes.begin(), stripSizes.end());
-        if (stripOffsets) all.push_back({tiffTags::stripOffsets, TiffFile::typeLong, offsets});
-        if (stripByteCounts) all.push_back({tiffTags::stripByteCounts, TiffFile::typeLong, counts});
+        if (stripOffsets)
+            all.push_back({tiffTags::stripOffsets, TiffFile::typeLong, offsets});
+        if (stripByteCounts)
+            all.push_back({tiffTags::stripByteCounts, TiffFile::typeLong, counts});
         std::sort(all.begin(), all.end(), [](const Field& a, const Field& b) { return a.tag < b.tag; });
         // The first pass finds where the strips land; the second writes their offsets.
         std::string first = build(all);
@@ -52,7 +54,8 @@ struct TiffBuilder {
             at += 1 + stripSizes[i];
         }
         for (Field& f : all)
-            if (f.tag == tiffTags::stripOffsets) f.values = offsets;
+            if (f.tag == tiffTags::stripOffsets)
+                f.values = offsets;
         std::string file = build(all);
         size_t done = 0;
         for (uint32_t size : stripSizes) {
@@ -85,8 +88,7 @@ private:
         std::string data;
         put(out, uint32_t(all.size()), 2);
         for (const Field& f : all) {
-            uint32_t count =
-                uint32_t(f.type == TiffFile::typeRational ? f.values.size() / 2 : f.values.size());
+            uint32_t count = uint32_t(f.type == TiffFile::typeRational ? f.values.size() / 2 : f.values.size());
             put(out, f.tag, 2);
             put(out, f.type, 2);
             put(out, count, 4);

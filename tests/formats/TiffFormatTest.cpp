@@ -64,7 +64,6 @@ protected:
             for (int x = 0; x < width; ++x)
                 ASSERT_EQ(image.pixelAt({x, y}), paletteIndex(uint8_t((x + 3 * y) % (1 << bits)))) << x << "," << y;
     }
-
 };
 
 TEST_F(TiffFormatTest, BigEndianStripsSplitInsideRowsReadLikeOneStrip)
@@ -142,19 +141,14 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, TiffRefusalTest,
     testing::Values(
         RefusalRow{"LZW", [](TiffBuilder& t) { t.set(tiffTags::compression, SHORT, {5}); }, errorQuiet},
-        RefusalRow{"PackBits", [](TiffBuilder& t) { t.set(tiffTags::compression, SHORT, {32773}); },
-                   errorQuiet},
-        RefusalRow{"greyscale",
-                   [](TiffBuilder& t) { t.set(tiffTags::photometricInterpretation, SHORT, {1}); },
+        RefusalRow{"PackBits", [](TiffBuilder& t) { t.set(tiffTags::compression, SHORT, {32773}); }, errorQuiet},
+        RefusalRow{"greyscale", [](TiffBuilder& t) { t.set(tiffTags::photometricInterpretation, SHORT, {1}); },
                    errorQuiet},
         RefusalRow{"bilevel", [](TiffBuilder& t) { t.set(tiffTags::photometricInterpretation, SHORT, {0}); },
                    errorQuiet},
-        RefusalRow{"no photometric", [](TiffBuilder& t) { t.remove(tiffTags::photometricInterpretation); },
-                   errorQuiet},
-        RefusalRow{"planar", [](TiffBuilder& t) { t.set(tiffTags::planarConfiguration, SHORT, {2}); },
-                   errorQuiet},
-        RefusalRow{"16-bit samples", [](TiffBuilder& t) { t.set(tiffTags::bitsPerSample, SHORT, {16}); },
-                   errorQuiet},
+        RefusalRow{"no photometric", [](TiffBuilder& t) { t.remove(tiffTags::photometricInterpretation); }, errorQuiet},
+        RefusalRow{"planar", [](TiffBuilder& t) { t.set(tiffTags::planarConfiguration, SHORT, {2}); }, errorQuiet},
+        RefusalRow{"16-bit samples", [](TiffBuilder& t) { t.set(tiffTags::bitsPerSample, SHORT, {16}); }, errorQuiet},
         RefusalRow{"extra sample",
                    [](TiffBuilder& t) {
                        t.set(tiffTags::photometricInterpretation, SHORT, {tiffValues::photometricRgb});
@@ -170,8 +164,7 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    errorQuiet},
         RefusalRow{"short colour map",
-                   [](TiffBuilder& t) { t.set(tiffTags::colorMap, SHORT, std::vector<uint32_t>(700)); },
-                   errorQuiet},
+                   [](TiffBuilder& t) { t.set(tiffTags::colorMap, SHORT, std::vector<uint32_t>(700)); }, errorQuiet},
         RefusalRow{"width in a RATIONAL",
                    [](TiffBuilder& t) {
                        t.set(tiffTags::imageWidth, RATIONAL, {4, 1});

@@ -19,8 +19,7 @@
 
 #include <vector>
 
-namespace
-{
+namespace {
 
 const DialogTemplate sizeDialog{"TEST_DIALOG",
                                 "大きさ",
@@ -41,8 +40,7 @@ const DialogTemplate sizeDialog{"TEST_DIALOG",
                                     {ControlKind::PushButton, cancelButtonId, "キャンセル", 104, 72, 50, 14},
                                 }};
 
-class ColorModel : public Model, public ColorInterface
-{
+class ColorModel : public Model, public ColorInterface {
 public:
     ColorRef value() const override { return m_value; }
     void setValue(ColorRef c) override { m_value = c; }
@@ -57,8 +55,7 @@ private:
 
 // The dialog binds a size (4..999 each), a hexadecimal index with an up-down, a choice and a colour;
 // each test's step types and presses inside its modal loop.
-class DialogTest : public testing::Test
-{
+class DialogTest : public testing::Test {
 protected:
     DialogTest()
     {
@@ -72,8 +69,7 @@ protected:
         DialogPage& page = dialog.page();
         page.bind<EditField>(10, size, &aspects::PointModel::xvalue, NumericField{10, 4, 999, 10});
         page.bind<EditField>(11, size, &aspects::PointModel::yvalue, NumericField{11, 4, 999, 10});
-        EditField& hex =
-            page.bind<EditField>(12, index, &aspects::IntValue::access, NumericField{12, 0, 255, 16});
+        EditField& hex = page.bind<EditField>(12, index, &aspects::IntValue::access, NumericField{12, 0, 255, 16});
         hex.attachUpDown(*page.control(13));
         page.adopt(std::make_unique<RadioGroup>(std::vector{page.control(20), page.control(21)}, choice,
                                                 &aspects::IntValue::access));
@@ -146,8 +142,7 @@ TEST_F(DialogTest, OkWritesEveryControlThroughItsAdaptor)
     EXPECT_EQ(index.value(), 255);
     EXPECT_EQ(choice.value(), 0);
     EXPECT_EQ(colour.value(), rgb(1, 2, 3));
-    EXPECT_EQ(chooser.requests(), std::vector<ColorRef>{rgb(10, 20, 30)})
-        << "the chooser starts at the colour shown";
+    EXPECT_EQ(chooser.requests(), std::vector<ColorRef>{rgb(10, 20, 30)}) << "the chooser starts at the colour shown";
 }
 
 TEST_F(DialogTest, CancelAndTheCloseBoxWriteNothing)
@@ -194,8 +189,7 @@ TEST_F(DialogTest, TheFirstRefusingFieldKeepsTheDialogOpenAndTakesTheFocus)
         d.press(cancelButtonId);
     });
     EXPECT_EQ(result, cancelButtonId);
-    EXPECT_EQ(size.point(), (Point{16, 32}))
-        << "a refused OK writes nothing, not even the fields that passed";
+    EXPECT_EQ(size.point(), (Point{16, 32})) << "a refused OK writes nothing, not even the fields that passed";
 }
 
 TEST_F(DialogTest, FieldsAcceptOnlyNumbersOfTheirRadixWithinBounds)
@@ -256,10 +250,8 @@ TEST_F(DialogTest, AScriptThatLeavesTheDialogOpenOrFailsCancelsIt)
     EXPECT_EQ(size.point(), (Point{16, 32}));
 }
 
-const DialogTemplate firstPage{
-    "TEST_FIRST_PAGE", "一", 100, 60, {{ControlKind::Edit, 100, "", 8, 8, 40, 12}}};
-const DialogTemplate secondPage{
-    "TEST_SECOND_PAGE", "二", 100, 60, {{ControlKind::Edit, 100, "", 8, 8, 40, 12}}};
+const DialogTemplate firstPage{"TEST_FIRST_PAGE", "一", 100, 60, {{ControlKind::Edit, 100, "", 8, 8, 40, 12}}};
+const DialogTemplate secondPage{"TEST_SECOND_PAGE", "二", 100, 60, {{ControlKind::Edit, 100, "", 8, 8, 40, 12}}};
 
 TEST_F(DialogTest, APropertySheetValidatesEveryPageAndShowsTheOneThatRefuses)
 {
@@ -279,18 +271,15 @@ TEST_F(DialogTest, APropertySheetValidatesEveryPageAndShowsTheOneThatRefuses)
         d.press(okButtonId);
     });
     PropertySheet sheet("設定");
-    sheet.addPage(firstPage).bind<EditField>(100, first, &aspects::IntValue::access,
-                                             NumericField{100, 0, 9, 10});
-    sheet.addPage(secondPage)
-        .bind<EditField>(100, second, &aspects::IntValue::access, NumericField{100, 0, 9, 10});
+    sheet.addPage(firstPage).bind<EditField>(100, first, &aspects::IntValue::access, NumericField{100, 0, 9, 10});
+    sheet.addPage(secondPage).bind<EditField>(100, second, &aspects::IntValue::access, NumericField{100, 0, 9, 10});
     EXPECT_EQ(sheet.runModal(), okButtonId);
     EXPECT_EQ(first.value(), 7);
     EXPECT_EQ(second.value(), 8);
 }
 
 // A program-drawn area: one colour, and the presses it hears.
-class Patch : public Visual::Component, public Visual::MouseController
-{
+class Patch : public Visual::Component, public Visual::MouseController {
 public:
     Patch(QWidget* container, ColorRef color) : Component(container), m_color(color) {}
     void* valueFor(const Aspect* aspect) override
@@ -301,7 +290,8 @@ public:
     }
     void mouseEvent(const Visual::MouseEvent& event) override
     {
-        if (event.kind == Visual::MouseEvent::leftDown) presses.push_back(event.at);
+        if (event.kind == Visual::MouseEvent::leftDown)
+            presses.push_back(event.at);
     }
     std::vector<Point> presses;
 

@@ -72,8 +72,8 @@ TEST(GraphicsContextTest, InvertModeDrawnTwiceLeavesNoTrace)
 TEST(GraphicsContextTest, PatternsStayFixedToTheirOrigin)
 {
     // Column 0 of the pattern is ink (bit 0), the rest paper.
-    Brush stripes = Brush::patterned({0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F}, rgb(0, 0, 0),
-                                     rgb(255, 255, 255));
+    Brush stripes =
+        Brush::patterned({0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F, 0x7F}, rgb(0, 0, 0), rgb(255, 255, 255));
     WindowSurface surface({16, 2});
     {
         WindowGC gc(surface);

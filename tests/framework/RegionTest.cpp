@@ -1,5 +1,5 @@
-#include "framework/MaskImage.h"
 #include "framework/Region.h"
+#include "framework/MaskImage.h"
 #include "framework/WindowGC.h"
 #include "framework/WindowSurface.h"
 

@@ -24,7 +24,7 @@ public:
     void* valueFor(const Aspect* aspect) override
     {
         return aspect == &aspects::ScheduledWindow::Plug::access ? offer<ScheduledWindowPlug>(this)
-                                                                   : Model::valueFor(aspect);
+                                                                 : Model::valueFor(aspect);
     }
     void lastDependentRemoved() override
     {
@@ -188,8 +188,8 @@ TEST_F(WorkSpaceTest, KeysBecomeCommandsUnlessTheirItemIsDisabled)
     client.disabled = {commands::cut};
     syntheticInput::pressKey(workspace, 'X', Accelerator::control);
     syntheticInput::pressKey(workspace, 'K', 0, "k");
-    EXPECT_EQ(client.commands, (std::vector<uint32_t>{commands::newDocument, commands::toolPanel,
-                                                      commands::animationForward}));
+    EXPECT_EQ(client.commands,
+              (std::vector<uint32_t>{commands::newDocument, commands::toolPanel, commands::animationForward}));
 }
 
 TEST(AcceleratorTable, ModifiersMustMatchExactlyButCharacterEntriesMatchWhatWasTyped)
@@ -199,8 +199,7 @@ TEST(AcceleratorTable, ModifiersMustMatchExactlyButCharacterEntriesMatchWhatWasT
               commands::writeSetFile);
     EXPECT_EQ(AcceleratorFilter::translate(table, 'S', 0, "s"), commands::switchUnit);
     EXPECT_EQ(AcceleratorFilter::translate(table, 'S', Accelerator::control, ""), 0u);
-    EXPECT_EQ(AcceleratorFilter::translate(table, 'Q', Accelerator::shift, "Q"),
-              commands::previousDrawingRow);
+    EXPECT_EQ(AcceleratorFilter::translate(table, 'Q', Accelerator::shift, "Q"), commands::previousDrawingRow);
     EXPECT_EQ(AcceleratorFilter::translate(table, keys::del, Accelerator::shift, ""), commands::cut);
     EXPECT_EQ(AcceleratorFilter::translate(table, keys::escape, 0, ""), commands::selectNone);
     // "," may take Shift on some layouts; it is the character that counts.

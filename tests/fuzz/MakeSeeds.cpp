@@ -56,14 +56,25 @@ int main(int argc, char* argv[])
     std::vector<uint32_t> gray(256);
     for (uint32_t i = 0; i < 256; ++i)
         gray[i] = i * 0x010101;
-    save(folder / "bmp/1bit.bmp", BmpBuilder{.width = 11, .height = 3, .bits = 1, .colors = {0, 0xFFFFFF}, .rows = rows(3, 2)}.bytes());
-    save(folder / "bmp/4bit-top-down.bmp",
-         BmpBuilder{.width = 5, .height = -3, .bits = 4, .colorsUsed = 16, .colors = std::vector<uint32_t>(16, 0x336699),
-                    .rows = rows(3, 3)}.bytes());
-    save(folder / "bmp/8bit.bmp", BmpBuilder{.width = 6, .height = 2, .bits = 8, .colors = gray, .rows = rows(2, 6)}.bytes());
-    save(folder / "bmp/8bit-v5-header.bmp",
-         BmpBuilder{.width = 3, .height = 2, .bits = 8, .headerSize = 124, .colorsUsed = 4,
-                    .colors = {0, 0xFF, 0xFF00, 0xFF0000}, .rows = rows(2, 3)}.bytes());
+    save(folder / "bmp/1bit.bmp",
+         BmpBuilder{.width = 11, .height = 3, .bits = 1, .colors = {0, 0xFFFFFF}, .rows = rows(3, 2)}.bytes());
+    save(folder / "bmp/4bit-top-down.bmp", BmpBuilder{.width = 5,
+                                                      .height = -3,
+                                                      .bits = 4,
+                                                      .colorsUsed = 16,
+                                                      .colors = std::vector<uint32_t>(16, 0x336699),
+                                                      .rows = rows(3, 3)}
+                                               .bytes());
+    save(folder / "bmp/8bit.bmp",
+         BmpBuilder{.width = 6, .height = 2, .bits = 8, .colors = gray, .rows = rows(2, 6)}.bytes());
+    save(folder / "bmp/8bit-v5-header.bmp", BmpBuilder{.width = 3,
+                                                       .height = 2,
+                                                       .bits = 8,
+                                                       .headerSize = 124,
+                                                       .colorsUsed = 4,
+                                                       .colors = {0, 0xFF, 0xFF00, 0xFF0000},
+                                                       .rows = rows(2, 3)}
+                                                .bytes());
     save(folder / "bmp/24bit-offset.bmp",
          BmpBuilder{.width = 3, .height = 2, .bits = 24, .dataOffset = 80, .rows = rows(2, 9)}.bytes());
     save(folder / "tiff/8bit-one-strip.tif", tiff(8, false, false, {20}).bytes());

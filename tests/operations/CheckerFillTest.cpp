@@ -4,8 +4,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 // '#' is c0, 'o' is c1, '.' the untouched background.
 Dots checkerDots(const DIBImage& image, ColorRef c0, ColorRef c1)
@@ -14,7 +13,8 @@ Dots checkerDots(const DIBImage& image, ColorRef c0, ColorRef c1)
     Dots odd = dotsOf(image, c1);
     for (size_t y = 0; y < dots.size(); ++y)
         for (size_t x = 0; x < dots[y].size(); ++x)
-            if (odd[y][x] == '#') dots[y][x] = 'o';
+            if (odd[y][x] == '#')
+                dots[y][x] = 'o';
     return dots;
 }
 

@@ -5,8 +5,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 struct CopyCase {
     const char* name;
@@ -72,11 +71,8 @@ TEST(ImagePasteTest, AnIndexedSourceGivesAFullColourPictureItsPaletteColours)
 
 TEST(ImagePasteTest, AFullColourSourceTakesTheNearestEntriesOfAnIndexedPicture)
 {
-    const IndexToColor rows[] = {{15, rgb(250, 250, 250)},
-                                 {5, rgb(90, 80, 85)},
-                                 {0, rgb(0, 0, 0)},
-                                 {1, rgb(8, 9, 9)},
-                                 {15, rgb(250, 250, 250)}};
+    const IndexToColor rows[] = {
+        {15, rgb(250, 250, 250)}, {5, rgb(90, 80, 85)}, {0, rgb(0, 0, 0)}, {1, rgb(8, 9, 9)}, {15, rgb(250, 250, 250)}};
     TrueColorImage source;
     source.create({int32_t(std::size(rows)), 1});
     for (size_t i = 0; i < std::size(rows); ++i)

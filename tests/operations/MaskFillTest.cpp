@@ -7,8 +7,7 @@
 #include <algorithm>
 #include <optional>
 
-namespace
-{
+namespace {
 
 struct FillCase {
     const char* name;
@@ -21,18 +20,8 @@ struct FillCase {
 
 const FillCase fillCases[] = {
     {"runs inside", {"##.#", ".##."}, {1, 0}, {}, {".##.#.", "..##..", "......"}, {1, 0, 5, 2}},
-    {"clipped at the top left",
-     {"###", "#.#", "###"},
-     {-1, -1},
-     {},
-     {".#....", "##....", "......"},
-     {0, 0, 2, 2}},
-    {"clipped at the bottom right",
-     {"####", "####"},
-     {4, 2},
-     {},
-     {"......", "......", "....##"},
-     {4, 2, 6, 3}},
+    {"clipped at the top left", {"###", "#.#", "###"}, {-1, -1}, {}, {".#....", "##....", "......"}, {0, 0, 2, 2}},
+    {"clipped at the bottom right", {"####", "####"}, {4, 2}, {}, {"......", "......", "....##"}, {4, 2, 6, 3}},
     {"a miss changes nothing", {"##"}, {6, 0}, {}, {"......", "......", "......"}, {}},
     {"checker tone",
      {"######", "######", "######"},
@@ -55,8 +44,7 @@ TEST(MaskFillTest, FillsTheMaskedDotsInsideTheImageThroughTheTone)
         for (const Depth& depth : depths) {
             SCOPED_TRACE(testing::Message() << c.name << ", " << depth);
             auto image = makePicture(depth, {6, 3});
-            EXPECT_EQ(maskFill(*image, *maskOf(c.mask), c.origin, depth.ink, c.tone ? &*c.tone : nullptr),
-                      c.changed);
+            EXPECT_EQ(maskFill(*image, *maskOf(c.mask), c.origin, depth.ink, c.tone ? &*c.tone : nullptr), c.changed);
             EXPECT_EQ(dotsOf(*image, depth.ink), c.expected);
         }
 }

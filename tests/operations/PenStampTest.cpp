@@ -9,8 +9,7 @@
 
 #include <optional>
 
-namespace
-{
+namespace {
 
 struct StampCase {
     const char* name;
@@ -24,20 +23,8 @@ struct StampCase {
 
 const StampCase stampCases[] = {
     {"solid square inside", {"##", "##"}, {1, 1}, {}, {4, 3}, {"....", ".##.", ".##."}, {1, 1, 3, 3}},
-    {"partly outside, top left",
-     {"###", "###", "###"},
-     {-1, -2},
-     {},
-     {4, 3},
-     {"##..", "....", "...."},
-     {0, 0, 2, 1}},
-    {"partly outside, bottom right",
-     {"###", "###"},
-     {2, 2},
-     {},
-     {4, 3},
-     {"....", "....", "..##"},
-     {2, 2, 4, 3}},
+    {"partly outside, top left", {"###", "###", "###"}, {-1, -2}, {}, {4, 3}, {"##..", "....", "...."}, {0, 0, 2, 1}},
+    {"partly outside, bottom right", {"###", "###"}, {2, 2}, {}, {4, 3}, {"....", "....", "..##"}, {2, 2, 4, 3}},
     {"wholly outside", {"##", "##"}, {4, 0}, {}, {4, 3}, {"....", "....", "...."}, {}},
     {"only the first ink run of a row",
      {"#.#.", ".#.#", "..##"},
@@ -47,13 +34,7 @@ const StampCase stampCases[] = {
      {"#...", ".#..", "..##"},
      {0, 0, 4, 3}},
     {"clipping cuts into the leading gap", {"..##.#"}, {-1, 0}, {}, {6, 1}, {".##..."}, {0, 0, 5, 1}},
-    {"clipping starts inside the ink",
-     {"..####", "####.."},
-     {-3, 0},
-     {},
-     {4, 2},
-     {"###.", "#..."},
-     {0, 0, 3, 2}},
+    {"clipping starts inside the ink", {"..####", "####.."}, {-3, 0}, {}, {4, 2}, {"###.", "#..."}, {0, 0, 3, 2}},
     {"wide rows skip whole bytes",
      {"..........########..", "####################"},
      {0, 0},
@@ -64,13 +45,11 @@ const StampCase stampCases[] = {
     {"all-zero tone is solid", {"###"}, {0, 0}, ToneBytes{}, {3, 1}, {"###"}, {0, 0, 3, 1}},
     // Tone row 0 = 0x55 blocks odd columns on rows 0 and 8 only; the other rows are solid.
     {"tone row 0 of 0x55",
-     {"########", "########", "########", "########", "########", "########", "########", "########",
-      "########"},
+     {"########", "########", "########", "########", "########", "########", "########", "########", "########"},
      {0, 0},
      ToneBytes{0x55},
      {8, 9},
-     {"#.#.#.#.", "########", "########", "########", "########", "########", "########", "########",
-      "#.#.#.#."},
+     {"#.#.#.#.", "########", "########", "########", "########", "########", "########", "########", "#.#.#.#."},
      {0, 0, 8, 9}},
     // The tone follows the image's grid: a pen one dot to the right still paints the even columns.
     {"tone anchored to the image",
@@ -140,9 +119,9 @@ TEST(PenLineTest, PaintsWhatTheDabsOneAfterAnotherPaint)
     struct Line {
         Point from, to;
     };
-    const Line lines[] = {{{2, 3}, {27, 9}},  {{27, 9}, {2, 3}},   {{5, 1}, {8, 30}}, {{20, 25}, {3, 2}},
-                          {{-6, 4}, {40, 4}}, {{10, -8}, {10, 40}}, {{0, 0}, {1, 1}},  {{12, 12}, {12, 12}},
-                          {{-30, -30}, {-2, -2}}};
+    const Line lines[] = {{{2, 3}, {27, 9}},  {{27, 9}, {2, 3}},    {{5, 1}, {8, 30}},
+                          {{20, 25}, {3, 2}}, {{-6, 4}, {40, 4}},   {{10, -8}, {10, 40}},
+                          {{0, 0}, {1, 1}},   {{12, 12}, {12, 12}}, {{-30, -30}, {-2, -2}}};
     std::vector<std::shared_ptr<MaskImage>> pens;
     for (int id = bitmaps::firstPenShape; findBitmap(id); ++id)
         pens.push_back(MaskImage::maskFromResource(id));
@@ -161,11 +140,11 @@ TEST(PenLineTest, PaintsWhatTheDabsOneAfterAnotherPaint)
                     forEachLineDot(line.from, line.to, [&](Point dot) {
                         Rect r = penStamp(*dabs, *pen, {dot.x + hotspot.x, dot.y + hotspot.y}, depth.ink, tone);
                         if (!r.isEmpty())
-                            expected = expected.isEmpty() ? r
-                                                          : Rect{std::min(expected.left, r.left),
-                                                                 std::min(expected.top, r.top),
-                                                                 std::max(expected.right, r.right),
-                                                                 std::max(expected.bottom, r.bottom)};
+                            expected =
+                                expected.isEmpty()
+                                    ? r
+                                    : Rect{std::min(expected.left, r.left), std::min(expected.top, r.top),
+                                           std::max(expected.right, r.right), std::max(expected.bottom, r.bottom)};
                     });
                     auto once = makePicture(depth, {30, 32});
                     Rect changed = penLine(*once, *pen, hotspot, line.from, line.to, depth.ink, tone);
@@ -173,11 +152,14 @@ TEST(PenLineTest, PaintsWhatTheDabsOneAfterAnotherPaint)
                     // The rectangle holds every painted dot and nothing beyond the dabs' rectangles.
                     Dots painted = dotsOf(*once, depth.ink);
                     for (int32_t y = 0; y < 32; ++y)
-                        for (int32_t x = 0; x < 30; ++x)
-                            if (painted[size_t(y)][size_t(x)] == '#')
+                        for (int32_t x = 0; x < 30; ++x) {
+                            if (painted[size_t(y)][size_t(x)] == '#') {
                                 EXPECT_TRUE(changed.contains({x, y})) << x << "," << y;
-                    if (!changed.isEmpty())
+                            }
+                        }
+                    if (!changed.isEmpty()) {
                         EXPECT_EQ(changed.intersected(expected), changed);
+                    }
                 }
 }
 

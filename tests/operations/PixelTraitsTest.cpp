@@ -4,8 +4,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 // What the dispatcher hands an algorithm: the right pixel size, and values that the image's own
 // pixel reading reads back as the colour they were made from.

@@ -4,8 +4,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 struct RectCase {
     const char* name;
@@ -37,8 +36,7 @@ TEST(RectFillTest, FullColourRowsHoldBlueGreenRed)
     auto image = makePicture(depths[1], {3, 2});
     rectFill(*image, {1, 1, 3, 2}, rgb(0x30, 0x20, 0x10));
     const uint8_t* pixel = image->row(1) + 3;
-    EXPECT_EQ(std::vector<uint8_t>(pixel, pixel + 6),
-              (std::vector<uint8_t>{0x10, 0x20, 0x30, 0x10, 0x20, 0x30}));
+    EXPECT_EQ(std::vector<uint8_t>(pixel, pixel + 6), (std::vector<uint8_t>{0x10, 0x20, 0x30, 0x10, 0x20, 0x30}));
 }
 
 } // namespace

@@ -23,8 +23,7 @@ struct Depth {
     friend std::ostream& operator<<(std::ostream& out, const Depth& d) { return out << d.bits << "-bit"; }
 };
 
-inline const Depth depths[] = {{8, paletteIndex(0), paletteIndex(9)},
-                               {24, rgb(255, 255, 255), rgb(0x30, 0x20, 0x10)}};
+inline const Depth depths[] = {{8, paletteIndex(0), paletteIndex(9)}, {24, rgb(255, 255, 255), rgb(0x30, 0x20, 0x10)}};
 
 // 16 grey entries: entry n is (17 n, 17 n, 17 n).
 inline std::shared_ptr<LogicalPalette> greyPalette()
@@ -54,7 +53,8 @@ inline Dots dotsOf(const DIBImage& image, ColorRef ink)
     Dots dots(size_t(image.height()), std::string(size_t(image.width()), '.'));
     for (int32_t y = 0; y < image.height(); ++y)
         for (int32_t x = 0; x < image.width(); ++x)
-            if (image.pixelAt({x, y}) == ink) dots[size_t(y)][size_t(x)] = '#';
+            if (image.pixelAt({x, y}) == ink)
+                dots[size_t(y)][size_t(x)] = '#';
     return dots;
 }
 
@@ -74,6 +74,7 @@ inline std::shared_ptr<MaskImage> maskOf(const Dots& dots, char set = '#')
     mask->clear(false);
     for (size_t y = 0; y < dots.size(); ++y)
         for (size_t x = 0; x < dots[y].size(); ++x)
-            if (dots[y][x] == set) mask->setRun(int32_t(y), int32_t(x), int32_t(x) + 1);
+            if (dots[y][x] == set)
+                mask->setRun(int32_t(y), int32_t(x), int32_t(x) + 1);
     return mask;
 }

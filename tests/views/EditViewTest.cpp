@@ -1,3 +1,5 @@
+#include "views/EditView.h"
+#include "core/Aspects.h"
 #include "document/BitmapDocument.h"
 #include "document/NewParams.h"
 #include "framework/ScriptedKeyState.h"
@@ -5,12 +7,10 @@
 #include "resources/Accelerators.h"
 #include "resources/CommandIds.h"
 #include "tests/framework/EventLoop.h"
-#include "core/Aspects.h"
 #include "views/BitmapSubView.h"
 #include "views/ColorPicker.h"
-#include "views/InformationFeedback.h"
 #include "views/DocumentViews.h"
-#include "views/EditView.h"
+#include "views/InformationFeedback.h"
 #include "views/ToolBox.h"
 #include "views/ZoomSteps.h"
 
@@ -395,8 +395,8 @@ TEST_F(EditViewTest, APickerTargetTakesThePicksInsteadOfTheDocument)
     syntheticInput::pressMouse(view(), view().dotToView({1, 1}), syntheticInput::Button::left, Accelerator::shift);
     syntheticInput::releaseMouse(view(), view().dotToView({1, 1}), syntheticInput::Button::left);
     using Pick = std::pair<ColorRef, bool>;
-    EXPECT_EQ(target.picks, (std::vector<Pick>{{red | 0x01000000u, false}, {white | 0x01000000u, false},
-                                               {red | 0x01000000u, true}}));
+    EXPECT_EQ(target.picks,
+              (std::vector<Pick>{{red | 0x01000000u, false}, {white | 0x01000000u, false}, {red | 0x01000000u, true}}));
     EXPECT_EQ(document->drawingColor(), before);
     picker->setTarget(nullptr);
     syntheticInput::moveMouse(view(), view().dotToView({1, 1}), false);

@@ -1,5 +1,5 @@
-#include "formats/SettingsFile.h"
 #include "views/ZoomSteps.h"
+#include "formats/SettingsFile.h"
 
 #include <gtest/gtest.h>
 
@@ -18,13 +18,10 @@ TEST(ZoomStepsTest, SettingAnEntryClampsItAndWalksTheOthersAside)
         Entries expected;
     };
     const Row rows[] = {
-        {1, 10, {1, 10, 11, 12, 16}}, // the entries above rise
-        {3, 3, {1, 2, 3, 4, 16}},     // raised to leave room below, which then sinks
+        {1, 10, {1, 10, 11, 12, 16}},  // the entries above rise
+        {3, 3, {1, 2, 3, 4, 16}},      // raised to leave room below, which then sinks
         {0, 16, {12, 13, 14, 15, 16}}, // the first entry leaves room for four above it
-        {4, 99, {1, 2, 4, 8, 16}},
-        {0, -5, {1, 2, 4, 8, 16}},
-        {2, 4, {1, 2, 4, 8, 16}},
-        {4, 5, {1, 2, 3, 4, 5}},
+        {4, 99, {1, 2, 4, 8, 16}},     {0, -5, {1, 2, 4, 8, 16}}, {2, 4, {1, 2, 4, 8, 16}}, {4, 5, {1, 2, 3, 4, 5}},
     };
     for (const Row& row : rows) {
         ZoomSteps steps({1, 2, 4, 8, 16}, 1, 16);
@@ -85,8 +82,7 @@ TEST_F(ZoomSettingsTest, TheMainStepsTakeAllFiveValuesInOrder)
 
 TEST_F(ZoomSettingsTest, TheSubStepsTakeOnlyTheValuesRead)
 {
-    EXPECT_EQ(load(nullptr, "5,1").second, (Entries{1, 2, 7}))
-        << "the third keeps the value the walk gave it";
+    EXPECT_EQ(load(nullptr, "5,1").second, (Entries{1, 2, 7})) << "the third keeps the value the walk gave it";
     EXPECT_EQ(load(nullptr, "2").second, (Entries{2, 3, 4}));
     EXPECT_EQ(load(nullptr, "9,9,9").second, (Entries{6, 7, 8}));
 }

@@ -6,8 +6,7 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 int32_t snapDown(int32_t v, int32_t step)
 {
@@ -57,7 +56,8 @@ void DrawFootprint::pickUp(BitmapDocument& document, bool background)
 void DrawFootprint::stamp(BitmapDocument& document)
 {
     Rect area = rect().intersected(document.bounds());
-    if (area.isEmpty()) return;
+    if (area.isEmpty())
+        return;
     document.savePixelsForUndo(area);
     if (m_pattern)
         document.pasteImage(*m_pattern, m_position);

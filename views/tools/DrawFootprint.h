@@ -9,8 +9,7 @@ class DIBImage;
 
 // The Draw tool's square of s x s dots: it moves in steps of its size, never past the picture's
 // edges, picks up what lies under it (a colour, or a pattern it then holds) and stamps it back.
-class DrawFootprint
-{
+class DrawFootprint {
 public:
     int32_t size() const { return m_size; }
     Point position() const { return m_position; }

@@ -12,8 +12,7 @@
 using Visual::KeyEvent;
 
 DrawTool::DrawTool(ToolEnvironment& environment)
-    : Tool(environment),
-      m_directions([this](Point direction, const KeyEvent& trigger) { moveBy(direction, trigger); })
+    : Tool(environment), m_directions([this](Point direction, const KeyEvent& trigger) { moveBy(direction, trigger); })
 {
 }
 
@@ -36,12 +35,14 @@ void DrawTool::deactivate()
 
 void DrawTool::invalidateSquare()
 {
-    if (m_footprint) environment().invalidate(environment().dotsToView(m_footprint->rect()));
+    if (m_footprint)
+        environment().invalidate(environment().dotsToView(m_footprint->rect()));
 }
 
 void DrawTool::setSize(int32_t size)
 {
-    if (!m_footprint) return;
+    if (!m_footprint)
+        return;
     invalidateSquare();
     m_footprint->setSize(size, environment().imageBounds());
     invalidateSquare();
@@ -50,7 +51,8 @@ void DrawTool::setSize(int32_t size)
 void DrawTool::press(const Visual::MouseEvent& event)
 {
     Point dot = environment().viewToDot(event.at);
-    if (m_footprint && environment().imageBounds().contains(dot)) place(dot);
+    if (m_footprint && environment().imageBounds().contains(dot))
+        place(dot);
 }
 
 void DrawTool::place(Point position)
@@ -62,8 +64,7 @@ void DrawTool::place(Point position)
     invalidateSquare();
     // A square that left the view brings the view along, centred on it.
     Rect shown = Rect::fromSize({}, view.viewSize());
-    if (!shown.contains({square.left, square.top}) ||
-        !shown.contains({square.right - 1, square.bottom - 1})) {
+    if (!shown.contains({square.left, square.top}) || !shown.contains({square.right - 1, square.bottom - 1})) {
         Rect r = m_footprint->rect();
         view.setZoom(view.zoom(), {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
     }
@@ -71,7 +72,8 @@ void DrawTool::place(Point position)
 
 void DrawTool::moveBy(Point direction, const KeyEvent& trigger)
 {
-    if (!m_footprint) return;
+    if (!m_footprint)
+        return;
     ToolEnvironment& view = environment();
     Point from = m_footprint->position();
     int32_t s = m_footprint->size();
@@ -86,12 +88,14 @@ void DrawTool::moveBy(Point direction, const KeyEvent& trigger)
         int32_t step = trigger.shift ? 8 * s : s;
         place({from.x + direction.x * step, from.y + direction.y * step});
     }
-    if (m_tabDown || m_zDown) stamp();
+    if (m_tabDown || m_zDown)
+        stamp();
 }
 
 bool DrawTool::command(uint32_t id)
 {
-    if (!m_footprint || (id != commands::previousMeshCell && id != commands::nextMeshCell)) return false;
+    if (!m_footprint || (id != commands::previousMeshCell && id != commands::nextMeshCell))
+        return false;
     Rect square = m_footprint->rect();
     Point centre{(square.left + square.right) / 2, (square.top + square.bottom) / 2};
     Point offset = environment().stepMeshCell(centre, id == commands::previousMeshCell ? -1 : 1);
@@ -102,7 +106,8 @@ bool DrawTool::command(uint32_t id)
 void DrawTool::stamp()
 {
     BitmapDocument* picture = environment().document();
-    if (!picture || !m_footprint) return;
+    if (!picture || !m_footprint)
+        return;
     // The first stamp since the tool was chosen starts this document's undo step.
     if (!m_editStarted) {
         UndoRecord::instance().beginUndo(picture);
@@ -113,7 +118,8 @@ void DrawTool::stamp()
 
 bool DrawTool::key(const KeyEvent& event)
 {
-    if (!m_footprint || !environment().document()) return false;
+    if (!m_footprint || !environment().document())
+        return false;
     bool down = event.kind == KeyEvent::down || event.kind == KeyEvent::repeat;
     if (event.kind != KeyEvent::character) {
         if (event.key == keys::tab)
@@ -121,9 +127,12 @@ bool DrawTool::key(const KeyEvent& event)
         else if (event.key == 'Z')
             m_zDown = down;
     }
-    if (event.kind == KeyEvent::up) return m_directions.keyUp(event);
-    if (!down) return false;
-    if (m_directions.keyDown(event)) return true;
+    if (event.kind == KeyEvent::up)
+        return m_directions.keyUp(event);
+    if (!down)
+        return false;
+    if (m_directions.keyDown(event))
+        return true;
     if (event.key == keys::tab) {
         m_footprint->pickUp(*environment().document(), event.shift);
         return true;
@@ -137,7 +146,8 @@ bool DrawTool::key(const KeyEvent& event)
 
 void DrawTool::paintOver(GraphicsContext& gc)
 {
-    if (!m_footprint) return;
+    if (!m_footprint)
+        return;
     gc.setInvertMode();
     gc.frameRect(environment().dotsToView(m_footprint->rect()), rgb(0, 0, 0));
     gc.restoreDefaults();
@@ -145,5 +155,6 @@ void DrawTool::paintOver(GraphicsContext& gc)
 
 void DrawTool::reportInformation(InformationFeedback& information, std::optional<Point>)
 {
-    if (m_footprint) information.showFootprint(m_footprint->rect());
+    if (m_footprint)
+        information.showFootprint(m_footprint->rect());
 }

@@ -6,8 +6,7 @@
 
 // The keyboard-driven block stamp: a square of s x s dots that the direction keys move by s (8 s
 // with Shift, a mesh cell with Ctrl), Tab picks up under and Z stamps back; a press moves it.
-class DrawTool : public Tool
-{
+class DrawTool : public Tool {
 public:
     explicit DrawTool(ToolEnvironment& environment);
 

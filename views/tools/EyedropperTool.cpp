@@ -7,11 +7,9 @@
 
 #include <functional>
 
-namespace
-{
+namespace {
 
-class PickTracker : public Visual::Tracker
-{
+class PickTracker : public Visual::Tracker {
 public:
     PickTracker(ToolEnvironment& view, std::function<void(Point dot)> pick, bool rightButton)
         : m_view(view), m_pick(std::move(pick)), m_rightButton(rightButton)
@@ -23,7 +21,8 @@ public:
     void step() override
     {
         Point dot = m_view.viewToDot(m_state.at);
-        if (dot == m_last || !m_view.imageBounds().contains(dot)) return;
+        if (dot == m_last || !m_view.imageBounds().contains(dot))
+            return;
         m_last = dot;
         m_pick(dot);
     }
@@ -46,7 +45,8 @@ std::string EyedropperTool::pointer(const ToolKeys&) const
 
 void EyedropperTool::deactivate()
 {
-    if (InformationFeedback* information = environment().information()) information->showColor(std::nullopt);
+    if (InformationFeedback* information = environment().information())
+        information->showColor(std::nullopt);
 }
 
 void EyedropperTool::reportInformation(InformationFeedback& information, std::optional<Point> dot)
@@ -58,10 +58,12 @@ void EyedropperTool::reportInformation(InformationFeedback& information, std::op
 void EyedropperTool::pick(const Visual::MouseEvent& event, bool rightButton)
 {
     ToolEnvironment& view = environment();
-    if (!view.imageBounds().contains(view.viewToDot(event.at))) return;
+    if (!view.imageBounds().contains(view.viewToDot(event.at)))
+        return;
     std::function<void(Point)> pick = [&view, background = event.shift](Point dot) {
         BitmapDocument* picture = view.document();
-        if (!picture) return;
+        if (!picture)
+            return;
         ColorRef color = picture->pixelAt(dot);
         background ? picture->setBackgroundColor(color) : picture->setDrawingColor(color);
     };

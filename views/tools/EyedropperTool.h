@@ -5,8 +5,7 @@
 // Picks the colour under the pointer into the drawing colour (the background colour with Shift), on
 // the press and at every new dot while the button is held; a dialog's picker target takes the
 // colours instead while it listens.
-class EyedropperTool : public Tool
-{
+class EyedropperTool : public Tool {
 public:
     using Tool::Tool;
 

@@ -4,11 +4,9 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 
-class HandTracker : public Visual::Tracker
-{
+class HandTracker : public Visual::Tracker {
 public:
     explicit HandTracker(ToolEnvironment& view) : m_view(view) {}
     void sample(const Visual::MouseEvent& state) override { m_state = state; }

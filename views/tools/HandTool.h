@@ -4,8 +4,7 @@
 
 // Drags the picture: the dot grabbed stays under the pointer, and the picture never leaves the view
 // entirely.
-class HandTool : public Tool
-{
+class HandTool : public Tool {
 public:
     using Tool::Tool;
 

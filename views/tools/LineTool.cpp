@@ -8,8 +8,7 @@
 
 #include <cstdlib>
 
-namespace
-{
+namespace {
 
 // The nearest multiple of unit, halves away from zero.
 int32_t nearestMultiple(int32_t v, int32_t unit)
@@ -23,13 +22,9 @@ constexpr int32_t markReach = 5;
 
 } // namespace
 
-class LineTracker : public Visual::Tracker
-{
+class LineTracker : public Visual::Tracker {
 public:
-    LineTracker(LineTool& tool, ToolEnvironment& view, Point start)
-        : m_tool(tool), m_view(view), m_start(start)
-    {
-    }
+    LineTracker(LineTool& tool, ToolEnvironment& view, Point start) : m_tool(tool), m_view(view), m_start(start) {}
     void sample(const Visual::MouseEvent& state) override { m_state = state; }
     void begin() override {}
     bool continues() const override { return m_state.leftButton; }
@@ -37,7 +32,8 @@ public:
     {
         m_end = LineTool::endFor(m_start, m_view.viewToDot(m_state.at), m_view.unitSize(), m_state.shift);
         m_tool.showFeedback(std::pair{m_start, m_end});
-        if (InformationFeedback* information = m_view.information()) information->showPosition(m_end);
+        if (InformationFeedback* information = m_view.information())
+            information->showPosition(m_end);
     }
     void end() override
     {
@@ -75,7 +71,8 @@ void LineTool::press(const Visual::MouseEvent& event)
 {
     ToolEnvironment& view = environment();
     Point dot = view.viewToDot(event.at);
-    if (!view.document() || !view.imageBounds().contains(dot)) return;
+    if (!view.document() || !view.imageBounds().contains(dot))
+        return;
     view.track(std::make_unique<LineTracker>(*this, view, startFor(dot, view.unitSize())), event);
 }
 
@@ -91,14 +88,17 @@ Rect LineTool::feedbackArea() const
 
 void LineTool::showFeedback(std::optional<std::pair<Point, Point>> line)
 {
-    if (m_feedback) environment().invalidate(feedbackArea());
+    if (m_feedback)
+        environment().invalidate(feedbackArea());
     m_feedback = line;
-    if (m_feedback) environment().invalidate(feedbackArea());
+    if (m_feedback)
+        environment().invalidate(feedbackArea());
 }
 
 void LineTool::paintOver(GraphicsContext& gc)
 {
-    if (!m_feedback) return;
+    if (!m_feedback)
+        return;
     ToolEnvironment& view = environment();
     int32_t half = view.zoom() / 2;
     auto centre = [&](Point dot) {
@@ -118,6 +118,7 @@ void LineTool::paintOver(GraphicsContext& gc)
 
 bool LineTool::openOptions()
 {
-    if (std::optional<int> width = runLineToolDialog(m_width)) m_width = *width;
+    if (std::optional<int> width = runLineToolDialog(m_width))
+        m_width = *width;
     return true;
 }

@@ -5,8 +5,7 @@
 // Straight lines of a square pen: the press fixes the start on the unit grid, the end follows the
 // pointer in whole units (in eight directions with Shift) while a thin line shows where it goes,
 // and the release draws it.
-class LineTool : public Tool
-{
+class LineTool : public Tool {
 public:
     static constexpr int32_t maxWidth = 99;
 

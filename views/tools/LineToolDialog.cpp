@@ -4,8 +4,7 @@
 #include "framework/Dialog.h"
 #include "framework/EditField.h"
 
-namespace
-{
+namespace {
 constexpr int widthFieldId = 100;
 }
 
@@ -14,8 +13,8 @@ std::optional<int> runLineToolDialog(int width)
     // The field writes into this copy, which outlives the dialog that follows it.
     int32_t entered = width;
     Dialog dialog("LINE_TOOL_DIALOG");
-    dialog.page().bind<EditField>(widthFieldId,
-                                  *new BoundIntValue(&entered, NumericField{widthFieldId, 1, 99}));
-    if (dialog.runModal() != okButtonId) return std::nullopt;
+    dialog.page().bind<EditField>(widthFieldId, *new BoundIntValue(&entered, NumericField{widthFieldId, 1, 99}));
+    if (dialog.runModal() != okButtonId)
+        return std::nullopt;
     return entered;
 }

@@ -7,8 +7,7 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 // The pen shapes are the bitmaps from the first pen id up to the first id that has none.
 std::vector<std::shared_ptr<MaskImage>> loadPenShapes()
@@ -35,7 +34,8 @@ PenCells::PenCells(QWidget* container, int selected)
 
 void* PenCells::valueFor(const Aspect* aspect)
 {
-    if (aspect == &aspects::Visual::Component::waitingController) return offer<Visual::MouseController>(this);
+    if (aspect == &aspects::Visual::Component::waitingController)
+        return offer<Visual::MouseController>(this);
     return Component::valueFor(aspect);
 }
 
@@ -48,7 +48,8 @@ Rect PenCells::cellRect(int index) const
 
 void PenCells::mouseEvent(const Visual::MouseEvent& event)
 {
-    if (event.kind != Visual::MouseEvent::leftDown) return;
+    if (event.kind != Visual::MouseEvent::leftDown)
+        return;
     for (int i = 0; i < count(); ++i) {
         if (i != m_selected && cellRect(i).contains(event.at)) {
             invalidate(cellRect(m_selected));
@@ -64,9 +65,11 @@ void PenCells::paint(GraphicsContext& gc, const Rect& clip)
     gc.fillRect(clip, rgb(255, 255, 255));
     for (int i = 0; i < count(); ++i) {
         Rect cell = cellRect(i);
-        if (cell.intersected(clip).isEmpty()) continue;
+        if (cell.intersected(clip).isEmpty())
+            continue;
         // The other cells' white frame is the white they are filled with.
-        if (i == m_selected) gc.frameRect(cell, rgb(0, 0, 0));
+        if (i == m_selected)
+            gc.frameRect(cell, rgb(0, 0, 0));
         const MaskImage& pen = *m_pens[size_t(i)];
         pen.drawAt(pen.bounds(), gc,
                    {cell.left + (m_cell.x - pen.width()) / 2, cell.top + (m_cell.y - pen.height()) / 2},

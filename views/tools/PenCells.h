@@ -10,8 +10,7 @@ class MaskImage;
 
 // The pen shapes side by side, each in a white cell as big as the largest shape plus a margin of 3
 // dots, the chosen one framed black. A press on a cell chooses its pen.
-class PenCells : public Visual::Component, public Visual::MouseController
-{
+class PenCells : public Visual::Component, public Visual::MouseController {
 public:
     PenCells(QWidget* container, int selected);
 

@@ -3,8 +3,7 @@
 #include "framework/Dialog.h"
 #include "views/tools/PenCells.h"
 
-namespace
-{
+namespace {
 constexpr int penCellsId = 100;
 }
 
@@ -12,6 +11,7 @@ std::optional<int> runPenToolDialog(int penIndex)
 {
     Dialog dialog("PEN_TOOL_DIALOG");
     PenCells& cells = dialog.page().host<PenCells>(penCellsId, penIndex);
-    if (dialog.runModal() != okButtonId) return std::nullopt;
+    if (dialog.runModal() != okButtonId)
+        return std::nullopt;
     return cells.selected();
 }

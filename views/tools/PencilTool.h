@@ -5,8 +5,7 @@
 // Freehand drawing with a pen shape: a press stamps the pen, moves draw lines between the dots
 // the pointer reaches, Shift locks a stroke to the axis of its first move, and Shift + press joins
 // the new stroke to where the last one ended.
-class PencilTool : public Tool
-{
+class PencilTool : public Tool {
 public:
     using Tool::Tool;
 

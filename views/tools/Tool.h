@@ -17,8 +17,7 @@ struct ToolKeys {
 
 // One tool of the tool box as it works in one edit view. It sees the view only through its
 // environment, so a test can drive it with a fake one.
-class Tool
-{
+class Tool {
 public:
     explicit Tool(ToolEnvironment& environment) : m_environment(environment) {}
     virtual ~Tool() = default;

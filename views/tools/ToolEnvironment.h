@@ -13,8 +13,7 @@ class MeshPlug;
 
 // What a tool may touch of the edit view it works in: the document, the unit and the zoom, the
 // mapping between window pixels and dots, redrawing, scrolling, gestures and the information panel.
-class ToolEnvironment
-{
+class ToolEnvironment {
 public:
     virtual BitmapDocument* document() const = 0;
     // (1, 1) in the Dot unit, the document's block size in the Block unit.

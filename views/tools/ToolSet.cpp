@@ -11,8 +11,7 @@
 #include "views/tools/ToolEnvironment.h"
 #include "views/tools/ZoomTool.h"
 
-namespace
-{
+namespace {
 
 // Caps Lock turns these pointers into a precise cross.
 PendingTool::PointerRule pointing(std::string pointer)
@@ -29,7 +28,8 @@ PendingTool::PointerRule fixed(std::string pointer)
 
 std::string bucketPointer(const ToolEnvironment& view, const ToolKeys& keys)
 {
-    if (view.capsLock()) return "CROSS_POINT_CURS";
+    if (view.capsLock())
+        return "CROSS_POINT_CURS";
     // Shift fills up to the border colours, which an indexed picture has.
     BitmapDocument* picture = view.document();
     return keys.shift && picture && !picture->isFullColor() ? "BUCKET_OPT_CURS" : "BUCKET_CURS";

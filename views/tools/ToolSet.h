@@ -12,8 +12,7 @@ class ZoomTool;
 
 // One of each tool of the tool box for one edit view, in the tool box's order. The tools keep
 // their own state (a stroke's end, a pen, a square) for the life of the view.
-class ToolSet
-{
+class ToolSet {
 public:
     static constexpr int count = 12;
 

@@ -3,8 +3,7 @@
 #include "views/ZoomSteps.h"
 #include "views/tools/ToolEnvironment.h"
 
-namespace
-{
+namespace {
 
 int32_t nextZoom(int32_t zoom, bool out)
 {
@@ -17,7 +16,8 @@ int32_t nextZoom(int32_t zoom, bool out)
 std::string ZoomTool::pointer(const ToolKeys& keys) const
 {
     int32_t zoom = environment().zoom();
-    if (nextZoom(zoom, keys.shift) == zoom) return "ZOOM_LIMIT_CURS";
+    if (nextZoom(zoom, keys.shift) == zoom)
+        return "ZOOM_LIMIT_CURS";
     return keys.shift ? "ZOOM_OUT_CURS" : "ZOOM_IN_CURS";
 }
 
@@ -29,7 +29,9 @@ void ZoomTool::press(const Visual::MouseEvent& event)
 void ZoomTool::zoomAt(Point dot, bool out)
 {
     ToolEnvironment& view = environment();
-    if (!view.imageBounds().contains(dot)) return;
+    if (!view.imageBounds().contains(dot))
+        return;
     int32_t next = nextZoom(view.zoom(), out);
-    if (next != view.zoom()) view.setZoom(next, dot);
+    if (next != view.zoom())
+        view.setZoom(next, dot);
 }

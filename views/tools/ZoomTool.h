@@ -3,8 +3,7 @@
 #include "views/tools/Tool.h"
 
 // Zooms in at the pressed dot, out with Shift, along the main zoom list; nothing at its ends.
-class ZoomTool : public Tool
-{
+class ZoomTool : public Tool {
 public:
     using Tool::Tool;
 

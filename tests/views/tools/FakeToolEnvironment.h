@@ -61,7 +61,10 @@ public:
     bool capsLock() const override { return capsLockOn; }
 
     // Moves the pointer to the window pixel of dot with the button held; releases it there.
-    void moveTo(Point dot, bool shift = false) { pointerAt({Visual::MouseEvent::move, pixelOf(dot), shift, false, true}); }
+    void moveTo(Point dot, bool shift = false)
+    {
+        pointerAt({Visual::MouseEvent::move, pixelOf(dot), shift, false, true});
+    }
     void release(Point dot) { pointerAt({Visual::MouseEvent::leftUp, pixelOf(dot)}); }
     static Visual::MouseEvent pressAt(Point pixel, bool shift = false)
     {

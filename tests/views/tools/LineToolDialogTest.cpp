@@ -6,16 +6,14 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 DialogControl& widthField(ModalDialog& d)
 {
     return control(d, 100);
 }
 
-class LineToolDialogTest : public testing::Test
-{
+class LineToolDialogTest : public testing::Test {
 protected:
     LineToolDialogTest() { testApplication(); }
 

@@ -11,8 +11,7 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 constexpr ColorRef black = rgb(0, 0, 0);
 constexpr ColorRef white = rgb(255, 255, 255);
@@ -28,8 +27,7 @@ Shapes penShapes()
     Shapes shapes;
     for (int id = bitmaps::firstPenShape; const BitmapResource* bitmap = findBitmap(id); ++id) {
         ++shapes.count;
-        shapes.largest = {std::max(shapes.largest.x, bitmap->width),
-                          std::max(shapes.largest.y, bitmap->height)};
+        shapes.largest = {std::max(shapes.largest.x, bitmap->width), std::max(shapes.largest.y, bitmap->height)};
     }
     return shapes;
 }
@@ -54,7 +52,8 @@ Rect blackFrame(Visual::Component& c)
     for (int y = 0; y < size.y; ++y)
         for (int x = 0; x < size.x; ++x)
             if (surface.pixelAt({x, y}) == black) {
-                if (frame.top == size.y) frame.top = y;
+                if (frame.top == size.y)
+                    frame.top = y;
                 if (y == frame.top)
                     frame = {std::min(frame.left, x), frame.top, std::max(frame.right, x + 1), y + 1};
                 frame.bottom = y + 1;
@@ -74,8 +73,7 @@ Point centreOf(const Rect& r)
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
-class PenToolDialogTest : public testing::Test
-{
+class PenToolDialogTest : public testing::Test {
 protected:
     PenToolDialogTest() { testApplication(); }
 

@@ -57,8 +57,7 @@ TEST(LineToolTest, TheStartSnapsToTheNearestUnitWithHalvesAwayFromZero)
         Point dot, unit, start;
     };
     for (const Row& row : {Row{{7, 8}, {16, 16}, {0, 16}}, Row{{-8, 23}, {16, 16}, {-16, 16}},
-                           Row{{-7, 24}, {16, 16}, {0, 32}}, Row{{5, 9}, {1, 1}, {5, 9}},
-                           Row{{3, 2}, {4, 5}, {4, 0}}})
+                           Row{{-7, 24}, {16, 16}, {0, 32}}, Row{{5, 9}, {1, 1}, {5, 9}}, Row{{3, 2}, {4, 5}, {4, 0}}})
         EXPECT_EQ(LineTool::startFor(row.dot, row.unit), row.start) << row.dot.x << "," << row.dot.y;
 }
 
