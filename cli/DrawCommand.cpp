@@ -115,7 +115,7 @@ void apply(Drawing& drawing, const std::string& option, const std::string& value
     else if (option == "--pen")
         drawing.pen = number(value, 0, 8, option);
     else if (option == "--width")
-        drawing.width = number(value, 1, 99, option);
+        drawing.width = number(value, 1, maxLineWidth, option);
     else if (option == "--pencil")
         pencil(drawing, points(value, option));
     else if (option == "--line")

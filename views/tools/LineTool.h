@@ -7,8 +7,6 @@
 // and the release draws it.
 class LineTool : public Tool {
 public:
-    static constexpr int32_t maxWidth = 99;
-
     using Tool::Tool;
 
     std::string pointer(const ToolKeys&) const override { return "CROSS_HAIR_CURS"; }
