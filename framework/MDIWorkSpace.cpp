@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QStyle>
 
 namespace {
 
@@ -149,7 +150,23 @@ void MDIWorkSpace::activate(ScheduledWindow& window)
 
 void MDIWorkSpace::cascade()
 {
-    m_area->cascadeSubWindows();
+    // Each window keeps its size, cut to the area; the next one goes a title bar down and right, and
+    // the run starts again at the corner when a window would leave the area.
+    QSize area = m_area->viewport()->size();
+    QPoint next(0, 0);
+    for (QMdiSubWindow* child : m_area->subWindowList(QMdiArea::StackingOrder)) {
+        if (child->isHidden() || child->isMinimized())
+            continue;
+        if (child->isMaximized())
+            child->showNormal();
+        QSize size = child->size().boundedTo(area);
+        if (next.x() + size.width() > area.width() || next.y() + size.height() > area.height())
+            next = QPoint(0, 0);
+        child->setGeometry(QRect(next, size));
+        child->raise();
+        int step = child->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, child);
+        next += QPoint(step, step);
+    }
 }
 
 void MDIWorkSpace::tile()
@@ -179,6 +196,11 @@ bool MDIWorkSpace::closeAllDocumentWindows()
         if (!window->handle()->close())
             return false;
     return true;
+}
+
+Rect MDIWorkSpace::areaRect() const
+{
+    return {0, 0, m_area->viewport()->width(), m_area->viewport()->height()};
 }
 
 Rect MDIWorkSpace::desktopRect() const

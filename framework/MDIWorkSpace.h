@@ -45,6 +45,8 @@ public:
     bool closeAllDocumentWindows();
 
     QMdiArea& area() const { return *m_area; }
+    // The document area, in the coordinates of the document windows' frames.
+    Rect areaRect() const;
     // The rectangle of the desktop that windows may take.
     Rect desktopRect() const;
     // Gives the frame, window decorations included, this rectangle. A window manager may add the

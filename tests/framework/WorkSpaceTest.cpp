@@ -143,6 +143,30 @@ TEST_F(WorkSpaceTest, ACaptionFollowsItsDocumentAndAReopenedDocumentComesToTheFr
     workspace.closeAllDocumentWindows();
 }
 
+TEST_F(WorkSpaceTest, CascadeKeepsEachSizeWithinTheAreaAndStartsAgainAtTheCorner)
+{
+    Rect area = workspace.areaRect();
+    ScheduledWindow& first = open(new FakeDocument("a.bmp"));
+    ScheduledWindow& second = open(new FakeDocument("b.bmp"));
+    ScheduledWindow& huge = open(new FakeDocument("c.bmp"));
+    first.place({50, 60, 350, 260});
+    second.place({10, 10, 410, 190});
+    huge.place({5, 5, area.right + 500, area.bottom + 300});
+
+    workspace.cascade();
+    runEvents(20);
+    Rect a = first.frameRect();
+    Rect b = second.frameRect();
+    EXPECT_EQ(a, (Rect{0, 0, 300, 200})) << "the bottom window starts the run at the corner, keeping its size";
+    int step = b.left;
+    EXPECT_GT(step, 0);
+    EXPECT_LT(step, 60) << "the step is a title bar";
+    EXPECT_EQ(b, (Rect{step, step, step + 400, step + 180})) << "the next one goes down and right";
+    EXPECT_EQ(huge.frameRect(), area) << "a window too big for the area is cut to it and, leaving it, starts again";
+    EXPECT_EQ(workspace.activeDocumentWindow(), &huge) << "the order and the active window stay";
+    workspace.closeAllDocumentWindows();
+}
+
 TEST_F(WorkSpaceTest, TheWindowMenuListsDocumentsAndChoosingOneActivatesIt)
 {
     ScheduledWindow& first = open(new FakeDocument("a&b.bmp"));
