@@ -127,6 +127,9 @@ void Component::dispatchPaint(const Rect& clip)
 
 void Component::dispatchMouse(const MouseEvent& event)
 {
+    // A gesture owns the pointer: the wheel waits until it ends.
+    if (m_tracker && event.kind == MouseEvent::wheel)
+        return;
     if (m_tracker) {
         // Every way out of a gesture lets go of its tracker.
         std::unique_ptr<Tracker> tracker = std::move(m_tracker);

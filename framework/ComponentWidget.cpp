@@ -6,6 +6,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include <utility>
 
@@ -31,7 +32,7 @@ void ComponentWidget::resizeEvent(QResizeEvent* event)
     m_component.dispatchResize({event->size().width(), event->size().height()});
 }
 
-void ComponentWidget::sendMouse(QMouseEvent* event, int kind)
+void ComponentWidget::sendMouse(const QSinglePointEvent* event, int kind, Point turn)
 {
     Qt::KeyboardModifiers modifiers = event->modifiers();
     Qt::MouseButtons buttons = event->buttons();
@@ -41,7 +42,8 @@ void ComponentWidget::sendMouse(QMouseEvent* event, int kind)
                                bool(modifiers & Qt::ShiftModifier),
                                bool(modifiers & Qt::ControlModifier),
                                bool(buttons & Qt::LeftButton),
-                               bool(buttons & Qt::RightButton)});
+                               bool(buttons & Qt::RightButton),
+                               turn});
 }
 
 void ComponentWidget::mousePressEvent(QMouseEvent* event)
@@ -65,6 +67,12 @@ void ComponentWidget::mouseDoubleClickEvent(QMouseEvent* event)
 void ComponentWidget::mouseMoveEvent(QMouseEvent* event)
 {
     sendMouse(event, MouseEvent::move);
+}
+
+void ComponentWidget::wheelEvent(QWheelEvent* event)
+{
+    QPoint turn = event->angleDelta();
+    sendMouse(event, MouseEvent::wheel, {turn.x(), turn.y()});
 }
 
 void ComponentWidget::keyPressEvent(QKeyEvent* event)

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "core/Geometry.h"
+
 #include <QWidget>
 
 #include <set>
+
+class QSinglePointEvent;
 
 namespace Visual {
 class Component;
@@ -21,6 +25,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     // Keys held when the focus goes are let go, so that none stays down for ever.
@@ -29,7 +34,7 @@ protected:
     bool focusNextPrevChild(bool) override { return false; }
 
 private:
-    void sendMouse(QMouseEvent* event, int kind);
+    void sendMouse(const QSinglePointEvent* event, int kind, Point turn = {});
 
     Visual::Component& m_component;
     // By key number: Shift+Tab goes down as one Qt key and may come up as another.

@@ -10,13 +10,16 @@
 namespace Visual {
 
 struct MouseEvent {
-    enum Kind { leftDown, leftUp, leftDouble, rightDown, rightUp, rightDouble, move };
+    enum Kind { leftDown, leftUp, leftDouble, rightDown, rightUp, rightDouble, move, wheel };
     Kind kind;
     Point at;
     bool shift = false;
     bool control = false;
     bool leftButton = false;
     bool rightButton = false;
+    // For wheel: how far the wheel turned, in 120ths of a notch on each axis; positive y is away
+    // from the user, positive x to the right.
+    Point turn;
 };
 
 struct KeyEvent {

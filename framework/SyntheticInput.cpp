@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QWidget>
 
 namespace {
@@ -70,6 +71,14 @@ void moveMouse(Window& window, Point p, bool buttonHeld, Button button, uint8_t 
 void releaseMouse(Window& window, Point p, Button button, uint8_t modifiers)
 {
     sendMouse(window, QEvent::MouseButtonRelease, p, qtButtonOf(button), Qt::NoButton, modifiers);
+}
+
+void turnWheel(Window& window, Point p, Point turn, uint8_t modifiers)
+{
+    QPointF local(p.x, p.y);
+    QWheelEvent event(local, window.handle()->mapToGlobal(local), QPoint(), QPoint(turn.x, turn.y), Qt::NoButton,
+                      qtModifiersOf(modifiers), Qt::NoScrollPhase, false);
+    QApplication::sendEvent(window.handle(), &event);
 }
 
 void pressKey(Window& window, uint32_t key, uint8_t modifiers, const std::string& text)

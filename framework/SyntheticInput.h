@@ -20,5 +20,7 @@ enum class Button { left, right };
 void pressMouse(Window& window, Point p, Button button, uint8_t modifiers = 0);
 void moveMouse(Window& window, Point p, bool buttonHeld, Button button = Button::left, uint8_t modifiers = 0);
 void releaseMouse(Window& window, Point p, Button button, uint8_t modifiers = 0);
+// A turn of the wheel with the pointer at p, in 120ths of a notch (positive y away from the user).
+void turnWheel(Window& window, Point p, Point turn, uint8_t modifiers = 0);
 
 } // namespace syntheticInput

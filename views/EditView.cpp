@@ -10,6 +10,7 @@
 #include "views/InformationFeedback.h"
 #include "views/MeshCells.h"
 #include "views/ToolBox.h"
+#include "views/ViewScroller.h"
 #include "views/ZoomSteps.h"
 #include "views/tools/DrawTool.h"
 #include "views/tools/EyedropperTool.h"
@@ -183,10 +184,14 @@ Point EditView::stepMeshCellFrom(Point at, int direction)
 
 void EditView::zoomAround(int32_t z)
 {
-    std::optional<Point> pointer = pointerInside();
+    zoomAt(z, pointerInside());
+}
+
+void EditView::zoomAt(int32_t z, std::optional<Point> pixel)
+{
     Rect bounds = imageBounds();
-    if (pointer && !bounds.isEmpty()) {
-        Point dot = viewToDot(*pointer);
+    if (pixel && !bounds.isEmpty()) {
+        Point dot = viewToDot(*pixel);
         setZoom(z,
                 {std::clamp(dot.x, bounds.left, bounds.right - 1), std::clamp(dot.y, bounds.top, bounds.bottom - 1)});
     } else {
@@ -206,10 +211,34 @@ void EditView::mouseEvent(const MouseEvent& event)
     case MouseEvent::leftDouble: activeTool({event.shift, event.control}).press(event); break;
     case MouseEvent::rightDown:
     case MouseEvent::rightDouble: m_toolSet->eyedropper().pick(event, true); break;
+    case MouseEvent::wheel: turnWheel(event); break;
     default: break;
     }
     updatePointer(event.at, event.shift, event.control, event.rightButton);
     updateInformation(event.at);
+}
+
+void EditView::turnWheel(const MouseEvent& event)
+{
+    constexpr int32_t notch = 120;
+    Point turn = event.shift && !event.control ? Point{event.turn.y, event.turn.x} : event.turn;
+    Point total{m_wheelRest.x + turn.x, m_wheelRest.y + turn.y};
+    Point notches{total.x / notch, total.y / notch};
+    m_wheelRest = {total.x % notch, total.y % notch};
+    if (event.control) {
+        const ZoomSteps& steps = ZoomSteps::mainSteps();
+        int32_t z = zoom();
+        for (int32_t n = notches.y; n > 0; --n)
+            z = steps.nextHigher(z);
+        for (int32_t n = notches.y; n < 0; ++n)
+            z = steps.nextLower(z);
+        if (z != zoom())
+            zoomAt(z, event.at);
+        return;
+    }
+    // Turning away from the user shows what lies above (or left of) the view.
+    ViewScroller(*this, false).step(-notches.x);
+    ViewScroller(*this, true).step(-notches.y);
 }
 
 void EditView::updateInformation(Point p)

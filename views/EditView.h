@@ -5,6 +5,7 @@
 #include "views/ColorPicker.h"
 
 #include <memory>
+#include <optional>
 
 class BitmapDocument;
 class DrawTool;
@@ -35,6 +36,9 @@ public:
     // Zooms to z around the dot under the pointer when it is over the picture, else around the
     // middle of what is shown.
     void zoomAround(int32_t z);
+    // Zooms to z around the dot under pixel, clamped into the picture, or around the middle of
+    // what is shown when there is no pixel.
+    void zoomAt(int32_t z, std::optional<Point> pixel);
     // Chooses the pointer for the pointer at p with these keys held.
     void updatePointer(Point p, bool shift, bool control, bool rightButton);
 
@@ -71,6 +75,9 @@ private:
     bool stepMeshCell(uint32_t id, Window* from);
     Point stepMeshCellFrom(Point at, int direction);
 
+    // The wheel scrolls down and up by the scroll bars' lines, across with Shift, and steps through
+    // the zoom list with Ctrl.
+    void turnWheel(const Visual::MouseEvent& event);
     void toolChanged();
     // The tool a press or the pointer goes to: the current one, unless a key or a dialog calls up
     // another over it.
@@ -86,4 +93,6 @@ private:
     InformationFeedback* m_information = nullptr;
     bool m_spaceDown = false;
     bool m_tabDown = false;
+    // What a fine wheel has turned short of a whole notch.
+    Point m_wheelRest;
 };

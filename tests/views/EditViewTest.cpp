@@ -108,6 +108,37 @@ TEST_F(EditViewTest, ZoomKeysCentreOnTheMiddleAndTheZoomToolStopsAtTheLimit)
     EXPECT_EQ(view().zoom(), ZoomSteps::mainSteps().nextLower(top));
 }
 
+TEST_F(EditViewTest, TheWheelScrollsByLinesAcrossWithShiftAndZoomsWithCtrlAroundThePointer)
+{
+    open({400, 400}, {116, 96}, 1);
+    view().setZoom(1, {200, 200});
+    Point origin = view().origin();
+    Point line{std::max(1, view().viewDots().x / 8), std::max(1, view().viewDots().y / 8)};
+    syntheticInput::turnWheel(view(), {20, 20}, {0, -120});
+    EXPECT_EQ(view().origin(), (Point{origin.x, origin.y + line.y})) << "towards the user: a line down";
+    syntheticInput::turnWheel(view(), {20, 20}, {0, 240}, Accelerator::shift);
+    EXPECT_EQ(view().origin(), (Point{origin.x - 2 * line.x, origin.y + line.y})) << "Shift: two lines left";
+    syntheticInput::turnWheel(view(), {20, 20}, {0, 60});
+    EXPECT_EQ(view().origin(), (Point{origin.x - 2 * line.x, origin.y + line.y})) << "half a notch waits";
+    syntheticInput::turnWheel(view(), {20, 20}, {0, 60});
+    EXPECT_EQ(view().origin(), (Point{origin.x - 2 * line.x, origin.y})) << "the second half makes a line up";
+
+    Point dot = view().viewToDot({20, 30});
+    syntheticInput::turnWheel(view(), {20, 30}, {0, 120}, Accelerator::control);
+    ASSERT_EQ(view().zoom(), ZoomSteps::mainSteps().nextHigher(1));
+    EXPECT_LE(std::abs(view().visibleCentre().x - dot.x), 1) << "the dot under the pointer comes to the middle";
+    EXPECT_LE(std::abs(view().visibleCentre().y - dot.y), 1);
+    syntheticInput::turnWheel(view(), {20, 30}, {0, -120}, Accelerator::control);
+    EXPECT_EQ(view().zoom(), 1);
+
+    int32_t top = ZoomSteps::mainSteps().at(ZoomSteps::mainSteps().count() - 1);
+    view().setZoom(top, {200, 200});
+    origin = view().origin();
+    syntheticInput::turnWheel(view(), {20, 30}, {0, 120}, Accelerator::control);
+    EXPECT_EQ(view().zoom(), top);
+    EXPECT_EQ(view().origin(), origin) << "at the limit nothing moves";
+}
+
 TEST_F(EditViewTest, TheRightButtonPicksTheColourWhateverTheTool)
 {
     open({8, 6}, {116, 96}, 4);
