@@ -192,17 +192,16 @@ void DocumentViews::layout()
     m_verticalBar.place({left + view.x, 0, total.x, view.y});
     if (m_subView)
         m_subView->place({0, 0, m_subSize.x, std::min(m_subSize.y, total.y)});
+    // A picture smaller than the view sits in its middle; a larger one keeps the dot in the middle,
+    // but never so that grey shows before its first dot or after its last, so that a new window,
+    // however it is sized on the way to the screen, opens on the top-left corner.
     int32_t z = m_editView->zoom();
-    if (!m_placed) {
-        // A new window shows a small picture in the middle and a larger one from its top-left corner.
-        m_placed = true;
-        Rect bounds = m_editView->imageBounds();
-        auto start = [z](int32_t picture, int32_t pixels) {
-            return picture * z < pixels ? picture / 2 : pixels / (2 * z);
-        };
-        centre = {start(bounds.width(), view.x), start(bounds.height(), view.y)};
-    }
-    m_editView->setZoom(z, centre);
+    Rect bounds = m_editView->imageBounds();
+    auto settle = [z](int32_t picture, int32_t pixels, int32_t middle) {
+        int32_t half = pixels / (2 * z);
+        return picture * z < pixels ? picture / 2 : std::clamp(middle, half, picture - pixels / z + half);
+    };
+    m_editView->setZoom(z, {settle(bounds.width(), view.x, centre.x), settle(bounds.height(), view.y, centre.y)});
     invalidateAll();
 }
 

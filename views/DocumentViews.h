@@ -62,5 +62,4 @@ private:
     ViewScroller m_vertical;
     ScrollBarBinding m_horizontalBar;
     ScrollBarBinding m_verticalBar;
-    bool m_placed = false;
 };

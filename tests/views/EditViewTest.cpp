@@ -76,6 +76,33 @@ TEST_F(EditViewTest, ASmallPictureSitsInTheMiddleOnGreyWithABlackFrame)
     EXPECT_EQ(shown({picture.right + 2, picture.top}), grey);
 }
 
+TEST_F(EditViewTest, ALargePictureOpensOnItsTopLeftCornerWhateverSizeTheWindowGrowsTo)
+{
+    open({400, 300}, {116, 96}, 2);
+    EXPECT_EQ(view().origin(), (Point{0, 0}));
+    views->place(Rect::fromSize({0, 0}, {716, 516}));
+    runEvents(20);
+    EXPECT_EQ(view().origin(), (Point{0, 0})) << "a maximised window shows no grey above or left of it";
+    EXPECT_EQ(shown({0, 0}), white);
+
+    view().scrollTo({300, 200});
+    views->place(Rect::fromSize({0, 0}, {316, 216}));
+    runEvents(20);
+    Point origin = view().origin();
+    EXPECT_LE(origin.x + view().size().x / 2, 400) << "nor any right of or below it";
+    EXPECT_LE(origin.y + view().size().y / 2, 300);
+}
+
+TEST_F(EditViewTest, ASmallPictureStaysInTheMiddleWhenTheWindowGrows)
+{
+    open({8, 6}, {116, 96}, 4);
+    views->place(Rect::fromSize({0, 0}, {516, 416}));
+    runEvents(20);
+    Rect picture = view().dotsToView({0, 0, 8, 6});
+    EXPECT_LE(std::abs(picture.left - (view().size().x - picture.right)), 4);
+    EXPECT_LE(std::abs(picture.top - (view().size().y - picture.bottom)), 4);
+}
+
 TEST_F(EditViewTest, ViewPixelsMapToDotsRoundingDownAlsoLeftOfTheOrigin)
 {
     open({200, 200}, {116, 96}, 3);
