@@ -35,13 +35,21 @@ QMenu* MenuBar::build(QMenu* popup, const MenuItem& item, std::span<const Accele
         if (popup->actions().contains(action) && !action->menu() && !action->isSeparator())
             guardCallback([&] { m_onCommand(action->data().toUInt()); });
     });
-    QObject::connect(popup, &QMenu::aboutToShow, popup, [this, popup] {
-        guardCallback([&] {
-            MenuState state(*popup);
-            m_onOpening(state);
-        });
-    });
+    QObject::connect(popup, &QMenu::aboutToShow, popup, [this, popup] { guardCallback([&] { refresh(*popup); }); });
     return popup;
+}
+
+bool MenuBar::refresh(QMenu& popup) const
+{
+    MenuState state(popup);
+    m_onOpening(state);
+    bool anyEnabled = false;
+    for (QAction* action : popup.actions()) {
+        if (QMenu* submenu = action->menu())
+            action->setEnabled(refresh(*submenu));
+        anyEnabled = anyEnabled || (!action->isSeparator() && action->isEnabled());
+    }
+    return anyEnabled;
 }
 
 PopupMenu MenuBar::popup(int index) const

@@ -31,6 +31,9 @@ public:
 private:
     QMenu* build(QMenu* popup, const MenuItem& item, std::span<const Accelerator> keys);
     QMenu* popupHolding(uint32_t id) const;
+    // Asks for the state of popup and of its submenus, and disables a submenu whose items are all
+    // disabled, so that it does not open on nothing. Answers whether any item is enabled.
+    bool refresh(QMenu& popup) const;
 
     QMenuBar& m_bar;
     CommandSink m_onCommand;

@@ -83,6 +83,12 @@ bool PopupMenu::isEnabled(uint32_t id) const
     return position >= 0 && m_popup->actions().at(position)->isEnabled();
 }
 
+bool PopupMenu::isEnabledAt(int position) const
+{
+    QAction* action = actionAt(position);
+    return action && action->isEnabled();
+}
+
 bool PopupMenu::isChecked(uint32_t id) const
 {
     int position = positionOf(id);

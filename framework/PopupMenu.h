@@ -28,6 +28,8 @@ public:
     // Sets the items' state as if the popup were opening now.
     void prepare() const;
     bool isEnabled(uint32_t id) const;
+    // Whether the item at position, a command or a submenu, is enabled.
+    bool isEnabledAt(int position) const;
     bool isChecked(uint32_t id) const;
     // The item's text, with its key text after a tab.
     std::string caption(uint32_t id) const;

@@ -118,6 +118,10 @@ TEST_F(TilvanerTest, MenusFollowTheRulesWithAndWithoutADocument)
     PopupMenu edit = app.workspace()->popup(1);
     edit.prepare();
     EXPECT_FALSE(edit.isEnabled(commands::undo));
+    PopupMenu noImage = app.workspace()->popup(2);
+    noImage.prepare();
+    for (int flipRotateScale : {4, 5, 6})
+        EXPECT_FALSE(noImage.isEnabledAt(flipRotateScale)) << "a submenu of disabled items " << flipRotateScale;
 
     lifecycle::newDocument({true, 0, 0x00FFFFFF, {16, 16}, {8, 8}});
     runEvents(20);

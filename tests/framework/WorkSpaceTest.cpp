@@ -204,6 +204,22 @@ TEST_F(WorkSpaceTest, MenuItemsShowTheirKeysAndSendTheirIds)
         << "a submenu's item is sent once";
 }
 
+TEST_F(WorkSpaceTest, ASubmenuIsDisabledOnlyWhenAllItsItemsAre)
+{
+    // The Image menu holds the flip, rotate and scale submenus at 4, 5 and 6.
+    client.disabled = {commands::flipHorizontally, commands::flipVertically, commands::flipBoth,
+                       commands::scaleWithMouse};
+    PopupMenu image = workspace.popup(2);
+    image.prepare();
+    EXPECT_FALSE(image.isEnabledAt(4)) << "every flip is disabled";
+    EXPECT_TRUE(image.isEnabledAt(5));
+    EXPECT_TRUE(image.isEnabledAt(6)) << "one scale item is left";
+
+    client.disabled = {};
+    image.prepare();
+    EXPECT_TRUE(image.isEnabledAt(4)) << "it comes back when an item does";
+}
+
 TEST_F(WorkSpaceTest, KeysBecomeCommandsUnlessTheirItemIsDisabled)
 {
     syntheticInput::pressKey(workspace, 'N', Accelerator::control);
