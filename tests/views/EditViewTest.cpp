@@ -304,6 +304,26 @@ TEST_F(EditViewTest, TheDrawSquareSnapsToItsSizeAndMovesByIt)
     EXPECT_EQ(footprint()->position(), (Point{60, 16})) << "never past the picture's edge";
 }
 
+TEST_F(EditViewTest, TheDrawSquaresFrameStandsOutOnGreyWhiteAndBlack)
+{
+    open({16, 16}, {116, 96}, 4);
+    ASSERT_TRUE(view().command(commands::firstDrawSize + 2, nullptr)) << "draw size 4";
+    Rect square = view().dotsToView(footprint()->rect());
+    auto channelsApart = [](ColorRef a, ColorRef b) {
+        int least = 255;
+        for (int shift : {0, 8, 16})
+            least = std::min(least, std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)));
+        return least;
+    };
+    for (ColorRef picture : {grey, white, black, ColorRef(0x007F7F7F)}) {
+        document->fillRect({0, 0, 16, 16}, picture);
+        view().invalidateAll();
+        EXPECT_GE(channelsApart(shown({square.left, square.top}), picture), 0x60) << std::hex << picture;
+        EXPECT_GE(channelsApart(shown({square.right - 1, square.bottom - 1}), picture), 0x60) << std::hex << picture;
+        EXPECT_EQ(shown({square.left + 1, square.top + 1}), picture) << "inside the frame the picture shows";
+    }
+}
+
 TEST_F(EditViewTest, TwoArrowsWithinTheChordWindowMakeOneDiagonalStep)
 {
     open({64, 64}, {116, 96}, 1);
