@@ -33,6 +33,8 @@ public:
     bool isWritable() const;
     bool isOpen() const { return m_handle >= 0; }
 
+    // Opens a regular file; anything else (a folder, a FIFO, a device) raises the quiet code that
+    // the readers use for a format they do not know.
     void openForRead();
     // Creates or truncates the file for reading and writing.
     void createForWrite();
@@ -61,6 +63,8 @@ public:
 
 private:
     void openWith(int flags);
+    // The code for an open with flags that failed with openErrno.
+    int32_t openFailure(int openErrno, int flags) const;
 
     std::string m_path;
     size_t m_namePosition = 0;
