@@ -82,6 +82,32 @@ std::string_view FilePath::extension() const
     return dot == std::string_view::npos ? std::string_view() : name.substr(dot + 1);
 }
 
+FilePath FilePath::followingLinks() const
+{
+    // The system's own limit of links followed in one lookup.
+    constexpr int maxLinks = 40;
+    FilePath file = *this;
+    for (int links = 0;; ++links) {
+        char target[PATH_MAX];
+        ssize_t length = ::readlink(file.m_path.c_str(), target, sizeof target);
+        if (length < 0)
+            return file;
+        if (links == maxLinks || size_t(length) == sizeof target)
+            raiseError(errorBadPath);
+        std::string text(target, size_t(length));
+        if (text.front() != '/') {
+            // The link's folder without links of its own, so that a ".." in the target climbs out
+            // of the folder the system would climb out of.
+            std::error_code error;
+            std::filesystem::path folder = std::filesystem::canonical(std::string(file.directory()), error);
+            if (error)
+                raiseError(errorBadPath);
+            text = (folder / text).string();
+        }
+        file.setFullPath(text);
+    }
+}
+
 bool FilePath::exists() const
 {
     struct stat status;

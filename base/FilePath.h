@@ -29,6 +29,11 @@ public:
     std::string_view extension() const;
     std::string_view directory() const { return std::string_view(m_path).substr(0, m_namePosition); }
 
+    // The file this path names once every symbolic link on the way is followed (a link's relative
+    // target is read from the link's folder); the path itself when it is no link. A dangling link
+    // answers the missing file it names. Raises -30003 for a loop.
+    FilePath followingLinks() const;
+
     bool exists() const;
     bool isWritable() const;
     bool isOpen() const { return m_handle >= 0; }

@@ -14,19 +14,23 @@ void writeReplacing(const FilePath& target, const std::function<void(FilePath& f
                     const std::function<void()>& beforeReplacing)
 {
     static unsigned serial = 0;
+    FilePath file = target.followingLinks();
+    struct stat old;
+    bool replacing = ::stat(file.path().c_str(), &old) == 0;
+    if (replacing && !S_ISREG(old.st_mode))
+        raiseError(errorWriteFailed);
     FilePath temporary;
     // A short name of its own, so that even a target name at the length limit leaves room for it.
     temporary.setInDirectory(".tilvaner-" + std::to_string(getpid()) + "-" + std::to_string(++serial) + ".tmp",
-                             target.directory());
+                             file.directory());
     try {
         write(temporary);
         temporary.close();
-        struct stat old;
-        if (::stat(target.path().c_str(), &old) == 0)
+        if (replacing)
             ::chmod(temporary.path().c_str(), old.st_mode & 07777);
         if (beforeReplacing)
             beforeReplacing();
-        if (std::rename(temporary.path().c_str(), target.path().c_str()) != 0)
+        if (std::rename(temporary.path().c_str(), file.path().c_str()) != 0)
             raiseError(errorCodeForErrno(errno));
     } catch (...) {
         temporary.close();
