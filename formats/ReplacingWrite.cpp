@@ -6,9 +6,27 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+
+// Puts a file's or a folder's contents on the disk; a failure is a failed write.
+void sync(const std::string& path, int flags)
+{
+    int handle = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | flags);
+    if (handle < 0)
+        raiseError(errorWriteFailed);
+    int result = ::fsync(handle);
+    int error = errno;
+    ::close(handle);
+    if (result != 0)
+        raiseError(error == ENOSPC || error == EDQUOT ? errorDiskFull : errorWriteFailed);
+}
+
+} // namespace
 
 void writeReplacing(const FilePath& target, const std::function<void(FilePath& file)>& write,
                     const std::function<void()>& beforeReplacing)
@@ -26,6 +44,7 @@ void writeReplacing(const FilePath& target, const std::function<void(FilePath& f
     try {
         write(temporary);
         temporary.close();
+        sync(temporary.path(), 0);
         if (replacing)
             ::chmod(temporary.path().c_str(), old.st_mode & 07777);
         if (beforeReplacing)
@@ -37,4 +56,5 @@ void writeReplacing(const FilePath& target, const std::function<void(FilePath& f
         std::remove(temporary.path().c_str());
         throw;
     }
+    sync(std::string(file.directory()), O_DIRECTORY);
 }

@@ -2,6 +2,8 @@
 #include "base/ErrorFrame.h"
 #include "base/FilePath.h"
 #include "base/SystemError.h"
+#include "tests/base/ChildProcess.h"
+#include "tests/formats/FileFailures.h"
 
 #include <gtest/gtest.h>
 
@@ -102,6 +104,16 @@ TEST_F(ReplacingWriteTest, WhatIsNoRegularFileIsKeptAndTheWriteFails)
     EXPECT_TRUE(fs::is_directory(folder + "/dir.bmp"));
     EXPECT_TRUE(fs::is_fifo(folder + "/fifo.bmp"));
     EXPECT_EQ(names(), (std::vector<std::string>{"dir.bmp", "fifo.bmp", "other"})) << "no stray file";
+}
+
+TEST_F(ReplacingWriteTest, AFailedSyncIsAFailedWriteAndKeepsTheOldFile)
+{
+    put("a.bmp", "precious");
+    std::optional<std::string> code =
+        inChild([&] { return failSyncsForGood() ? std::to_string(save("a.bmp", "new")) : std::string("no seccomp"); });
+    EXPECT_EQ(code, std::to_string(errorWriteFailed));
+    EXPECT_EQ(read("a.bmp"), "precious");
+    EXPECT_EQ(names(), (std::vector<std::string>{"a.bmp", "other"})) << "no stray file";
 }
 
 } // namespace
