@@ -13,3 +13,7 @@ class FilePath;
 // regular file (a folder, a FIFO) is kept and the write fails.
 void writeReplacing(const FilePath& target, const std::function<void(FilePath& file)>& write,
                     const std::function<void()>& beforeReplacing = {});
+
+// Makes SIGTERM, SIGINT and SIGHUP delete the new file of a write in progress before they end the
+// program as they would have. A signal the program was started ignoring stays ignored.
+void removeTemporaryFileOnSignals();

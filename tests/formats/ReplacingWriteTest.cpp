@@ -8,10 +8,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -114,6 +117,34 @@ TEST_F(ReplacingWriteTest, AFailedSyncIsAFailedWriteAndKeepsTheOldFile)
     EXPECT_EQ(code, std::to_string(errorWriteFailed));
     EXPECT_EQ(read("a.bmp"), "precious");
     EXPECT_EQ(names(), (std::vector<std::string>{"a.bmp", "other"})) << "no stray file";
+}
+
+TEST_F(ReplacingWriteTest, ASignalDuringTheWriteRemovesTheNewFileAndStillEndsTheProgram)
+{
+    put("a.bmp", "precious");
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        pid_t child = fork();
+        if (child == 0) {
+            std::signal(signal, SIG_DFL); // a test run in the background starts with SIGINT ignored
+            removeTemporaryFileOnSignals();
+            FilePath file;
+            file.setInDirectory("a.bmp", folder);
+            try {
+                writeReplacing(file, [&](FilePath& out) {
+                    out.createForWrite();
+                    out.write("half", 4);
+                    raise(signal);
+                });
+            } catch (...) {
+            }
+            _exit(0);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << strsignal(signal);
+        EXPECT_EQ(names(), (std::vector<std::string>{"a.bmp", "other"})) << strsignal(signal);
+    }
+    EXPECT_EQ(read("a.bmp"), "precious");
 }
 
 } // namespace
