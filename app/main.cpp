@@ -2,6 +2,7 @@
 #include "base/Alert.h"
 #include "base/BusyPointer.h"
 #include "base/ErrorFrame.h"
+#include "formats/ReplacingWrite.h"
 #include "framework/Application.h"
 #include "framework/ColorChooser.h"
 #include "framework/DesktopBusyPointer.h"
@@ -11,11 +12,16 @@
 #include "framework/DesktopMessageBox.h"
 #include "framework/DesktopServices.h"
 
+#include <csignal>
 #include <string>
 #include <vector>
 
 int main(int argc, char* argv[])
 {
+    // A file-size limit fails the write, which is reported like any other. Until the loop takes the
+    // session's signals over (its writes then finish before it ends), they remove a write's new file.
+    std::signal(SIGXFSZ, SIG_IGN);
+    removeTemporaryFileOnSignals();
     Application application(argc, argv);
 
     DesktopMessageBox messageBox;

@@ -82,6 +82,32 @@ std::string_view FilePath::extension() const
     return dot == std::string_view::npos ? std::string_view() : name.substr(dot + 1);
 }
 
+FilePath FilePath::followingLinks() const
+{
+    // The system's own limit of links followed in one lookup.
+    constexpr int maxLinks = 40;
+    FilePath file = *this;
+    for (int links = 0;; ++links) {
+        char target[PATH_MAX];
+        ssize_t length = ::readlink(file.m_path.c_str(), target, sizeof target);
+        if (length < 0)
+            return file;
+        if (links == maxLinks || size_t(length) == sizeof target)
+            raiseError(errorBadPath);
+        std::string text(target, size_t(length));
+        if (text.front() != '/') {
+            // The link's folder without links of its own, so that a ".." in the target climbs out
+            // of the folder the system would climb out of.
+            std::error_code error;
+            std::filesystem::path folder = std::filesystem::canonical(std::string(file.directory()), error);
+            if (error)
+                raiseError(errorBadPath);
+            text = (folder / text).string();
+        }
+        file.setFullPath(text);
+    }
+}
+
 bool FilePath::exists() const
 {
     struct stat status;
@@ -93,27 +119,36 @@ bool FilePath::isWritable() const
     return !m_path.empty() && ::access(m_path.c_str(), W_OK) == 0;
 }
 
+int32_t FilePath::openFailure(int openErrno, int flags) const
+{
+    // Refused write access to a file that is there is a write-protected file; refused access to the
+    // folder is an access violation. The look at the file must not change the open's own errno.
+    if (openErrno == EACCES && (flags & O_CREAT) && exists())
+        return systemError(systemWriteProtected);
+    return errorCodeForErrno(openErrno);
+}
+
 void FilePath::openWith(int flags)
 {
     close();
-    int handle = ::open(m_path.c_str(), flags | O_CLOEXEC, 0666);
-    // Refused write access to a file that is there is a write-protected file; refused access to the
-    // folder is an access violation.
-    if (handle < 0 && errno == EACCES && (flags & O_CREAT) && exists())
-        raiseError(systemError(systemWriteProtected));
+    // Without O_NONBLOCK a FIFO would wait here for a writer that never comes.
+    int handle = ::open(m_path.c_str(), flags | O_CLOEXEC | O_NONBLOCK, 0666);
     if (handle < 0)
-        raiseErrno();
-    struct stat status;
-    if (::fstat(handle, &status) == 0 && S_ISDIR(status.st_mode)) {
-        ::close(handle);
-        raiseError(systemError(systemAccessDenied));
-    }
+        raiseError(openFailure(errno, flags));
+    ::fcntl(handle, F_SETFL, ::fcntl(handle, F_GETFL) & ~O_NONBLOCK);
     m_handle = handle;
 }
 
 void FilePath::openForRead()
 {
     openWith(O_RDONLY);
+    // A folder, FIFO or device is no picture: refused as a file of no known format, before a
+    // byte is read.
+    struct stat status;
+    if (::fstat(m_handle, &status) != 0 || !S_ISREG(status.st_mode)) {
+        close();
+        raiseError(errorQuiet);
+    }
 }
 
 void FilePath::createForWrite()

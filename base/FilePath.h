@@ -29,10 +29,17 @@ public:
     std::string_view extension() const;
     std::string_view directory() const { return std::string_view(m_path).substr(0, m_namePosition); }
 
+    // The file this path names once every symbolic link on the way is followed (a link's relative
+    // target is read from the link's folder); the path itself when it is no link. A dangling link
+    // answers the missing file it names. Raises -30003 for a loop.
+    FilePath followingLinks() const;
+
     bool exists() const;
     bool isWritable() const;
     bool isOpen() const { return m_handle >= 0; }
 
+    // Opens a regular file; anything else (a folder, a FIFO, a device) raises the quiet code that
+    // the readers use for a format they do not know.
     void openForRead();
     // Creates or truncates the file for reading and writing.
     void createForWrite();
@@ -61,6 +68,8 @@ public:
 
 private:
     void openWith(int flags);
+    // The code for an open with flags that failed with openErrno.
+    int32_t openFailure(int openErrno, int flags) const;
 
     std::string m_path;
     size_t m_namePosition = 0;

@@ -1,7 +1,10 @@
 // BMP and TIFF read and write of 10000 x 10000 pictures. Read each figure against
 // BM_FileCopyReference, which reads and writes the same number of bytes of a BMP file in the same
-// run. Arguments: format (0 BMP, 1 TIFF) and depth.
+// run. Arguments: format (0 BMP, 1 TIFF) and depth. BM_ReplacingWrite/1 is read against
+// BM_ReplacingWrite/0.
+#include "base/FilePath.h"
 #include "formats/FormatTable.h"
+#include "formats/ReplacingWrite.h"
 #include "framework/IndexedImage.h"
 #include "framework/TrueColorImage.h"
 #include "palette/PaletteModel.h"
@@ -101,5 +104,31 @@ void BM_Write(benchmark::State& state)
     std::remove(writer.file.path().c_str());
 }
 BENCHMARK(BM_Write)->ArgsProduct({{0, 1}, {8, 24}})->Unit(benchmark::kMillisecond);
+
+// A replacing write of 100 MB (argument 1), against the same write and rename without its two syncs
+// (argument 0). Wall time: the syncs wait for the disk, not the processor.
+void BM_ReplacingWrite(benchmark::State& state)
+{
+    std::vector<char> bytes(size_t(100) << 20, 'x');
+    FilePath target;
+    target.setFullPath(pathFor(0, 0) + ".replaced");
+    auto fill = [&](FilePath& file) {
+        file.createForWrite();
+        file.write(bytes.data(), bytes.size());
+    };
+    for (auto _ : state) {
+        if (state.range(0)) {
+            writeReplacing(target, fill);
+        } else {
+            FilePath temporary;
+            temporary.setFullPath(target.path() + ".tmp");
+            fill(temporary);
+            temporary.close();
+            std::rename(temporary.path().c_str(), target.path().c_str());
+        }
+    }
+    std::remove(target.path().c_str());
+}
+BENCHMARK(BM_ReplacingWrite)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

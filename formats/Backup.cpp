@@ -118,7 +118,8 @@ bool makeBackup(const BackupSettings& settings, const FilePath& file)
     for (int j = free - 1; j >= 0; --j)
         if (!moveFile(name(j), name(j + 1)))
             return false;
-    return moveFile(file.path(), name(0));
+    // A link stays where it is and keeps leading to the file that the save replaces.
+    return moveFile(file.followingLinks().path(), name(0));
 }
 
 void refuseWriteProtected(const FilePath& file)

@@ -1,6 +1,7 @@
 #include "base/FilePath.h"
 #include "base/ErrorFrame.h"
 #include "base/SystemError.h"
+#include "tests/base/ChildProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -119,15 +121,43 @@ TEST_F(FilePathTest, SystemFailuresBecomeTheNumbersTheMessagesKnow)
     EXPECT_EQ(errorOf([&] { path.openForRead(); }), systemError(systemFileNotFound));
     EXPECT_EQ(errorOf([&] { path.deleteFile(); }), systemError(systemFileNotFound));
 
-    FilePath directory;
-    directory.setInDirectory("sub", folder);
-    std::filesystem::create_directory(directory.path());
-    EXPECT_EQ(errorOf([&] { directory.openForRead(); }), systemError(systemAccessDenied));
-
     EXPECT_EQ(errorCodeForErrno(EROFS), systemError(systemWriteProtected));
     EXPECT_EQ(errorCodeForErrno(EACCES), systemError(systemAccessDenied));
     EXPECT_EQ(errorCodeForErrno(ENOMEM), systemError(systemNotEnoughMemory));
     EXPECT_EQ(errorCodeForErrno(ENOSPC), errorDiskFull);
+}
+
+TEST_F(FilePathTest, OnlyRegularFilesAreOpenedForReading)
+{
+    std::filesystem::create_directory(folder + "/sub.bmp");
+    ASSERT_EQ(mkfifo((folder + "/fifo.bmp").c_str(), 0600), 0);
+    for (const std::string& name : {folder + "/sub.bmp", folder + "/fifo.bmp", std::string("/dev/zero")}) {
+        FilePath path;
+        path.setFullPath(name);
+        // A FIFO without a writer would block the open for ever; the child is given five seconds.
+        std::optional<std::string> code =
+            inChild([&] { return std::to_string(errorOf([&] { path.openForRead(); })); }, 5);
+        EXPECT_EQ(code, std::to_string(errorQuiet)) << name;
+    }
+}
+
+// The open of a new file in a folder the user may not write fails with EACCES; the look for an
+// existing file must not replace that with its own ENOENT. A child drops root, which writes anywhere.
+TEST_F(FilePathTest, AFolderWithoutWriteAccessIsAnAccessViolation)
+{
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_all | std::filesystem::perms::others_read |
+                                             std::filesystem::perms::others_exec);
+    FilePath inLockedFolder;
+    inLockedFolder.setInDirectory("new.bmp", folder);
+    std::optional<std::string> code = inChild([&] {
+        if (geteuid() != 0)
+            std::filesystem::permissions(folder,
+                                         std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        else if (setgid(65534) != 0 || setuid(65534) != 0)
+            return std::string("cannot drop root");
+        return std::to_string(errorOf([&] { inLockedFolder.createForWrite(); }));
+    });
+    EXPECT_EQ(code, std::to_string(systemError(systemAccessDenied)));
 }
 
 TEST_F(FilePathTest, AFullDiskIsAShortWrite)
@@ -153,11 +183,6 @@ TEST_F(FilePathTest, WritableFollowsThePermissions)
     std::filesystem::permissions(path.path(), std::filesystem::perms::owner_read);
     EXPECT_FALSE(path.isWritable());
     EXPECT_EQ(errorOf([&] { path.createForWrite(); }), systemError(systemWriteProtected));
-
-    FilePath inLockedFolder;
-    inLockedFolder.setInDirectory("new.bmp", folder);
-    std::filesystem::permissions(folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    EXPECT_EQ(errorOf([&] { inLockedFolder.createForWrite(); }), systemError(systemAccessDenied));
 }
 
 } // namespace

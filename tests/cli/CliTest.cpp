@@ -2,6 +2,7 @@
 #include "cli/PictureFiles.h"
 #include "framework/DIBImage.h"
 #include "palette/PaletteModel.h"
+#include "tests/base/ChildProcess.h"
 #include "tests/formats/BmpBuilder.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -34,6 +36,13 @@ protected:
         out.str("");
         err.str("");
         return runCli(arguments, out, err);
+    }
+
+    // The exit status followed by what went to standard error.
+    std::string outcome(const std::vector<std::string>& arguments)
+    {
+        std::string status = std::to_string(run(arguments));
+        return status + err.str();
     }
 
     std::string folder;
@@ -110,6 +119,25 @@ TEST_F(CliTest, FailuresPrintTheEditorsMessageAndLeaveNoOutput)
     std::string in = file("in.bmp", picture().bytes());
     EXPECT_EQ(run({"convert", in, folder + "/no/such/folder/out.bmp"}), 1);
     EXPECT_EQ(err.str(), "エラー\nout.bmp ファイルへの書き出しに失敗しました。(2)\n");
+}
+
+TEST_F(CliTest, FoldersAndFifosAreNoPicturesAndAreKeptWhenWrittenTo)
+{
+    std::string in = file("in.bmp", picture().bytes());
+    std::filesystem::create_directory(folder + "/dir.bmp");
+    ASSERT_EQ(mkfifo((folder + "/fifo.bmp").c_str(), 0600), 0);
+    for (const char* name : {"dir.bmp", "fifo.bmp"}) {
+        std::string path = folder + "/" + name;
+        // A FIFO without a writer blocks an open that waits for one: the child is given five seconds.
+        std::optional<std::string> read = inChild([&] { return outcome({"convert", path, in}); }, 5);
+        EXPECT_EQ(read, "1エラー\n認識できない形式のため " + std::string(name) + " を開けません。\n");
+        std::optional<std::string> written = inChild([&] { return outcome({"convert", in, path}); }, 5);
+        EXPECT_EQ(written, "1エラー\n" + std::string(name) + " ファイルへの書き出しに失敗しました。(-3)\n");
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(folder + "/dir.bmp"));
+    EXPECT_TRUE(std::filesystem::is_fifo(folder + "/fifo.bmp"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 3)
+        << "no stray file";
 }
 
 // A white picture of w x h dots, 8-bit with black and white or full colour.

@@ -94,6 +94,19 @@ TEST_F(BackupTest, FilesShareTheChainOfTheirExtensionOnly)
     EXPECT_EQ(read("~backup.tif"), "c");
 }
 
+TEST_F(BackupTest, ALinkKeepsLeadingToTheSavedFileAndTheBackupHoldsTheOldContents)
+{
+    BackupSettings::current() = {1, ""};
+    fs::create_directory(folder + "/real");
+    write("real/a.bmp", "v1");
+    fs::create_symlink("real/a.bmp", folder + "/link.bmp");
+    save("link.bmp", "v2");
+    EXPECT_TRUE(fs::is_symlink(folder + "/link.bmp"));
+    EXPECT_EQ(read("real/a.bmp"), "v2");
+    EXPECT_FALSE(fs::is_symlink(folder + "/~backup.bmp"));
+    EXPECT_EQ(read("~backup.bmp"), "v1");
+}
+
 TEST_F(BackupTest, AGapStopsTheSearch)
 {
     BackupSettings::current() = {3, ""};
