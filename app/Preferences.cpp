@@ -113,7 +113,7 @@ void copyNewParams(const NewParams& from, NewParams& to)
 
 } // namespace
 
-void runPreferences(const SettingsFile& file)
+void runPreferences(SettingsFile& file)
 {
     // The sheet works on copies; the pages' adaptors write into them only when OK is accepted.
     // The sheet has no field for the edge width, so "Edge" goes back as it was read.
@@ -132,10 +132,17 @@ void runPreferences(const SettingsFile& file)
             return;
     }
 
-    // The file first: when it cannot be written, the settings in use stay as they were.
-    saveNewParams(file, params);
-    saveBackupSettings(file, backup);
-    saveZoomSteps(file, mainSteps, subSteps);
+    // The file first: when it cannot be written, neither it nor the settings in use change.
+    SettingsFile before = file;
+    try {
+        saveNewParams(file, params);
+        saveBackupSettings(file, backup);
+        saveZoomSteps(file, mainSteps, subSteps);
+        file.save();
+    } catch (...) {
+        file = std::move(before);
+        throw;
+    }
     copyNewParams(params, NewParams::current());
     BackupSettings::current() = backup;
     ZoomSteps::mainSteps() = mainSteps;

@@ -169,7 +169,10 @@ void Tilvaner::passCommandLine(const std::vector<std::string>& arguments)
 
 void Tilvaner::exit()
 {
-    guardCallback([this] { m_recentFiles.save(m_settings); });
+    guardCallback([this] {
+        m_recentFiles.save(m_settings);
+        m_settings.save();
+    });
 }
 
 void Tilvaner::receiveFiles(const std::vector<std::string>& paths)

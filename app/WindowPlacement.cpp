@@ -17,7 +17,7 @@ PanelPlacement readPanelPlacement(const SettingsFile& file, std::string_view key
     return placement;
 }
 
-void writePanelPlacement(const SettingsFile& file, std::string_view key, Point position, bool shown)
+void writePanelPlacement(SettingsFile& file, std::string_view key, Point position, bool shown)
 {
     file.writeString(key, std::to_string(position.x) + "," + std::to_string(position.y) + "," + (shown ? "1" : "0"));
 }
@@ -31,7 +31,7 @@ std::optional<Rect> readWindowPlacement(const SettingsFile& file)
     return Rect{left, top, left + width, top + height};
 }
 
-void writeWindowPlacement(const SettingsFile& file, const Rect& frame)
+void writeWindowPlacement(SettingsFile& file, const Rect& frame)
 {
     file.writeString("Window", std::to_string(frame.left) + "," + std::to_string(frame.top) + "," +
                                    std::to_string(frame.width()) + "," + std::to_string(frame.height()));

@@ -16,12 +16,12 @@ struct PanelPlacement {
 // "x,y,shown": with fewer than two numbers the position is missing, with fewer than three the
 // visibility is.
 PanelPlacement readPanelPlacement(const SettingsFile& file, std::string_view key);
-void writePanelPlacement(const SettingsFile& file, std::string_view key, Point position, bool shown);
+void writePanelPlacement(SettingsFile& file, std::string_view key, Point position, bool shown);
 
 // The key "Window", "left,top,width,height": only four numbers with a positive width and height
 // give a rectangle.
 std::optional<Rect> readWindowPlacement(const SettingsFile& file);
-void writeWindowPlacement(const SettingsFile& file, const Rect& frame);
+void writeWindowPlacement(SettingsFile& file, const Rect& frame);
 
 // frame moved and cut so that it lies within desktop.
 Rect clipToDesktop(const Rect& frame, const Rect& desktop);

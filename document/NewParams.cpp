@@ -69,7 +69,7 @@ void loadNewParams(const SettingsFile& file, NewParams& params)
     params.yUp.setValue(up && *up == 1 ? 1 : 0);
 }
 
-void saveNewParams(const SettingsFile& file, const NewParams& params)
+void saveNewParams(SettingsFile& file, const NewParams& params)
 {
     char text[64];
     std::snprintf(text, sizeof text, "%x", unsigned(params.backgroundIndex.value()));

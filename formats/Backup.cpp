@@ -72,7 +72,7 @@ void loadBackupSettings(const SettingsFile& file, BackupSettings& settings)
     settings.directory = file.readString("BackupDirectory");
 }
 
-void saveBackupSettings(const SettingsFile& file, const BackupSettings& settings)
+void saveBackupSettings(SettingsFile& file, const BackupSettings& settings)
 {
     file.writeString("BackupLevel", std::to_string(settings.level));
     file.writeString("BackupDirectory", settings.directory);

@@ -22,7 +22,7 @@ struct BackupSettings {
 
 // The keys "BackupLevel" and "BackupDirectory" of the settings.
 void loadBackupSettings(const SettingsFile& file, BackupSettings& settings);
-void saveBackupSettings(const SettingsFile& file, const BackupSettings& settings);
+void saveBackupSettings(SettingsFile& file, const BackupSettings& settings);
 
 // "~backup" for generation 0, "~backup<g>" for generation g, with the file's extension.
 std::string backupName(int generation, std::string_view extension);

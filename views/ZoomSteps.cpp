@@ -77,7 +77,7 @@ std::string joined(const ZoomSteps& steps)
 
 } // namespace
 
-void saveZoomSteps(const SettingsFile& file, const ZoomSteps& main, const ZoomSteps& sub)
+void saveZoomSteps(SettingsFile& file, const ZoomSteps& main, const ZoomSteps& sub)
 {
     file.writeString("ZoomMain", joined(main));
     file.writeString("ZoomSub", joined(sub));

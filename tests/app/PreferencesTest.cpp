@@ -38,6 +38,7 @@ protected:
         m_file.writeString("Edge", "7");
         m_file.writeString("Offset", "5,6,1");
         m_file.writeString("Other", "kept");
+        m_file.save();
         BackupSettings::current() = {3, "/backups"};
         ZoomSteps::mainSteps() = ZoomSteps({1, 2, 4, 8, 16}, 1, 16);
         ZoomSteps::subSteps() = ZoomSteps({1, 2, 3}, 1, 8);

@@ -51,8 +51,10 @@ protected:
 
     Tilvaner& start(const std::vector<std::pair<std::string, std::string>>& keys = {})
     {
+        SettingsFile stored = settings();
         for (const auto& [key, value] : keys)
-            settings().writeString(key, value);
+            stored.writeString(key, value);
+        stored.save();
         editor = std::make_unique<Tilvaner>(settings());
         EXPECT_TRUE(editor->start({}));
         runEvents(20);
@@ -239,6 +241,30 @@ TEST_F(TilvanerTest, ExitAsksForUnsavedWorkAndWritesWhereEverythingWas)
     EXPECT_NE(settings().readString("Window"), "");
     EXPECT_EQ(settings().readString("Tool-Window").back(), '1');
     EXPECT_EQ(settings().readString("Info-Window").back(), '0');
+}
+
+TEST_F(TilvanerTest, TheSettingsAreReadOnceBeforeTheStartAndWrittenOnceAtExitInTheirLineEndings)
+{
+    fs::path path = folder / "qarvel.ini";
+    std::string kept = "; mine\r\n[Other]\r\nkey=1\r\n[Tilvane]\r\nWindow=50,60,700,500\r\n";
+    std::ofstream(path, std::ios::binary) << kept;
+    editor = std::make_unique<Tilvaner>(settings());
+    fs::remove(path);
+    ASSERT_TRUE(editor->start({}));
+    runEvents(20);
+    EXPECT_EQ(editor->workspace()->frameRect(), (Rect{50, 60, 750, 560})) << "the start reads nothing more";
+
+    editor->requestExit();
+    runEvents(20);
+    EXPECT_FALSE(fs::exists(path)) << "closing the frame only notes where everything was";
+    editor->exit();
+    std::ifstream in(path, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text.substr(0, kept.size()), kept);
+    EXPECT_NE(text.find("Tool-Window="), std::string::npos);
+    for (size_t i = 0; i < text.size(); ++i)
+        if (text[i] == '\n')
+            EXPECT_EQ(text[i - 1], '\r') << "every line ends as the file's lines do, at " << i;
 }
 
 TEST_F(TilvanerTest, ALaterStartHandsItsAbsoluteNamesToTheRunningOne)

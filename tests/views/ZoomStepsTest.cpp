@@ -51,7 +51,7 @@ protected:
     // Reads the two keys over the built-in lists.
     std::pair<Entries, Entries> load(const char* zoomMain, const char* zoomSub)
     {
-        std::filesystem::remove(m_path);
+        m_file = SettingsFile(m_path, "Tilvane");
         if (zoomMain)
             m_file.writeString("ZoomMain", zoomMain);
         if (zoomSub)
