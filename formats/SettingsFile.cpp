@@ -1,6 +1,7 @@
 #include "formats/SettingsFile.h"
 
-#include <cstdio>
+#include "base/NumberList.h"
+
 #include <cstdlib>
 #include <filesystem>
 
@@ -41,9 +42,9 @@ void SettingsFile::save()
 
 std::pair<int, int> SettingsFile::readPair(std::string_view key) const
 {
-    int a = 0, b = 0;
-    std::sscanf(readString(key).c_str(), "%d,%d", &a, &b);
-    return {a, b};
+    std::vector<int32_t> numbers = NumberList::read(readString(key), 2);
+    numbers.resize(2);
+    return {numbers[0], numbers[1]};
 }
 
 void SettingsFile::writePair(std::string_view key, std::pair<int, int> values)

@@ -107,9 +107,11 @@ TEST_F(SettingsFileTest, AMissingFileOrSectionIsCreated)
 
 TEST_F(SettingsFileTest, PairsReadWhatIsThereAndZeroTheRest)
 {
-    write("[Tilvane]\nA=7\nB=x,3\nC=-4,5,6\n");
+    write("[Tilvane]\nA=7\nB=x,3\nC=-4,5,6\nD=4294967297,2\nE=3,-2147483649\n");
     SettingsFile settings(path, "Tilvane");
     EXPECT_EQ(settings.readPair("A"), (std::pair<int, int>{7, 0}));
+    EXPECT_EQ(settings.readPair("D"), (std::pair<int, int>{0, 0})) << "beyond 32 bits is unreadable";
+    EXPECT_EQ(settings.readPair("E"), (std::pair<int, int>{3, 0}));
     EXPECT_EQ(settings.readPair("B"), (std::pair<int, int>{0, 0}));
     EXPECT_EQ(settings.readPair("C"), (std::pair<int, int>{-4, 5}));
 }
