@@ -92,6 +92,17 @@ TEST_F(TilvanerTest, StartRestoresTheFrameAndThePanelsFromTheSettings)
     EXPECT_TRUE(app.panel(Tilvaner::animationPanel)->isVisible());
 }
 
+TEST_F(TilvanerTest, PanelsStayOnTheDesktopAndHugeNumbersGiveTheirDefaults)
+{
+    Tilvaner& app = start({{"Window", "50,60,700,500"},
+                           {"Tool-Window", "2147483647,-2147483648,1"},
+                           {"Palette-Window", "99999999999,5,0"}});
+    Rect desktop = app.workspace()->desktopRect();
+    EXPECT_EQ(app.panel(Tilvaner::toolPanel)->position(), (Point{desktop.right - 96, desktop.top}));
+    EXPECT_EQ(app.panel(Tilvaner::palettePanel)->position(), (Point{750 - 220, 60 + 80}));
+    EXPECT_TRUE(app.panel(Tilvaner::palettePanel)->isVisible()) << "the whole value is unreadable";
+}
+
 TEST_F(TilvanerTest, AStoredWindowWithoutWidthKeepsTheDefaultPlacement)
 {
     Tilvaner& app = start({{"Window", "50,60,0,500"}});
