@@ -173,7 +173,16 @@ void Tilvaner::exit()
 {
     guardCallback([this] {
         m_recentFiles.save(m_settings);
-        m_settings.save();
+        try {
+            m_settings.save();
+        } catch (...) {
+            // The new settings are lost: the user hears of it once, whatever the cause, and the
+            // program ends as usual.
+            setAlertArgs(std::to_string(errorNumber(currentError())),
+                         std::filesystem::path(m_settings.path()).filename().string());
+            alert(messages::writeFailed, alertFlags::ok);
+            setAlertArgs();
+        }
     });
 }
 

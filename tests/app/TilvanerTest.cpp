@@ -278,6 +278,19 @@ TEST_F(TilvanerTest, TheSettingsAreReadOnceBeforeTheStartAndWrittenOnceAtExitInT
             EXPECT_EQ(text[i - 1], '\r') << "every line ends as the file's lines do, at " << i;
 }
 
+TEST_F(TilvanerTest, SettingsThatCannotBeWrittenAreReportedOnceAndTheExitGoesOn)
+{
+    fs::path path = folder / "qarvel.ini";
+    fs::create_directories(path / "inside");
+    Tilvaner& app = start();
+    app.requestExit();
+    runEvents(20);
+    app.exit();
+    ASSERT_EQ(messages.messageIds(), (std::vector<int>{137}));
+    EXPECT_NE(messages.requests()[0].body.find("qarvel.ini"), std::string::npos);
+    EXPECT_TRUE(fs::is_directory(path / "inside")) << "the folder in the way is left alone";
+}
+
 TEST_F(TilvanerTest, ALaterStartHandsItsAbsoluteNamesToTheRunningOne)
 {
     Tilvaner& app = start();
