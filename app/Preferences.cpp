@@ -1,5 +1,6 @@
 #include "app/Preferences.h"
 
+#include "app/SaveSettings.h"
 #include "core/Aspects.h"
 #include "core/BoundIntValue.h"
 #include "document/NewParams.h"
@@ -134,14 +135,12 @@ void runPreferences(SettingsFile& file)
 
     // The file first: when it cannot be written, neither it nor the settings in use change.
     SettingsFile before = file;
-    try {
-        saveNewParams(file, params);
-        saveBackupSettings(file, backup);
-        saveZoomSteps(file, mainSteps, subSteps);
-        file.save();
-    } catch (...) {
+    saveNewParams(file, params);
+    saveBackupSettings(file, backup);
+    saveZoomSteps(file, mainSteps, subSteps);
+    if (!saveSettings(file)) {
         file = std::move(before);
-        throw;
+        return;
     }
     copyNewParams(params, NewParams::current());
     BackupSettings::current() = backup;

@@ -3,6 +3,7 @@
 #include "app/AboutDialog.h"
 #include "app/Help.h"
 #include "app/Preferences.h"
+#include "app/SaveSettings.h"
 #include "app/WindowPlacement.h"
 #include "base/Alert.h"
 #include "base/ErrorFrame.h"
@@ -173,16 +174,8 @@ void Tilvaner::exit()
 {
     guardCallback([this] {
         m_recentFiles.save(m_settings);
-        try {
-            m_settings.save();
-        } catch (...) {
-            // The new settings are lost: the user hears of it once, whatever the cause, and the
-            // program ends as usual.
-            setAlertArgs(std::to_string(errorNumber(currentError())),
-                         std::filesystem::path(m_settings.path()).filename().string());
-            alert(messages::writeFailed, alertFlags::ok);
-            setAlertArgs();
-        }
+        // When the new settings are lost the user hears of it, and the program ends as usual.
+        saveSettings(m_settings);
     });
 }
 
