@@ -1,5 +1,6 @@
 #include "app/Preferences.h"
 
+#include "app/SaveSettings.h"
 #include "core/Aspects.h"
 #include "core/BoundIntValue.h"
 #include "document/NewParams.h"
@@ -113,7 +114,7 @@ void copyNewParams(const NewParams& from, NewParams& to)
 
 } // namespace
 
-void runPreferences(const SettingsFile& file)
+void runPreferences(SettingsFile& file)
 {
     // The sheet works on copies; the pages' adaptors write into them only when OK is accepted.
     // The sheet has no field for the edge width, so "Edge" goes back as it was read.
@@ -132,10 +133,15 @@ void runPreferences(const SettingsFile& file)
             return;
     }
 
-    // The file first: when it cannot be written, the settings in use stay as they were.
+    // The file first: when it cannot be written, neither it nor the settings in use change.
+    SettingsFile before = file;
     saveNewParams(file, params);
     saveBackupSettings(file, backup);
     saveZoomSteps(file, mainSteps, subSteps);
+    if (!saveSettings(file)) {
+        file = std::move(before);
+        return;
+    }
     copyNewParams(params, NewParams::current());
     BackupSettings::current() = backup;
     ZoomSteps::mainSteps() = mainSteps;

@@ -65,7 +65,7 @@ void RecentFiles::load(const SettingsFile& file)
     }
 }
 
-void RecentFiles::save(const SettingsFile& file) const
+void RecentFiles::save(SettingsFile& file) const
 {
     for (int i = 0; i < capacity; ++i)
         file.writeString("MRU-" + std::to_string(i + 1), m_entries[size_t(i)]);

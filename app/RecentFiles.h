@@ -26,7 +26,7 @@ public:
 
     // The keys "MRU-1" (newest) to "MRU-9".
     void load(const SettingsFile& file);
-    void save(const SettingsFile& file) const;
+    void save(SettingsFile& file) const;
 
 private:
     std::array<std::string, capacity> m_entries;

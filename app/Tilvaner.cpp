@@ -3,6 +3,7 @@
 #include "app/AboutDialog.h"
 #include "app/Help.h"
 #include "app/Preferences.h"
+#include "app/SaveSettings.h"
 #include "app/WindowPlacement.h"
 #include "base/Alert.h"
 #include "base/ErrorFrame.h"
@@ -145,8 +146,9 @@ void Tilvaner::createPanels()
         m_panels[i] = new FloatingPanel(*m_workspace, panelLayouts[i].title, panelLayouts[i].size);
     m_workspace->show();
     // Placed once shown, when the size of the window's frame is known.
-    if (std::optional<Rect> stored = readWindowPlacement(m_settings))
-        m_workspace->placeFrame(clipToDesktop(*stored, m_workspace->desktopRect()));
+    Rect desktop = m_workspace->desktopRect();
+    if (std::optional<Rect> stored = readWindowPlacement(m_settings, desktop))
+        m_workspace->placeFrame(*stored);
     Rect frame = m_workspace->frameRect();
     for (size_t i = 0; i < panelLayouts.size(); ++i) {
         const PanelLayout& layout = panelLayouts[i];
@@ -154,7 +156,8 @@ void Tilvaner::createPanels()
         Point place{layout.offset.x >= 0 ? frame.left + layout.offset.x : frame.right + layout.offset.x,
                     frame.top + layout.offset.y};
         PanelPlacement stored = readPanelPlacement(m_settings, layout.key);
-        m_panels[i]->moveTo(stored.position.value_or(place));
+        // Kept on the desktop as the frame is, so that no panel is lost off the screen.
+        m_panels[i]->moveTo(placeOnDesktop(stored.position.value_or(place), layout.size, desktop).topLeft());
         m_panels[i]->setShown(stored.shown.value_or(layout.shownByDefault));
     }
 }
@@ -169,7 +172,11 @@ void Tilvaner::passCommandLine(const std::vector<std::string>& arguments)
 
 void Tilvaner::exit()
 {
-    guardCallback([this] { m_recentFiles.save(m_settings); });
+    guardCallback([this] {
+        m_recentFiles.save(m_settings);
+        // When the new settings are lost the user hears of it, and the program ends as usual.
+        saveSettings(m_settings);
+    });
 }
 
 void Tilvaner::receiveFiles(const std::vector<std::string>& paths)

@@ -28,7 +28,7 @@ public:
     bool start(const std::vector<std::string>& arguments);
     // Opens the files named on the command line.
     void passCommandLine(const std::vector<std::string>& arguments);
-    // Saves what is kept at exit.
+    // Saves what is kept at exit, in one write of the settings file; a failure is reported.
     void exit();
 
     // Opens the names as if dropped on the frame; while a modal dialog is open they wait for it.

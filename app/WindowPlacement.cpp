@@ -1,47 +1,50 @@
 #include "app/WindowPlacement.h"
 
+#include "base/NumberList.h"
 #include "formats/SettingsFile.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <cstdint>
 
 PanelPlacement readPanelPlacement(const SettingsFile& file, std::string_view key)
 {
-    int x = 0, y = 0, shown = 0;
-    int read = std::sscanf(file.readString(key).c_str(), "%d,%d,%d", &x, &y, &shown);
+    std::vector<int32_t> numbers = NumberList::read(file.readString(key), 3);
     PanelPlacement placement;
-    if (read >= 2)
-        placement.position = Point{x, y};
-    if (read >= 3)
-        placement.shown = shown != 0;
+    if (numbers.size() >= 2)
+        placement.position = Point{numbers[0], numbers[1]};
+    if (numbers.size() >= 3)
+        placement.shown = numbers[2] != 0;
     return placement;
 }
 
-void writePanelPlacement(const SettingsFile& file, std::string_view key, Point position, bool shown)
+void writePanelPlacement(SettingsFile& file, std::string_view key, Point position, bool shown)
 {
     file.writeString(key, std::to_string(position.x) + "," + std::to_string(position.y) + "," + (shown ? "1" : "0"));
 }
 
-std::optional<Rect> readWindowPlacement(const SettingsFile& file)
+std::optional<Rect> readWindowPlacement(const SettingsFile& file, const Rect& desktop)
 {
-    int left = 0, top = 0, width = 0, height = 0;
-    if (std::sscanf(file.readString("Window").c_str(), "%d,%d,%d,%d", &left, &top, &width, &height) != 4 ||
-        width <= 0 || height <= 0)
+    std::vector<int32_t> n = NumberList::read(file.readString("Window"), 4);
+    if (n.size() != 4 || n[2] <= 0 || n[3] <= 0)
         return std::nullopt;
-    return Rect{left, top, left + width, top + height};
+    return placeOnDesktop({n[0], n[1]}, {n[2], n[3]}, desktop);
 }
 
-void writeWindowPlacement(const SettingsFile& file, const Rect& frame)
+void writeWindowPlacement(SettingsFile& file, const Rect& frame)
 {
     file.writeString("Window", std::to_string(frame.left) + "," + std::to_string(frame.top) + "," +
                                    std::to_string(frame.width()) + "," + std::to_string(frame.height()));
 }
 
-Rect clipToDesktop(const Rect& frame, const Rect& desktop)
+Rect placeOnDesktop(Point origin, Point size, const Rect& desktop)
 {
-    int32_t width = std::min(frame.width(), desktop.width());
-    int32_t height = std::min(frame.height(), desktop.height());
-    int32_t left = std::clamp(frame.left, desktop.left, desktop.right - width);
-    int32_t top = std::clamp(frame.top, desktop.top, desktop.bottom - height);
-    return {left, top, left + width, top + height};
+    auto place = [](int64_t start, int64_t length, int64_t low, int64_t high) {
+        high = std::max(high, low);
+        length = std::clamp<int64_t>(length, 0, high - low);
+        start = std::clamp(start, low, high - length);
+        return std::pair{int32_t(start), int32_t(start + length)};
+    };
+    auto [left, right] = place(origin.x, size.x, desktop.left, desktop.right);
+    auto [top, bottom] = place(origin.y, size.y, desktop.top, desktop.bottom);
+    return {left, top, right, bottom};
 }

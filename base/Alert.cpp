@@ -125,12 +125,16 @@ int messageForError(int32_t code, int messageId)
     return code < errorSystemBase ? messages::systemError : messages::internalError;
 }
 
+int32_t errorNumber(int32_t code)
+{
+    return code < errorSystemBase ? errorSystemBase - code : code;
+}
+
 void reportError(int32_t code, int messageId, std::optional<std::string> name)
 {
     if (code == errorNone || code == errorQuiet)
         return;
-    int32_t shown = code < errorSystemBase ? errorSystemBase - code : code;
-    setAlertArgs(std::to_string(shown), std::move(name));
+    setAlertArgs(std::to_string(errorNumber(code)), std::move(name));
     alert(messageForError(code, messageId), alertFlags::ok);
     setAlertArgs();
 }

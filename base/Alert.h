@@ -74,3 +74,4 @@ void reportError(int32_t code, int messageId, std::optional<std::string> name);
 
 // The message reportError shows for code, and the number it puts in ^0.
 int messageForError(int32_t code, int messageId);
+int32_t errorNumber(int32_t code);

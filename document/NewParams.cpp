@@ -1,5 +1,6 @@
 #include "document/NewParams.h"
 
+#include "base/NumberList.h"
 #include "formats/SettingsFile.h"
 
 #include <cstdio>
@@ -18,14 +19,13 @@ Point pairOf(const SettingsFile& file, const char* key)
     return {a, b};
 }
 
-// The third number of a "a,b,c" value read with format, or nothing when it is not exactly there.
-template <class Number>
-std::optional<Number> third(const SettingsFile& file, const char* key, const char* format)
+// The third number of an "a,b,c" value, read in radix after two decimal ones.
+std::optional<int32_t> third(const SettingsFile& file, const char* key, int radix)
 {
-    Number value{};
-    if (std::sscanf(file.readString(key).c_str(), format, &value) != 1)
-        return std::nullopt;
-    return value;
+    NumberList numbers(file.readString(key));
+    numbers.next();
+    numbers.next();
+    return numbers.next(radix);
 }
 
 } // namespace
@@ -39,15 +39,14 @@ NewParams::NewParams()
 
 void loadNewParams(const SettingsFile& file, NewParams& params)
 {
-    unsigned index = 0;
-    bool oneIndex = std::sscanf(file.readString("Palette").c_str(), "%x", &index) == 1 && index <= 255;
-    params.backgroundIndex.setValue(oneIndex ? int32_t(index) : 0);
+    std::optional<int32_t> index = NumberList(file.readString("Palette")).next(16);
+    params.backgroundIndex.setValue(index && *index >= 0 && *index <= 255 ? *index : 0);
 
     // Blue is cut to 8 bits as well as red and green, so a stored colour can never read back as a
     // palette-index reference.
-    int red = 0, green = 0, blue = 0;
-    bool color = std::sscanf(file.readString("BackColor").c_str(), "%d,%d,%d", &red, &green, &blue) == 3;
-    params.backgroundColour.setValue(color ? rgb(uint8_t(red), uint8_t(green), uint8_t(blue)) : rgb(255, 255, 255));
+    std::vector<int32_t> c = NumberList::read(file.readString("BackColor"), 3);
+    params.backgroundColour.setValue(c.size() == 3 ? rgb(uint8_t(c[0]), uint8_t(c[1]), uint8_t(c[2]))
+                                                   : rgb(255, 255, 255));
 
     Point block = pairOf(file, "Block");
     params.blockSize.setPoint(within(block, 4, 999) ? block : Point{16, 16});
@@ -55,21 +54,20 @@ void loadNewParams(const SettingsFile& file, NewParams& params)
     params.canvasSize.setPoint(within(canvas, 1, 10000) ? canvas : Point{256, 256});
     Point mesh = pairOf(file, "Mesh");
     params.meshSize.setPoint(within(mesh, 2, 9999) ? mesh : Point{64, 64});
-    std::optional<unsigned> meshIndex = third<unsigned>(file, "Mesh", "%*d,%*d,%x");
-    params.meshColourIndex.setValue(meshIndex && *meshIndex <= 255 ? int32_t(*meshIndex) : 1);
+    std::optional<int32_t> meshIndex = third(file, "Mesh", 16);
+    params.meshColourIndex.setValue(meshIndex && *meshIndex >= 0 && *meshIndex <= 255 ? *meshIndex : 1);
 
-    int edge = 0;
-    bool edgeRead = std::sscanf(file.readString("Edge").c_str(), "%d", &edge) == 1;
-    params.edgeWidth.setValue(edgeRead && edge >= 1 && edge <= 64 ? edge : 1);
+    std::optional<int32_t> edge = NumberList(file.readString("Edge")).next();
+    params.edgeWidth.setValue(edge && *edge >= 1 && *edge <= 64 ? *edge : 1);
 
     Point offset = pairOf(file, "Offset");
     // The preferences accept offsets up to 10000, so reading does too: a saved value comes back.
     params.offset.setPoint(within(offset, 0, 10000) ? offset : Point{0, 0});
-    std::optional<int> up = third<int>(file, "Offset", "%*d,%*d,%d");
+    std::optional<int32_t> up = third(file, "Offset", 10);
     params.yUp.setValue(up && *up == 1 ? 1 : 0);
 }
 
-void saveNewParams(const SettingsFile& file, const NewParams& params)
+void saveNewParams(SettingsFile& file, const NewParams& params)
 {
     char text[64];
     std::snprintf(text, sizeof text, "%x", unsigned(params.backgroundIndex.value()));

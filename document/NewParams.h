@@ -29,4 +29,4 @@ public:
 // Reads the nine preferences from the settings; a value that is missing or out of range gives the
 // default, never an error. Each member is set through its model, so its followers hear of it.
 void loadNewParams(const SettingsFile& file, NewParams& params);
-void saveNewParams(const SettingsFile& file, const NewParams& params);
+void saveNewParams(SettingsFile& file, const NewParams& params);

@@ -3,13 +3,13 @@
 #include "base/Alert.h"
 #include "base/ErrorFrame.h"
 #include "base/FilePath.h"
+#include "base/NumberList.h"
 #include "formats/SettingsFile.h"
 #include "resources/StringTable.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <optional>
 
@@ -49,15 +49,10 @@ std::optional<fs::path> backupFolder(const BackupSettings& settings, const FileP
 
 } // namespace
 
-// Read as a decimal number the way settings numbers are: leading blanks and a sign are fine.
 int32_t BackupSettings::levelFromSetting(std::string_view text)
 {
-    std::string copy(text);
-    char* end = nullptr;
-    long level = std::strtol(copy.c_str(), &end, 10);
-    if (end == copy.c_str())
-        return 1;
-    return int32_t(std::clamp<long>(level, 0, maxLevel));
+    std::optional<int32_t> level = NumberList(text).next();
+    return level ? std::clamp(*level, 0, maxLevel) : 1;
 }
 
 BackupSettings& BackupSettings::current()
@@ -72,7 +67,7 @@ void loadBackupSettings(const SettingsFile& file, BackupSettings& settings)
     settings.directory = file.readString("BackupDirectory");
 }
 
-void saveBackupSettings(const SettingsFile& file, const BackupSettings& settings)
+void saveBackupSettings(SettingsFile& file, const BackupSettings& settings)
 {
     file.writeString("BackupLevel", std::to_string(settings.level));
     file.writeString("BackupDirectory", settings.directory);

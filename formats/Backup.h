@@ -14,7 +14,8 @@ struct BackupSettings {
     // Empty: the file's own folder. Absolute: that folder. Relative: that folder under "/".
     std::string directory;
 
-    // The level a settings text asks for: 1 when it is missing or not a number, else clamped to 0..9.
+    // The level a settings text asks for: 1 when it is missing, not a number or beyond 32 bits, else
+    // clamped to 0..9.
     static int32_t levelFromSetting(std::string_view text);
     // The settings every save uses.
     static BackupSettings& current();
@@ -22,7 +23,7 @@ struct BackupSettings {
 
 // The keys "BackupLevel" and "BackupDirectory" of the settings.
 void loadBackupSettings(const SettingsFile& file, BackupSettings& settings);
-void saveBackupSettings(const SettingsFile& file, const BackupSettings& settings);
+void saveBackupSettings(SettingsFile& file, const BackupSettings& settings);
 
 // "~backup" for generation 0, "~backup<g>" for generation g, with the file's extension.
 std::string backupName(int generation, std::string_view extension);

@@ -38,21 +38,46 @@ bool isComment(std::string_view line)
 
 IniFile IniFile::load(const std::string& path)
 {
-    IniFile file;
     std::ifstream in(path, std::ios::binary);
-    std::string line;
-    while (std::getline(in, line))
-        file.m_lines.push_back(line);
+    std::stringstream text;
+    if (in)
+        text << in.rdbuf();
+    return parse(text.str());
+}
+
+IniFile IniFile::parse(std::string_view text)
+{
+    IniFile file;
+    // Each line keeps its carriage return, so that untouched lines go back as they came.
+    for (size_t start = 0; start < text.size();) {
+        size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) {
+            file.m_finalNewline = false;
+            end = text.size();
+        }
+        file.m_lines.emplace_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    file.m_lineEnd = !file.m_lines.empty() && file.m_lines.front().ends_with('\r') ? "\r" : "";
     return file;
+}
+
+std::string IniFile::text() const
+{
+    std::string text;
+    for (size_t i = 0; i < m_lines.size(); ++i) {
+        text.append(m_lines[i]);
+        if (i + 1 < m_lines.size() || m_finalNewline)
+            text += '\n';
+    }
+    return text;
 }
 
 void IniFile::save(const std::string& path) const
 {
     FilePath target;
     target.setFullPath(path);
-    std::string text;
-    for (const std::string& line : m_lines)
-        text.append(line).append("\n");
+    std::string text = this->text();
     writeReplacing(target, [&](FilePath& file) {
         file.createForWrite();
         file.write(text.data(), text.size());
@@ -100,22 +125,34 @@ std::optional<std::string> IniFile::value(std::string_view section, std::string_
     return std::string(trimmed(text.substr(text.find('=') + 1)));
 }
 
-void IniFile::setValue(std::string_view section, std::string_view key, std::string_view value)
+bool IniFile::setValue(std::string_view section, std::string_view key, std::string_view value)
 {
-    std::string entry = std::string(key) + "=" + std::string(value);
     if (std::optional<size_t> line = keyLine(section, key)) {
-        // The key keeps the spelling the file gave it.
+        // The key keeps the spelling the file gave it, and the line its ending.
         std::string_view old = m_lines[*line];
-        m_lines[*line] = std::string(trimmed(old.substr(0, old.find('=')))) + "=" + std::string(value);
-        return;
+        std::string entry = std::string(trimmed(old.substr(0, old.find('=')))) + "=" + std::string(value) +
+                            (old.ends_with('\r') ? "\r" : "");
+        if (entry == old)
+            return false;
+        m_lines[*line] = std::move(entry);
+        return true;
     }
+    std::string entry = std::string(key) + "=" + std::string(value) + m_lineEnd;
     size_t header = sectionStart(section);
+    size_t end = header == m_lines.size() ? header : sectionEnd(header);
+    // A last line without its line feed gets one before anything follows it.
+    if (end == m_lines.size() && !m_finalNewline) {
+        if (!m_lines.back().ends_with('\r'))
+            m_lines.back() += m_lineEnd;
+        m_finalNewline = true;
+    }
     if (header == m_lines.size()) {
         if (!m_lines.empty() && !trimmed(m_lines.back()).empty())
-            m_lines.emplace_back();
-        m_lines.push_back("[" + std::string(section) + "]");
+            m_lines.push_back(m_lineEnd);
+        m_lines.push_back("[" + std::string(section) + "]" + m_lineEnd);
         m_lines.push_back(entry);
-        return;
+        return true;
     }
-    m_lines.insert(m_lines.begin() + long(sectionEnd(header)), entry);
+    m_lines.insert(m_lines.begin() + long(end), entry);
+    return true;
 }

@@ -1,9 +1,9 @@
 #include "views/ZoomSteps.h"
 
+#include "base/NumberList.h"
 #include "formats/SettingsFile.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 
 ZoomSteps::ZoomSteps(std::vector<int32_t> entries, int32_t lower, int32_t upper)
@@ -53,16 +53,15 @@ ZoomSteps& ZoomSteps::subSteps()
 
 void loadZoomSteps(const SettingsFile& file, ZoomSteps& main, ZoomSteps& sub)
 {
-    int values[5] = {1, 2, 4, 8, 16};
-    std::sscanf(file.readString("ZoomMain").c_str(), "%d,%d,%d,%d,%d", &values[0], &values[1], &values[2], &values[3],
-                &values[4]);
-    for (int i = 0; i < main.count() && i < 5; ++i)
-        main.setEntry(i, values[i]);
+    std::vector<int32_t> values{1, 2, 4, 8, 16};
+    std::vector<int32_t> read = NumberList::read(file.readString("ZoomMain"), values.size());
+    std::copy(read.begin(), read.end(), values.begin());
+    for (int i = 0; i < main.count() && i < int(values.size()); ++i)
+        main.setEntry(i, values[size_t(i)]);
 
-    int subValues[3] = {};
-    int read = std::sscanf(file.readString("ZoomSub").c_str(), "%d,%d,%d", &subValues[0], &subValues[1], &subValues[2]);
-    for (int i = 0; i < read && i < sub.count(); ++i)
-        sub.setEntry(i, subValues[i]);
+    std::vector<int32_t> subValues = NumberList::read(file.readString("ZoomSub"), 3);
+    for (int i = 0; i < int(subValues.size()) && i < sub.count(); ++i)
+        sub.setEntry(i, subValues[size_t(i)]);
 }
 
 namespace {
@@ -77,7 +76,7 @@ std::string joined(const ZoomSteps& steps)
 
 } // namespace
 
-void saveZoomSteps(const SettingsFile& file, const ZoomSteps& main, const ZoomSteps& sub)
+void saveZoomSteps(SettingsFile& file, const ZoomSteps& main, const ZoomSteps& sub)
 {
     file.writeString("ZoomMain", joined(main));
     file.writeString("ZoomSub", joined(sub));

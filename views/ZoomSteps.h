@@ -42,4 +42,4 @@ private:
 // Applies the settings "ZoomMain" and "ZoomSub". The main list takes all five numbers, those missing
 // from the setting taken from 1, 2, 4, 8, 16; the sub list takes only the numbers the setting has.
 void loadZoomSteps(const SettingsFile& file, ZoomSteps& main, ZoomSteps& sub);
-void saveZoomSteps(const SettingsFile& file, const ZoomSteps& main, const ZoomSteps& sub);
+void saveZoomSteps(SettingsFile& file, const ZoomSteps& main, const ZoomSteps& sub);

@@ -5,6 +5,7 @@
 #include "framework/ColorChooser.h"
 #include "framework/ScriptedDialogs.h"
 #include "framework/ScriptedFolderChooser.h"
+#include "framework/ScriptedMessageBox.h"
 #include "resources/DialogTemplates.h"
 #include "tests/core/Listener.h"
 #include "tests/framework/DialogControls.h"
@@ -38,6 +39,7 @@ protected:
         m_file.writeString("Edge", "7");
         m_file.writeString("Offset", "5,6,1");
         m_file.writeString("Other", "kept");
+        m_file.save();
         BackupSettings::current() = {3, "/backups"};
         ZoomSteps::mainSteps() = ZoomSteps({1, 2, 4, 8, 16}, 1, 16);
         ZoomSteps::subSteps() = ZoomSteps({1, 2, 3}, 1, 8);
@@ -148,6 +150,7 @@ TEST_F(PreferencesTest, OkWritesEveryPageToTheFileAndPutsItInUse)
     EXPECT_EQ(m_file.readString("BackupLevel"), "9");
     EXPECT_EQ(m_file.readString("ZoomMain"), "3,4,5,8,16");
     EXPECT_EQ(m_file.readString("ZoomSub"), "1,2,3");
+    EXPECT_NE(fileText().find("ZoomMain=3,4,5,8,16\n"), std::string::npos) << "written at once";
 
     EXPECT_EQ(NewParams::current().blockSize.point(), (Point{8, 64}));
     EXPECT_EQ(NewParams::current().meshColourIndex.value(), 0xfe);
@@ -158,6 +161,26 @@ TEST_F(PreferencesTest, OkWritesEveryPageToTheFileAndPutsItInUse)
     EXPECT_EQ(BackupSettings::current().level, 9);
     EXPECT_EQ(ZoomSteps::mainSteps().entries(), (std::vector<int32_t>{3, 4, 5, 8, 16}));
     EXPECT_EQ(ZoomSteps::subSteps().entries(), (std::vector<int32_t>{1, 2, 3}));
+}
+
+TEST_F(PreferencesTest, AnOkWhoseFileCannotBeWrittenSaysSoAndChangesNothing)
+{
+    std::filesystem::remove(m_path);
+    std::filesystem::create_directory(m_path);
+    ScriptedMessageBox messages;
+    Listener block(&NewParams::current().blockSize);
+    run([](ModalDialog& d) {
+        control(d, 101, newPage).setText("64");
+        control(d, 100, backupPage).setText("/elsewhere");
+        control(d, 200, zoomPage).step(+2);
+        d.press(okButtonId);
+    });
+    EXPECT_EQ(messages.messageIds(), (std::vector<int>{137}));
+    EXPECT_EQ(block.count(), 0);
+    EXPECT_EQ(BackupSettings::current().directory, "/backups");
+    EXPECT_EQ(ZoomSteps::mainSteps().entries(), (std::vector<int32_t>{1, 2, 4, 8, 16}));
+    EXPECT_EQ(m_file.readString("Block"), "8,12") << "the settings to write at exit are as they were";
+    EXPECT_EQ(m_file.readString("BackupDirectory"), "");
 }
 
 TEST_F(PreferencesTest, TheBrowseButtonStartsAtARelativeDirectoryFromNowhereAndKeepsTheTextOnCancel)

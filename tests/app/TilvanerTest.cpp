@@ -51,8 +51,10 @@ protected:
 
     Tilvaner& start(const std::vector<std::pair<std::string, std::string>>& keys = {})
     {
+        SettingsFile stored = settings();
         for (const auto& [key, value] : keys)
-            settings().writeString(key, value);
+            stored.writeString(key, value);
+        stored.save();
         editor = std::make_unique<Tilvaner>(settings());
         EXPECT_TRUE(editor->start({}));
         runEvents(20);
@@ -88,6 +90,17 @@ TEST_F(TilvanerTest, StartRestoresTheFrameAndThePanelsFromTheSettings)
     EXPECT_FALSE(app.panel(Tilvaner::infoPanel)->isVisible()) << "two numbers keep the default visibility";
     EXPECT_EQ(app.panel(Tilvaner::infoPanel)->position(), (Point{300, 310}));
     EXPECT_TRUE(app.panel(Tilvaner::animationPanel)->isVisible());
+}
+
+TEST_F(TilvanerTest, PanelsStayOnTheDesktopAndHugeNumbersGiveTheirDefaults)
+{
+    Tilvaner& app = start({{"Window", "50,60,700,500"},
+                           {"Tool-Window", "2147483647,-2147483648,1"},
+                           {"Palette-Window", "99999999999,5,0"}});
+    Rect desktop = app.workspace()->desktopRect();
+    EXPECT_EQ(app.panel(Tilvaner::toolPanel)->position(), (Point{desktop.right - 96, desktop.top}));
+    EXPECT_EQ(app.panel(Tilvaner::palettePanel)->position(), (Point{750 - 220, 60 + 80}));
+    EXPECT_TRUE(app.panel(Tilvaner::palettePanel)->isVisible()) << "the whole value is unreadable";
 }
 
 TEST_F(TilvanerTest, AStoredWindowWithoutWidthKeepsTheDefaultPlacement)
@@ -243,6 +256,43 @@ TEST_F(TilvanerTest, ExitAsksForUnsavedWorkAndWritesWhereEverythingWas)
     EXPECT_NE(settings().readString("Window"), "");
     EXPECT_EQ(settings().readString("Tool-Window").back(), '1');
     EXPECT_EQ(settings().readString("Info-Window").back(), '0');
+}
+
+TEST_F(TilvanerTest, TheSettingsAreReadOnceBeforeTheStartAndWrittenOnceAtExitInTheirLineEndings)
+{
+    fs::path path = folder / "qarvel.ini";
+    std::string kept = "; mine\r\n[Other]\r\nkey=1\r\n[Tilvane]\r\nWindow=50,60,700,500\r\n";
+    std::ofstream(path, std::ios::binary) << kept;
+    editor = std::make_unique<Tilvaner>(settings());
+    fs::remove(path);
+    ASSERT_TRUE(editor->start({}));
+    runEvents(20);
+    EXPECT_EQ(editor->workspace()->frameRect(), (Rect{50, 60, 750, 560})) << "the start reads nothing more";
+
+    editor->requestExit();
+    runEvents(20);
+    EXPECT_FALSE(fs::exists(path)) << "closing the frame only notes where everything was";
+    editor->exit();
+    std::ifstream in(path, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text.substr(0, kept.size()), kept);
+    EXPECT_NE(text.find("Tool-Window="), std::string::npos);
+    for (size_t i = 0; i < text.size(); ++i)
+        if (text[i] == '\n')
+            EXPECT_EQ(text[i - 1], '\r') << "every line ends as the file's lines do, at " << i;
+}
+
+TEST_F(TilvanerTest, SettingsThatCannotBeWrittenAreReportedOnceAndTheExitGoesOn)
+{
+    fs::path path = folder / "qarvel.ini";
+    fs::create_directories(path / "inside");
+    Tilvaner& app = start();
+    app.requestExit();
+    runEvents(20);
+    app.exit();
+    ASSERT_EQ(messages.messageIds(), (std::vector<int>{137}));
+    EXPECT_NE(messages.requests()[0].body.find("qarvel.ini"), std::string::npos);
+    EXPECT_TRUE(fs::is_directory(path / "inside")) << "the folder in the way is left alone";
 }
 
 TEST_F(TilvanerTest, ALaterStartHandsItsAbsoluteNamesToTheRunningOne)

@@ -25,22 +25,39 @@ TEST(WindowPlacementTest, PanelValuesMayLackTheirVisibilityOrTheirPosition)
     writePanelPlacement(file, "D", {3, 4}, true);
     EXPECT_EQ(file.readString("D"), "3,4,1");
 
-    for (const char* bad : {"1,2,0,5", "1,2,3", "x", ""}) {
+    Rect desktop{-100, 0, 1280, 1024};
+    for (const char* bad : {"1,2,0,5", "1,2,3", "x", "", "1,2,4294967396,5"}) {
         file.writeString("Window", bad);
-        EXPECT_FALSE(readWindowPlacement(file).has_value()) << bad;
+        EXPECT_FALSE(readWindowPlacement(file, desktop).has_value()) << bad;
     }
     writeWindowPlacement(file, {-5, 6, 795, 606});
     EXPECT_EQ(file.readString("Window"), "-5,6,800,600");
-    EXPECT_EQ(readWindowPlacement(file), (Rect{-5, 6, 795, 606}));
-    unlink(file.path().c_str());
+    EXPECT_EQ(readWindowPlacement(file, desktop), (Rect{-5, 6, 795, 606}));
+    file.writeString("Window", "2147483000,2147483000,2000,2000");
+    EXPECT_EQ(readWindowPlacement(file, desktop), desktop) << "sums beyond 32 bits";
+
+    file.writeString("E", "99999999999,5,1");
+    EXPECT_FALSE(readPanelPlacement(file, "E").position.has_value()) << "never wrapped around";
+    EXPECT_FALSE(readPanelPlacement(file, "E").shown.has_value());
 }
 
-TEST(WindowPlacementTest, AWindowIsKeptOnTheDesktop)
+TEST(WindowPlacementTest, AFrameOrPanelIsKeptOnTheDesktop)
 {
+    struct Row {
+        Point origin, size;
+        Rect placed;
+    };
     Rect desktop{0, 0, 1280, 1024};
-    EXPECT_EQ(clipToDesktop({100, 100, 900, 700}, desktop), (Rect{100, 100, 900, 700}));
-    EXPECT_EQ(clipToDesktop({-50, 2000, 750, 2600}, desktop), (Rect{0, 424, 800, 1024}));
-    EXPECT_EQ(clipToDesktop({10, 10, 3010, 2010}, desktop), desktop);
+    for (const Row& row : {
+             Row{{100, 100}, {800, 600}, {100, 100, 900, 700}},
+             Row{{-50, 2000}, {800, 600}, {0, 424, 800, 1024}},
+             Row{{10, 10}, {3000, 2000}, desktop},
+             Row{{2147483000, 2147483000}, {2000, 2000}, desktop},
+             Row{{2147483647, -2147483647 - 1}, {200, 240}, {1080, 0, 1280, 240}},
+             Row{{-2147483647 - 1, 500}, {2147483647, 100}, {0, 500, 1280, 600}},
+         })
+        EXPECT_EQ(placeOnDesktop(row.origin, row.size, desktop), row.placed)
+            << row.origin.x << "," << row.origin.y << " " << row.size.x << "x" << row.size.y;
 }
 
 } // namespace

@@ -61,6 +61,21 @@ TEST_F(NewParamsTest, ValuesOutOfRangeGiveTheDefaults)
     EXPECT_EQ(params.offset.point(), (Point{0, 0}));
 }
 
+TEST_F(NewParamsTest, NumbersBeyond32BitsGiveTheDefaultsInsteadOfWrappingAround)
+{
+    NewParams params;
+    load(params, "Palette=10000000a\nBackColor=1,2,4294967299\nBlock=4294967312,20\nMesh=8,8,100000001\n"
+                 "Edge=4294967298\nOffset=5,5,4294967297\n");
+    EXPECT_EQ(params.backgroundIndex.value(), 0);
+    EXPECT_EQ(params.backgroundColour.value(), rgb(255, 255, 255));
+    EXPECT_EQ(params.blockSize.point(), (Point{16, 16}));
+    EXPECT_EQ(params.meshSize.point(), (Point{8, 8}));
+    EXPECT_EQ(params.meshColourIndex.value(), 1);
+    EXPECT_EQ(params.edgeWidth.value(), 1);
+    EXPECT_EQ(params.offset.point(), (Point{5, 5}));
+    EXPECT_EQ(params.yUp.value(), 0);
+}
+
 TEST_F(NewParamsTest, AStoredColourNeverBecomesAPaletteReference)
 {
     NewParams params;

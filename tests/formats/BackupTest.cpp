@@ -223,7 +223,8 @@ TEST(BackupNameTest, NamesAndLevelsFollowTheirRules)
     EXPECT_EQ(BackupSettings::levelFromSetting("many"), 1);
     EXPECT_EQ(BackupSettings::levelFromSetting(""), 1);
     EXPECT_EQ(BackupSettings::levelFromSetting(" 4"), 4);
-    EXPECT_EQ(BackupSettings::levelFromSetting("99999999999999999999"), 9);
+    EXPECT_EQ(BackupSettings::levelFromSetting("99999999999999999999"), 1) << "beyond 32 bits is no level";
+    EXPECT_EQ(BackupSettings::levelFromSetting("4294967299"), 1);
 }
 
 } // namespace

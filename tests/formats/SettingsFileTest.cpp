@@ -43,8 +43,51 @@ TEST_F(SettingsFileTest, ChangingOneKeyKeepsEverythingElse)
     EXPECT_EQ(settings.readPair("BLOCK"), (std::pair<int, int>{20, 30}));
     settings.writePair("Block", {40, 50});
     settings.writeString("Canvas", "8,9");
+    settings.save();
     EXPECT_EQ(read(), "; made by hand\n[Other]\nBlock=1,1\n\n[tilvane]\nblock=40,50\n; a note\nEdge=3\nCanvas=8,9\n\n"
                       "[Last]\nx=y\n");
+}
+
+TEST_F(SettingsFileTest, TheFileIsReadWhenMadeAndWrittenOnlyBySave)
+{
+    write("[Tilvane]\nEdge=3\n");
+    SettingsFile settings(path, "Tilvane");
+    std::filesystem::remove(path);
+    EXPECT_EQ(settings.readString("Edge"), "3") << "keys come from the text read at the start";
+    settings.writeString("Edge", "4");
+    settings.writePair("Block", {8, 8});
+    EXPECT_FALSE(std::filesystem::exists(path)) << "changes wait for save";
+    settings.save();
+    EXPECT_EQ(read(), "[Tilvane]\nEdge=4\nBlock=8,8\n");
+
+    std::filesystem::remove(path);
+    settings.writeString("Edge", "4");
+    settings.save();
+    EXPECT_FALSE(std::filesystem::exists(path)) << "nothing changed, nothing written";
+}
+
+TEST_F(SettingsFileTest, CrlfLinesKeepTheirEndingsUntouchedAndRewritten)
+{
+    struct Row {
+        const char* before;
+        const char* after;
+    };
+    for (const Row& row : {
+             Row{"; note\r\n[Other]\r\nBlock=1,1\r\n\r\n[Tilvane]\r\nBlock=20,30\r\nEdge=3\r\n[Last]\r\nx=y",
+                 "; note\r\n[Other]\r\nBlock=1,1\r\n\r\n[Tilvane]\r\nBlock=40,50\r\nEdge=3\r\nCanvas=8,9\r\n"
+                 "[Last]\r\nx=y"},
+             Row{"[Other]\r\na=1\r\n", "[Other]\r\na=1\r\n\r\n[Tilvane]\r\nBlock=40,50\r\nCanvas=8,9\r\n"},
+             Row{"[Tilvane]\nBlock=2,2\r\nz=\t1 \n", "[Tilvane]\nBlock=40,50\r\nz=\t1 \nCanvas=8,9\n"},
+             Row{"[Tilvane]\r\nBlock=2,2", "[Tilvane]\r\nBlock=40,50\r\nCanvas=8,9\r\n"},
+         }) {
+        write(row.before);
+        SettingsFile settings(path, "Tilvane");
+        settings.writePair("Block", {40, 50});
+        settings.writeString("Canvas", "8,9");
+        settings.save();
+        EXPECT_EQ(read(), row.after) << row.before;
+        EXPECT_EQ(IniFile::parse(row.before).text(), row.before) << "read and written back unchanged";
+    }
 }
 
 TEST_F(SettingsFileTest, AMissingFileOrSectionIsCreated)
@@ -56,15 +99,19 @@ TEST_F(SettingsFileTest, AMissingFileOrSectionIsCreated)
     EXPECT_EQ(settings.readString("MRU-1"), "/home/ユーザー/絵/a.bmp");
 
     write("[Other]\na=1");
-    SettingsFile(path, "Tilvane").writeString("Edge", "2");
+    SettingsFile created(path, "Tilvane");
+    created.writeString("Edge", "2");
+    created.save();
     EXPECT_EQ(read(), "[Other]\na=1\n\n[Tilvane]\nEdge=2\n");
 }
 
 TEST_F(SettingsFileTest, PairsReadWhatIsThereAndZeroTheRest)
 {
-    write("[Tilvane]\nA=7\nB=x,3\nC=-4,5,6\n");
+    write("[Tilvane]\nA=7\nB=x,3\nC=-4,5,6\nD=4294967297,2\nE=3,-2147483649\n");
     SettingsFile settings(path, "Tilvane");
     EXPECT_EQ(settings.readPair("A"), (std::pair<int, int>{7, 0}));
+    EXPECT_EQ(settings.readPair("D"), (std::pair<int, int>{0, 0})) << "beyond 32 bits is unreadable";
+    EXPECT_EQ(settings.readPair("E"), (std::pair<int, int>{3, 0}));
     EXPECT_EQ(settings.readPair("B"), (std::pair<int, int>{0, 0}));
     EXPECT_EQ(settings.readPair("C"), (std::pair<int, int>{-4, 5}));
 }

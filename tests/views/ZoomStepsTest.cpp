@@ -51,7 +51,7 @@ protected:
     // Reads the two keys over the built-in lists.
     std::pair<Entries, Entries> load(const char* zoomMain, const char* zoomSub)
     {
-        std::filesystem::remove(m_path);
+        m_file = SettingsFile(m_path, "Tilvane");
         if (zoomMain)
             m_file.writeString("ZoomMain", zoomMain);
         if (zoomSub)
@@ -78,6 +78,8 @@ TEST_F(ZoomSettingsTest, TheMainStepsTakeAllFiveValuesInOrder)
     EXPECT_EQ(load("3,6", nullptr).first, (Entries{2, 3, 4, 8, 16}));
     EXPECT_EQ(load("2,3,5,9,12", nullptr).first, (Entries{2, 3, 5, 9, 12}));
     EXPECT_EQ(load("20,20,20,20,20", nullptr).first, (Entries{12, 13, 14, 15, 16}));
+    EXPECT_EQ(load("3,4294967302", nullptr).first, (Entries{1, 2, 4, 8, 16}))
+        << "a number beyond 32 bits ends the list";
 }
 
 TEST_F(ZoomSettingsTest, TheSubStepsTakeOnlyTheValuesRead)
@@ -85,6 +87,7 @@ TEST_F(ZoomSettingsTest, TheSubStepsTakeOnlyTheValuesRead)
     EXPECT_EQ(load(nullptr, "5,1").second, (Entries{1, 2, 7})) << "the third keeps the value the walk gave it";
     EXPECT_EQ(load(nullptr, "2").second, (Entries{2, 3, 4}));
     EXPECT_EQ(load(nullptr, "9,9,9").second, (Entries{6, 7, 8}));
+    EXPECT_EQ(load(nullptr, "2,4294967300").second, (Entries{2, 3, 4}));
 }
 
 TEST_F(ZoomSettingsTest, SavedStepsReadBackTheSame)
