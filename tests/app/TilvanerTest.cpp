@@ -277,9 +277,11 @@ TEST_F(TilvanerTest, TheSettingsAreReadOnceBeforeTheStartAndWrittenOnceAtExitInT
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(text.substr(0, kept.size()), kept);
     EXPECT_NE(text.find("Tool-Window="), std::string::npos);
-    for (size_t i = 0; i < text.size(); ++i)
-        if (text[i] == '\n')
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n') {
             EXPECT_EQ(text[i - 1], '\r') << "every line ends as the file's lines do, at " << i;
+        }
+    }
 }
 
 TEST_F(TilvanerTest, SettingsThatCannotBeWrittenAreReportedOnceAndTheExitGoesOn)
