@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -10,7 +11,10 @@
 // bits ends the list as text that is no number does, so that its key falls back to its default.
 class NumberList {
 public:
-    explicit NumberList(std::string_view text) : m_rest(text) {}
+    // The list keeps its own copy of text, so that it may be made from a temporary string.
+    explicit NumberList(std::string_view text) : m_text(text), m_rest(m_text) {}
+    NumberList(const NumberList&) = delete;
+    NumberList& operator=(const NumberList&) = delete;
 
     // The next number in radix, or nothing, now and from then on.
     std::optional<int32_t> next(int radix = 10);
@@ -19,6 +23,7 @@ public:
     static std::vector<int32_t> read(std::string_view text, size_t most);
 
 private:
+    std::string m_text;
     std::string_view m_rest;
     bool m_first = true;
     bool m_ended = false;

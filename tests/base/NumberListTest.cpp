@@ -50,4 +50,13 @@ TEST(NumberListTest, EachNumberHasItsOwnRadixAndTheListEndsAtItsFirstGap)
     EXPECT_EQ(NumberList("7fffffff").next(16), 0x7fffffff);
 }
 
+TEST(NumberListTest, AListMadeFromATemporaryStringKeepsItsText)
+{
+    // Settings values arrive as temporaries; the sanitizers catch a list that only viewed one.
+    NumberList numbers(std::string("12,34,5F"));
+    EXPECT_EQ(numbers.next(), 12);
+    EXPECT_EQ(numbers.next(), 34);
+    EXPECT_EQ(numbers.next(16), 0x5F);
+}
+
 } // namespace
