@@ -79,11 +79,15 @@ std::shared_ptr<DIBImage> BmpFormat::readImage(PaletteModel& palette)
     std::iota(mapping.begin(), mapping.end(), 0);
     std::shared_ptr<DIBImage> image;
     int64_t tableStart = int64_t(fileHeaderSize) + headerSize;
+    // Pixels that start inside the headers or the colour table would turn those bytes into dots.
+    uint32_t tableEntries = bits == 24 ? colorsUsed : colorsUsed ? colorsUsed : 1u << bits;
+    if (dataOffset != 0 && int64_t(dataOffset) < tableStart + 4 * int64_t(tableEntries))
+        raiseError(errorQuiet);
     if (bits == 24) {
         file.seek(tableStart + int64_t(colorsUsed) * 4, FilePath::Origin::start);
         image = std::make_shared<TrueColorImage>();
     } else {
-        uint32_t count = colorsUsed ? colorsUsed : 1u << bits;
+        uint32_t count = tableEntries;
         std::array<uint8_t, 4 * 256> table;
         file.seek(tableStart, FilePath::Origin::start);
         file.read(table.data(), 4 * count);

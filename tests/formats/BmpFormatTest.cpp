@@ -153,28 +153,43 @@ BmpBuilder with(std::function<void(BmpBuilder&)> change)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, BmpRefusalTest,
-    testing::Values(RefusalRow{"run-length", with([](BmpBuilder& b) { b.compression = 1; }), errorQuiet},
-                    RefusalRow{"16 bits", with([](BmpBuilder& b) { b.bits = 16; }), errorQuiet},
-                    RefusalRow{"32 bits", with([](BmpBuilder& b) { b.bits = 32; }), errorQuiet},
-                    RefusalRow{"two planes", with([](BmpBuilder& b) { b.planes = 2; }), errorQuiet},
-                    RefusalRow{"short info header", with([](BmpBuilder& b) { b.headerSize = 39; }), errorQuiet},
-                    RefusalRow{"zero width", with([](BmpBuilder& b) { b.width = 0; }), errorQuiet},
-                    RefusalRow{"negative width", with([](BmpBuilder& b) { b.width = -5; }), errorQuiet},
-                    RefusalRow{"zero height", with([](BmpBuilder& b) { b.height = 0; }), errorQuiet},
-                    RefusalRow{"table too long", with([](BmpBuilder& b) { b.colorsUsed = 257; }), errorQuiet},
-                    RefusalRow{"width 10001", with([](BmpBuilder& b) { b.width = 10001; }), errorImageTooLarge},
-                    RefusalRow{"height 10001", with([](BmpBuilder& b) { b.height = 10001; }), errorImageTooLarge},
-                    RefusalRow{"height -10001", with([](BmpBuilder& b) { b.height = -10001; }), errorImageTooLarge},
-                    RefusalRow{"most negative height", with([](BmpBuilder& b) { b.height = INT32_MIN; }),
-                               errorImageTooLarge},
-                    RefusalRow{"rows missing", with([](BmpBuilder& b) { b.height = 50; }), errorFileTooShort}),
+    testing::Values(
+        RefusalRow{"run-length", with([](BmpBuilder& b) { b.compression = 1; }), errorQuiet},
+        RefusalRow{"16 bits", with([](BmpBuilder& b) { b.bits = 16; }), errorQuiet},
+        RefusalRow{"32 bits", with([](BmpBuilder& b) { b.bits = 32; }), errorQuiet},
+        RefusalRow{"two planes", with([](BmpBuilder& b) { b.planes = 2; }), errorQuiet},
+        RefusalRow{"short info header", with([](BmpBuilder& b) { b.headerSize = 39; }), errorQuiet},
+        RefusalRow{"zero width", with([](BmpBuilder& b) { b.width = 0; }), errorQuiet},
+        RefusalRow{"negative width", with([](BmpBuilder& b) { b.width = -5; }), errorQuiet},
+        RefusalRow{"zero height", with([](BmpBuilder& b) { b.height = 0; }), errorQuiet},
+        RefusalRow{"table too long", with([](BmpBuilder& b) { b.colorsUsed = 257; }), errorQuiet},
+        RefusalRow{"width 10001", with([](BmpBuilder& b) { b.width = 10001; }), errorImageTooLarge},
+        RefusalRow{"height 10001", with([](BmpBuilder& b) { b.height = 10001; }), errorImageTooLarge},
+        RefusalRow{"height -10001", with([](BmpBuilder& b) { b.height = -10001; }), errorImageTooLarge},
+        RefusalRow{"most negative height", with([](BmpBuilder& b) { b.height = INT32_MIN; }), errorImageTooLarge},
+        RefusalRow{"rows missing", with([](BmpBuilder& b) { b.height = 50; }), errorFileTooShort},
+        RefusalRow{"pixels inside the info header", with([](BmpBuilder& b) { b.dataOffset = 14; }), errorQuiet},
+        RefusalRow{"pixels inside the declared colour table", with([](BmpBuilder& b) {
+                       b.bits = 8;
+                       b.colorsUsed = 4;
+                       b.colors = {0, 1, 2, 3};
+                       b.dataOffset = 14 + 40 + 12;
+                   }),
+                   errorQuiet},
+        RefusalRow{"pixels inside the colour table of all 16 colours", with([](BmpBuilder& b) {
+                       b.bits = 4;
+                       b.colors.assign(16, 0);
+                       b.dataOffset = 14 + 40 + 60;
+                   }),
+                   errorQuiet}),
     [](const testing::TestParamInfo<RefusalRow>& info) { return "row" + std::to_string(info.index); });
 
 TEST_F(BmpFormatTest, ShortOrForeignFilesAreRefused)
 {
     EXPECT_EQ(readError("BM\x10\0\0"), errorFileTooShort);
     EXPECT_EQ(readError(std::string(60, 'x')), errorQuiet);
-    BmpBuilder truncatedTable{.width = 1, .height = 1, .bits = 8, .colorsUsed = 200};
+    BmpBuilder truncatedTable{
+        .width = 1, .height = 1, .bits = 8, .colorsUsed = 200, .colors = std::vector<uint32_t>(200)};
     std::string bytes = truncatedTable.bytes().substr(0, 100);
     EXPECT_EQ(readError(bytes), errorFileTooShort);
     BmpBuilder farData{.width = 2, .height = 2, .bits = 24, .dataOffset = 5000};
