@@ -30,12 +30,9 @@ void bindNumber(Dialog& dialog, int id, int32_t& target, int32_t lower, int32_t 
 
 std::optional<NewDocumentParams> runNewDialog(NewParams& preferences)
 {
-    NewDialogRecord record{0,
-                           preferences.backgroundIndex.value(),
-                           preferences.blockSize.point().x,
-                           preferences.blockSize.point().y,
-                           preferences.canvasSize.point().x,
-                           preferences.canvasSize.point().y};
+    NewDialogRecord record{preferences.colorMode.value(),    preferences.backgroundIndex.value(),
+                           preferences.blockSize.point().x,  preferences.blockSize.point().y,
+                           preferences.canvasSize.point().x, preferences.canvasSize.point().y};
     ColorValue background(preferences.backgroundColour.value());
     {
         Dialog dialog("NEW_DIALOG");
@@ -53,6 +50,7 @@ std::optional<NewDocumentParams> runNewDialog(NewParams& preferences)
             return std::nullopt;
     }
 
+    preferences.colorMode.setValue(record.colorMode);
     preferences.backgroundIndex.setValue(record.backgroundIndex);
     preferences.backgroundColour.setValue(background.value());
     preferences.blockSize.setPoint({record.blockWidth, record.blockHeight});

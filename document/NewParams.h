@@ -21,6 +21,9 @@ public:
     IntValue edgeWidth{1};
     PointModel offset;
     IntValue yUp{0};
+    // The New dialog's colour mode, 0 for 256 colours and 1 for full colour: it starts at 0 and is
+    // kept from one New to the next while the program runs, but never written to the settings.
+    IntValue colorMode{0};
 
     // The instance new documents read.
     static NewParams& current();

@@ -65,14 +65,15 @@ TEST_F(NewDialogTest, OkAnswersTheParametersAndStoresThemAsTheNextDefaults)
     EXPECT_EQ(preferences.canvasSize.point(), (Point{320, 10000}));
     EXPECT_EQ(preferences.meshSize.point(), (Point{32, 32})) << "the dialog has no say over the mesh";
 
-    // The colour mode is not remembered: the next New starts at 256 colours again.
+    // The colour mode is kept with the rest for the next New.
     params = run([](ModalDialog& d) {
-        EXPECT_TRUE(control(d, 100).isChecked());
-        EXPECT_FALSE(control(d, 101).isChecked());
+        EXPECT_FALSE(control(d, 100).isChecked());
+        EXPECT_TRUE(control(d, 101).isChecked());
         d.press(okButtonId);
     });
     ASSERT_TRUE(params);
-    EXPECT_FALSE(params->fullColor);
+    EXPECT_TRUE(params->fullColor);
+    EXPECT_EQ(NewParams().colorMode.value(), 0) << "a run starts at 256 colours";
 }
 
 TEST_F(NewDialogTest, CancelAnswersNothingAndTellsTheDefaultsNothing)
