@@ -3,9 +3,11 @@
 #include "base/ErrorFrame.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QScreen>
 #include <QSocketNotifier>
 #include <QThread>
+#include <QTranslator>
 
 #include <csignal>
 #include <sys/socket.h>
@@ -24,9 +26,13 @@ void signalArrived(int)
 
 } // namespace
 
-Application::Application(int& argc, char** argv) : m_application(std::make_unique<QApplication>(argc, argv))
+Application::Application(int& argc, char** argv)
+    : m_application(std::make_unique<QApplication>(argc, argv)), m_qtTexts(std::make_unique<QTranslator>())
 {
     QApplication::setApplicationName("Tilvaner");
+    // The program speaks Japanese, and so must Qt's own dialogs and buttons inside it.
+    if (m_qtTexts->load("qtbase_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(m_qtTexts.get());
 }
 
 Application::~Application() = default;
@@ -42,6 +48,11 @@ void Application::quit(int code)
     // quit would end the next modal dialog at once.
     if (QThread::currentThread()->loopLevel() > 0)
         QCoreApplication::exit(code);
+}
+
+std::string Application::platformText(const char* context, const char* text)
+{
+    return QCoreApplication::translate(context, text).toStdString();
 }
 
 void Application::processEvents(int maxMs)

@@ -2,8 +2,10 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 class QApplication;
+class QTranslator;
 
 // The one application object of the process, made before any window and kept until exit.
 class Application {
@@ -21,6 +23,8 @@ public:
     static void processEvents(int maxMs);
     // Whether the screen shows 256 colours or fewer, so that pictures cannot look as they are.
     static bool isPaletteDisplay();
+    // A text of the platform's own dialogs and buttons (Qt's context and source text) as they show it.
+    static std::string platformText(const char* context, const char* text);
     // Whether a modal dialog or message box is open.
     static bool isModalOpen();
     // Asked on the loop's thread when the session ends the program (SIGTERM, SIGINT, SIGHUP), so
@@ -29,5 +33,6 @@ public:
 
 private:
     std::unique_ptr<QApplication> m_application;
+    std::unique_ptr<QTranslator> m_qtTexts;
     std::function<void()> m_terminate;
 };
