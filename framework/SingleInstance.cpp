@@ -2,18 +2,50 @@
 
 #include "base/ErrorFrame.h"
 
+#include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
 
+#include <cctype>
+#include <cstdlib>
 #include <unistd.h>
 
 SingleInstance::SingleInstance(std::string name) : m_name(std::move(name)) {}
 
 SingleInstance::~SingleInstance() = default;
 
+namespace {
+
+// The display as a file-name part: anything but letters, digits, '.', '-' and '_' becomes '_'.
+std::string displayPart()
+{
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    const char* display = wayland && *wayland ? wayland : std::getenv("DISPLAY");
+    std::string part = display ? display : "";
+    for (char& c : part) {
+        if (!std::isalnum(uint8_t(c)) && c != '.' && c != '-' && c != '_')
+            c = '_';
+    }
+    return part;
+}
+
+uint32_t countOf(const std::string& message)
+{
+    uint32_t count = 0;
+    for (int i = 0; i < 4; ++i)
+        count |= uint32_t(uint8_t(message[size_t(i)])) << (8 * i);
+    return count;
+}
+
+} // namespace
+
 std::string SingleInstance::nameForUser()
 {
-    return "tilvaner-" + std::to_string(getuid());
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    std::string folder = runtime && *runtime ? runtime : QDir::tempPath().toStdString();
+    std::string name = folder + "/tilvaner-" + std::to_string(getuid());
+    std::string display = displayPart();
+    return display.empty() ? name : name + "-" + display;
 }
 
 std::string SingleInstance::encode(const std::vector<std::string>& paths)
@@ -32,9 +64,7 @@ std::vector<std::string> SingleInstance::decode(const std::string& message)
     std::vector<std::string> paths;
     if (message.size() < 4)
         return paths;
-    uint32_t count = 0;
-    for (int i = 0; i < 4; ++i)
-        count |= uint32_t(uint8_t(message[size_t(i)])) << (8 * i);
+    uint32_t count = countOf(message);
     size_t at = 4;
     while (paths.size() < count && at < message.size()) {
         size_t end = message.find('\0', at);
@@ -80,15 +110,26 @@ bool SingleInstance::listen(std::function<void(const std::vector<std::string>&)>
     QObject::connect(m_server.get(), &QLocalServer::newConnection, m_server.get(), [this, receive] {
         while (QLocalSocket* client = m_server->nextPendingConnection()) {
             auto message = std::make_shared<std::string>();
-            QObject::connect(client, &QLocalSocket::readyRead, client, [client, message] {
+            auto refused = std::make_shared<bool>(false);
+            // A bounded buffer keeps a flood from filling memory before the check below sees it.
+            client->setReadBufferSize(qint64(maxMessageBytes) + 1);
+            auto take = [client, message, refused] {
+                if (*refused)
+                    return;
                 QByteArray bytes = client->readAll();
                 message->append(bytes.constData(), size_t(bytes.size()));
-            });
-            QObject::connect(client, &QLocalSocket::disconnected, client, [client, message, receive] {
-                QByteArray rest = client->readAll();
-                message->append(rest.constData(), size_t(rest.size()));
+                if (message->size() > maxMessageBytes || (message->size() >= 4 && countOf(*message) > maxNames)) {
+                    *refused = true;
+                    message->clear();
+                    client->abort();
+                }
+            };
+            QObject::connect(client, &QLocalSocket::readyRead, client, take);
+            QObject::connect(client, &QLocalSocket::disconnected, client, [client, message, refused, receive, take] {
+                take();
                 client->deleteLater();
-                guardCallback([&] { receive(decode(*message)); });
+                if (!*refused)
+                    guardCallback([&] { receive(decode(*message)); });
             });
         }
     });

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -7,17 +9,22 @@
 
 class QLocalServer;
 
-// One running editor per user. A later start hands its file names to the running one and ends; the
-// running one receives them on its user-interface thread. No names means "come to the front".
+// One running editor per user and display. A later start hands its file names to the running one and
+// ends; the running one receives them on its user-interface thread. No names means "come to the
+// front". A hand-over larger than maxMessageBytes or with more than maxNames names is dropped unread.
 class SingleInstance {
 public:
-    // name: the meeting point, one per user.
+    static constexpr size_t maxMessageBytes = 64 * 1024;
+    static constexpr uint32_t maxNames = 1000;
+
+    // name: the meeting point, a socket path or a bare name in the temporary folder.
     explicit SingleInstance(std::string name);
     ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
 
-    // The name for this user.
+    // The meeting point for this user on this display: in XDG_RUNTIME_DIR (the temporary folder
+    // when that is unset), named after the display so that each display runs an editor of its own.
     static std::string nameForUser();
 
     // Sends paths to the running instance; false when none answers.

@@ -8,7 +8,9 @@ work=$(mktemp -d)
 trap 'kill -9 $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run TMPDIR=$work
 mkdir -p "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
-socket=$work/tilvaner-$(id -u)
+# The editor runs on the X display that xvfb-run gives; the meeting point is named after it.
+unset WAYLAND_DISPLAY
+socket=$XDG_RUNTIME_DIR/tilvaner-$(id -u)-${DISPLAY//[^A-Za-z0-9._-]/_}
 settings=$XDG_CONFIG_HOME/qarvel.ini
 
 fail() { echo "FAIL: $*"; [ -f "$settings" ] && cat "$settings"; exit 1; }
@@ -37,6 +39,15 @@ kill -0 $first 2>/dev/null || fail "the start after a crash ended"
 # The second start names its file relative to its own folder and must end by itself.
 (cd "$work" && timeout 20 "$editor" b.bmp) || fail "the second start did not end cleanly"
 (cd "$work" && timeout 20 "$editor") || fail "a start without names did not end cleanly"
+kill -0 $first 2>/dev/null || fail "the running instance ended"
+
+# Another runtime folder is another session: that start runs an editor of its own.
+mkdir -m 700 "$work/run2" "$work/config2"
+XDG_RUNTIME_DIR=$work/run2 XDG_CONFIG_HOME=$work/config2 "$editor" & other=$!
+wait_for '[ -S "$work/run2/${socket##*/}" ]' || fail "the start under another runtime folder never listened"
+kill -0 $other 2>/dev/null || fail "the start under another runtime folder ended"
+kill -TERM $other
+wait $other || fail "the other session's editor did not exit cleanly"
 kill -0 $first 2>/dev/null || fail "the running instance ended"
 sleep 2
 
