@@ -3,6 +3,7 @@
 #include "base/Alert.h"
 #include "base/ErrorCodes.h"
 #include "framework/DesktopServices.h"
+#include "framework/HelpViewer.h"
 #include "resources/StringTable.h"
 
 namespace help {
@@ -37,7 +38,8 @@ bool openHelp(const std::filesystem::path& program, const std::filesystem::path&
         reportError(systemError(systemFileNotFound), messages::readFailed, helpBeside(program).string());
         return false;
     }
-    if (!openFile(file->string())) {
+    // Without a browser the program shows the page itself, so that help always opens.
+    if (!openFile(file->string()) && !helpViewer::show(file->string())) {
         reportError(systemError(systemGeneralFailure), messages::readFailed, file->string());
         return false;
     }

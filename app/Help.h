@@ -10,8 +10,9 @@ namespace help {
 std::optional<std::filesystem::path> findHelpFile(const std::filesystem::path& program,
                                                   const std::filesystem::path& dataFolder);
 
-// Opens the help file in the desktop's browser; a missing file, or one the desktop would not open,
-// is reported to the user. Answers whether the desktop took it.
+// Opens the help file in the desktop's browser, or in the program's own viewer when the desktop
+// will not take it; a missing file, or one neither could read, is reported to the user. Answers
+// whether the help is shown.
 bool openHelp(const std::filesystem::path& program, const std::filesystem::path& dataFolder);
 // The same for the running program and its installed data folder.
 bool openHelp();

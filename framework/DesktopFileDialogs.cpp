@@ -1,8 +1,10 @@
 #include "framework/DesktopFileDialogs.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QRegularExpression>
 
 namespace {
@@ -28,6 +30,14 @@ QString extensionOf(const QString& filter)
     return extension == "*" ? QString() : extension.toLower();
 }
 
+// The 1-based type entry chosen. Once details are hidden Qt answers the shown label instead of the
+// entry, so the list is asked.
+int chosenFilter(const QFileDialog& dialog)
+{
+    const QComboBox* types = dialog.findChild<QComboBox*>("fileTypeCombo");
+    return types ? types->currentIndex() + 1 : 0;
+}
+
 // A save dialog that asks the program before it accepts a name.
 class SaveDialog : public QFileDialog {
 public:
@@ -42,8 +52,7 @@ public:
         if (files.isEmpty())
             return;
         // A folder is opened, not saved into.
-        if (QFileInfo(files.front()).isDir() ||
-            m_accept({files.front().toStdString(), int(nameFilters().indexOf(selectedNameFilter())) + 1}))
+        if (QFileInfo(files.front()).isDir() || m_accept({files.front().toStdString(), chosenFilter(*this)}))
             QFileDialog::accept();
     }
 
@@ -54,6 +63,8 @@ private:
 void prepare(QFileDialog& dialog, const FileDialogRequest& request)
 {
     dialog.setWindowTitle(QString::fromStdString(request.title));
+    // The descriptions already name their patterns; Qt would show them a second time.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     QStringList filters = filterList(request.filters);
     dialog.setNameFilters(filters);
     if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
@@ -87,18 +98,20 @@ std::optional<FileChoice> DesktopFileDialogs::chooseSaveFile(const FileDialogReq
     prepare(dialog, request);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    // Choosing another type puts that type's extension on the name being typed.
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-        QString extension = extensionOf(filter);
-        if (extension.isEmpty())
+    // Choosing another type puts that type's extension on the name being typed, keeping any folder
+    // typed before it.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString&) {
+        QString extension = extensionOf(dialog.nameFilters().value(chosenFilter(dialog) - 1));
+        QLineEdit* nameBox = dialog.findChild<QLineEdit*>("fileNameEdit");
+        if (extension.isEmpty() || !nameBox)
             return;
-        QStringList files = dialog.selectedFiles();
-        QString name = files.isEmpty() ? QString() : QFileInfo(files.front()).completeBaseName();
+        QString typed = nameBox->text();
+        qsizetype nameStart = typed.lastIndexOf('/') + 1;
+        QString name = QFileInfo(typed.mid(nameStart)).completeBaseName();
         if (!name.isEmpty())
-            dialog.selectFile(name + "." + extension);
+            nameBox->setText(typed.left(nameStart) + name + "." + extension);
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return FileChoice{dialog.selectedFiles().front().toStdString(),
-                      int(dialog.nameFilters().indexOf(dialog.selectedNameFilter())) + 1};
+    return FileChoice{dialog.selectedFiles().front().toStdString(), chosenFilter(dialog)};
 }

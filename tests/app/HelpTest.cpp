@@ -1,8 +1,10 @@
 #include "app/Help.h"
 #include "base/ScopedService.h"
 #include "framework/DesktopServices.h"
+#include "framework/HelpViewer.h"
 #include "framework/ScriptedMessageBox.h"
 #include "resources/StringTable.h"
+#include "tests/framework/EventLoop.h"
 
 #include <gtest/gtest.h>
 
@@ -40,17 +42,22 @@ class HelpTest : public testing::Test {
 protected:
     void SetUp() override
     {
+        testApplication();
         folder = fs::path(testing::TempDir()) / ("tilvaner-help-" + std::to_string(getpid()) + "-" +
                                                  testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder);
         fs::create_directories(folder / "bin");
         fs::create_directories(folder / "share");
     }
-    void TearDown() override { fs::remove_all(folder); }
-
-    fs::path write(const fs::path& path) const
+    void TearDown() override
     {
-        std::ofstream(path) << "<html></html>";
+        helpViewer::close();
+        fs::remove_all(folder);
+    }
+
+    fs::path write(const fs::path& path, const std::string& title = "") const
+    {
+        std::ofstream(path) << "<html><head><title>" << title << "</title></head><body></body></html>";
         return path;
     }
 
@@ -72,6 +79,7 @@ TEST_F(HelpTest, TheFileBesideTheProgramComesBeforeTheInstalledOne)
     EXPECT_TRUE(help::openHelp(program(), data()));
     EXPECT_EQ(desktop.opened, (std::vector<std::string>{beside.string(), installed.string()}));
     EXPECT_TRUE(messages.requests().empty());
+    EXPECT_EQ(helpViewer::shownTitle(), "") << "the browser showed it, so the program's own viewer stays shut";
 }
 
 TEST_F(HelpTest, TheHelpFileIsNamedAfterTheProgramWithItsExtensionReplaced)
@@ -94,13 +102,29 @@ TEST_F(HelpTest, AMissingHelpFileIsReportedWhereItWasFirstLookedFor)
         << messages.requests()[0].body;
 }
 
-TEST_F(HelpTest, AHelpFileTheDesktopWillNotOpenIsReported)
+TEST_F(HelpTest, WithoutABrowserTheProgramShowsThePageItself)
 {
-    write(data() / "tilvaner.html");
+    write(data() / "tilvaner.html", "Tilvanerのヘルプ");
     desktop.accepts = false;
-    EXPECT_FALSE(help::openHelp(program(), data()));
+    EXPECT_TRUE(help::openHelp(program(), data()));
     EXPECT_EQ(desktop.opened.size(), 1u);
-    EXPECT_EQ(messages.messageIds(), (std::vector<int>{messages::readFailed}));
+    EXPECT_EQ(helpViewer::shownTitle(), "Tilvanerのヘルプ");
+    EXPECT_TRUE(messages.requests().empty());
+
+    // Asking again brings the same window to the page the desktop still refuses.
+    write(data() / "tilvaner.html", "改訂版");
+    EXPECT_TRUE(help::openHelp(program(), data()));
+    EXPECT_EQ(helpViewer::shownTitle(), "改訂版");
+}
+
+TEST_F(HelpTest, TheViewerRefusesWhatItCannotRead)
+{
+    // Help only asks for files it found, so the viewer is asked directly here.
+    fs::create_directories(folder / "dir.html");
+    for (const fs::path& page : {folder / "missing.html", folder / "dir.html"}) {
+        EXPECT_FALSE(helpViewer::show(page.string())) << page;
+        EXPECT_EQ(helpViewer::shownTitle(), "") << page;
+    }
 }
 
 TEST_F(HelpTest, TheRunningProgramLooksBesideItsOwnFile)
