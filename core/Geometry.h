@@ -41,6 +41,16 @@ struct Rect {
         return r.isEmpty() ? Rect{} : r;
     }
 
+    // The smallest rectangle holding both; an empty one adds nothing.
+    Rect united(const Rect& o) const
+    {
+        if (isEmpty())
+            return o;
+        if (o.isEmpty())
+            return *this;
+        return {std::min(left, o.left), std::min(top, o.top), std::max(right, o.right), std::max(bottom, o.bottom)};
+    }
+
     Rect translated(int32_t dx, int32_t dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
 
     friend bool operator==(const Rect&, const Rect&) = default;

@@ -11,15 +11,6 @@
 
 namespace Visual {
 
-namespace {
-
-Rect unionOf(const Rect& a, const Rect& b)
-{
-    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
-}
-
-} // namespace
-
 Component::Component(QWidget* container)
 {
     attach(new ComponentWidget(*this, container));
@@ -61,7 +52,7 @@ void Component::refuseFocus()
 
 void Component::invalidate(const Rect& rect)
 {
-    m_pending = m_pending.isEmpty() ? rect : unionOf(m_pending, rect);
+    m_pending = m_pending.united(rect);
     handle()->update(toQRect(rect));
 }
 

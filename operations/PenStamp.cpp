@@ -114,10 +114,7 @@ Rect penLine(DIBImage& image, const MaskImage& footprint, Point hotspot, Point f
             if (y < bounds.top || y >= bounds.bottom || x0 >= x1)
                 return;
             paintRun<Pixels>(image, y, x0, x1, ink, tone);
-            Rect painted{x0, y, x1, y + 1};
-            covered = covered.isEmpty() ? painted
-                                        : Rect{std::min(covered.left, x0), std::min(covered.top, y),
-                                               std::max(covered.right, x1), std::max(covered.bottom, y + 1)};
+            covered = covered.united({x0, y, x1, y + 1});
         };
         const int32_t lineRowCount = int32_t(line.extents.size());
         const bool rectangle = std::all_of(inks.begin(), inks.end(), [&](auto run) { return run == inks[0]; });

@@ -138,13 +138,8 @@ TEST(PenLineTest, PaintsWhatTheDabsOneAfterAnotherPaint)
                     auto dabs = makePicture(depth, {30, 32});
                     Rect expected;
                     forEachLineDot(line.from, line.to, [&](Point dot) {
-                        Rect r = penStamp(*dabs, *pen, {dot.x + hotspot.x, dot.y + hotspot.y}, depth.ink, tone);
-                        if (!r.isEmpty())
-                            expected =
-                                expected.isEmpty()
-                                    ? r
-                                    : Rect{std::min(expected.left, r.left), std::min(expected.top, r.top),
-                                           std::max(expected.right, r.right), std::max(expected.bottom, r.bottom)};
+                        expected = expected.united(
+                            penStamp(*dabs, *pen, {dot.x + hotspot.x, dot.y + hotspot.y}, depth.ink, tone));
                     });
                     auto once = makePicture(depth, {30, 32});
                     Rect changed = penLine(*once, *pen, hotspot, line.from, line.to, depth.ink, tone);
