@@ -1,7 +1,7 @@
 // BMP and TIFF read and write of 10000 x 10000 pictures. Read each figure against
 // BM_FileCopyReference, which reads and writes the same number of bytes of a BMP file in the same
-// run. Arguments: format (0 BMP, 1 TIFF) and depth. BM_ReplacingWrite/1 is read against
-// BM_ReplacingWrite/0.
+// run. Arguments: format (0 BMP, 1 TIFF) and depth. BM_ReplacingWrite/1/N, a durable replacing
+// write of N MB, is read against BM_ReplacingWrite/0/N, the same write, close and rename unsynced.
 #include "base/FilePath.h"
 #include "formats/FormatTable.h"
 #include "formats/ReplacingWrite.h"
@@ -109,7 +109,7 @@ BENCHMARK(BM_Write)->ArgsProduct({{0, 1}, {8, 24}})->Unit(benchmark::kMillisecon
 // (argument 0). Wall time: the syncs wait for the disk, not the processor.
 void BM_ReplacingWrite(benchmark::State& state)
 {
-    std::vector<char> bytes(size_t(100) << 20, 'x');
+    std::vector<char> bytes(size_t(state.range(1)) << 20, 'x');
     FilePath target;
     target.setFullPath(pathFor(0, 0) + ".replaced");
     auto fill = [&](FilePath& file) {
@@ -129,6 +129,6 @@ void BM_ReplacingWrite(benchmark::State& state)
     }
     std::remove(target.path().c_str());
 }
-BENCHMARK(BM_ReplacingWrite)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReplacingWrite)->ArgsProduct({{0, 1}, {100, 300}})->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

@@ -5,9 +5,6 @@
 #include "base/Utf8.h"
 #include "formats/ReplacingWrite.h"
 
-#include <fstream>
-#include <sstream>
-
 namespace {
 
 std::string_view trimmed(std::string_view text)
@@ -38,11 +35,22 @@ bool isComment(std::string_view line)
 
 IniFile IniFile::load(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    if (in)
-        text << in.rdbuf();
-    return parse(text.str());
+    // Through FilePath, which opens without blocking and reads regular files only: a FIFO or a
+    // device in the file's place would otherwise hang the start. What cannot be read reads as empty.
+    std::string text;
+    try {
+        FilePath file;
+        file.setFullPath(path);
+        if (file.exists()) {
+            file.openForRead();
+            text.resize(size_t(file.size()));
+            text.resize(file.readUpTo(text.data(), text.size()));
+        }
+    } catch (...) {
+        text.clear();
+        (void)currentError();
+    }
+    return parse(text);
 }
 
 IniFile IniFile::parse(std::string_view text)

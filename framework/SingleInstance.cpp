@@ -76,13 +76,45 @@ std::vector<std::string> SingleInstance::decode(const std::string& message)
     return paths;
 }
 
+std::vector<std::string> SingleInstance::encodeInBatches(const std::vector<std::string>& paths)
+{
+    std::vector<std::string> messages;
+    std::vector<std::string> batch;
+    size_t bytes = 4;
+    for (const std::string& path : paths) {
+        if (!batch.empty() && (batch.size() == maxNames || bytes + path.size() + 1 > maxMessageBytes)) {
+            messages.push_back(encode(batch));
+            batch.clear();
+            bytes = 4;
+        }
+        batch.push_back(path);
+        bytes += path.size() + 1;
+    }
+    if (!batch.empty() || messages.empty())
+        messages.push_back(encode(batch));
+    return messages;
+}
+
+bool SingleInstance::withinBounds(const std::string& message)
+{
+    return message.size() <= maxMessageBytes && (message.size() < 4 || countOf(message) <= maxNames);
+}
+
 bool SingleInstance::handOver(const std::vector<std::string>& paths, int timeoutMs)
+{
+    for (const std::string& message : encodeInBatches(paths)) {
+        if (!send(message, timeoutMs))
+            return false;
+    }
+    return true;
+}
+
+bool SingleInstance::send(const std::string& message, int timeoutMs)
 {
     QLocalSocket socket;
     socket.connectToServer(QString::fromStdString(m_name));
     if (!socket.waitForConnected(timeoutMs))
         return false;
-    std::string message = encode(paths);
     socket.write(message.data(), qint64(message.size()));
     bool sent = socket.waitForBytesWritten(timeoutMs) || socket.bytesToWrite() == 0;
     socket.disconnectFromServer();
@@ -118,7 +150,7 @@ bool SingleInstance::listen(std::function<void(const std::vector<std::string>&)>
                     return;
                 QByteArray bytes = client->readAll();
                 message->append(bytes.constData(), size_t(bytes.size()));
-                if (message->size() > maxMessageBytes || (message->size() >= 4 && countOf(*message) > maxNames)) {
+                if (!withinBounds(*message)) {
                     *refused = true;
                     message->clear();
                     client->abort();

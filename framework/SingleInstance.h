@@ -27,7 +27,8 @@ public:
     // when that is unset), named after the display so that each display runs an editor of its own.
     static std::string nameForUser();
 
-    // Sends paths to the running instance; false when none answers.
+    // Sends paths to the running instance, in as many messages as its bounds need; false when none
+    // answers.
     bool handOver(const std::vector<std::string>& paths, int timeoutMs = 2000);
     // Becomes the running instance; names handed over from now on reach receive. A meeting point
     // left behind by an instance that crashed is cleared first; false when another instance is
@@ -39,8 +40,14 @@ public:
     // The paths of a message; a message that does not hold what its count says gives the whole names
     // it does hold.
     static std::vector<std::string> decode(const std::string& message);
+    // The messages for paths, each within the bounds; one message even for no paths.
+    static std::vector<std::string> encodeInBatches(const std::vector<std::string>& paths);
+    // Whether a message, whole or its start so far, is within the bounds.
+    static bool withinBounds(const std::string& message);
 
 private:
+    bool send(const std::string& message, int timeoutMs);
+
     std::string m_name;
     std::unique_ptr<QLocalServer> m_server;
 };

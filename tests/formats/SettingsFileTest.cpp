@@ -1,6 +1,7 @@
 #include "formats/SettingsFile.h"
 #include "formats/Backup.h"
 #include "formats/IniFile.h"
+#include "tests/base/ChildProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -103,6 +105,18 @@ TEST_F(SettingsFileTest, AMissingFileOrSectionIsCreated)
     created.writeString("Edge", "2");
     created.save();
     EXPECT_EQ(read(), "[Other]\na=1\n\n[Tilvane]\nEdge=2\n");
+}
+
+TEST_F(SettingsFileTest, ASettingsFileThatIsNoRegularFileReadsAsEmptyWithoutBlocking)
+{
+    // A FIFO nobody writes to would block an ordinary open for ever; a folder cannot be read at all.
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    std::optional<std::string> fifo =
+        inChild([&] { return SettingsFile(path, "Tilvane").readString("Block") + "read"; }, 5);
+    EXPECT_EQ(fifo, "read");
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+    EXPECT_EQ(SettingsFile(path, "Tilvane").readString("Block"), "");
 }
 
 TEST_F(SettingsFileTest, PairsReadWhatIsThereAndZeroTheRest)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -17,6 +18,32 @@ namespace {
 std::string uniqueName(const char* what)
 {
     return std::string("tilvaner-test-") + what + "-" + std::to_string(getpid());
+}
+
+// Where a bare meeting-point name lives: the temporary folder.
+std::string socketPath(const std::string& name)
+{
+    const char* temp = std::getenv("TMPDIR");
+    return std::string(temp && *temp ? temp : "/tmp") + "/" + name;
+}
+
+// A message sent as it stands, as a foreign or older program might send it.
+void sendRaw(const std::string& name, const std::string& message)
+{
+    int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socketPath(name).c_str());
+    ASSERT_EQ(connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    // The editor may drop the connection part way through a refused message.
+    signal(SIGPIPE, SIG_IGN);
+    for (size_t at = 0; at < message.size();) {
+        ssize_t sent = write(fd, message.data() + at, message.size() - at);
+        if (sent <= 0)
+            break;
+        at += size_t(sent);
+    }
+    close(fd);
 }
 
 TEST(SingleInstanceTest, MessagesCarryTheirNamesAndSurviveDamage)
@@ -52,8 +79,7 @@ TEST(SingleInstanceTest, AMeetingPointLeftByACrashDoesNotStopTheNextStart)
     testApplication();
     std::string name = uniqueName("stale");
     // A socket bound and then abandoned, as a crashed instance leaves it.
-    const char* temp = std::getenv("TMPDIR");
-    std::string path = std::string(temp && *temp ? temp : "/tmp") + "/" + name;
+    std::string path = socketPath(name);
     int fd = socket(AF_UNIX, SOCK_STREAM, 0);
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
@@ -172,7 +198,7 @@ TEST(SingleInstanceTest, AnOversizedHandOverIsDroppedAndTheNextStillArrives)
     for (const Row& row : rows) {
         received.clear();
         std::vector<std::string> paths(row.names, std::string(row.nameLength, 'a'));
-        SingleInstance(name).handOver(paths);
+        sendRaw(name, SingleInstance::encode(paths));
         ASSERT_TRUE(SingleInstance(name).handOver({"/after.bmp"}));
         size_t expected = row.accepted ? 2 : 1;
         ASSERT_TRUE(runEvents(0, [&] { return received.size() == expected; })) << row.names << " x " << row.nameLength;
@@ -183,6 +209,40 @@ TEST(SingleInstanceTest, AnOversizedHandOverIsDroppedAndTheNextStillArrives)
             EXPECT_NE(std::find(received.begin(), received.end(), paths), received.end());
         }
     }
+}
+
+TEST(SingleInstanceTest, ALongListIsHandedOverInMessagesWithinTheBounds)
+{
+    // 2500 names, or names that fill more than one message's bytes, all arrive, in order.
+    struct Row {
+        size_t names;
+        size_t nameLength;
+        size_t messages;
+    } rows[] = {{0, 1, 1}, {1000, 6, 1}, {2500, 6, 3}, {40, 4000, 3}};
+    for (const Row& row : rows) {
+        std::vector<std::string> paths;
+        for (size_t i = 0; i < row.names; ++i)
+            paths.push_back(std::to_string(i) + std::string(row.nameLength, 'a'));
+        std::vector<std::string> messages = SingleInstance::encodeInBatches(paths);
+        EXPECT_EQ(messages.size(), row.messages) << row.names << " x " << row.nameLength;
+        std::vector<std::string> decoded;
+        for (const std::string& message : messages) {
+            EXPECT_TRUE(SingleInstance::withinBounds(message));
+            std::vector<std::string> part = SingleInstance::decode(message);
+            decoded.insert(decoded.end(), part.begin(), part.end());
+        }
+        EXPECT_EQ(decoded, paths);
+    }
+
+    testApplication();
+    std::string name = uniqueName("batches");
+    SingleInstance running(name);
+    std::vector<std::string> received;
+    ASSERT_TRUE(running.listen(
+        [&](const std::vector<std::string>& paths) { received.insert(received.end(), paths.begin(), paths.end()); }));
+    std::vector<std::string> paths(2500, "/pictures/sprite.bmp");
+    ASSERT_TRUE(SingleInstance(name).handOver(paths));
+    ASSERT_TRUE(runEvents(0, [&] { return received.size() == paths.size(); }));
 }
 
 } // namespace

@@ -6,19 +6,19 @@
 #include "formats/ImageFormat.h"
 #include "framework/DIBImage.h"
 #include "palette/PaletteModel.h"
+#include "tests/fuzz/MemoryFile.h"
 
-#include <cstdio>
-#include <string>
-#include <unistd.h>
+#include <cstdlib>
 
-inline void fuzzRead(ImageFormat& format, const uint8_t* data, size_t size)
+// A palette whose stored entries are not the colour numbers, so that the readers' translation of
+// pixel values runs too (a document's palette maps every number to itself).
+class ShiftedPalette : public PaletteModel {
+public:
+    int entryOf(int index) const override { return (index + 1) & 0xFF; }
+};
+
+inline void fuzzRead(ImageFormat& format, PaletteModel& palette, const std::string& path)
 {
-    static const std::string path = "/tmp/tilvaner-fuzz-" + std::to_string(getpid());
-    if (FILE* file = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(data, 1, size, file);
-        std::fclose(file);
-    }
-    PaletteModel palette;
     try {
         format.file.setFullPath(path);
         std::shared_ptr<DIBImage> image = format.readImage(palette);
@@ -29,4 +29,14 @@ inline void fuzzRead(ImageFormat& format, const uint8_t* data, size_t size)
     } catch (...) {
         (void)currentError();
     }
+}
+
+inline void fuzzRead(ImageFormat& format, const uint8_t* data, size_t size)
+{
+    static MemoryFile input;
+    input.fill(data, size);
+    PaletteModel plain;
+    fuzzRead(format, plain, input.path());
+    ShiftedPalette shifted;
+    fuzzRead(format, shifted, input.path());
 }

@@ -1,5 +1,6 @@
 // Writes the fuzzers' seed files: small, well-formed pictures in every kind the readers accept.
-// Usage: make_seeds FOLDER (writes FOLDER/bmp/* and FOLDER/tiff/*).
+// Usage: make_seeds FOLDER (writes FOLDER/bmp/*, tiff/*, settings/*, handover/* and palette/*).
+#include "framework/SingleInstance.h"
 #include "tests/formats/BmpBuilder.h"
 #include "tests/formats/TiffBuilder.h"
 
@@ -77,9 +78,31 @@ int main(int argc, char* argv[])
                                                 .bytes());
     save(folder / "bmp/24bit-offset.bmp",
          BmpBuilder{.width = 3, .height = 2, .bits = 24, .dataOffset = 80, .rows = rows(2, 9)}.bytes());
+    // Fewer colours than the depth allows, and pixel values beyond the table.
+    save(folder / "bmp/8bit-16-colours.bmp", BmpBuilder{.width = 9,
+                                                        .height = 2,
+                                                        .bits = 8,
+                                                        .colorsUsed = 16,
+                                                        .colors = std::vector<uint32_t>(16, 0x102030),
+                                                        .rows = rows(2, 9)}
+                                                 .bytes());
     save(folder / "tiff/8bit-one-strip.tif", tiff(8, false, false, {20}).bytes());
     save(folder / "tiff/8bit-big-endian-strips.tif", tiff(8, false, true, {7, 7, 6}).bytes());
     save(folder / "tiff/4bit.tif", tiff(4, false, false, {12}).bytes());
     save(folder / "tiff/rgb-strips.tif", tiff(8, true, true, {16, 16, 16, 12}).bytes());
+    save(folder / "settings/every-key.ini",
+         "; written by hand\n[Tilvane]\nWindow=10,20,800,600\nPalette-Window=-220,80,1\nZoomMain=1,2,4,8,16\n"
+         "ZoomSub=1,2,4\nPalette=f\nBackColor=255,255,255\nBlock=16,16\nCanvas=256,256\nMesh=8,8,1\nEdge=1\n"
+         "Offset=0,0\nBackupLevel=3\nBackupDirectory=backup\nMRU-1=/home/a/絵.bmp\n\n[Other]\nkey=value\n");
+    save(folder / "settings/crlf-no-final-newline.ini",
+         "[tilvane]\r\nwindow = -5 , 7,2147483647,2147483647\r\nZoomMain=99999999999,3\r\n[Tilvane]\r\nBlock=0x10");
+    // The fuzzer takes a first byte for the size of the pieces the message arrives in.
+    save(folder / "handover/two-names.msg", "\x01" + SingleInstance::encode({"/a/x.bmp", "/b/y.tif"}));
+    save(folder / "handover/come-to-front.msg", "\x00" + SingleInstance::encode({}));
+    std::string palette;
+    for (int i = 0; i < 256; ++i)
+        palette += {char(i), char(255 - i), char(i * 7)};
+    save(folder / "palette/256-colours.rgb", palette);
+    save(folder / "palette/ragged.rgb", palette.substr(0, 100));
     return 0;
 }
