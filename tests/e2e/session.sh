@@ -1,0 +1,69 @@
+# Sourced by the end-to-end tests that drive the real editor under an X server: a private work
+# folder, settings and runtime folder, and the pieces every such test uses.
+set -u
+command -v xdotool >/dev/null || { echo "SKIP: no xdotool"; exit 77; }
+work=$(mktemp -d)
+trap 'kill -9 $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run TMPDIR=$work
+# The test runner asks for headless windows; these tests need the X server.
+export QT_QPA_PLATFORM=xcb
+mkdir -p "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+fail() { echo "FAIL: $*"; exit 1; }
+wait_for() { for _ in $(seq 100); do eval "$1" && return 0; sleep 0.1; done; return 1; }
+
+# A white full-colour BMP of size x size dots at path $1.
+white_bmp() {
+    local bytes=$((size * size * 3 + 54))
+    {
+        printf 'BM'
+        printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $((bytes & 255)) $((bytes >> 8 & 255)) $((bytes >> 16 & 255)) 0)"
+        printf '\0\0\0\0\x36\0\0\0\x28\0\0\0'
+        printf "$(printf '\\x%02x\\x%02x\\0\\0\\x%02x\\x%02x\\0\\0' $((size & 255)) $((size >> 8)) $((size & 255)) $((size >> 8)))"
+        printf '\x01\0\x18\0\0\0\0\0\0\0\0\0'
+        printf '\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0'
+        head -c $((size * size * 3)) /dev/zero | tr '\0' '\377'
+    } >"$1"
+}
+
+# The dots of a saved full-colour picture of size x size that are not white, as "x,y" lines, top
+# row first.
+ink() {
+    od -An -tu1 -v -j54 -w$((size * 3)) "$1" | awk -v size=$size '{
+        y = size - NR
+        for (x = 0; x < size; ++x)
+            if ($(3 * x + 1) != 255 || $(3 * x + 2) != 255 || $(3 * x + 3) != 255)
+                print x "," y
+    }' | sort -t, -k2n -k1n
+}
+
+# Document windows live inside the main window: the main window is the widest "Tilvaner".
+main_window() {
+    for w in $(xdotool search --name '^Tilvaner$' 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$w")"
+        echo "$WIDTH $w"
+    done | sort -n | tail -1 | cut -d' ' -f2
+}
+
+# Starts the editor on the picture $2 and waits for its main window; sets main, X, Y and the view
+# point x0, y0: well inside the first document's view (at zoom 1, one pixel is one dot) and clear
+# of the tool box panel on the left.
+start_editor() {
+    "$1" "$2" &
+    wait_for 'main=$(main_window); [ -n "$main" ]' || fail "no main window"
+    sleep 2
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    x0=$((X + 200)) y0=$((Y + 150))
+    xdotool windowfocus "$main" 2>/dev/null
+    xdotool mousemove $x0 $y0
+}
+
+# Saves with the File menu and waits until the picture $1 has changed on disk; ends the editor.
+save_and_quit() {
+    local before
+    before=$(stat -c %y "$1")
+    xdotool key alt+f && sleep 0.5 && xdotool key s
+    wait_for '[ "$(stat -c %y "$1")" != "$before" ]' || fail "the picture was not saved"
+    kill -TERM %1 2>/dev/null
+    wait
+}
