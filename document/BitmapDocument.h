@@ -13,10 +13,12 @@
 #include <vector>
 
 class BitmapPalette;
+class BitmapSelectionPlug;
 class DocumentCommands;
 class DIBImage;
 class MaskImage;
 class NewParams;
+struct SelectionRecord;
 
 // What a new picture is made of: the New command's parameters, which start from the preferences.
 struct NewDocumentParams {
@@ -91,8 +93,25 @@ public:
     // The pen at every dot of the digital line from `from` to `to`, without `to`, as one change.
     void drawLine(const Pen& pen, Point from, Point to);
     // Drops a floating selection into the picture and removes the selection, so that tools which
-    // draw into the picture itself find it whole. Pictures have no selection yet.
-    void commitSelection() {}
+    // draw into the picture itself find it whole.
+    void commitSelection();
+    BitmapSelectionPlug& selectionPlug() { return *m_selectionPlug; }
+    std::shared_ptr<SelectionRecord> selection() const;
+    // The mode new selections take, 0 for a new document; a selection of another mode takes the
+    // new one and is composited again.
+    int32_t pasteMode() const { return m_pasteMode; }
+    void setPasteMode(int32_t mode);
+    // Gives a plain selection its floating image, a copy of its bounding rectangle; without keepCopy
+    // the region's dots in the picture become the background colour.
+    void lift(bool keepCopy);
+    // Commits a floating image but keeps a plain selection of the same region and mode.
+    void flatten();
+    // The picture's pixels in rect, the background colour outside the picture.
+    std::shared_ptr<DIBImage> copyArea(const Rect& rect) const;
+    // The picture as it is seen: with a floating image composited into a copy of it, else itself.
+    std::shared_ptr<const DIBImage> shownImage() const;
+    // Whether an interactive mode (crop, transform, replacement preview) blocks editing.
+    bool isInteractive() const { return false; }
     // Saves the dots under the mask for undo and fills them with the background colour.
     void clearMask(const MaskImage* mask, Point origin);
     // Copies an image into the picture at p; another depth's colours become the nearest ones.
@@ -124,6 +143,9 @@ protected:
     void reportWriteFailure(int32_t code, const FilePath& file) override;
 
 private:
+    friend class BitmapSelectionPlug;
+    // The mode of an installed record, kept without compositing again.
+    void keepPasteMode(int32_t mode) { m_pasteMode = mode; }
     // An operation changed area of the image (nothing when it is empty): modified, and the views hear.
     void applied(const Rect& area);
 
@@ -148,4 +170,6 @@ private:
     std::vector<uint8_t> m_borderColors;
     const NewParams& m_params;
     std::unique_ptr<DocumentCommands> m_commands;
+    std::unique_ptr<BitmapSelectionPlug> m_selectionPlug;
+    int32_t m_pasteMode = 0;
 };

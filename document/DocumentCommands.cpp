@@ -2,6 +2,7 @@
 
 #include "document/BitmapDocument.h"
 #include "document/BitmapPalette.h"
+#include "document/SelectionCommands.h"
 #include "document/UndoRecord.h"
 #include "framework/Clipboard.h"
 #include "framework/MenuState.h"
@@ -16,9 +17,16 @@ const CommandTable<DocumentCommands>& DocumentCommands::table()
         {commands::saveAs, &DocumentCommands::saveAs},
         {commands::revert, &DocumentCommands::revert},
         {commands::undo, &DocumentCommands::undo},
+        {commands::pasteSettings, &DocumentCommands::pasteSettings},
+        {commands::fillSelection, &DocumentCommands::editSelection},
+        {commands::drawSelectionBorder, &DocumentCommands::editSelection},
+        {commands::clearSelection, &DocumentCommands::editSelection},
         {commands::blockSize, &DocumentCommands::blockSize},
         {commands::meshColor, &DocumentCommands::meshColor},
         {commands::meshSize, &DocumentCommands::meshSize},
+        {commands::selectAll, &DocumentCommands::editSelection},
+        {commands::selectNone, &DocumentCommands::editSelection},
+        {commands::invertSelection, &DocumentCommands::editSelection},
         {commands::nextDrawingIndex, &DocumentCommands::stepDrawingColor},
         {commands::previousDrawingIndex, &DocumentCommands::stepDrawingColor},
         {commands::nextDrawingRow, &DocumentCommands::stepDrawingColor},
@@ -99,10 +107,8 @@ constexpr ItemRule itemRules[] = {
 
 void DocumentCommands::menuOpening(MenuState& popup)
 {
-    // FIXME: selections and the interactive modes (transform, crop, replacement preview) come with
-    // their tools; until then a document has neither.
-    const bool interactive = false;
-    const bool selection = false;
+    const bool interactive = m_document.isInteractive();
+    const bool selection = m_document.selection() != nullptr;
     const bool indexed = !m_document.isFullColor();
     for (const ItemRule& item : itemRules) {
         bool enabled = true;
@@ -188,6 +194,27 @@ bool DocumentCommands::stepDrawingColor(uint32_t id, Window*)
     case commands::previousDrawingIndex: palette->stepDrawingIndex(-1); break;
     case commands::nextDrawingRow: palette->stepDrawingRow(1); break;
     default: palette->stepDrawingRow(-1); break;
+    }
+    return true;
+}
+
+bool DocumentCommands::pasteSettings(uint32_t, Window*)
+{
+    return runDialog(DocumentDialogs::installed().pasteSettings);
+}
+
+// The selection's edits are ignored while an interactive mode holds the picture.
+bool DocumentCommands::editSelection(uint32_t id, Window*)
+{
+    if (m_document.isInteractive())
+        return true;
+    switch (id) {
+    case commands::fillSelection: selectionCommands::fill(m_document, false); break;
+    case commands::drawSelectionBorder: selectionCommands::fill(m_document, true); break;
+    case commands::clearSelection: selectionCommands::clear(m_document); break;
+    case commands::selectAll: selectionCommands::selectAll(m_document); break;
+    case commands::selectNone: selectionCommands::selectNone(m_document); break;
+    default: selectionCommands::invert(m_document); break;
     }
     return true;
 }

@@ -25,6 +25,8 @@ private:
     bool meshSize(uint32_t id, Window* from);
     bool meshColor(uint32_t id, Window* from);
     bool stepDrawingColor(uint32_t id, Window* from);
+    bool pasteSettings(uint32_t id, Window* from);
+    bool editSelection(uint32_t id, Window* from);
     bool runDialog(const DocumentDialogs::Run& dialog);
 
     BitmapDocument& m_document;
