@@ -4,6 +4,7 @@
 #include "core/Geometry.h"
 #include "document/FilingObject.h"
 #include "document/ImagePlug.h"
+#include "document/InteractiveMode.h"
 #include "document/Pen.h"
 #include "framework/ScheduledWindowPlug.h"
 
@@ -113,6 +114,15 @@ public:
     // Copies an image into the picture at p; another depth's colours become the nearest ones.
     void pasteImage(const DIBImage& source, Point p);
 
+    // Takes image, of the picture's kind, as the picture (a new canvas size), answers the old one,
+    // and every view follows; the document is modified.
+    std::shared_ptr<DIBImage> replaceImage(std::shared_ptr<DIBImage> image);
+    // Becomes an untitled, modified copy of rect of source with its own palette and source's
+    // colours and grid settings.
+    void duplicate(const BitmapDocument& source, const Rect& rect, const std::string& title);
+    // Cropping or transforming with the mouse in a view, which holds editing until it ends.
+    InteractiveSlot& interactive() { return m_interactive; }
+
     // Records rect as the changed area and tells the views.
     void damaged(const Rect& rect);
     // The palette's colours changed: the image's colour table follows and the whole picture redraws.
@@ -165,4 +175,5 @@ private:
     std::unique_ptr<DocumentCommands> m_commands;
     std::unique_ptr<BitmapSelectionPlug> m_selectionPlug;
     int32_t m_pasteMode = 0;
+    InteractiveSlot m_interactive;
 };

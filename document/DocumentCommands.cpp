@@ -99,9 +99,8 @@ constexpr ItemRule itemRules[] = {
 
 void DocumentCommands::menuOpening(MenuState& popup)
 {
-    // FIXME: selections and the interactive modes (transform, crop, replacement preview) come with
-    // their tools; until then a document has neither.
-    const bool interactive = false;
+    // FIXME: selections come with the selection plug; until then a document has none.
+    const bool interactive = m_document.interactive().isActive();
     const bool selection = false;
     const bool indexed = !m_document.isFullColor();
     for (const ItemRule& item : itemRules) {

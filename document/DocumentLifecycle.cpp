@@ -34,7 +34,7 @@ BitmapDocument* newDocument(const NewDocumentParams& params)
 {
     try {
         PendingDocument pending{new BitmapDocument(NewParams::current())};
-        pending.document->newContent(params, defaultPaletteFile(), "Untitled-" + std::to_string(g_untitled++));
+        pending.document->newContent(params, defaultPaletteFile(), takeUntitledTitle());
         BitmapDocument* document = pending.release();
         openDocumentWindow(*document);
         return document;
@@ -94,6 +94,11 @@ void noteRecentFile(const std::string& path)
 int nextUntitledNumber()
 {
     return g_untitled;
+}
+
+std::string takeUntitledTitle()
+{
+    return "Untitled-" + std::to_string(g_untitled++);
 }
 
 const std::string& defaultPaletteFile()

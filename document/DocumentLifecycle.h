@@ -26,6 +26,8 @@ void noteRecentFile(const std::string& path);
 
 // The number the next untitled picture takes.
 int nextUntitledNumber();
+// "Untitled-n" for the next untitled picture, which takes the number.
+std::string takeUntitledTitle();
 // The palette file new 256-colour pictures start from: beside the program, else in the installed
 // data folder.
 const std::string& defaultPaletteFile();

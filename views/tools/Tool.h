@@ -7,12 +7,17 @@
 
 class GraphicsContext;
 class InformationFeedback;
+class MenuState;
 class ToolEnvironment;
 
 // The keys held with a pointer event, as a tool's pointer rules read them.
 struct ToolKeys {
-    bool shift = false;
-    bool control = false;
+    ToolKeys(bool shift = false, bool control = false, Point at = {}) : shift(shift), control(control), at(at) {}
+
+    bool shift;
+    bool control;
+    // The pointer, in window pixels.
+    Point at;
 };
 
 // One tool of the tool box as it works in one edit view. It sees the view only through its
@@ -33,6 +38,8 @@ public:
     virtual bool key(const Visual::KeyEvent&) { return false; }
     // A view command offered to the tool first; answers whether it took it.
     virtual bool command(uint32_t) { return false; }
+    // Enables the view commands the tool takes in its present state.
+    virtual void menuOpening(MenuState&) {}
     // Draws the tool's marks over the picture.
     virtual void paintOver(GraphicsContext&) {}
     // The tool's command given again while it is current: its options dialog, if it has one.
