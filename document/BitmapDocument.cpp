@@ -88,6 +88,7 @@ BitmapDocument::BitmapDocument(const NewParams& params)
 
 BitmapDocument::~BitmapDocument()
 {
+    m_interactive.end();
     openDocuments::remove(this);
     UndoRecord::instance().forget(this);
 }

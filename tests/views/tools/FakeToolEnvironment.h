@@ -61,14 +61,16 @@ public:
     bool capsLock() const override { return capsLockOn; }
 
     // Moves the pointer to the window pixel of dot with the button held; releases it there.
-    void moveTo(Point dot, bool shift = false)
+    void moveTo(Point dot, bool shift = false, bool control = false) { moveToPixel(pixelOf(dot), shift, control); }
+    void moveToPixel(Point pixel, bool shift = false, bool control = false)
     {
-        pointerAt({Visual::MouseEvent::move, pixelOf(dot), shift, false, true});
+        pointerAt({Visual::MouseEvent::move, pixel, shift, control, true});
     }
-    void release(Point dot) { pointerAt({Visual::MouseEvent::leftUp, pixelOf(dot)}); }
-    static Visual::MouseEvent pressAt(Point pixel, bool shift = false)
+    void release(Point dot) { releaseAtPixel(pixelOf(dot)); }
+    void releaseAtPixel(Point pixel) { pointerAt({Visual::MouseEvent::leftUp, pixel}); }
+    static Visual::MouseEvent pressAt(Point pixel, bool shift = false, bool control = false)
     {
-        return {Visual::MouseEvent::leftDown, pixel, shift, false, true};
+        return {Visual::MouseEvent::leftDown, pixel, shift, control, true};
     }
     Point pixelOf(Point dot) const { return dotToView(dot); }
     bool isTracking() const { return m_tracker != nullptr; }
