@@ -76,11 +76,13 @@ protected:
 TEST_F(SelectionToolTest, RectSelectsWholeUnitsCutToThePictureInBothUnits)
 {
     RectTool rect(view);
+    view.zoomFactor = 2;
     drag(rect, {3, 3}, {6, 5});
     EXPECT_EQ(selected(), (Rect{3, 3, 7, 6}));
     ASSERT_FALSE(information.shown.empty());
     EXPECT_EQ(information.shown.back(), (Rect{3, 3, 7, 6})) << "the panel shows the band while dragging";
 
+    document->commitSelection();
     view.unit = {8, 8};
     drag(rect, {3, 3}, {13, 13});
     EXPECT_EQ(selected(), (Rect{0, 0, 16, 16}));
