@@ -2,6 +2,7 @@
 
 #include "document/BitmapDocument.h"
 #include "document/CanvasOperations.h"
+#include "document/SelectionCommands.h"
 #include "framework/MenuState.h"
 #include "resources/CommandIds.h"
 #include "views/tools/ToolEnvironment.h"
@@ -44,7 +45,7 @@ void CropTool::press(const Visual::MouseEvent& event)
     if (!picture.contains(dot))
         return;
     if (document->selection()) {
-        document->commitSelection();
+        selectionCommands::selectNone(*document);
         return;
     }
     if (std::optional<Rect> rect = frame()) {

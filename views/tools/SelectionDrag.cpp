@@ -4,6 +4,7 @@
 #include "document/BitmapDocument.h"
 #include "document/BitmapSelectionPlug.h"
 #include "document/SelectionRecord.h"
+#include "document/UndoRecord.h"
 #include "framework/Brush.h"
 #include "framework/GraphicsContext.h"
 #include "framework/MaskImage.h"
@@ -126,6 +127,8 @@ BitmapDocument* SelectionDrag::pressToSelect(const Visual::MouseEvent& press)
     BitmapDocument* document = m_view.document();
     if (!document || !m_view.imageBounds().contains(m_view.viewToDot(press.at)) || pressed(press))
         return nullptr;
+    // One undo step gives back the old selection, floating image and all.
+    UndoRecord::instance().beginUndo(document);
     document->commitSelection();
     return document;
 }

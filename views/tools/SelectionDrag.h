@@ -40,7 +40,8 @@ public:
     // Starts the drag when the press is on the selection and answers whether it did.
     bool pressed(const Visual::MouseEvent& press);
     // A press of a selecting tool: on the selection it starts the drag; elsewhere on the picture it
-    // commits the old selection and answers the document to select in. Null: nothing to select.
+    // begins an undo step, commits the old selection and answers the document to select in. Null:
+    // nothing to select.
     BitmapDocument* pressToSelect(const Visual::MouseEvent& press);
     void paint(GraphicsContext& gc) const { m_outline.paint(gc); }
 

@@ -198,6 +198,23 @@ TEST_F(SelectionToolTest, CtrlAtThePressLeavesACopyAndShiftKeepsTheMoveOnAnAxis)
     EXPECT_EQ(selected(), (Rect{0, 8, 8, 16})) << "block units, rounded toward minus infinity";
 }
 
+TEST_F(SelectionToolTest, UndoOfANewSelectionGivesTheOldFloatingOneBack)
+{
+    document->fillRect({8, 8, 10, 10}, red);
+    RectTool rect(view);
+    view.zoomFactor = 2;
+    select({8, 8, 16, 16});
+    document->selectionPlug().moveBy({4, 0}, false);
+    drag(rect, {0, 20}, {5, 23});
+    EXPECT_EQ(selected(), (Rect{0, 20, 6, 24}));
+    document->undo();
+    EXPECT_EQ(selected(), (Rect{12, 8, 20, 16}));
+    ASSERT_TRUE(document->selection());
+    EXPECT_TRUE(document->selection()->floatingImage) << "still floating";
+    EXPECT_EQ(document->pixelAt({12, 8}), red);
+    EXPECT_EQ(document->pixelAt({8, 8}), white);
+}
+
 struct RecordedWindows : DocumentWindowService {
     void openWindow(Model& document) override { windows.push_back(std::make_unique<Listener>(&document)); }
     std::vector<std::unique_ptr<Listener>> windows;
