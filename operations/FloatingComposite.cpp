@@ -15,9 +15,9 @@ void copyRun(uint8_t* to, const uint8_t* from, int32_t x0, int32_t x1)
 }
 
 // Mode 2 takes the picture's dot where it is not background, mode 3 where it is.
-template <class Pixels>
+template <class Pixels, bool behind>
 void chooseRun(uint8_t* shown, const uint8_t* own, const uint8_t* picture, int32_t x0, int32_t x1,
-               const typename Pixels::Value& background, bool behind)
+               const typename Pixels::Value& background)
 {
     for (int32_t x = x0; x < x1; ++x) {
         const uint8_t* under = Pixels::at(picture, x);
@@ -25,6 +25,38 @@ void chooseRun(uint8_t* shown, const uint8_t* own, const uint8_t* picture, int32
         const uint8_t* from = isBackground != behind ? under : Pixels::at(own, x);
         std::memcpy(Pixels::at(shown, x), from, Pixels::size);
     }
+}
+
+// The same for 32 indices at a time without branches, which the compiler turns into vector code.
+template <bool behind>
+void chooseBlock(uint8_t* __restrict shown, const uint8_t* __restrict own, const uint8_t* __restrict picture,
+                 uint8_t background)
+{
+    for (size_t i = 0; i < 32; ++i) {
+        uint8_t under = picture[i], mine = own[i];
+        auto showPicture = uint8_t(-uint8_t((under == background) != behind));
+        shown[i] = uint8_t((under & showPicture) | (mine & ~showPicture));
+    }
+}
+
+template <bool behind>
+void chooseIndexRun(uint8_t* shown, const uint8_t* own, const uint8_t* picture, int32_t x0, int32_t x1,
+                    const IndexedPixels::Value& background)
+{
+    int32_t x = x0;
+    for (; x + 32 <= x1; x += 32)
+        chooseBlock<behind>(shown + x, own + x, picture + x, background[0]);
+    chooseRun<IndexedPixels, behind>(shown, own, picture, x, x1, background);
+}
+
+template <class Pixels, bool behind>
+void choose(uint8_t* shown, const uint8_t* own, const uint8_t* picture, int32_t x0, int32_t x1,
+            const typename Pixels::Value& background)
+{
+    if constexpr (Pixels::size == 1)
+        chooseIndexRun<behind>(shown, own, picture, x0, x1, background);
+    else
+        chooseRun<Pixels, behind>(shown, own, picture, x0, x1, background);
 }
 
 } // namespace
@@ -54,8 +86,10 @@ void compositeFloating(DIBImage& shown, const DIBImage& own, const MaskImage& op
                 if (x0 >= x1)
                     continue;
                 copyRun<Pixels>(out, under, x, x0);
-                if (mode == 2 || mode == 3)
-                    chooseRun<Pixels>(out, mine, under, x0, x1, ground, mode == 2);
+                if (mode == 2)
+                    choose<Pixels, true>(out, mine, under, x0, x1, ground);
+                else if (mode == 3)
+                    choose<Pixels, false>(out, mine, under, x0, x1, ground);
                 else if (!inPlace)
                     copyRun<Pixels>(out, mine, x0, x1);
                 x = x1;
