@@ -65,12 +65,7 @@ void select(BitmapDocument& document, Region region)
 {
     UndoRecord::instance().beginUndo(&document);
     document.commitSelection();
-    region.intersectRect(document.bounds());
-    if (region.isEmpty())
-        return;
-    auto record = std::make_shared<SelectionRecord>();
-    record->region = region;
-    document.selectionPlug().setSelection(record);
+    selectionCommands::selectRegion(document, std::move(region));
 }
 
 const std::vector<Step>& steps()

@@ -51,6 +51,13 @@ void clear(BitmapDocument& document)
     }
 }
 
+void selectRegion(BitmapDocument& document, Region region)
+{
+    region.intersectRect(document.bounds());
+    if (!region.isEmpty())
+        document.selectionPlug().setSelection(plainSelection(region));
+}
+
 void selectAll(BitmapDocument& document)
 {
     UndoRecord::instance().beginUndo(&document);

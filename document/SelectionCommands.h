@@ -1,6 +1,7 @@
 #pragma once
 
 class BitmapDocument;
+class Region;
 
 // What the Edit and Select menus do to a document's selection. Each is one undo step of its
 // document and does nothing where it needs a selection and there is none; the CLI runs them too.
@@ -11,6 +12,9 @@ namespace selectionCommands {
 void fill(BitmapDocument& document, bool border);
 // Drops a floating image without writing it, or clears a plain selection's dots to the background.
 void clear(BitmapDocument& document);
+// Makes region, cut to the picture, the selection in place of one already committed; nothing is
+// selected when none of it lies on the picture. The selection tools end with it.
+void selectRegion(BitmapDocument& document, Region region);
 // Commits the selection and selects the whole picture.
 void selectAll(BitmapDocument& document);
 // Commits the selection, leaving nothing selected.

@@ -1,8 +1,8 @@
 #include "views/tools/BandSelectionTool.h"
 
 #include "document/BitmapDocument.h"
+#include "document/SelectionCommands.h"
 #include "framework/Region.h"
-#include "views/tools/SelectRegion.h"
 #include "views/tools/ToolEnvironment.h"
 
 void BandSelectionTool::press(const Visual::MouseEvent& event)
@@ -17,7 +17,7 @@ void BandSelectionTool::press(const Visual::MouseEvent& event)
                                                            return;
                                                        Region region;
                                                        shape(region, *band);
-                                                       selectRegion(*document, std::move(region));
+                                                       selectionCommands::selectRegion(*document, std::move(region));
                                                    }),
                event);
 }

@@ -1,10 +1,10 @@
 #include "views/tools/LassoTool.h"
 
 #include "document/BitmapDocument.h"
+#include "document/SelectionCommands.h"
 #include "framework/Region.h"
 #include "views/InformationFeedback.h"
 #include "views/tools/GridCorner.h"
-#include "views/tools/SelectRegion.h"
 #include "views/tools/ToolEnvironment.h"
 
 namespace {
@@ -27,7 +27,7 @@ public:
             return;
         Region region;
         region.setPolygon(points.data(), int(points.size()));
-        selectRegion(m_document, std::move(region));
+        selectionCommands::selectRegion(m_document, std::move(region));
     }
 
 private:

@@ -2,6 +2,7 @@
 #include "document/BitmapDocument.h"
 #include "document/BitmapSelectionPlug.h"
 #include "document/NewParams.h"
+#include "document/SelectionCommands.h"
 #include "document/SelectionRecord.h"
 #include "document/UndoRecord.h"
 #include "framework/DocumentWindows.h"
@@ -13,7 +14,6 @@
 #include "views/tools/EllipseTool.h"
 #include "views/tools/LassoTool.h"
 #include "views/tools/RectTool.h"
-#include "views/tools/SelectRegion.h"
 
 #include <gtest/gtest.h>
 
@@ -65,7 +65,7 @@ protected:
     {
         Region region;
         region.setRect(rect);
-        selectRegion(*document, region);
+        selectionCommands::selectRegion(*document, region);
     }
 
     BitmapDocument* document = nullptr;
