@@ -1,13 +1,9 @@
 #include "document/CanvasOperations.h"
 
-#include "base/Alert.h"
-#include "base/ErrorFrame.h"
 #include "document/BitmapDocument.h"
 #include "document/DocumentLifecycle.h"
-#include "document/NewParams.h"
 #include "document/UndoRecord.h"
 #include "framework/DIBImage.h"
-#include "framework/DocumentWindows.h"
 
 #include <memory>
 
@@ -49,14 +45,6 @@ void resizeCanvas(BitmapDocument& document, const Rect& rect)
 // the animation model.
 BitmapDocument* newDocumentFrom(const BitmapDocument& document, const Rect& rect)
 {
-    try {
-        auto copy = std::make_unique<BitmapDocument>(NewParams::current());
-        copy->duplicate(document, rect, lifecycle::takeUntitledTitle());
-        BitmapDocument* opened = copy.release();
-        openDocumentWindow(*opened);
-        return opened;
-    } catch (...) {
-        reportError(currentError(), 0, std::nullopt);
-        return nullptr;
-    }
+    return lifecycle::openNewDocument(
+        [&](BitmapDocument& copy) { copy.duplicate(document, rect, lifecycle::takeUntitledTitle()); });
 }

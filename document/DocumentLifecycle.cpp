@@ -32,9 +32,15 @@ struct PendingDocument {
 
 BitmapDocument* newDocument(const NewDocumentParams& params)
 {
+    return openNewDocument(
+        [&](BitmapDocument& document) { document.newContent(params, defaultPaletteFile(), takeUntitledTitle()); });
+}
+
+BitmapDocument* openNewDocument(const std::function<void(BitmapDocument&)>& fill)
+{
     try {
         PendingDocument pending{new BitmapDocument(NewParams::current())};
-        pending.document->newContent(params, defaultPaletteFile(), takeUntitledTitle());
+        fill(*pending.document);
         BitmapDocument* document = pending.release();
         openDocumentWindow(*document);
         return document;

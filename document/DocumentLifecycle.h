@@ -12,6 +12,9 @@ namespace lifecycle {
 
 // Creates a picture titled "Untitled-n" from params and opens its window.
 BitmapDocument* newDocument(const NewDocumentParams& params);
+// Creates a picture, lets fill make its content and opens its window; a failure is reported and
+// leaves no document (null).
+BitmapDocument* openNewDocument(const std::function<void(BitmapDocument&)>& fill);
 // Asks for a file and opens it; null when cancelled or when it failed (already reported).
 BitmapDocument* openDocument();
 // Opens path without a dialog. A file that is already open is not read again: its document comes
