@@ -5,6 +5,7 @@
 #include "document/SelectionCommands.h"
 #include "framework/MenuState.h"
 #include "resources/CommandIds.h"
+#include "views/tools/GridCorner.h"
 #include "views/tools/ToolEnvironment.h"
 
 CropTool::~CropTool()
@@ -34,6 +35,8 @@ void CropTool::press(const Visual::MouseEvent& event)
         Point unit = view.unitSize();
         m_frame.drag(*handle, event,
                      [picture, unit](const Rect& start, FrameHandle held, Point corner, const Visual::MouseEvent&) {
+                         // Whole units, as the band made it, but never past the picture.
+                         corner = nearestGridCorner(corner, 1, unit);
                          corner = {std::clamp(corner.x, picture.left, picture.right),
                                    std::clamp(corner.y, picture.top, picture.bottom)};
                          Rect next = AdjustableFrame::adjusted(start, held, corner, unit).intersected(picture);

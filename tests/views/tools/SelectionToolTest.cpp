@@ -314,6 +314,11 @@ TEST_F(CropToolTest, HandlesAdjustTheFrameWithinThePicture)
     view.moveTo({-6, -6});
     view.release({-6, -6});
     EXPECT_EQ(crop.frame(), (Rect{0, 0, 15, 13})) << "the frame stays on the picture";
+    view.unit = {8, 8};
+    crop.press(FakeToolEnvironment::pressAt(view.pixelOf({15, 13})));
+    view.moveTo({21, 18});
+    view.release({21, 18});
+    EXPECT_EQ(crop.frame(), (Rect{0, 0, 24, 16})) << "in the block unit the edges go to the nearest block corner";
 }
 
 TEST_F(CropToolTest, APressWithASelectionOnlyCommitsIt)
