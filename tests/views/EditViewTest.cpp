@@ -403,6 +403,23 @@ TEST_F(EditViewTest, EachToolShowsItsPointerOverThePictureAndTheArrowElsewhere)
     view().keyEvent({Visual::KeyEvent::up, keys::space});
 }
 
+TEST_F(EditViewTest, ACropFrameShowsItsPointersAndEndsWithTheTool)
+{
+    open({8, 6}, {116, 96}, 4);
+    tools.setTool(ToolBox::crop);
+    syntheticInput::pressMouse(view(), view().dotToView({1, 1}), syntheticInput::Button::left);
+    syntheticInput::moveMouse(view(), view().dotToView({6, 4}), true);
+    syntheticInput::releaseMouse(view(), view().dotToView({6, 4}), syntheticInput::Button::left);
+    EXPECT_TRUE(document->isInteractive());
+    Point inside = view().dotToView({4, 3});
+    syntheticInput::moveMouse(view(), inside, false);
+    EXPECT_EQ(view().pointer(), "FINISH_CROP_CURS");
+    syntheticInput::moveMouse(view(), inside, false, syntheticInput::Button::left, Accelerator::shift);
+    EXPECT_EQ(view().pointer(), "CROP_NEW_CURS");
+    tools.setTool(ToolBox::rect);
+    EXPECT_FALSE(document->isInteractive());
+}
+
 TEST_F(EditViewTest, CapsLockTurnsThePointingToolsIntoAPreciseCross)
 {
     open({8, 6}, {116, 96}, 4);
