@@ -210,7 +210,7 @@ void EditView::mouseEvent(const MouseEvent& event)
 {
     switch (event.kind) {
     case MouseEvent::leftDown:
-    case MouseEvent::leftDouble: activeTool({event.shift, event.control, event.at}).press(event); break;
+    case MouseEvent::leftDouble: activeTool({event.shift, event.control, viewToDot(event.at)}).press(event); break;
     case MouseEvent::rightDown:
     case MouseEvent::rightDouble: m_toolSet->eyedropper().pick(event, true); break;
     case MouseEvent::wheel: turnWheel(event); break;
@@ -277,7 +277,7 @@ void EditView::keyEvent(const KeyEvent& event)
 
 void EditView::updatePointer(Point p, bool shift, bool control, bool rightButton)
 {
-    ToolKeys keys{shift, control, p};
+    ToolKeys keys{shift, control, viewToDot(p)};
     if (!imageBounds().contains(viewToDot(p)))
         setPointer("");
     else if (rightButton)

@@ -15,7 +15,10 @@ public:
     {
     }
 
-    std::string pointer(const ToolKeys&) const override { return "CROSS_HAIR_CURS"; }
+    std::string pointer(const ToolKeys& keys) const override
+    {
+        return m_drag.covers(keys.dot) ? "" : "CROSS_HAIR_CURS";
+    }
     void press(const Visual::MouseEvent& event) override;
     void paintOver(GraphicsContext& gc) override;
 

@@ -17,9 +17,11 @@ CropTool::~CropTool()
 std::string CropTool::pointer(const ToolKeys& keys) const
 {
     ToolEnvironment& view = environment();
-    if (m_frame.isDragging() || m_frame.handleAt(keys.at))
+    Point pixel = view.dotToView(keys.dot);
+    int32_t half = view.zoom() / 2;
+    if (m_frame.isDragging() || m_frame.handleAt({pixel.x + half, pixel.y + half}))
         return "";
-    if (frame() && frame()->contains(view.viewToDot(keys.at)))
+    if (frame() && frame()->contains(keys.dot))
         return keys.shift ? "CROP_NEW_CURS" : "FINISH_CROP_CURS";
     return view.capsLock() ? "CROSS_POINT_CURS" : "CROP_CURS";
 }

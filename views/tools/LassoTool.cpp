@@ -55,8 +55,10 @@ private:
 
 } // namespace
 
-std::string LassoTool::pointer(const ToolKeys&) const
+std::string LassoTool::pointer(const ToolKeys& keys) const
 {
+    if (m_drag.covers(keys.dot))
+        return "";
     return environment().capsLock() ? "CROSS_POINT_CURS" : "LASSO_CURS";
 }
 

@@ -112,13 +112,19 @@ private:
 
 } // namespace
 
-bool SelectionDrag::pressed(const Visual::MouseEvent& press)
+bool SelectionDrag::covers(Point dot) const
 {
     BitmapDocument* document = m_view.document();
     std::shared_ptr<SelectionRecord> selection = document ? document->selection() : nullptr;
-    if (!selection || !selection->region.contains(m_view.viewToDot(press.at)))
+    return selection && selection->region.contains(dot);
+}
+
+bool SelectionDrag::pressed(const Visual::MouseEvent& press)
+{
+    if (!covers(m_view.viewToDot(press.at)))
         return false;
-    m_view.track(std::make_unique<SelectionDragTracker>(m_view, m_outline, *document, std::move(selection)), press);
+    BitmapDocument& document = *m_view.document();
+    m_view.track(std::make_unique<SelectionDragTracker>(m_view, m_outline, document, document.selection()), press);
     return true;
 }
 

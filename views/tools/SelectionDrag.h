@@ -37,6 +37,8 @@ private:
 class SelectionDrag {
 public:
     explicit SelectionDrag(ToolEnvironment& view) : m_outline(view), m_view(view) {}
+    // Whether dot is on the selection, where a press drags it (and the pointer is the arrow).
+    bool covers(Point dot) const;
     // Starts the drag when the press is on the selection and answers whether it did.
     bool pressed(const Visual::MouseEvent& press);
     // A press of a selecting tool: on the selection it starts the drag; elsewhere on the picture it

@@ -10,14 +10,14 @@ class InformationFeedback;
 class MenuState;
 class ToolEnvironment;
 
-// The keys held with a pointer event, as a tool's pointer rules read them.
+// The keys held with a pointer event, and the dot under the pointer, as a tool's pointer rules
+// read them.
 struct ToolKeys {
-    ToolKeys(bool shift = false, bool control = false, Point at = {}) : shift(shift), control(control), at(at) {}
+    ToolKeys(bool shift = false, bool control = false, Point dot = {}) : shift(shift), control(control), dot(dot) {}
 
     bool shift;
     bool control;
-    // The pointer, in window pixels.
-    Point at;
+    Point dot;
 };
 
 // One tool of the tool box as it works in one edit view. It sees the view only through its

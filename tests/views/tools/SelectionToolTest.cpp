@@ -149,9 +149,10 @@ TEST_F(SelectionToolTest, LassoInTheBlockUnitFollowsBlockEdges)
     Region difference = selection->region;
     difference.xorRect({0, 0, 16, 16});
     EXPECT_TRUE(difference.isEmpty()) << "whole blocks";
-    EXPECT_EQ(lasso.pointer({}), "LASSO_CURS");
+    EXPECT_EQ(lasso.pointer({false, false, {4, 4}}), "") << "the arrow over the selection";
+    EXPECT_EQ(lasso.pointer({false, false, {20, 20}}), "LASSO_CURS");
     view.capsLockOn = true;
-    EXPECT_EQ(lasso.pointer({}), "CROSS_POINT_CURS");
+    EXPECT_EQ(lasso.pointer({false, false, {20, 20}}), "CROSS_POINT_CURS");
 }
 
 TEST_F(SelectionToolTest, DraggingASelectionMovesItByFlooredUnitsOnceLeavingTheStartBox)
@@ -166,6 +167,8 @@ TEST_F(SelectionToolTest, DraggingASelectionMovesItByFlooredUnitsOnceLeavingTheS
     view.moveToPixel({at.x + 3, at.y + 3});
     view.releaseAtPixel({at.x + 3, at.y + 3});
     EXPECT_EQ(selected(), (Rect{8, 8, 16, 16})) << "within the start box nothing moves";
+    EXPECT_EQ(rect.pointer({false, false, {10, 10}}), "") << "the arrow over the selection";
+    EXPECT_EQ(rect.pointer({false, false, {20, 10}}), "CROSS_HAIR_CURS");
 
     rect.press(FakeToolEnvironment::pressAt(at));
     view.moveToPixel({at.x + 9, at.y + 5});
@@ -246,10 +249,10 @@ TEST_F(CropToolTest, ABandMakesAFrameThatHoldsTheDocumentInteractive)
 {
     EXPECT_EQ(crop.frame(), (Rect{4, 4, 12, 10}));
     EXPECT_TRUE(document->interactive().isActive());
-    Point inside = view.pixelOf({6, 6});
-    EXPECT_EQ(crop.pointer({false, false, inside}), "FINISH_CROP_CURS");
-    EXPECT_EQ(crop.pointer({true, false, inside}), "CROP_NEW_CURS");
-    EXPECT_EQ(crop.pointer({false, false, view.pixelOf({20, 20})}), "CROP_CURS");
+    EXPECT_EQ(crop.pointer({false, false, {6, 6}}), "FINISH_CROP_CURS");
+    EXPECT_EQ(crop.pointer({true, false, {6, 6}}), "CROP_NEW_CURS");
+    EXPECT_EQ(crop.pointer({false, false, {11, 9}}), "") << "the arrow over a handle";
+    EXPECT_EQ(crop.pointer({false, false, {20, 20}}), "CROP_CURS");
 }
 
 TEST_F(CropToolTest, APressInsideCropsAndUndoAndRedoFollow)
@@ -306,7 +309,7 @@ TEST_F(CropToolTest, APressOutsideOrAnotherToolOrSelectNoneOrTheDocumentEndsTheF
 TEST_F(CropToolTest, HandlesAdjustTheFrameWithinThePicture)
 {
     crop.press(FakeToolEnvironment::pressAt(view.pixelOf({11, 9})));
-    EXPECT_EQ(crop.pointer({false, false, view.pixelOf({11, 9})}), "") << "the arrow while dragging";
+    EXPECT_EQ(crop.pointer({false, false, {20, 20}}), "") << "the arrow while dragging";
     view.moveTo({15, 13});
     view.release({15, 13});
     EXPECT_EQ(crop.frame(), (Rect{4, 4, 15, 13}));
