@@ -52,7 +52,12 @@ public:
         if (InformationFeedback* information = view.information())
             information->showSelection(next);
     }
-    void end() override { m_frame.m_dragging = false; }
+    void end() override
+    {
+        // The release may come where no move was seen.
+        step();
+        m_frame.m_dragging = false;
+    }
 
 private:
     AdjustableFrame& m_frame;

@@ -21,6 +21,8 @@ public:
     void step() override { follow(); }
     void end() override
     {
+        // The release may come where no move was seen.
+        follow();
         m_feedback.show(nullptr);
         const std::vector<Point>& points = m_path.points();
         if (points.size() < 2)

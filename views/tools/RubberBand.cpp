@@ -89,6 +89,8 @@ void RubberBandTracker::step()
 
 void RubberBandTracker::end()
 {
+    // The release may come where no move was seen.
+    step();
     m_feedback.show(std::nullopt);
     m_done(m_band);
 }

@@ -73,7 +73,20 @@ public:
         m_keepCopy = m_state.control;
     }
     bool continues() const override { return m_state.leftButton; }
-    void step() override
+    void step() override { follow(); }
+    void end() override
+    {
+        // The release may come where no move was seen.
+        follow();
+        m_outline.show(nullptr, {});
+        if (!m_started || m_offset == Point{})
+            return;
+        BusyScope busy;
+        m_document.selectionPlug().moveBy(m_offset, m_keepCopy);
+    }
+
+private:
+    void follow()
     {
         if (!m_started && !leftStartBox(m_press, m_state.at))
             return;
@@ -88,16 +101,7 @@ public:
         if (InformationFeedback* information = m_view.information())
             information->showSelection(m_selection->region.bounds().translated(offset.x, offset.y));
     }
-    void end() override
-    {
-        m_outline.show(nullptr, {});
-        if (!m_started || m_offset == Point{})
-            return;
-        BusyScope busy;
-        m_document.selectionPlug().moveBy(m_offset, m_keepCopy);
-    }
 
-private:
     ToolEnvironment& m_view;
     DragOutline& m_outline;
     BitmapDocument& m_document;

@@ -66,8 +66,11 @@ public:
     {
         pointerAt({Visual::MouseEvent::move, pixel, shift, control, true});
     }
-    void release(Point dot) { releaseAtPixel(pixelOf(dot)); }
-    void releaseAtPixel(Point pixel) { pointerAt({Visual::MouseEvent::leftUp, pixel}); }
+    void release(Point dot, bool shift = false, bool control = false) { releaseAtPixel(pixelOf(dot), shift, control); }
+    void releaseAtPixel(Point pixel, bool shift = false, bool control = false)
+    {
+        pointerAt({Visual::MouseEvent::leftUp, pixel, shift, control});
+    }
     static Visual::MouseEvent pressAt(Point pixel, bool shift = false, bool control = false)
     {
         return {Visual::MouseEvent::leftDown, pixel, shift, control, true};

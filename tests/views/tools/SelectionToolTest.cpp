@@ -54,7 +54,7 @@ protected:
     {
         press(tool, from, shift, control);
         view.moveTo(to, shift, control);
-        view.release(to);
+        view.release(to, shift, control);
     }
     std::optional<Rect> selected() const
     {
@@ -92,6 +92,10 @@ TEST_F(SelectionToolTest, RectSelectsWholeUnitsCutToThePictureInBothUnits)
     EXPECT_EQ(selected(), (Rect{28, 20, 32, 24})) << "a band past the edge selects up to it";
     drag(rect, {5, 5}, {8, 6}, true, true);
     EXPECT_EQ(selected(), (Rect{4, 4, 7, 7})) << "Ctrl+Shift: a square centred on the press";
+    document->commitSelection();
+    press(rect, {20, 2});
+    view.release({25, 4});
+    EXPECT_EQ(selected(), (Rect{20, 2, 26, 5})) << "a release where no move was seen ends the band there";
 }
 
 TEST_F(SelectionToolTest, AClickWithoutMovingRemovesTheSelectionAndSelectsNothing)
@@ -187,7 +191,7 @@ TEST_F(SelectionToolTest, CtrlAtThePressLeavesACopyAndShiftKeepsTheMoveOnAnAxis)
     select({8, 8, 16, 16});
     press(rect, {9, 9}, false, true);
     view.moveTo({18, 12}, true);
-    view.release({18, 12});
+    view.release({18, 12}, true);
     EXPECT_EQ(selected(), (Rect{17, 8, 25, 16})) << "9 across and 3 down with Shift: across only";
     document->commitSelection();
     EXPECT_EQ(document->pixelAt({8, 8}), red) << "the copy stays behind";
