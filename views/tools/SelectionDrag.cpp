@@ -31,18 +31,22 @@ Point dragOffset(Point pixels, int32_t zoom, Point unit, bool shift)
     return {units.x * unit.x, units.y * unit.y};
 }
 
-void DragOutline::show(const Region* region, Point offset)
+void DragOutline::take(const Region& region)
+{
+    int32_t zoom = m_view.zoom();
+    m_shape.setFromMask(*region.toMask(), {zoom, zoom});
+    m_corner = region.bounds().topLeft();
+}
+
+void DragOutline::show(std::optional<Point> offset)
 {
     if (m_shown)
         m_view.invalidate(m_shown->bounds());
     m_shown.reset();
-    if (!region || region->isEmpty())
+    if (!offset || m_shape.isEmpty())
         return;
-    Region shown;
-    int32_t zoom = m_view.zoom();
-    shown.setFromMask(*region->toMask(), {zoom, zoom});
-    Rect bounds = region->bounds();
-    Point at = m_view.dotToView({bounds.left + offset.x, bounds.top + offset.y});
+    Region shown = m_shape;
+    Point at = m_view.dotToView({m_corner.x + offset->x, m_corner.y + offset->y});
     shown.offset(at.x, at.y);
     m_view.invalidate(shown.bounds());
     m_shown = std::move(shown);
@@ -78,26 +82,27 @@ public:
     {
         // The release may come where no move was seen.
         follow();
-        m_outline.show(nullptr, {});
-        if (!m_started || m_offset == Point{})
+        m_outline.show(std::nullopt);
+        if (!m_offset || *m_offset == Point{})
             return;
         BusyScope busy;
-        m_document.selectionPlug().moveBy(m_offset, m_keepCopy);
+        m_document.selectionPlug().moveBy(*m_offset, m_keepCopy);
     }
 
 private:
     void follow()
     {
-        if (!m_started && !leftStartBox(m_press, m_state.at))
-            return;
-        m_started = true;
+        if (!m_offset) {
+            if (!leftStartBox(m_press, m_state.at))
+                return;
+            m_outline.take(m_selection->region);
+        }
         Point offset = dragOffset({m_state.at.x - m_press.x, m_state.at.y - m_press.y}, m_view.zoom(),
                                   m_view.unitSize(), m_state.shift);
-        if (m_offset == offset && m_shown)
+        if (offset == m_offset)
             return;
         m_offset = offset;
-        m_shown = true;
-        m_outline.show(&m_selection->region, offset);
+        m_outline.show(offset);
         if (InformationFeedback* information = m_view.information())
             information->showSelection(m_selection->region.bounds().translated(offset.x, offset.y));
     }
@@ -108,10 +113,9 @@ private:
     std::shared_ptr<SelectionRecord> m_selection;
     Visual::MouseEvent m_state{};
     Point m_press;
-    Point m_offset;
+    // Nothing until the pointer leaves the start box.
+    std::optional<Point> m_offset;
     bool m_keepCopy = false;
-    bool m_started = false;
-    bool m_shown = false;
 };
 
 } // namespace

@@ -21,13 +21,17 @@ Point dragOffset(Point pixels, int32_t zoom, Point unit, bool shift);
 class DragOutline {
 public:
     explicit DragOutline(ToolEnvironment& view) : m_view(view) {}
-    // Shows region moved by offset dots (nothing: hides it).
-    void show(const Region* region, Point offset);
+    // Takes the shape of region at the view's zoom, once for the whole drag.
+    void take(const Region& region);
+    // Shows the shape moved by offset dots (nothing: hides it).
+    void show(std::optional<Point> offset);
     void paint(GraphicsContext& gc) const;
 
 private:
     ToolEnvironment& m_view;
-    // The region in window pixels, placed.
+    // The region in window pixels with its top-left at (0, 0), and that corner in dots.
+    Region m_shape;
+    Point m_corner;
     std::optional<Region> m_shown;
 };
 
