@@ -418,6 +418,14 @@ TEST_F(EditViewTest, ACropFrameShowsItsPointersAndEndsWithTheTool)
     EXPECT_EQ(view().pointer(), "CROP_NEW_CURS");
     tools.setTool(ToolBox::rect);
     EXPECT_FALSE(document->isInteractive());
+
+    tools.setTool(ToolBox::crop);
+    syntheticInput::pressMouse(view(), view().dotToView({1, 1}), syntheticInput::Button::left);
+    syntheticInput::moveMouse(view(), view().dotToView({6, 4}), true);
+    syntheticInput::releaseMouse(view(), view().dotToView({6, 4}), syntheticInput::Button::left);
+    syntheticInput::pressMouse(view(), inside, syntheticInput::Button::left);
+    syntheticInput::releaseMouse(view(), inside, syntheticInput::Button::left);
+    EXPECT_EQ(view().imageBounds(), (Rect{0, 0, 6, 4})) << "the view follows the cropped picture";
 }
 
 TEST_F(EditViewTest, CapsLockTurnsThePointingToolsIntoAPreciseCross)
