@@ -92,6 +92,7 @@ BitmapDocument::BitmapDocument(const NewParams& params)
 
 BitmapDocument::~BitmapDocument()
 {
+    m_interactive.end();
     openDocuments::remove(this);
     UndoRecord::instance().forget(this);
 }
@@ -510,7 +511,39 @@ void BitmapDocument::revert()
         return;
     if (alert(messages::revert, alertFlags::yesNo) != alertAnswer::yes)
         return;
+    // A crop or transform frame belongs to the picture being thrown away.
+    m_interactive.end();
     // The undo step goes only with a successful read, so a failed revert leaves everything as it was.
     if (setFile(*file()))
         UndoRecord::instance().forget(this);
+}
+
+std::shared_ptr<DIBImage> BitmapDocument::replaceImage(std::shared_ptr<DIBImage> image)
+{
+    std::shared_ptr<DIBImage> old = std::exchange(m_image, std::move(image));
+    if (m_palette && m_image->depth() == 8)
+        static_cast<IndexedImage*>(m_image.get())->setPalette(m_palette->platformPalette());
+    setModified(true);
+    changed();
+    return old;
+}
+
+void BitmapDocument::duplicate(const BitmapDocument& source, const Rect& rect, const std::string& title)
+{
+    std::unique_ptr<BitmapPalette> palette;
+    if (source.m_palette) {
+        palette = std::make_unique<BitmapPalette>(*this);
+        palette->copyFrom(*source.m_palette);
+    }
+    setContent(source.copyArea(rect), std::move(palette));
+    m_drawingColor = source.m_drawingColor;
+    m_backgroundColor = source.m_backgroundColor;
+    m_blockSize = source.m_blockSize;
+    m_meshSize = source.m_meshSize;
+    m_meshColor = source.m_meshColor;
+    m_meshStyle = source.m_meshStyle;
+    m_offset = source.m_offset;
+    m_yUp = source.m_yUp;
+    setTitle(title);
+    setModified(true);
 }

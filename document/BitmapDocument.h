@@ -4,6 +4,7 @@
 #include "core/Geometry.h"
 #include "document/FilingObject.h"
 #include "document/ImagePlug.h"
+#include "document/InteractiveMode.h"
 #include "document/Pen.h"
 #include "framework/ScheduledWindowPlug.h"
 
@@ -111,11 +112,20 @@ public:
     // The picture as it is seen: with a floating image composited into a copy of it, else itself.
     std::shared_ptr<const DIBImage> shownImage() const;
     // Whether an interactive mode (crop, transform, replacement preview) blocks editing.
-    bool isInteractive() const { return false; }
+    bool isInteractive() const { return m_interactive.isActive(); }
     // Saves the dots under the mask for undo and fills them with the background colour.
     void clearMask(const MaskImage* mask, Point origin);
     // Copies an image into the picture at p; another depth's colours become the nearest ones.
     void pasteImage(const DIBImage& source, Point p);
+
+    // Takes image, of the picture's kind, as the picture (a new canvas size), answers the old one,
+    // and every view follows; the document is modified.
+    std::shared_ptr<DIBImage> replaceImage(std::shared_ptr<DIBImage> image);
+    // Becomes an untitled, modified copy of rect of source with its own palette and source's
+    // colours and grid settings.
+    void duplicate(const BitmapDocument& source, const Rect& rect, const std::string& title);
+    // Cropping or transforming with the mouse in a view, which holds editing until it ends.
+    InteractiveSlot& interactive() { return m_interactive; }
 
     // Records rect as the changed area and tells the views.
     void damaged(const Rect& rect);
@@ -172,4 +182,5 @@ private:
     std::unique_ptr<DocumentCommands> m_commands;
     std::unique_ptr<BitmapSelectionPlug> m_selectionPlug;
     int32_t m_pasteMode = 0;
+    InteractiveSlot m_interactive;
 };

@@ -32,9 +32,15 @@ struct PendingDocument {
 
 BitmapDocument* newDocument(const NewDocumentParams& params)
 {
+    return openNewDocument(
+        [&](BitmapDocument& document) { document.newContent(params, defaultPaletteFile(), takeUntitledTitle()); });
+}
+
+BitmapDocument* openNewDocument(const std::function<void(BitmapDocument&)>& fill)
+{
     try {
         PendingDocument pending{new BitmapDocument(NewParams::current())};
-        pending.document->newContent(params, defaultPaletteFile(), "Untitled-" + std::to_string(g_untitled++));
+        fill(*pending.document);
         BitmapDocument* document = pending.release();
         openDocumentWindow(*document);
         return document;
@@ -94,6 +100,11 @@ void noteRecentFile(const std::string& path)
 int nextUntitledNumber()
 {
     return g_untitled;
+}
+
+std::string takeUntitledTitle()
+{
+    return "Untitled-" + std::to_string(g_untitled++);
 }
 
 const std::string& defaultPaletteFile()

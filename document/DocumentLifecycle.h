@@ -12,6 +12,9 @@ namespace lifecycle {
 
 // Creates a picture titled "Untitled-n" from params and opens its window.
 BitmapDocument* newDocument(const NewDocumentParams& params);
+// Creates a picture, lets fill make its content and opens its window; a failure is reported and
+// leaves no document (null).
+BitmapDocument* openNewDocument(const std::function<void(BitmapDocument&)>& fill);
 // Asks for a file and opens it; null when cancelled or when it failed (already reported).
 BitmapDocument* openDocument();
 // Opens path without a dialog. A file that is already open is not read again: its document comes
@@ -26,6 +29,8 @@ void noteRecentFile(const std::string& path);
 
 // The number the next untitled picture takes.
 int nextUntitledNumber();
+// "Untitled-n" for the next untitled picture, which takes the number.
+std::string takeUntitledTitle();
 // The palette file new 256-colour pictures start from: beside the program, else in the installed
 // data folder.
 const std::string& defaultPaletteFile();

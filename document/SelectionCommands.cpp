@@ -24,9 +24,7 @@ void select(BitmapDocument& document, Region region)
 {
     UndoRecord::instance().beginUndo(&document);
     document.commitSelection();
-    region.intersectRect(document.bounds());
-    if (!region.isEmpty())
-        document.selectionPlug().setSelection(plainSelection(region));
+    selectRegion(document, std::move(region));
 }
 
 void fill(BitmapDocument& document, bool border)
@@ -58,6 +56,13 @@ void clear(BitmapDocument& document)
     } else if (!record->region.isEmpty()) {
         document.clearMask(record->region.toMask().get(), record->region.bounds().topLeft());
     }
+}
+
+void selectRegion(BitmapDocument& document, Region region)
+{
+    region.intersectRect(document.bounds());
+    if (!region.isEmpty())
+        document.selectionPlug().setSelection(plainSelection(region));
 }
 
 void selectAll(BitmapDocument& document)

@@ -15,6 +15,9 @@ void select(BitmapDocument& document, Region region);
 void fill(BitmapDocument& document, bool border);
 // Drops a floating image without writing it, or clears a plain selection's dots to the background.
 void clear(BitmapDocument& document);
+// Makes region, cut to the picture, the selection in place of one already committed; nothing is
+// selected when none of it lies on the picture. The selection tools end with it.
+void selectRegion(BitmapDocument& document, Region region);
 // Commits the selection and selects the whole picture.
 void selectAll(BitmapDocument& document);
 // Commits the selection, leaving nothing selected.

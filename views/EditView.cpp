@@ -4,6 +4,7 @@
 #include "core/VirtualKey.h"
 #include "document/BitmapDocument.h"
 #include "document/ImagePlug.h"
+#include "document/SelectionRecord.h"
 #include "framework/KeyState.h"
 #include "framework/MenuState.h"
 #include "resources/CommandIds.h"
@@ -142,6 +143,7 @@ void EditView::menuOpening(MenuState& popup)
 {
     popup.enable(commands::toggleMesh, mesh() != nullptr);
     popup.check(commands::toggleMesh, isMeshVisible());
+    m_current->menuOpening(popup);
 }
 
 bool EditView::zoomKey(uint32_t id, Window*)
@@ -208,7 +210,7 @@ void EditView::mouseEvent(const MouseEvent& event)
 {
     switch (event.kind) {
     case MouseEvent::leftDown:
-    case MouseEvent::leftDouble: activeTool({event.shift, event.control}).press(event); break;
+    case MouseEvent::leftDouble: activeTool({event.shift, event.control, viewToDot(event.at)}).press(event); break;
     case MouseEvent::rightDown:
     case MouseEvent::rightDouble: m_toolSet->eyedropper().pick(event, true); break;
     case MouseEvent::wheel: turnWheel(event); break;
@@ -248,6 +250,9 @@ void EditView::updateInformation(Point p)
     Point dot = viewToDot(p);
     std::optional<Point> inside = imageBounds().contains(dot) ? std::optional<Point>(dot) : std::nullopt;
     m_information->showPosition(inside);
+    BitmapDocument* picture = document();
+    std::shared_ptr<SelectionRecord> selection = picture ? picture->selection() : nullptr;
+    m_information->showSelection(selection ? std::optional<Rect>(selection->region.bounds()) : std::nullopt);
     m_current->reportInformation(*m_information, inside);
 }
 
@@ -272,7 +277,7 @@ void EditView::keyEvent(const KeyEvent& event)
 
 void EditView::updatePointer(Point p, bool shift, bool control, bool rightButton)
 {
-    ToolKeys keys{shift, control};
+    ToolKeys keys{shift, control, viewToDot(p)};
     if (!imageBounds().contains(viewToDot(p)))
         setPointer("");
     else if (rightButton)

@@ -15,6 +15,9 @@ public:
     virtual void showColor(std::optional<ColorRef> color) = 0;
     // The Draw tool's square, or nothing to hide it.
     virtual void showFootprint(std::optional<Rect> square) = 0;
+    // The selection's origin and size (while a tool drags one, the rectangle dragged), or nothing
+    // to hide them.
+    virtual void showSelection(std::optional<Rect> selection) = 0;
 
 protected:
     ~InformationFeedback() = default;

@@ -292,6 +292,24 @@ TEST_F(LifecycleTest, RevertAsksAndAFailedReReadKeepsThePicture)
     EXPECT_EQ(document->pixelAt({7, 3}), paletteIndex(0)) << "and so does its undo";
 }
 
+TEST_F(LifecycleTest, RevertEndsACropFrameButAnswerNoKeepsIt)
+{
+    struct Frame : InteractiveMode {
+        void endInteractive() override { ended = true; }
+        bool ended = false;
+    } frame;
+    BitmapDocument* document = savedPicture("a.bmp");
+    document->fillRect({0, 0, 1, 1}, paletteIndex(4));
+    document->interactive().enter(&frame);
+    box.answerNext(alertAnswer::no);
+    document->revert();
+    EXPECT_FALSE(frame.ended);
+    box.answerNext(alertAnswer::yes);
+    document->revert();
+    EXPECT_TRUE(frame.ended);
+    EXPECT_FALSE(document->isInteractive());
+}
+
 TEST_F(LifecycleTest, ClosingAModifiedPictureAsksToSave)
 {
     BitmapDocument* document = savedPicture("a.bmp");

@@ -403,6 +403,31 @@ TEST_F(EditViewTest, EachToolShowsItsPointerOverThePictureAndTheArrowElsewhere)
     view().keyEvent({Visual::KeyEvent::up, keys::space});
 }
 
+TEST_F(EditViewTest, ACropFrameShowsItsPointersAndEndsWithTheTool)
+{
+    open({8, 6}, {116, 96}, 4);
+    tools.setTool(ToolBox::crop);
+    syntheticInput::pressMouse(view(), view().dotToView({1, 1}), syntheticInput::Button::left);
+    syntheticInput::moveMouse(view(), view().dotToView({6, 4}), true);
+    syntheticInput::releaseMouse(view(), view().dotToView({6, 4}), syntheticInput::Button::left);
+    EXPECT_TRUE(document->isInteractive());
+    Point inside = view().dotToView({4, 3});
+    syntheticInput::moveMouse(view(), inside, false);
+    EXPECT_EQ(view().pointer(), "FINISH_CROP_CURS");
+    syntheticInput::moveMouse(view(), inside, false, syntheticInput::Button::left, Accelerator::shift);
+    EXPECT_EQ(view().pointer(), "CROP_NEW_CURS");
+    tools.setTool(ToolBox::rect);
+    EXPECT_FALSE(document->isInteractive());
+
+    tools.setTool(ToolBox::crop);
+    syntheticInput::pressMouse(view(), view().dotToView({1, 1}), syntheticInput::Button::left);
+    syntheticInput::moveMouse(view(), view().dotToView({6, 4}), true);
+    syntheticInput::releaseMouse(view(), view().dotToView({6, 4}), syntheticInput::Button::left);
+    syntheticInput::pressMouse(view(), inside, syntheticInput::Button::left);
+    syntheticInput::releaseMouse(view(), inside, syntheticInput::Button::left);
+    EXPECT_EQ(view().imageBounds(), (Rect{0, 0, 6, 4})) << "the view follows the cropped picture";
+}
+
 TEST_F(EditViewTest, CapsLockTurnsThePointingToolsIntoAPreciseCross)
 {
     open({8, 6}, {116, 96}, 4);
@@ -485,6 +510,7 @@ struct RecordingInformation : InformationFeedback {
     void showPosition(std::optional<Point> dot) override { positions.push_back(dot); }
     void showColor(std::optional<ColorRef> color) override { colors.push_back(color); }
     void showFootprint(std::optional<Rect>) override {}
+    void showSelection(std::optional<Rect>) override {}
     std::vector<std::optional<Point>> positions;
     std::vector<std::optional<ColorRef>> colors;
 };

@@ -7,12 +7,17 @@
 
 class GraphicsContext;
 class InformationFeedback;
+class MenuState;
 class ToolEnvironment;
 
-// The keys held with a pointer event, as a tool's pointer rules read them.
+// The keys held with a pointer event, and the dot under the pointer, as a tool's pointer rules
+// read them.
 struct ToolKeys {
-    bool shift = false;
-    bool control = false;
+    ToolKeys(bool shift = false, bool control = false, Point dot = {}) : shift(shift), control(control), dot(dot) {}
+
+    bool shift;
+    bool control;
+    Point dot;
 };
 
 // One tool of the tool box as it works in one edit view. It sees the view only through its
@@ -33,6 +38,8 @@ public:
     virtual bool key(const Visual::KeyEvent&) { return false; }
     // A view command offered to the tool first; answers whether it took it.
     virtual bool command(uint32_t) { return false; }
+    // Enables the view commands the tool takes in its present state.
+    virtual void menuOpening(MenuState&) {}
     // Draws the tool's marks over the picture.
     virtual void paintOver(GraphicsContext&) {}
     // The tool's command given again while it is current: its options dialog, if it has one.

@@ -2,24 +2,20 @@
 
 #include "document/BitmapDocument.h"
 #include "views/ToolBox.h"
+#include "views/tools/CropTool.h"
 #include "views/tools/DrawTool.h"
+#include "views/tools/EllipseTool.h"
 #include "views/tools/EyedropperTool.h"
 #include "views/tools/HandTool.h"
+#include "views/tools/LassoTool.h"
 #include "views/tools/LineTool.h"
 #include "views/tools/PencilTool.h"
 #include "views/tools/PendingTool.h"
+#include "views/tools/RectTool.h"
 #include "views/tools/ToolEnvironment.h"
 #include "views/tools/ZoomTool.h"
 
 namespace {
-
-// Caps Lock turns these pointers into a precise cross.
-PendingTool::PointerRule pointing(std::string pointer)
-{
-    return [pointer](const ToolEnvironment& view, const ToolKeys&) {
-        return view.capsLock() ? std::string("CROSS_POINT_CURS") : pointer;
-    };
-}
 
 PendingTool::PointerRule fixed(std::string pointer)
 {
@@ -39,10 +35,10 @@ std::string bucketPointer(const ToolEnvironment& view, const ToolKeys& keys)
 
 ToolSet::ToolSet(ToolEnvironment& environment)
     : m_tools{
-          std::make_unique<PendingTool>(environment, fixed("CROSS_HAIR_CURS")),
-          std::make_unique<PendingTool>(environment, fixed("CROSS_HAIR_CURS")),
-          std::make_unique<PendingTool>(environment, pointing("LASSO_CURS")),
-          std::make_unique<PendingTool>(environment, pointing("CROP_CURS")),
+          std::make_unique<RectTool>(environment),
+          std::make_unique<EllipseTool>(environment),
+          std::make_unique<LassoTool>(environment),
+          std::make_unique<CropTool>(environment),
           std::make_unique<ZoomTool>(environment),
           std::make_unique<HandTool>(environment),
           std::make_unique<EyedropperTool>(environment),

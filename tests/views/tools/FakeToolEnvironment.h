@@ -61,14 +61,19 @@ public:
     bool capsLock() const override { return capsLockOn; }
 
     // Moves the pointer to the window pixel of dot with the button held; releases it there.
-    void moveTo(Point dot, bool shift = false)
+    void moveTo(Point dot, bool shift = false, bool control = false) { moveToPixel(pixelOf(dot), shift, control); }
+    void moveToPixel(Point pixel, bool shift = false, bool control = false)
     {
-        pointerAt({Visual::MouseEvent::move, pixelOf(dot), shift, false, true});
+        pointerAt({Visual::MouseEvent::move, pixel, shift, control, true});
     }
-    void release(Point dot) { pointerAt({Visual::MouseEvent::leftUp, pixelOf(dot)}); }
-    static Visual::MouseEvent pressAt(Point pixel, bool shift = false)
+    void release(Point dot, bool shift = false, bool control = false) { releaseAtPixel(pixelOf(dot), shift, control); }
+    void releaseAtPixel(Point pixel, bool shift = false, bool control = false)
     {
-        return {Visual::MouseEvent::leftDown, pixel, shift, false, true};
+        pointerAt({Visual::MouseEvent::leftUp, pixel, shift, control});
+    }
+    static Visual::MouseEvent pressAt(Point pixel, bool shift = false, bool control = false)
+    {
+        return {Visual::MouseEvent::leftDown, pixel, shift, control, true};
     }
     Point pixelOf(Point dot) const { return dotToView(dot); }
     bool isTracking() const { return m_tracker != nullptr; }

@@ -88,6 +88,7 @@ struct RecordingInformation : InformationFeedback {
     void showPosition(std::optional<Point> dot) override { positions.push_back(dot); }
     void showColor(std::optional<ColorRef>) override {}
     void showFootprint(std::optional<Rect>) override {}
+    void showSelection(std::optional<Rect>) override {}
     std::vector<std::optional<Point>> positions;
 };
 
