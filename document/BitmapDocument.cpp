@@ -426,7 +426,10 @@ void BitmapDocument::revert()
         return;
     if (alert(messages::revert, alertFlags::yesNo) != alertAnswer::yes)
         return;
-    // The undo step goes only with a successful read, so a failed revert leaves everything as it was.
-    if (setFile(*file()))
+    // The selection and the undo step go only with a successful read, so a failed revert leaves
+    // everything as it was, a floating image included.
+    if (setFile(*file())) {
+        m_selectionPlug->setSelection(nullptr);
         UndoRecord::instance().forget(this);
+    }
 }

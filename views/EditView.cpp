@@ -1,14 +1,18 @@
 #include "views/EditView.h"
 
+#include "base/BusyPointer.h"
 #include "core/Aspects.h"
 #include "core/VirtualKey.h"
 #include "document/BitmapDocument.h"
+#include "document/BitmapSelectionPlug.h"
 #include "document/ImagePlug.h"
+#include "document/SelectionRecord.h"
 #include "framework/KeyState.h"
 #include "framework/MenuState.h"
 #include "resources/CommandIds.h"
 #include "views/InformationFeedback.h"
 #include "views/MeshCells.h"
+#include "views/NudgeStep.h"
 #include "views/ToolBox.h"
 #include "views/ViewScroller.h"
 #include "views/ZoomSteps.h"
@@ -208,7 +212,7 @@ void EditView::mouseEvent(const MouseEvent& event)
 {
     switch (event.kind) {
     case MouseEvent::leftDown:
-    case MouseEvent::leftDouble: activeTool({event.shift, event.control}).press(event); break;
+    case MouseEvent::leftDouble: activeTool({event.shift, event.control, viewToDot(event.at)}).press(event); break;
     case MouseEvent::rightDown:
     case MouseEvent::rightDouble: m_toolSet->eyedropper().pick(event, true); break;
     case MouseEvent::wheel: turnWheel(event); break;
@@ -260,7 +264,7 @@ void EditView::keyEvent(const KeyEvent& event)
         else if (event.key == keys::tab)
             m_tabDown = down;
     }
-    if (!m_spaceDown && m_current->key(event))
+    if (!m_spaceDown && (m_current->key(event) || nudgeKey(event)))
         return;
     if (down && m_spaceDown && (event.key == keys::up || event.key == keys::down)) {
         const ZoomSteps& steps = ZoomSteps::mainSteps();
@@ -270,9 +274,57 @@ void EditView::keyEvent(const KeyEvent& event)
         updatePointer(*pointer, event.shift, event.control, false);
 }
 
+bool EditView::nudgeKey(const KeyEvent& event)
+{
+    if (event.kind == KeyEvent::up)
+        return m_nudgeKeys.keyUp(event);
+    if (event.kind == KeyEvent::character)
+        return false;
+    return selection() && m_nudgeKeys.keyDown(event);
+}
+
+void EditView::nudge(Point direction, const KeyEvent& trigger)
+{
+    BitmapSelectionPlug* plug = selectionPlug();
+    if (!plug || !plug->selection())
+        return;
+    MeshPlug* settings = mesh();
+    Point step =
+        nudgeStep(m_environment->unitSize(), settings ? std::optional<Point>(settings->meshSize()) : std::nullopt,
+                  trigger.shift, trigger.control);
+    int32_t times = std::max(1, trigger.repeatCount);
+    BusyScope busy;
+    plug->moveBy({direction.x * step.x * times, direction.y * step.y * times}, false);
+}
+
+void EditView::update()
+{
+    ImageView::update();
+    selectionChanged();
+}
+
+void EditView::update(const Aspect* aspect)
+{
+    BitmapView::update(aspect);
+    if (aspect == &aspects::BitmapSelectionPlug::access)
+        selectionChanged();
+}
+
+void EditView::selectionChanged()
+{
+    std::shared_ptr<SelectionRecord> record = selection();
+    m_outline.setRegion(record ? &record->region : nullptr);
+}
+
+void EditView::originChanged()
+{
+    BitmapView::originChanged();
+    m_outline.followZoom();
+}
+
 void EditView::updatePointer(Point p, bool shift, bool control, bool rightButton)
 {
-    ToolKeys keys{shift, control};
+    ToolKeys keys{shift, control, viewToDot(p)};
     if (!imageBounds().contains(viewToDot(p)))
         setPointer("");
     else if (rightButton)
@@ -285,4 +337,6 @@ void EditView::paint(GraphicsContext& gc, const Rect& clip)
 {
     BitmapView::paint(gc, clip);
     m_current->paintOver(gc);
+    // Last, so that nothing drawn after it can leave a trace of the inverted frame.
+    m_outline.paint(gc, clip);
 }

@@ -9,10 +9,14 @@ class GraphicsContext;
 class InformationFeedback;
 class ToolEnvironment;
 
-// The keys held with a pointer event, as a tool's pointer rules read them.
+// The keys held with a pointer event, and the dot under the pointer, as a tool's pointer rules
+// read them.
 struct ToolKeys {
-    bool shift = false;
-    bool control = false;
+    ToolKeys(bool shift = false, bool control = false, Point dot = {}) : shift(shift), control(control), dot(dot) {}
+
+    bool shift;
+    bool control;
+    Point dot;
 };
 
 // One tool of the tool box as it works in one edit view. It sees the view only through its

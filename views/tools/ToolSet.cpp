@@ -5,6 +5,7 @@
 #include "views/tools/DrawTool.h"
 #include "views/tools/EyedropperTool.h"
 #include "views/tools/HandTool.h"
+#include "views/tools/InsideSelection.h"
 #include "views/tools/LineTool.h"
 #include "views/tools/PencilTool.h"
 #include "views/tools/PendingTool.h"
@@ -26,6 +27,14 @@ PendingTool::PointerRule fixed(std::string pointer)
     return [pointer](const ToolEnvironment&, const ToolKeys&) { return pointer; };
 }
 
+// Over the selection a selecting tool shows the arrow: a press there moves the selection.
+PendingTool::PointerRule selecting(PendingTool::PointerRule rule)
+{
+    return [rule](const ToolEnvironment& view, const ToolKeys& keys) {
+        return insideSelection(view, keys.dot) ? std::string() : rule(view, keys);
+    };
+}
+
 std::string bucketPointer(const ToolEnvironment& view, const ToolKeys& keys)
 {
     if (view.capsLock())
@@ -39,9 +48,9 @@ std::string bucketPointer(const ToolEnvironment& view, const ToolKeys& keys)
 
 ToolSet::ToolSet(ToolEnvironment& environment)
     : m_tools{
-          std::make_unique<PendingTool>(environment, fixed("CROSS_HAIR_CURS")),
-          std::make_unique<PendingTool>(environment, fixed("CROSS_HAIR_CURS")),
-          std::make_unique<PendingTool>(environment, pointing("LASSO_CURS")),
+          std::make_unique<PendingTool>(environment, selecting(fixed("CROSS_HAIR_CURS"))),
+          std::make_unique<PendingTool>(environment, selecting(fixed("CROSS_HAIR_CURS"))),
+          std::make_unique<PendingTool>(environment, selecting(pointing("LASSO_CURS"))),
           std::make_unique<PendingTool>(environment, pointing("CROP_CURS")),
           std::make_unique<ZoomTool>(environment),
           std::make_unique<HandTool>(environment),
@@ -50,7 +59,7 @@ ToolSet::ToolSet(ToolEnvironment& environment)
           std::make_unique<PendingTool>(environment, bucketPointer),
           std::make_unique<DrawTool>(environment),
           std::make_unique<LineTool>(environment),
-          std::make_unique<PendingTool>(environment, fixed("TEXT")),
+          std::make_unique<PendingTool>(environment, selecting(fixed("TEXT"))),
       }
 {
     static_assert(count == ToolBox::toolCount);
