@@ -510,10 +510,7 @@ void BitmapDocument::revert()
         return;
     if (alert(messages::revert, alertFlags::yesNo) != alertAnswer::yes)
         return;
-    // The selection and the undo step go only with a successful read, so a failed revert leaves
-    // everything as it was, a floating image included.
-    if (setFile(*file())) {
-        m_selectionPlug->setSelection(nullptr);
+    // The undo step goes only with a successful read, so a failed revert leaves everything as it was.
+    if (setFile(*file()))
         UndoRecord::instance().forget(this);
-    }
 }

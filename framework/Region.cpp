@@ -120,6 +120,11 @@ bool Region::intersectsRect(const Rect& r) const
     return !r.isEmpty() && m_region->intersects(toQRect(r));
 }
 
+bool Region::operator==(const Region& other) const
+{
+    return *m_region == *other.m_region;
+}
+
 std::vector<Rect> Region::rects() const
 {
     std::vector<Rect> pieces;

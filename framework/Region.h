@@ -32,6 +32,8 @@ public:
     bool isEmpty() const;
     bool contains(Point p) const;
     bool intersectsRect(const Rect& r) const;
+    // Whether both hold the same dots.
+    bool operator==(const Region& other) const;
     // The rectangles the region is the union of, band by band from the top.
     std::vector<Rect> rects() const;
 

@@ -7,11 +7,15 @@
 
 void SelectionOutline::setRegion(const Region* region)
 {
+    bool none = !region || region->isEmpty();
+    // A new record of the same dots (a lift, another paste mode) keeps the frame as it is.
+    if (none ? !m_dots : m_dots && *m_dots == *region && m_zoom == m_view.zoom())
+        return;
     invalidateBand();
-    if (region && !region->isEmpty())
-        m_dots = *region;
-    else
+    if (none)
         m_dots.reset();
+    else
+        m_dots = *region;
     rebuild();
 }
 
