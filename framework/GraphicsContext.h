@@ -63,6 +63,7 @@ protected:
 private:
     QColor resolve(ColorRef color) const;
     QImage asPaletteIndices(const QImage& image) const;
+    bool invertDirectly(const Region& region, ColorRef ink);
 
     std::unique_ptr<QPainter> m_painter;
     ColorSpace m_space;
