@@ -114,6 +114,18 @@ protected:
         return s;
     }
     int heard() const { return listener->count(&aspects::BitmapSelectionPlug::access); }
+    // The step changes the picture or its selection; Undo goes back, a second Undo forward again.
+    void expectUndoAndRedo(const std::function<void()>& step)
+    {
+        State before = state();
+        step();
+        State after = state();
+        EXPECT_NE(after, before);
+        command(commands::undo);
+        EXPECT_EQ(state(), before);
+        command(commands::undo);
+        EXPECT_EQ(state(), after);
+    }
     void command(uint32_t id)
     {
         interfaceFor<CommandInterface>(document, &aspects::Model::menuEx)->command(id, nullptr);
@@ -319,14 +331,7 @@ TEST_F(SelectionTest, CommandsUndoAndRedo)
         document->commitSelection();
         document->setDrawingColor(background);
         row.prepare();
-        State before = state();
-        command(row.id);
-        State after = state();
-        EXPECT_NE(after, before);
-        command(commands::undo);
-        EXPECT_EQ(state(), before);
-        command(commands::undo);
-        EXPECT_EQ(state(), after);
+        expectUndoAndRedo([&] { command(row.id); });
     }
 }
 
@@ -359,14 +364,7 @@ TEST_F(SelectionTest, MovesAndModeChangesUndoAndRedo)
         select({0, 0, 3, 3});
         if (row.what != std::string("plain move") && row.what != std::string("Ctrl move"))
             document->selectionPlug().moveBy({3, 0}, false);
-        State before = state();
-        row.step();
-        State after = state();
-        EXPECT_NE(after, before);
-        document->undo();
-        EXPECT_EQ(state(), before);
-        document->undo();
-        EXPECT_EQ(state(), after);
+        expectUndoAndRedo(row.step);
     }
 }
 
@@ -424,6 +422,9 @@ TEST_F(SelectionTest, SavingWritesWhatIsSeenAndLeavesTheSelectionFloating)
     for (int32_t y = 0; y < 4; ++y)
         for (int32_t x = 0; x < 8; ++x)
             EXPECT_EQ(read->pixelAt({x, y}), (x >= 5 && x < 7 && y >= 2) ? figure : background) << x << "," << y;
+    ASSERT_TRUE(document->setFile(path)) << "as Revert reads it again";
+    EXPECT_EQ(document->selection(), nullptr) << "the selection went with the old contents";
+    EXPECT_EQ(shown()[2], ".....##.");
     std::filesystem::remove_all(folder);
 }
 
