@@ -16,6 +16,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -280,57 +281,29 @@ TEST_F(SelectionTest, CommandsUndoAndRedo)
 {
     struct Row {
         const char* what;
-        std::function<void()> prepare;
+        Rect selected;
+        std::optional<Point> floatBy; // a move before the command, with or without Ctrl
+        bool keepCopy;
         uint32_t id;
     };
     const Row rows[] = {
-        {"fill",
-         [&] {
-             select({1, 0, 4, 3});
-         },
-         commands::fillSelection},
-        {"fill floating",
-         [&] {
-             select({1, 0, 4, 3}), document->selectionPlug().moveBy({2, 1}, false);
-         },
-         commands::fillSelection},
-        {"border",
-         [&] {
-             select({1, 0, 5, 4});
-         },
-         commands::drawSelectionBorder},
-        {"clear",
-         [&] {
-             select({0, 0, 3, 3});
-         },
-         commands::clearSelection},
-        {"clear floating",
-         [&] {
-             select({0, 0, 3, 3}), document->selectionPlug().moveBy({1, 1}, true);
-         },
-         commands::clearSelection},
-        {"select all",
-         [&] {
-             select({0, 0, 3, 3}), document->selectionPlug().moveBy({1, 1}, false);
-         },
-         commands::selectAll},
-        {"select none",
-         [&] {
-             select({0, 0, 3, 3}), document->selectionPlug().moveBy({4, 0}, false);
-         },
-         commands::selectNone},
-        {"invert",
-         [&] {
-             select({2, 1, 4, 3});
-         },
-         commands::invertSelection},
+        {"fill", {1, 0, 4, 3}, std::nullopt, false, commands::fillSelection},
+        {"fill floating", {1, 0, 4, 3}, Point{2, 1}, false, commands::fillSelection},
+        {"border", {1, 0, 5, 4}, std::nullopt, false, commands::drawSelectionBorder},
+        {"clear", {0, 0, 3, 3}, std::nullopt, false, commands::clearSelection},
+        {"clear floating", {0, 0, 3, 3}, Point{1, 1}, true, commands::clearSelection},
+        {"select all", {0, 0, 3, 3}, Point{1, 1}, false, commands::selectAll},
+        {"select none", {0, 0, 3, 3}, Point{4, 0}, false, commands::selectNone},
+        {"invert", {2, 1, 4, 3}, std::nullopt, false, commands::invertSelection},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         draw({"o##o.#o#", "#oo.#o##", "oo#o#.##", "#.o#oo#o"});
         document->commitSelection();
         document->setDrawingColor(background);
-        row.prepare();
+        select(row.selected);
+        if (row.floatBy)
+            document->selectionPlug().moveBy(*row.floatBy, row.keepCopy);
         expectUndoAndRedo([&] { command(row.id); });
     }
 }
