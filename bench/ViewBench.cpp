@@ -1,12 +1,14 @@
 // What a full repaint of a 1920 x 1080 edit view costs for a small and a huge picture, at zoom 1, 4
 // and 16. Painting must follow the area drawn, not the picture: the program prints, for each zoom,
 // the huge picture's time over the small one's, and each repaint over a plain copy of the same
-// number of screen pixels measured in the same run. The ratios use processor time, which a busy
-// machine disturbs less than the clock.
+// number of screen pixels measured in the same run; and a blink of a huge select-all's outline over a
+// small one's. The ratios use processor time, which a busy machine disturbs less than the clock.
 #include "bench/RatioReport.h"
 #include "document/BitmapDocument.h"
+#include "document/BitmapSelectionPlug.h"
 #include "document/DocumentLifecycle.h"
 #include "document/NewParams.h"
+#include "document/SelectionRecord.h"
 #include "framework/Application.h"
 #include "views/EditView.h"
 #include "views/ToolBox.h"
@@ -35,31 +37,66 @@ void BM_PlainCopy(benchmark::State& state)
 }
 BENCHMARK(BM_PlainCopy)->Unit(benchmark::kMicrosecond);
 
+// A white picture of side x side dots in a screen-sized edit view.
+struct ShownPicture {
+    ShownPicture(int32_t side, bool fullColor) : document(new BitmapDocument(NewParams::current()))
+    {
+        document->newContent({fullColor, 0, 0x00FFFFFF, {16, 16}, {side, side}}, lifecycle::defaultPaletteFile(),
+                             "bench");
+        view = new EditView(nullptr, tools);
+        view->setModel(document);
+        view->place(Rect::fromSize({0, 0}, screen));
+        view->show();
+        Application::processEvents(50);
+    }
+    ~ShownPicture() { view->destroy(); }
+
+    ToolBox tools;
+    BitmapDocument* document;
+    EditView* view = nullptr;
+};
+
 // args: picture side, zoom, full colour (0 or 1).
 void BM_Repaint(benchmark::State& state)
 {
     int32_t side = int32_t(state.range(0));
     int32_t zoom = int32_t(state.range(1));
-    auto* document = new BitmapDocument(NewParams::current());
-    document->newContent({state.range(2) != 0, 0, 0x00FFFFFF, {16, 16}, {side, side}}, lifecycle::defaultPaletteFile(),
-                         "bench");
-    ToolBox tools;
-    auto* view = new EditView(nullptr, tools);
-    view->setModel(document);
-    view->place(Rect::fromSize({0, 0}, screen));
-    view->show();
-    Application::processEvents(50);
-    view->setZoom(zoom, {side / 2, side / 2});
-    view->setMeshVisible(true);
+    ShownPicture shown(side, state.range(2) != 0);
+    shown.view->setZoom(zoom, {side / 2, side / 2});
+    shown.view->setMeshVisible(true);
     for (auto _ : state) {
-        view->invalidateAll();
-        view->updateNow();
+        shown.view->invalidateAll();
+        shown.view->updateNow();
     }
-    view->destroy();
 }
 BENCHMARK(BM_Repaint)
     ->ArgsProduct({{256, 10000}, {1, 4, 16}, {0, 1}})
     ->ArgNames({"side", "zoom", "rgb"})
+    ->Unit(benchmark::kMicrosecond);
+
+// One blink of the outline of a select-all, the view on the picture's top-left corner: it must
+// cost the frame's band in view, not a new frame. args: picture side, zoom.
+void BM_OutlineBlink(benchmark::State& state)
+{
+    int32_t side = int32_t(state.range(0));
+    int32_t zoom = int32_t(state.range(1));
+    ShownPicture shown(side, false);
+    shown.view->setZoom(zoom, {screen.x / (2 * zoom), screen.y / (2 * zoom)});
+    auto all = std::make_shared<SelectionRecord>();
+    all->region.setRect(shown.document->bounds());
+    shown.document->selectionPlug().setSelection(all);
+    shown.view->updateNow();
+    int before = shown.view->outline().rebuildCount();
+    Timer unused;
+    for (auto _ : state) {
+        shown.view->outline().tick(unused);
+        shown.view->updateNow();
+    }
+    state.counters["rebuilds"] = shown.view->outline().rebuildCount() - before;
+}
+BENCHMARK(BM_OutlineBlink)
+    ->ArgsProduct({{256, 10000}, {1, 4}})
+    ->ArgNames({"side", "zoom"})
     ->Unit(benchmark::kMicrosecond);
 
 } // namespace
@@ -80,5 +117,16 @@ int main(int argc, char** argv)
                     std::printf("%4d  %5s  %24.2f  %11.2f  %13.2f\n", zoom, rgb ? "24" : "8", huge / small,
                                 small / copy, huge / copy);
             }
+        // At zoom 1 the huge frame shows 1920 + 1080 pixels of band and the small one 4 x 256; at
+        // zoom 4 the small one's 4 x 1024 pixels are in view as well.
+        std::printf("\nzoom  outline blink of a select-all, 10000/256 (target <= 1.2)\n");
+        for (int zoom : {1, 4}) {
+            auto name = [&](int side) {
+                return "BM_OutlineBlink/side:" + std::to_string(side) + "/zoom:" + std::to_string(zoom);
+            };
+            double small = reporter.times[name(256)], huge = reporter.times[name(10000)];
+            if (small > 0 && huge > 0)
+                std::printf("%4d  %.2f\n", zoom, huge / small);
+        }
     });
 }

@@ -7,7 +7,10 @@
 #include "framework/WindowGC.h"
 
 #include <QImage>
+#include <QMdiSubWindow>
 #include <QPainter>
+#include <QRegion>
+#include <QScreen>
 
 namespace Visual {
 
@@ -35,6 +38,27 @@ void Component::place(const Rect& rect)
     handle()->setGeometry(toQRect(rect));
 }
 
+void Component::fitWindowTo(Point wanted)
+{
+    QWidget* self = handle();
+    QWidget* frame = self->window();
+    for (QWidget* w = self; w; w = w->parentWidget())
+        if (auto* child = qobject_cast<QMdiSubWindow*>(w)) {
+            frame = child;
+            break;
+        }
+    QRect area;
+    if (!frame->isWindow() && frame->parentWidget())
+        area = frame->parentWidget()->rect();
+    else if (QScreen* screen = frame->screen())
+        area = screen->availableGeometry();
+    QRect at = frame->geometry();
+    QSize size = frame->size() + QSize(wanted.x - self->width(), wanted.y - self->height());
+    if (!area.isEmpty())
+        size = size.boundedTo(QSize(area.right() + 1 - at.left(), area.bottom() + 1 - at.top()));
+    frame->resize(size.expandedTo(frame->minimumSize()));
+}
+
 void Component::setFocus()
 {
     handle()->setFocus();
@@ -52,7 +76,7 @@ void Component::refuseFocus()
 
 void Component::invalidate(const Rect& rect)
 {
-    m_pending = m_pending.united(rect);
+    m_pending.unionRect(rect);
     handle()->update(toQRect(rect));
 }
 
@@ -82,8 +106,11 @@ void Component::scroll(int32_t dx, int32_t dy, const Rect& rect)
 
 void Component::updateNow()
 {
-    if (!m_pending.isEmpty())
-        handle()->repaint(toQRect(std::exchange(m_pending, Rect{})));
+    if (m_pending.isEmpty())
+        return;
+    Region pending = m_pending;
+    m_pending.setEmpty();
+    handle()->repaint(pending.qRegion());
 }
 
 void Component::track(std::unique_ptr<Tracker> tracker, const MouseEvent& press)
@@ -107,8 +134,9 @@ void Component::track(std::unique_ptr<Tracker> tracker, const MouseEvent& press)
 
 void Component::dispatchPaint(const Rect& clip)
 {
-    if (m_pending.intersected(clip) == m_pending)
-        m_pending = Rect{};
+    Region drawn;
+    drawn.setRect(clip);
+    m_pending.subtract(drawn);
     guardCallback([&] {
         WindowGC gc(m_surface, paintPalette());
         gc.intersectClip(clip);

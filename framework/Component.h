@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/Controllers.h"
+#include "framework/Region.h"
 #include "framework/Window.h"
 #include "framework/WindowSurface.h"
 
@@ -22,6 +23,10 @@ public:
 
     Point size() const;
     void place(const Rect& rect);
+    // Resizes the window that holds this component (its document window, else its top-level
+    // window) so that the component becomes size, keeping the window's top-left corner and keeping
+    // it inside the area it lives in (the workspace or the screen).
+    void fitWindowTo(Point size);
     void setFocus();
     // Keyboard focus given to this component goes to target instead (the view that has the keys).
     void passFocusTo(Component& target);
@@ -57,8 +62,8 @@ protected:
 private:
     WindowSurface m_surface{{1, 1}};
     std::unique_ptr<Tracker> m_tracker;
-    // The bounds of what is marked and not drawn yet.
-    Rect m_pending;
+    // What is marked and not drawn yet.
+    Region m_pending;
 };
 
 } // namespace Visual

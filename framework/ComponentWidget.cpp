@@ -5,7 +5,9 @@
 #include "framework/QtGeometry.h"
 
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QWheelEvent>
 
 #include <utility>
@@ -23,8 +25,21 @@ ComponentWidget::ComponentWidget(Visual::Component& component, QWidget* parent)
 
 void ComponentWidget::paintEvent(QPaintEvent* event)
 {
-    m_component.dispatchPaint(toRect(event->rect()));
-    QPainter(this).drawImage(event->rect(), m_component.surface().image(), event->rect());
+    // A few thin bands (a blinking outline) are drawn one by one rather than as the area they span;
+    // a region of many pieces costs less as one rectangle.
+    constexpr int mostPieces = 64;
+    const QRegion& region = event->region();
+    QPainter screen(this);
+    auto draw = [&](const QRect& area) {
+        m_component.dispatchPaint(toRect(area));
+        screen.drawImage(area, m_component.surface().image(), area);
+    };
+    if (region.rectCount() > mostPieces) {
+        draw(event->rect());
+        return;
+    }
+    for (const QRect& area : region)
+        draw(area);
 }
 
 void ComponentWidget::resizeEvent(QResizeEvent* event)

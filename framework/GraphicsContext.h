@@ -18,6 +18,10 @@ class Region;
 // Colours may be palette-index references; they are looked up in the selected palette.
 class GraphicsContext {
 public:
+    // What invert mode draws with so that every colour, mid-grey included, changes visibly:
+    // not-xor with it flips the top bit of each channel, and a second drawing still erases the first.
+    static constexpr ColorRef invertInk = 0x007F7F7F;
+
     GraphicsContext(const GraphicsContext&) = delete;
     GraphicsContext& operator=(const GraphicsContext&) = delete;
     virtual ~GraphicsContext();
@@ -59,6 +63,7 @@ protected:
 private:
     QColor resolve(ColorRef color) const;
     QImage asPaletteIndices(const QImage& image) const;
+    bool invertDirectly(const Region& region, ColorRef ink);
 
     std::unique_ptr<QPainter> m_painter;
     ColorSpace m_space;

@@ -120,6 +120,20 @@ bool Region::intersectsRect(const Rect& r) const
     return !r.isEmpty() && m_region->intersects(toQRect(r));
 }
 
+bool Region::operator==(const Region& other) const
+{
+    return *m_region == *other.m_region;
+}
+
+std::vector<Rect> Region::rects() const
+{
+    std::vector<Rect> pieces;
+    pieces.reserve(size_t(m_region->rectCount()));
+    for (const QRect& r : *m_region)
+        pieces.push_back(toRect(r));
+    return pieces;
+}
+
 void Region::offset(int32_t dx, int32_t dy)
 {
     m_region->translate(dx, dy);
@@ -165,7 +179,7 @@ std::shared_ptr<MaskImage> Region::toMask() const
     return mask;
 }
 
-void Region::frame(GraphicsContext& gc, const Brush& brush, int width) const
+Region Region::frameBand(int width) const
 {
     QRegion inner = *m_region;
     inner &= m_region->translated(width, 0);
@@ -174,7 +188,12 @@ void Region::frame(GraphicsContext& gc, const Brush& brush, int width) const
     inner &= m_region->translated(0, -width);
     Region band;
     *band.m_region = m_region->subtracted(inner);
-    band.fill(gc, brush);
+    return band;
+}
+
+void Region::frame(GraphicsContext& gc, const Brush& brush, int width) const
+{
+    frameBand(width).fill(gc, brush);
 }
 
 void Region::fill(GraphicsContext& gc, const Brush& brush) const

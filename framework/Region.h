@@ -3,6 +3,7 @@
 #include "core/Geometry.h"
 
 #include <memory>
+#include <vector>
 
 class GraphicsContext;
 class MaskImage;
@@ -31,6 +32,10 @@ public:
     bool isEmpty() const;
     bool contains(Point p) const;
     bool intersectsRect(const Rect& r) const;
+    // Whether both hold the same dots.
+    bool operator==(const Region& other) const;
+    // The rectangles the region is the union of, band by band from the top.
+    std::vector<Rect> rects() const;
 
     void offset(int32_t dx, int32_t dy);
     void intersectRect(const Rect& r);
@@ -42,7 +47,10 @@ public:
     // A mask of the bounding size whose 1 bits are the region's dots; its (0, 0) is bounds()'s corner.
     std::shared_ptr<MaskImage> toMask() const;
 
-    // Outlines the region with a band width dots wide along its inside edge.
+    // The band width dots wide along the region's inside edge: its dots with a neighbour within
+    // width dots (across or down) outside it.
+    Region frameBand(int width) const;
+    // Outlines the region with its frameBand.
     void frame(GraphicsContext& gc, const Brush& brush, int width) const;
     void fill(GraphicsContext& gc, const Brush& brush) const;
 

@@ -1,8 +1,11 @@
 #include "views/BitmapView.h"
 
 #include "core/Aspects.h"
+#include "document/BitmapDocument.h"
 #include "document/BitmapPalette.h"
+#include "document/BitmapSelectionPlug.h"
 #include "document/ImagePlug.h"
+#include "document/SelectionRecord.h"
 #include "framework/DIBImage.h"
 #include "framework/GraphicsContext.h"
 #include "palette/PaletteModel.h"
@@ -32,6 +35,18 @@ MeshPlug* BitmapView::mesh() const
     return interfaceFor<MeshPlug>(model(), &aspects::BitmapView::Mesh::access);
 }
 
+BitmapSelectionPlug* BitmapView::selectionPlug() const
+{
+    BitmapDocument* picture = interfaceFor<BitmapDocument>(model(), &aspects::BitmapDocument::access);
+    return picture ? &picture->selectionPlug() : nullptr;
+}
+
+std::shared_ptr<SelectionRecord> BitmapView::selection() const
+{
+    BitmapSelectionPlug* plug = selectionPlug();
+    return plug ? plug->selection() : nullptr;
+}
+
 void BitmapView::setMeshVisible(bool visible)
 {
     if (visible == m_meshVisible)
@@ -44,6 +59,8 @@ void BitmapView::update(const Aspect* aspect)
 {
     if (aspect == &aspects::BitmapView::Mesh::access || aspect == &aspects::BitmapPalette::access)
         invalidateAll();
+    else if (aspect == &aspects::BitmapSelectionPlug::access)
+        floatingChanged();
     else
         ImageView::update(aspect);
 }
@@ -73,8 +90,29 @@ void BitmapView::paint(GraphicsContext& gc, const Rect& clip)
     if (inside.isEmpty())
         return;
     paintImage(gc, inside);
+    paintFloating(gc, inside);
     if (m_meshVisible && mesh())
         paintMesh(gc, inside);
+}
+
+void BitmapView::floatingChanged()
+{
+    std::shared_ptr<SelectionRecord> record = selection();
+    invalidate(dotsToView(m_floating));
+    m_floating = record && record->floatingImage ? record->region.bounds() : Rect{};
+    invalidate(dotsToView(m_floating));
+}
+
+void BitmapView::paintFloating(GraphicsContext& gc, const Rect& clip)
+{
+    std::shared_ptr<SelectionRecord> record = selection();
+    if (!record || !record->floatingImage)
+        return;
+    const DIBImage& floating = *record->floatingImage;
+    Point corner = record->region.bounds().topLeft();
+    Rect dots = viewToDots(clip).intersected(Rect::fromSize(corner, floating.extent())).intersected(imageBounds());
+    if (!dots.isEmpty())
+        floating.drawStretched(dots.translated(-corner.x, -corner.y), gc, dotsToView(dots), RasterOp::sourceCopy);
 }
 
 void BitmapView::paintSurround(GraphicsContext& gc, const Rect& clip, const Rect& picture)

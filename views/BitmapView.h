@@ -2,7 +2,9 @@
 
 #include "views/ImageView.h"
 
+class BitmapSelectionPlug;
 class MeshPlug;
+struct SelectionRecord;
 
 // The view of a picture: the image at its zoom on a grey surround with a black frame just outside
 // it, and optionally the mesh fixed to the image. Tells its followers BitmapView::changeCenter when
@@ -18,6 +20,10 @@ public:
     void setMeshVisible(bool visible);
     // The document's mesh settings, or null when it offers none.
     MeshPlug* mesh() const;
+    // The document's selection plug, or null without a document.
+    BitmapSelectionPlug* selectionPlug() const;
+    // The current selection, or none.
+    std::shared_ptr<SelectionRecord> selection() const;
 
     void update(const Aspect* aspect) override;
 
@@ -30,6 +36,12 @@ protected:
 private:
     void paintSurround(GraphicsContext& gc, const Rect& clip, const Rect& picture);
     void paintMesh(GraphicsContext& gc, const Rect& clip);
+    // The floating image's dots under clip, over the picture.
+    void paintFloating(GraphicsContext& gc, const Rect& clip);
+    // The floating image moved or changed: its old and new places are drawn again.
+    void floatingChanged();
 
     bool m_meshVisible = false;
+    // The dots the floating image covered when last told.
+    Rect m_floating;
 };

@@ -1,6 +1,7 @@
 #include "views/DocumentViews.h"
 
 #include "core/Aspects.h"
+#include "document/SelectionRecord.h"
 #include "framework/GraphicsContext.h"
 #include "framework/MenuState.h"
 #include "resources/CommandIds.h"
@@ -12,7 +13,6 @@
 
 namespace {
 
-constexpr int32_t barThickness = 16;
 constexpr ColorRef paneColor = 0x00D8D8D8;
 constexpr ColorRef splitterColor = 0x00A0A0A0;
 
@@ -79,6 +79,7 @@ const CommandTable<DocumentViews>& DocumentViews::table()
         {commands::subViewNone + 6, &DocumentViews::subMagnification},
         {commands::subViewNone + 7, &DocumentViews::subMagnification},
         {commands::lastSubViewMagnification, &DocumentViews::subMagnification},
+        {commands::showSelectionOnly, &DocumentViews::showSelectionOnly},
     };
     return handlers;
 }
@@ -102,6 +103,7 @@ bool DocumentViews::command(uint32_t id, Window* from)
 void DocumentViews::menuOpening(MenuState& popup)
 {
     m_editView->menuOpening(popup);
+    popup.enable(commands::showSelectionOnly, !selectionShown().isEmpty());
     if (popup.firstId() == commands::subViewNone) {
         popup.enableAll(true);
         uint32_t shown = commands::subViewNone + uint32_t(m_subView ? m_subView->magnification() : 0);
@@ -129,6 +131,35 @@ bool DocumentViews::subMagnification(uint32_t id, Window*)
         removeSubView();
     else
         showSubView(int32_t(id - commands::subViewNone));
+    return true;
+}
+
+Rect DocumentViews::selectionShown() const
+{
+    std::shared_ptr<SelectionRecord> record = m_editView->selection();
+    return record ? record->region.bounds().intersected(m_editView->imageBounds()) : Rect{};
+}
+
+bool DocumentViews::showSelectionOnly(uint32_t, Window*)
+{
+    Rect shown = selectionShown();
+    if (shown.isEmpty())
+        return true;
+    int32_t z = m_editView->zoom();
+    Point view{shown.width() * z, shown.height() * z};
+    int32_t column = 0;
+    Point sub;
+    if (m_subView) {
+        int32_t m = m_subView->magnification();
+        sub = {shown.width() * m + 3, shown.height() * m + 3};
+        m_subSize = sub;
+        column = sub.x + splitterThickness;
+    }
+    fitWindowTo({column + view.x + barThickness, view.y + barThickness});
+    if (m_subView)
+        setSubSize(sub);
+    if (m_editView->size() == view)
+        m_editView->scrollTo(shown.topLeft());
     return true;
 }
 

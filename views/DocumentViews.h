@@ -21,6 +21,7 @@ class DocumentViews : public Visual::Component,
 public:
     static constexpr int32_t splitterThickness = 4;
     static constexpr int32_t minimumPane = 35;
+    static constexpr int32_t barThickness = 16;
 
     DocumentViews(QWidget* container, Model& document, ToolBox& tools, int32_t zoom);
     ~DocumentViews() override;
@@ -50,6 +51,10 @@ private:
     bool mainZoom(uint32_t id, Window* from);
     bool subZoom(uint32_t id, Window* from);
     bool subMagnification(uint32_t id, Window* from);
+    // Fits the window to the selection at the views' zooms and shows it from its corner.
+    bool showSelectionOnly(uint32_t id, Window* from);
+    // The selection's bounds within the picture, empty without a selection.
+    Rect selectionShown() const;
 
     void layout();
     // Which splitter is under p: 1 the column's edge, 2 the sub-view's bottom, 0 none.

@@ -1,8 +1,10 @@
 #include "views/EditView.h"
 
+#include "base/BusyPointer.h"
 #include "core/Aspects.h"
 #include "core/VirtualKey.h"
 #include "document/BitmapDocument.h"
+#include "document/BitmapSelectionPlug.h"
 #include "document/ImagePlug.h"
 #include "document/SelectionRecord.h"
 #include "framework/KeyState.h"
@@ -10,6 +12,7 @@
 #include "resources/CommandIds.h"
 #include "views/InformationFeedback.h"
 #include "views/MeshCells.h"
+#include "views/NudgeStep.h"
 #include "views/ToolBox.h"
 #include "views/ViewScroller.h"
 #include "views/ZoomSteps.h"
@@ -265,7 +268,7 @@ void EditView::keyEvent(const KeyEvent& event)
         else if (event.key == keys::tab)
             m_tabDown = down;
     }
-    if (!m_spaceDown && m_current->key(event))
+    if (!m_spaceDown && (m_current->key(event) || nudgeKey(event)))
         return;
     if (down && m_spaceDown && (event.key == keys::up || event.key == keys::down)) {
         const ZoomSteps& steps = ZoomSteps::mainSteps();
@@ -273,6 +276,54 @@ void EditView::keyEvent(const KeyEvent& event)
     }
     if (std::optional<Point> pointer = pointerInside())
         updatePointer(*pointer, event.shift, event.control, false);
+}
+
+bool EditView::nudgeKey(const KeyEvent& event)
+{
+    if (event.kind == KeyEvent::up)
+        return m_nudgeKeys.keyUp(event);
+    if (event.kind == KeyEvent::character)
+        return false;
+    return selection() && m_nudgeKeys.keyDown(event);
+}
+
+void EditView::nudge(Point direction, const KeyEvent& trigger)
+{
+    BitmapSelectionPlug* plug = selectionPlug();
+    if (!plug || !plug->selection())
+        return;
+    MeshPlug* settings = mesh();
+    Point step =
+        nudgeStep(m_environment->unitSize(), settings ? std::optional<Point>(settings->meshSize()) : std::nullopt,
+                  trigger.shift, trigger.control);
+    int32_t times = std::max(1, trigger.repeatCount);
+    BusyScope busy;
+    plug->moveBy({direction.x * step.x * times, direction.y * step.y * times}, false);
+}
+
+void EditView::update()
+{
+    ImageView::update();
+    selectionChanged();
+}
+
+void EditView::update(const Aspect* aspect)
+{
+    BitmapView::update(aspect);
+    if (aspect == &aspects::BitmapSelectionPlug::access)
+        selectionChanged();
+}
+
+void EditView::selectionChanged()
+{
+    std::shared_ptr<SelectionRecord> record = selection();
+    m_outline.setRegion(record ? &record->region : nullptr);
+}
+
+void EditView::originChanged()
+{
+    BitmapView::originChanged();
+    m_outline.followZoom();
 }
 
 void EditView::updatePointer(Point p, bool shift, bool control, bool rightButton)
@@ -290,4 +341,6 @@ void EditView::paint(GraphicsContext& gc, const Rect& clip)
 {
     BitmapView::paint(gc, clip);
     m_current->paintOver(gc);
+    // Last, so that nothing drawn after it can leave a trace of the inverted frame.
+    m_outline.paint(gc, clip);
 }

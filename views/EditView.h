@@ -3,6 +3,8 @@
 #include "framework/CommandTable.h"
 #include "views/BitmapView.h"
 #include "views/ColorPicker.h"
+#include "views/DirectionKeys.h"
+#include "views/SelectionOutline.h"
 
 #include <memory>
 #include <optional>
@@ -50,9 +52,15 @@ public:
 
     // This view's tools, one of each.
     ToolSet& tools() const { return *m_toolSet; }
+    const SelectionOutline& outline() const { return m_outline; }
+    SelectionOutline& outline() { return m_outline; }
+
+    void update() override;
+    void update(const Aspect* aspect) override;
 
 protected:
     void paint(GraphicsContext& gc, const Rect& clip) override;
+    void originChanged() override;
 
 private:
     class Environment;
@@ -83,6 +91,10 @@ private:
     // another over it.
     Tool& activeTool(const ToolKeys& keys) const;
     void updateInformation(Point p);
+    // The direction keys move a selection by units, 8 units with Shift, a mesh cell with Ctrl.
+    bool nudgeKey(const Visual::KeyEvent& event);
+    void nudge(Point direction, const Visual::KeyEvent& trigger);
+    void selectionChanged();
 
     ToolBox& m_tools;
     std::unique_ptr<Environment> m_environment;
@@ -95,4 +107,6 @@ private:
     bool m_tabDown = false;
     // What a fine wheel has turned short of a whole notch.
     Point m_wheelRest;
+    SelectionOutline m_outline{*this};
+    DirectionKeys m_nudgeKeys{[this](Point direction, const Visual::KeyEvent& trigger) { nudge(direction, trigger); }};
 };

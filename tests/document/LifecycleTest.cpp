@@ -2,9 +2,11 @@
 #include "core/Aspects.h"
 #include "document/BitmapDocument.h"
 #include "document/BitmapPalette.h"
+#include "document/BitmapSelectionPlug.h"
 #include "document/DocumentLifecycle.h"
 #include "document/NewParams.h"
 #include "document/OpenDocuments.h"
+#include "document/SelectionRecord.h"
 #include "document/UndoRecord.h"
 #include "formats/Backup.h"
 #include "formats/FormatTable.h"
@@ -308,6 +310,30 @@ TEST_F(LifecycleTest, RevertEndsACropFrameButAnswerNoKeepsIt)
     document->revert();
     EXPECT_TRUE(frame.ended);
     EXPECT_FALSE(document->isInteractive());
+}
+
+TEST_F(LifecycleTest, RevertDropsAFloatingSelectionOnlyWhenThePictureIsReadAgain)
+{
+    BitmapDocument* document = savedPicture("a.bmp");
+    auto floatAt = [&](Point offset) {
+        auto record = std::make_shared<SelectionRecord>();
+        record->region.setRect({0, 0, 4, 4});
+        document->selectionPlug().setSelection(record);
+        document->selectionPlug().moveBy(offset, false);
+    };
+    floatAt({2, 1});
+    ASSERT_TRUE(document->isModified());
+    box.answerNext(alertAnswer::yes);
+    document->revert();
+    EXPECT_EQ(document->selection(), nullptr);
+    EXPECT_EQ(document->pixelAt({0, 0}), paletteIndex(9)) << "the dots the move cut out are back";
+
+    floatAt({1, 0});
+    std::ofstream(at("a.bmp"), std::ios::trunc) << "damaged";
+    box.answerNext(alertAnswer::yes);
+    document->revert();
+    ASSERT_NE(document->selection(), nullptr) << "a failed read loses nothing";
+    EXPECT_NE(document->selection()->floatingImage, nullptr);
 }
 
 TEST_F(LifecycleTest, ClosingAModifiedPictureAsksToSave)

@@ -7,6 +7,7 @@
 #include "resources/Accelerators.h"
 #include "resources/CommandIds.h"
 #include "tests/framework/EventLoop.h"
+#include "tests/views/EditViewFixture.h"
 #include "views/BitmapSubView.h"
 #include "views/ColorPicker.h"
 #include "views/DocumentViews.h"
@@ -23,43 +24,9 @@
 
 namespace {
 
-constexpr ColorRef white = 0x00FFFFFF;
-constexpr ColorRef red = 0x000000FF;
-constexpr ColorRef grey = 0x00808080;
-constexpr ColorRef black = 0;
+using namespace editViewColors;
 
-// A full-colour picture of w x h white dots with a red dot at (1, 1), shown in a window of its own.
-class EditViewTest : public testing::Test {
-protected:
-    void open(Point pictureSize, Point windowSize, int32_t zoom)
-    {
-        document = new BitmapDocument(NewParams::current());
-        document->newContent({true, 0, white, {16, 16}, pictureSize}, "", "t");
-        document->fillRect({1, 1, 2, 2}, red);
-        views = new DocumentViews(nullptr, *document, tools, zoom);
-        // Away from the top-left corner, where the pointer of a headless screen rests.
-        views->place(Rect::fromSize({300, 300}, windowSize));
-        views->show();
-        runEvents(50);
-    }
-    void TearDown() override
-    {
-        if (views)
-            views->destroy();
-    }
-    EditView& view() const { return views->editView(); }
-    const std::optional<DrawFootprint>& footprint() const { return view().tools().draw().footprint(); }
-    ColorRef shown(Point p) const
-    {
-        view().updateNow();
-        return view().surface().pixelAt(p);
-    }
-
-    Application& application = testApplication();
-    ToolBox tools;
-    BitmapDocument* document = nullptr;
-    DocumentViews* views = nullptr;
-};
+class EditViewTest : public EditViewFixture {};
 
 TEST_F(EditViewTest, ASmallPictureSitsInTheMiddleOnGreyWithABlackFrame)
 {

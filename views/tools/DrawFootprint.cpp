@@ -1,6 +1,7 @@
 #include "views/tools/DrawFootprint.h"
 
 #include "document/BitmapDocument.h"
+#include "document/SelectionRecord.h"
 #include "framework/DIBImage.h"
 #include "framework/MemoryGC.h"
 
@@ -49,6 +50,11 @@ void DrawFootprint::pickUp(BitmapDocument& document, bool background)
     auto gc = pattern->makeGC();
     gc->fillRect(pattern->bounds(), document.backgroundColor());
     image.drawAt(rect(), *gc, {0, 0}, RasterOp::sourceCopy);
+    // What is seen is what is picked up: a floating image covers the picture where it lies.
+    if (std::shared_ptr<SelectionRecord> record = document.selection(); record && record->floatingImage) {
+        Point corner = record->region.bounds().topLeft();
+        record->floatingImage->drawAt(rect().translated(-corner.x, -corner.y), *gc, {0, 0}, RasterOp::sourceCopy);
+    }
     gc.reset();
     m_pattern = pattern;
 }

@@ -148,10 +148,8 @@ void DrawTool::paintOver(GraphicsContext& gc)
 {
     if (!m_footprint)
         return;
-    // Not-xor with 0x7F7F7F flips the top bit of each channel: every colour, mid-grey included,
-    // moves half its range, and a second frame still erases the first.
     gc.setInvertMode();
-    gc.frameRect(environment().dotsToView(m_footprint->rect()), rgb(0x7F, 0x7F, 0x7F));
+    gc.frameRect(environment().dotsToView(m_footprint->rect()), GraphicsContext::invertInk);
     gc.restoreDefaults();
 }
 

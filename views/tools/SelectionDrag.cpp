@@ -9,6 +9,7 @@
 #include "framework/GraphicsContext.h"
 #include "framework/MaskImage.h"
 #include "views/InformationFeedback.h"
+#include "views/tools/InsideSelection.h"
 #include "views/tools/RubberBand.h"
 #include "views/tools/ToolEnvironment.h"
 
@@ -122,9 +123,7 @@ private:
 
 bool SelectionDrag::covers(Point dot) const
 {
-    BitmapDocument* document = m_view.document();
-    std::shared_ptr<SelectionRecord> selection = document ? document->selection() : nullptr;
-    return selection && selection->region.contains(dot);
+    return insideSelection(m_view, dot);
 }
 
 bool SelectionDrag::pressed(const Visual::MouseEvent& press)

@@ -7,6 +7,7 @@
 #include "views/tools/EllipseTool.h"
 #include "views/tools/EyedropperTool.h"
 #include "views/tools/HandTool.h"
+#include "views/tools/InsideSelection.h"
 #include "views/tools/LassoTool.h"
 #include "views/tools/LineTool.h"
 #include "views/tools/PencilTool.h"
@@ -20,6 +21,14 @@ namespace {
 PendingTool::PointerRule fixed(std::string pointer)
 {
     return [pointer](const ToolEnvironment&, const ToolKeys&) { return pointer; };
+}
+
+// Over the selection a selecting tool shows the arrow: a press there moves the selection.
+PendingTool::PointerRule selecting(PendingTool::PointerRule rule)
+{
+    return [rule](const ToolEnvironment& view, const ToolKeys& keys) {
+        return insideSelection(view, keys.dot) ? std::string() : rule(view, keys);
+    };
 }
 
 std::string bucketPointer(const ToolEnvironment& view, const ToolKeys& keys)
@@ -46,7 +55,7 @@ ToolSet::ToolSet(ToolEnvironment& environment)
           std::make_unique<PendingTool>(environment, bucketPointer),
           std::make_unique<DrawTool>(environment),
           std::make_unique<LineTool>(environment),
-          std::make_unique<PendingTool>(environment, fixed("TEXT")),
+          std::make_unique<PendingTool>(environment, selecting(fixed("TEXT"))),
       }
 {
     static_assert(count == ToolBox::toolCount);
