@@ -19,6 +19,7 @@ class IntInterface;
 class MDIWorkSpace;
 class MeshPlug;
 class PaletteModel;
+class PasteView;
 class PointInterface;
 class ScheduledWindow;
 class ScheduledWindowPlug;
@@ -52,6 +53,7 @@ namespace BitmapDocument { extern const ::InterfaceAspect<::BitmapDocument> draw
 namespace BitmapDocument { extern const ::InterfaceAspect<::BitmapDocument> drawingTone; }
 namespace BitmapPalette { extern const ::InterfaceAspect<::BitmapPalette> access; }
 namespace BitmapSelectionPlug { extern const ::Aspect access; }
+namespace PasteView { extern const ::InterfaceAspect<::PasteView> access; }
 namespace FilingObject { extern const ::InterfaceAspect<::FilingObject> access; }
 
 // views
