@@ -7,6 +7,7 @@
 // The interfaces that aspects name, each defined at its own level; a name is all an aspect needs.
 class BitmapDocument;
 class BitmapPalette;
+class BitmapSelectionPlug;
 class BitmapSubView;
 class BitmapView;
 class ColorInterface;
@@ -52,7 +53,7 @@ namespace BitmapDocument { extern const ::InterfaceAspect<::BitmapDocument> acce
 namespace BitmapDocument { extern const ::InterfaceAspect<::BitmapDocument> drawingColor; }
 namespace BitmapDocument { extern const ::InterfaceAspect<::BitmapDocument> drawingTone; }
 namespace BitmapPalette { extern const ::InterfaceAspect<::BitmapPalette> access; }
-namespace BitmapSelectionPlug { extern const ::Aspect access; }
+namespace BitmapSelectionPlug { extern const ::InterfaceAspect<::BitmapSelectionPlug> access; }
 namespace PasteView { extern const ::InterfaceAspect<::PasteView> access; }
 namespace FilingObject { extern const ::InterfaceAspect<::FilingObject> access; }
 

@@ -2,6 +2,7 @@
 
 #include "dialogs/BlockSizeDialog.h"
 #include "dialogs/MeshDialogs.h"
+#include "dialogs/PasteSettingsDialog.h"
 #include "document/DocumentDialogs.h"
 #include "document/NewParams.h"
 
@@ -11,4 +12,5 @@ void installDocumentDialogs()
     dialogs.blockSize = [](BitmapDocument& document) { runBlockSizeDialog(document, NewParams::current()); };
     dialogs.meshColor = [](BitmapDocument& document) { runMeshColorDialog(document); };
     dialogs.meshSize = [](BitmapDocument& document) { runMeshSizeDialog(document); };
+    dialogs.pasteSettings = [](BitmapDocument& document) { runPasteSettingsDialog(document); };
 }

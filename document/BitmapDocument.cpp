@@ -5,10 +5,12 @@
 #include "base/FileErrors.h"
 #include "core/Aspects.h"
 #include "document/BitmapPalette.h"
+#include "document/BitmapSelectionPlug.h"
 #include "document/DocumentCommands.h"
 #include "document/DocumentLifecycle.h"
 #include "document/NewParams.h"
 #include "document/OpenDocuments.h"
+#include "document/SelectionRecord.h"
 #include "document/UndoRecord.h"
 #include "formats/Backup.h"
 #include "formats/FormatTable.h"
@@ -19,6 +21,8 @@
 #include "framework/MemoryGC.h"
 #include "framework/TrueColorImage.h"
 #include "operations/CheckerFill.h"
+#include "operations/CopyArea.h"
+#include "operations/FloatingComposite.h"
 #include "operations/ImagePaste.h"
 #include "operations/MaskFill.h"
 #include "operations/PenStamp.h"
@@ -80,7 +84,8 @@ NewDocumentParams NewDocumentParams::fromPreferences(const NewParams& params)
 BitmapDocument::BitmapDocument(const NewParams& params)
     : m_backgroundColor(params.backgroundColour.value()), m_edgeWidth(params.edgeWidth.value()),
       m_offset(params.offset.point()), m_yUp(params.yUp.value() == 1), m_meshSize(params.meshSize.point()),
-      m_blockSize(params.blockSize.point()), m_params(params), m_commands(std::make_unique<DocumentCommands>(*this))
+      m_blockSize(params.blockSize.point()), m_params(params), m_commands(std::make_unique<DocumentCommands>(*this)),
+      m_selectionPlug(std::make_unique<BitmapSelectionPlug>(*this))
 {
     openDocuments::add(this);
 }
@@ -106,6 +111,8 @@ void* BitmapDocument::valueFor(const Aspect* aspect)
         return offer<ScheduledWindowPlug>(this);
     if (aspect == &aspects::Model::menuEx)
         return offer<CommandInterface>(m_commands.get());
+    if (aspect == &aspects::BitmapSelectionPlug::access)
+        return offer<BitmapSelectionPlug>(m_selectionPlug.get());
     return FilingObject::valueFor(aspect);
 }
 
@@ -143,6 +150,11 @@ void BitmapDocument::setContent(std::shared_ptr<DIBImage> image, std::unique_ptr
     m_image = std::move(image);
     m_palette = std::move(palette);
     m_fullColor = m_image->depth() > 8;
+    // A selection belongs to the picture it was made on; no undo step can bring it back.
+    if (m_selectionPlug->selection()) {
+        m_selectionPlug->restore(nullptr);
+        UndoRecord::instance().forget(this);
+    }
     paletteChanged();
 }
 
@@ -217,6 +229,11 @@ void BitmapDocument::setMeshColor(ColorRef c)
 
 ColorRef BitmapDocument::pixelAt(Point p) const
 {
+    if (const SelectionRecord* record = m_selectionPlug->selection().get(); record && record->floatingImage) {
+        Rect place = record->region.bounds();
+        if (place.contains(p) && bounds().contains(p))
+            return record->floatingImage->pixelAt({p.x - place.left, p.y - place.top});
+    }
     return m_image->pixelAt(p);
 }
 
@@ -255,6 +272,71 @@ void BitmapDocument::drawLine(const Pen& pen, Point from, Point to)
     applied(penLine(*m_image, *footprint, pen.hotspot(), from, to, m_drawingColor, tone));
 }
 
+void BitmapDocument::commitSelection()
+{
+    m_selectionPlug->commit();
+}
+
+std::shared_ptr<SelectionRecord> BitmapDocument::selection() const
+{
+    return m_selectionPlug->selection();
+}
+
+void BitmapDocument::setPasteMode(int32_t mode)
+{
+    m_pasteMode = mode;
+    std::shared_ptr<SelectionRecord> record = selection();
+    if (!record || record->pasteMode == mode)
+        return;
+    UndoRecord::instance().beginUndo(this);
+    m_selectionPlug->changeMode(mode);
+}
+
+void BitmapDocument::lift(bool keepCopy)
+{
+    std::shared_ptr<SelectionRecord> plain = selection();
+    if (!plain || plain->floatingImage)
+        return;
+    auto record = std::make_shared<SelectionRecord>();
+    record->region = plain->region;
+    record->pasteMode = plain->pasteMode;
+    Rect place = record->region.bounds();
+    record->floatingImage = copyArea(place);
+    std::shared_ptr<MaskImage> regionMask = record->region.toMask();
+    record->transparencyMask = transparencyMaskOf(*record->floatingImage, *regionMask, m_backgroundColor);
+    record->transparentColor = m_backgroundColor;
+    if (!keepCopy)
+        clearMask(regionMask.get(), place.topLeft());
+    m_selectionPlug->restore(std::move(record));
+}
+
+void BitmapDocument::flatten()
+{
+    std::shared_ptr<SelectionRecord> floating = selection();
+    if (!floating || !floating->floatingImage)
+        return;
+    auto plain = std::make_shared<SelectionRecord>();
+    plain->region = floating->region;
+    plain->pasteMode = floating->pasteMode;
+    m_selectionPlug->commit();
+    m_selectionPlug->restore(std::move(plain));
+}
+
+std::shared_ptr<DIBImage> BitmapDocument::copyArea(const Rect& rect) const
+{
+    return ::copyArea(*m_image, rect, m_backgroundColor);
+}
+
+std::shared_ptr<const DIBImage> BitmapDocument::shownImage() const
+{
+    const SelectionRecord* record = selection().get();
+    if (!record || !record->floatingImage)
+        return m_image;
+    std::shared_ptr<DIBImage> shown = m_image->duplicate();
+    imagePaste(*shown, *record->floatingImage, record->region.bounds().topLeft());
+    return shown;
+}
+
 void BitmapDocument::clearMask(const MaskImage* mask, Point origin)
 {
     if (!mask || mask->isEmpty())
@@ -279,6 +361,8 @@ void BitmapDocument::applied(const Rect& area)
 void BitmapDocument::damaged(const Rect& rect)
 {
     m_damage = rect;
+    // What shows of a floating image in modes 2 and 3, and around it in all, follows the picture.
+    m_selectionPlug->composite(rect);
     changed(&aspects::ImageView::Plug::access);
 }
 
@@ -346,7 +430,7 @@ void BitmapDocument::writeTo(const FilePath& file)
         file,
         [&](FilePath& out) {
             writer.file = out;
-            writer.writeImage(*m_image, m_palette ? *m_palette : noPalette);
+            writer.writeImage(*shownImage(), m_palette ? *m_palette : noPalette);
         },
         [&] { backupBeforeSave(file); });
     UndoRecord::instance().forget(this);

@@ -108,6 +108,10 @@ public:
     void flatten();
     // The picture's pixels in rect, the background colour outside the picture.
     std::shared_ptr<DIBImage> copyArea(const Rect& rect) const;
+    // The picture as it is seen: with a floating image composited into a copy of it, else itself.
+    std::shared_ptr<const DIBImage> shownImage() const;
+    // Whether an interactive mode (crop, transform, replacement preview) blocks editing.
+    bool isInteractive() const { return false; }
     // Saves the dots under the mask for undo and fills them with the background colour.
     void clearMask(const MaskImage* mask, Point origin);
     // Copies an image into the picture at p; another depth's colours become the nearest ones.
@@ -139,6 +143,9 @@ protected:
     void reportWriteFailure(int32_t code, const FilePath& file) override;
 
 private:
+    friend class BitmapSelectionPlug;
+    // The mode of an installed record, kept without compositing again.
+    void keepPasteMode(int32_t mode) { m_pasteMode = mode; }
     // An operation changed area of the image (nothing when it is empty): modified, and the views hear.
     void applied(const Rect& area);
 

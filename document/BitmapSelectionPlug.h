@@ -2,13 +2,17 @@
 
 #include "core/Geometry.h"
 
+#include <cstdint>
 #include <memory>
 
 class BitmapDocument;
+class DIBImage;
 struct SelectionRecord;
 
 // The document's one selection: it installs, moves, composites and commits the floating image, and
-// tells the document's dependents of every change (BitmapSelectionPlug::access).
+// tells the document's dependents of every change (BitmapSelectionPlug::access). Every change
+// records its inverse in the document's undo step; moveBy begins that step itself, the others
+// join the step their caller began.
 class BitmapSelectionPlug {
 public:
     explicit BitmapSelectionPlug(BitmapDocument& document) : m_document(document) {}
@@ -22,6 +26,18 @@ public:
     void moveBy(Point offset, bool keepCopy);
     // Writes a floating image into the picture (recorded for undo) and removes the selection.
     void commit();
+
+    // Installs a record with the paste mode it has, which the document takes (undo, lift).
+    void restore(std::shared_ptr<SelectionRecord> record);
+    // Moves the selection without lifting or leaving a copy, recording the way back.
+    void shift(Point offset);
+    // A new record of the same region and floating image in another mode.
+    void changeMode(int32_t mode);
+    // Rebuilds the shown floating image over area, in picture coordinates.
+    void composite(const Rect& area);
+    // A copy of the floating image's own pixels, as they were lifted or pasted, outside any
+    // composite; none without a floating image.
+    std::shared_ptr<DIBImage> ownImage() const;
 
 private:
     BitmapDocument& m_document;

@@ -2,6 +2,7 @@
 
 #include "document/BitmapDocument.h"
 #include "document/BitmapPalette.h"
+#include "document/SelectionCommands.h"
 #include "document/UndoRecord.h"
 #include "framework/Clipboard.h"
 #include "framework/MenuState.h"
@@ -16,9 +17,16 @@ const CommandTable<DocumentCommands>& DocumentCommands::table()
         {commands::saveAs, &DocumentCommands::saveAs},
         {commands::revert, &DocumentCommands::revert},
         {commands::undo, &DocumentCommands::undo},
+        {commands::pasteSettings, &DocumentCommands::pasteSettings},
+        {commands::fillSelection, &DocumentCommands::fillSelection},
+        {commands::drawSelectionBorder, &DocumentCommands::fillSelection},
+        {commands::clearSelection, &DocumentCommands::clearSelection},
         {commands::blockSize, &DocumentCommands::blockSize},
         {commands::meshColor, &DocumentCommands::meshColor},
         {commands::meshSize, &DocumentCommands::meshSize},
+        {commands::selectAll, &DocumentCommands::selectAll},
+        {commands::selectNone, &DocumentCommands::selectNone},
+        {commands::invertSelection, &DocumentCommands::invertSelection},
         {commands::nextDrawingIndex, &DocumentCommands::stepDrawingColor},
         {commands::previousDrawingIndex, &DocumentCommands::stepDrawingColor},
         {commands::nextDrawingRow, &DocumentCommands::stepDrawingColor},
@@ -99,10 +107,8 @@ constexpr ItemRule itemRules[] = {
 
 void DocumentCommands::menuOpening(MenuState& popup)
 {
-    // FIXME: selections and the interactive modes (transform, crop, replacement preview) come with
-    // their tools; until then a document has neither.
-    const bool interactive = false;
-    const bool selection = false;
+    const bool interactive = m_document.isInteractive();
+    const bool selection = m_document.selection() != nullptr;
     const bool indexed = !m_document.isFullColor();
     for (const ItemRule& item : itemRules) {
         bool enabled = true;
@@ -189,5 +195,46 @@ bool DocumentCommands::stepDrawingColor(uint32_t id, Window*)
     case commands::nextDrawingRow: palette->stepDrawingRow(1); break;
     default: palette->stepDrawingRow(-1); break;
     }
+    return true;
+}
+
+bool DocumentCommands::pasteSettings(uint32_t, Window*)
+{
+    return runDialog(DocumentDialogs::installed().pasteSettings);
+}
+
+// The selection's edits are ignored while an interactive mode holds the picture.
+bool DocumentCommands::fillSelection(uint32_t id, Window*)
+{
+    if (!m_document.isInteractive())
+        selectionCommands::fill(m_document, id == commands::drawSelectionBorder);
+    return true;
+}
+
+bool DocumentCommands::clearSelection(uint32_t, Window*)
+{
+    if (!m_document.isInteractive())
+        selectionCommands::clear(m_document);
+    return true;
+}
+
+bool DocumentCommands::selectAll(uint32_t, Window*)
+{
+    if (!m_document.isInteractive())
+        selectionCommands::selectAll(m_document);
+    return true;
+}
+
+bool DocumentCommands::selectNone(uint32_t, Window*)
+{
+    if (!m_document.isInteractive())
+        selectionCommands::selectNone(m_document);
+    return true;
+}
+
+bool DocumentCommands::invertSelection(uint32_t, Window*)
+{
+    if (!m_document.isInteractive())
+        selectionCommands::invert(m_document);
     return true;
 }

@@ -9,9 +9,10 @@ class BitmapDocument;
 struct DocumentDialogs {
     using Run = std::function<void(BitmapDocument&)>;
 
-    Run blockSize; // command 316
-    Run meshColor; // command 504
-    Run meshSize;  // command 608
+    Run blockSize;     // command 316
+    Run meshColor;     // command 504
+    Run meshSize;      // command 608
+    Run pasteSettings; // command 207
 
     static DocumentDialogs& installed();
 };

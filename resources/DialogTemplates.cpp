@@ -132,6 +132,19 @@ std::vector<DialogTemplate> makeTemplates()
                              {DefaultPushButton, okButtonId, "OK", 48, 66, 50, 14},
                              {PushButton, cancelButtonId, "キャンセル", 103, 66, 50, 14},
                          }});
+    templates.push_back({"PASTE_PARAMS_DIALOG",
+                         "貼り付け設定",
+                         150,
+                         100,
+                         {
+                             {GroupBox, none, "貼り付けモード", 7, 4, 136, 70},
+                             {RadioButton, 100, "背景色透過", 16, 15, 118, 12, true},
+                             {RadioButton, 101, "すべて貼り付け", 16, 29, 118, 12},
+                             {RadioButton, 102, "奥に貼り付け", 16, 43, 118, 12},
+                             {RadioButton, 103, "内部に貼り付け", 16, 57, 118, 12},
+                             {DefaultPushButton, okButtonId, "OK", 38, 80, 50, 14},
+                             {PushButton, cancelButtonId, "キャンセル", 93, 80, 50, 14},
+                         }});
     // The pen cells are drawn at their size in dots; the area holds their row at the usual font.
     templates.push_back({"PEN_TOOL_DIALOG",
                          "ペンの太さ設定",

@@ -239,3 +239,71 @@ TEST_F(CliTest, DrawFailuresPrintTheEditorsMessage)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CliTest, SelectRunsTheSelectionStepsLeftToRightThenCommits)
+{
+    std::string in = file("in.bmp", blank(10, 6, false));
+    std::string out = folder + "/out.bmp";
+    struct Row {
+        std::vector<std::string> steps;
+        Rows dots;
+        const char* what;
+    };
+    const Row rows[] = {
+        {{"--color", "0", "--rect", "1,1,4,3", "--fill", "--rect", "5,0,10,6", "--border"},
+         {".....#####", ".###.#...#", ".###.#...#", ".....#...#", ".....#...#", ".....#####"},
+         "a fill, then a new selection whose inner border is drawn"},
+        {{"--color", "0", "--background", "1", "--rect", "0,0,2,2", "--fill", "--move", "3,1", "--move-copy", "0,2"},
+         {"..........", "...##.....", "...##.....", "...##.....", "...##.....", ".........."},
+         "a move cuts out, a Ctrl move of the floating image leaves a copy"},
+        {{"--color", "0", "--all", "--fill", "--background", "1", "--rect", "2,2,4,4", "--invert", "--clear"},
+         {"..........", "..........", "..##......", "..##......", "..........", ".........."},
+         "the rest of the picture cleared"},
+        {{"--color", "0", "--lasso", "0,0,3,0,0,3", "--fill", "--ellipse", "4,0,10,6", "--fill"},
+         {"###..####.", "##..######", "#...######", "....######", "....######", ".....####."},
+         "a lasso through grid corners and an ellipse"},
+        {{"--color", "0", "--rect", "0,0,10,6", "--fill", "--background", "1", "--rect", "0,0,1,2", "--clear", "--rect",
+          "0,0,2,2", "--mode", "1", "--move", "4,0"},
+         {"..##.#####", "..##.#####", "##########", "##########", "##########", "##########"},
+         "mode 1 shows the cleared dot over the figure"},
+        {{"--rect", "-5,-5,0,0", "--fill", "--move", "1,1", "--none", "--invert"},
+         {"..........", "..........", "..........", "..........", "..........", ".........."},
+         "a selection wholly off the picture selects nothing"},
+    };
+    for (const Row& row : rows) {
+        std::vector<std::string> arguments{"select", in, out};
+        arguments.insert(arguments.end(), row.steps.begin(), row.steps.end());
+        ASSERT_EQ(run(arguments), 0) << row.what << ": " << err.str();
+        EXPECT_EQ(dots(out), row.dots) << row.what;
+    }
+}
+
+TEST_F(CliTest, SelectRefusesBadStepsWithStatusTwoAndWritesNothing)
+{
+    std::string in = file("in.bmp", blank(4, 4, false));
+    std::string out = folder + "/out.bmp";
+    for (const std::vector<std::string>& steps : std::vector<std::vector<std::string>>{
+             {"--rect", "1,2,3"},
+             {"--ellipse", "1,2,3,4,5,6"},
+             {"--lasso", "0,0,1,1"},
+             {"--mode", "4"},
+             {"--move", "1"},
+             {"--move-copy"},
+             {"--tone", "-1"},
+             {"--background", "#FFFFFF"},
+             {"--all", "--wand"},
+         }) {
+        std::vector<std::string> arguments{"select", in, out};
+        arguments.insert(arguments.end(), steps.begin(), steps.end());
+        EXPECT_EQ(run(arguments), 2) << steps[0];
+        EXPECT_NE(err.str().find("select: "), std::string::npos) << steps[0];
+        EXPECT_FALSE(std::filesystem::exists(out)) << steps[0];
+    }
+    EXPECT_EQ(run({"select", in}), 2);
+    EXPECT_EQ(run({"--help"}), 0);
+    EXPECT_NE(this->out.str().find("select IN OUT"), std::string::npos);
+}
+
+} // namespace

@@ -38,7 +38,8 @@ TEST(InstallDocumentDialogsTest, TheDocumentCommandsRunTheirDialogs)
         uint32_t id;
         const char* dialog; // nullptr: the colour chooser
     };
-    for (const Row& row : {Row{316, "BLOCK_SIZE_DIALOG"}, Row{608, "MESH_SIZE_DIALOG"}, Row{504, nullptr}}) {
+    for (const Row& row : {Row{316, "BLOCK_SIZE_DIALOG"}, Row{608, "MESH_SIZE_DIALOG"}, Row{207, "PASTE_PARAMS_DIALOG"},
+                           Row{504, nullptr}}) {
         SCOPED_TRACE(row.id);
         ScriptedDialogs script;
         std::vector<std::string> captions;

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "core/Color.h"
+#include "core/Geometry.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The values of the editing commands' steps. A value that cannot be understood throws BadArgument,
+// whose text goes to standard error, and the command exits 2.
+struct BadArgument {
+    std::string reason;
+};
+
+// A whole number from low to high.
+int32_t stepNumber(std::string_view text, int32_t low, int32_t high, const std::string& option);
+// X,Y pairs separated by commas.
+std::vector<Point> stepPoints(const std::string& text, const std::string& option);
+// A palette index for an 8-bit picture, #RRGGBB for a full-colour one.
+ColorRef stepColor(const std::string& text, bool fullColor, const std::string& option);

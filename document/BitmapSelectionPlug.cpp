@@ -1,0 +1,172 @@
+#include "document/BitmapSelectionPlug.h"
+
+#include "core/Aspects.h"
+#include "document/BitmapDocument.h"
+#include "document/SelectionRecord.h"
+#include "document/UndoRecord.h"
+#include "framework/MaskImage.h"
+#include "operations/FloatingComposite.h"
+
+namespace {
+
+// Puts back a former selection (or none), keeping the present one for the inverse step.
+class SelectionUndo : public UndoAction {
+public:
+    SelectionUndo(BitmapDocument& document, std::shared_ptr<SelectionRecord> record)
+        : m_document(document), m_record(std::move(record))
+    {
+    }
+    void undoAction() override { m_document.selectionPlug().restore(m_record); }
+
+private:
+    BitmapDocument& m_document;
+    std::shared_ptr<SelectionRecord> m_record;
+};
+
+// Moves a floating selection back to where it was, while it is still the document's selection.
+class PositionUndo : public UndoAction {
+public:
+    PositionUndo(BitmapDocument& document, std::weak_ptr<SelectionRecord> record, Point offset)
+        : m_document(document), m_record(std::move(record)), m_offset(offset)
+    {
+    }
+    void undoAction() override
+    {
+        std::shared_ptr<SelectionRecord> record = m_record.lock();
+        if (record && record == m_document.selection())
+            m_document.selectionPlug().shift(m_offset);
+    }
+
+private:
+    BitmapDocument& m_document;
+    std::weak_ptr<SelectionRecord> m_record;
+    Point m_offset;
+};
+
+// The mask that decides where the floating image shows: the region itself in mode 1, the
+// transparency mask otherwise.
+std::shared_ptr<MaskImage> opaqueMask(const SelectionRecord& record)
+{
+    if (record.pasteMode == pasteModes::everything || !record.transparencyMask)
+        return record.region.toMask();
+    return record.transparencyMask;
+}
+
+// The record's own pixels back in its floating image, so that another mode can composite them.
+void putBackOwnPixels(SelectionRecord& record)
+{
+    if (record.ownPixels) {
+        record.floatingImage = std::move(record.ownPixels);
+        record.ownPixels.reset();
+    } else if (record.pasteMode == pasteModes::backgroundTransparent && record.transparencyMask) {
+        putBackTransparent(*record.floatingImage, *record.region.toMask(), *record.transparencyMask,
+                           record.transparentColor);
+    }
+}
+
+std::shared_ptr<SelectionRecord> copyOf(const SelectionRecord& record)
+{
+    auto copy = std::make_shared<SelectionRecord>(record);
+    if (record.floatingImage)
+        copy->floatingImage = record.floatingImage->duplicate();
+    if (record.ownPixels)
+        copy->ownPixels = record.ownPixels->duplicate();
+    return copy;
+}
+
+} // namespace
+
+void BitmapSelectionPlug::setSelection(std::shared_ptr<SelectionRecord> record)
+{
+    if (record)
+        record->pasteMode = m_document.pasteMode();
+    restore(std::move(record));
+}
+
+void BitmapSelectionPlug::restore(std::shared_ptr<SelectionRecord> record)
+{
+    UndoRecord::instance().addUndo(&m_document, std::make_unique<SelectionUndo>(m_document, m_selection));
+    m_selection = std::move(record);
+    if (m_selection) {
+        if (m_selection->floatingImage && !m_selection->transparencyMask)
+            m_selection->transparencyMask = transparencyMaskOf(
+                *m_selection->floatingImage, *m_selection->region.toMask(), m_selection->transparentColor);
+        m_document.keepPasteMode(m_selection->pasteMode);
+        composite(m_selection->region.bounds());
+    }
+    m_document.changed(&aspects::BitmapSelectionPlug::access);
+}
+
+void BitmapSelectionPlug::moveBy(Point offset, bool keepCopy)
+{
+    if (!m_selection || offset == Point{})
+        return;
+    if (!m_selection->region.intersectsRect(m_document.bounds().translated(-offset.x, -offset.y)))
+        return;
+    UndoRecord::instance().beginUndo(&m_document);
+    if (!m_selection->floatingImage) {
+        m_document.lift(keepCopy);
+    } else if (keepCopy) {
+        Rect place = m_selection->region.bounds();
+        m_document.savePixelsForUndo(place);
+        m_document.pasteImage(*m_selection->floatingImage, place.topLeft());
+    }
+    shift(offset);
+}
+
+void BitmapSelectionPlug::shift(Point offset)
+{
+    if (!m_selection)
+        return;
+    UndoRecord::instance().addUndo(
+        &m_document, std::make_unique<PositionUndo>(m_document, m_selection, Point{-offset.x, -offset.y}));
+    m_selection->region.offset(offset.x, offset.y);
+    composite(m_selection->region.bounds());
+    m_document.changed(&aspects::BitmapSelectionPlug::access);
+}
+
+void BitmapSelectionPlug::commit()
+{
+    if (!m_selection)
+        return;
+    std::shared_ptr<SelectionRecord> record = m_selection;
+    restore(nullptr);
+    if (record->floatingImage) {
+        Rect place = record->region.bounds();
+        m_document.savePixelsForUndo(place);
+        m_document.pasteImage(*record->floatingImage, place.topLeft());
+    }
+}
+
+void BitmapSelectionPlug::changeMode(int32_t mode)
+{
+    if (!m_selection || m_selection->pasteMode == mode)
+        return;
+    std::shared_ptr<SelectionRecord> record = copyOf(*m_selection);
+    if (record->floatingImage)
+        putBackOwnPixels(*record);
+    record->pasteMode = mode;
+    restore(std::move(record));
+}
+
+void BitmapSelectionPlug::composite(const Rect& area)
+{
+    SelectionRecord* record = m_selection.get();
+    if (!record || !record->floatingImage || !m_document.image() || area.intersected(record->region.bounds()).isEmpty())
+        return;
+    const bool behindOrInside = record->pasteMode == pasteModes::behind || record->pasteMode == pasteModes::inside;
+    if (behindOrInside && !record->ownPixels)
+        record->ownPixels = record->floatingImage->duplicate();
+    const DIBImage& own = behindOrInside ? *record->ownPixels : *record->floatingImage;
+    compositeFloating(*record->floatingImage, own, *opaqueMask(*record), *m_document.image(),
+                      record->region.bounds().topLeft(), record->pasteMode, m_document.backgroundColor(), area);
+}
+
+std::shared_ptr<DIBImage> BitmapSelectionPlug::ownImage() const
+{
+    if (!m_selection || !m_selection->floatingImage)
+        return nullptr;
+    std::shared_ptr<SelectionRecord> record = copyOf(*m_selection);
+    putBackOwnPixels(*record);
+    return record->floatingImage;
+}

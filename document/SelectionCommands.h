@@ -1,0 +1,21 @@
+#pragma once
+
+class BitmapDocument;
+
+// What the Edit and Select menus do to a document's selection. Each is one undo step of its
+// document and does nothing where it needs a selection and there is none; the CLI runs them too.
+namespace selectionCommands {
+
+// Drops a floating image into the picture, then fills the region (or its inner border: the dots
+// with a 4-neighbour outside it) with the drawing colour through the drawing tone.
+void fill(BitmapDocument& document, bool border);
+// Drops a floating image without writing it, or clears a plain selection's dots to the background.
+void clear(BitmapDocument& document);
+// Commits the selection and selects the whole picture.
+void selectAll(BitmapDocument& document);
+// Commits the selection, leaving nothing selected.
+void selectNone(BitmapDocument& document);
+// Commits the selection and selects the rest of the picture, if any.
+void invert(BitmapDocument& document);
+
+} // namespace selectionCommands
