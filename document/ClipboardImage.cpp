@@ -3,9 +3,10 @@
 #include "document/BitmapDocument.h"
 #include "document/BitmapPalette.h"
 #include "document/BitmapSelectionPlug.h"
+#include "document/SelectionCommands.h"
 #include "document/SelectionRecord.h"
+#include "document/UndoRecord.h"
 #include "framework/MaskImage.h"
-#include "operations/ColorMask.h"
 
 #include <algorithm>
 
@@ -113,21 +114,18 @@ Point placement(const BitmapDocument& document, Point size, Point centre, Point 
 
 void removeCut(BitmapDocument& document)
 {
-    std::shared_ptr<SelectionRecord> record = document.selection();
-    if (!record)
-        return;
-    if (!record->floatingImage)
-        document.clearMask(record->region.toMask().get(), record->region.bounds().topLeft());
+    selectionCommands::clear(document);
     document.selectionPlug().setSelection(nullptr);
 }
 
 void install(BitmapDocument& document, std::shared_ptr<DIBImage> image, Point origin)
 {
+    UndoRecord::instance().beginUndo(&document);
     document.commitSelection();
     auto record = std::make_shared<SelectionRecord>();
     record->region.setRect(Rect::fromSize(origin, image->extent()));
+    // The plug makes the transparency mask for this colour.
     record->transparentColor = document.backgroundColor();
-    record->transparencyMask = maskOfOtherColors(*image, record->transparentColor);
     record->floatingImage = std::move(image);
     document.selectionPlug().setSelection(std::move(record));
 }

@@ -46,11 +46,11 @@ private:
 // Where a paste of that size lands: centred on the selection's middle, else on centre, clamped
 // into the picture, then moved back to a multiple of unit.
 Point placement(const BitmapDocument& document, Point size, Point centre, Point unit);
-// Removes the selection as a cut does once it is copied: a floating image goes with it, the dots of
-// a plain one become the background colour.
+// Removes the selection as a cut does once it is copied, as one undo step: a floating image goes
+// with it, the dots of a plain one become the background colour.
 void removeCut(BitmapDocument& document);
-// Commits the selection and installs image at origin as a floating selection whose background
-// colour dots are transparent.
+// One undo step: commits the selection and installs image at origin as a floating selection whose
+// background colour dots are transparent.
 void install(BitmapDocument& document, std::shared_ptr<DIBImage> image, Point origin);
 
 } // namespace clipboardImage

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 #include <QMimeData>
 
 namespace clipboard {
@@ -81,6 +82,16 @@ private:
     mutable QByteArray m_png;
 };
 
+// The first picture type of the data that the desktop's image readers know, or "".
+QString readableType(const QMimeData& data)
+{
+    const QList<QByteArray> readable = QImageReader::supportedMimeTypes();
+    for (const QString& type : data.formats())
+        if (readable.contains(type.toLatin1()))
+            return type;
+    return {};
+}
+
 Bytes bytesOf(const QMimeData& data, const QString& type)
 {
     auto held = std::make_shared<const QByteArray>(data.data(type));
@@ -93,7 +104,8 @@ Bytes bytesOf(const QMimeData& data, const QString& type)
 bool holdsImage()
 {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return data && (data->hasFormat(dibType) || data->hasFormat(bmpType) || data->hasImage());
+    return data &&
+           (data->hasFormat(dibType) || data->hasFormat(bmpType) || data->hasImage() || !readableType(*data).isEmpty());
 }
 
 void publishDib(size_t size, const std::function<void(std::span<uint8_t>)>& fill, std::span<const uint8_t> marker)
@@ -117,6 +129,11 @@ Contents take()
     } else if (data->hasFormat(bmpType)) {
         contents.kind = Contents::Kind::bmpFile;
         contents.bytes = bytesOf(*data, bmpType);
+    } else if (QString type = readableType(*data); !type.isEmpty()) {
+        // The file's own bytes: Qt's image conversion would lose an indexed picture's table.
+        contents.kind = Contents::Kind::picture;
+        Bytes bytes = bytesOf(*data, type);
+        contents.picture = decodePicture(bytes.span());
     } else if (data->hasImage()) {
         contents.kind = Contents::Kind::picture;
         contents.picture = decodedFrom(qvariant_cast<QImage>(data->imageData()));

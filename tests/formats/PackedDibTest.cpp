@@ -156,7 +156,7 @@ TEST(PackedDibTest, MemoryReadsMatchTheFileReader)
     EXPECT_EQ((std::vector<uint8_t>{image->row(0)[0], image->row(0)[1], image->row(0)[2]}),
               (std::vector<uint8_t>{0, 1, 2}));
     EXPECT_EQ(image->row(1)[0], 2);
-    EXPECT_EQ(palette.colorAt(2), rgb(0, 0, 0xFF));
+    EXPECT_EQ(palette.colorAt(2), rgb(0xFF, 0, 0));
     EXPECT_EQ(palette.colorAt(3), rgb(0, 0, 0)) << "entries the table does not give are black";
 }
 
