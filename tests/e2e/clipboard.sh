@@ -26,7 +26,8 @@ def palette(kind):
     return first if kind == 'a' else first[::-1]
 def write_bmp(path, kind):
     pal = palette(kind)
-    rows = b''.join(bytes(16 + x + 8 * y for x in range(8)) for y in reversed(range(8)))
+    # Picture a counts from 16; picture b is all 5, so that a paste into it shows.
+    rows = b''.join(bytes(16 + x + 8 * y if kind == 'a' else 5 for x in range(8)) for y in reversed(range(8)))
     table = b''.join(bytes((b, g, r, 0)) for r, g, b in pal)
     head = struct.pack('<IiiHHIIiiII', 40, 8, 8, 1, 8, 0, 0, 0, 0, 0, 0)
     data = head + table + rows
@@ -125,17 +126,17 @@ start() {
     eval "pid_$name=$!"
 }
 main_window() {
-    for w in $(xdotool search --pid "$1" --name '^Tilvaner$' 2>/dev/null); do
+    for w in $(xdotool search --all --pid "$1" --name '^Tilvaner$' 2>/dev/null); do
         eval "$(xdotool getwindowgeometry --shell "$w")"
         echo "$WIDTH $w"
     done | sort -n | tail -1 | cut -d' ' -f2
 }
-keys() { xdotool windowactivate --sync "$1" 2>/dev/null; xdotool windowfocus --sync "$1" 2>/dev/null; shift; xdotool key "$@"; sleep 0.5; }
+keys() { xdotool windowfocus --sync "$1" 2>/dev/null; shift; xdotool key "$@"; sleep 0.5; }
 save() {
-    local before
-    before=$(stat -c %y "$2")
+    local file=$2 before
+    before=$(stat -c %y "$file")
     keys "$1" alt+f && xdotool key s
-    wait_for '[ "$(stat -c %y "$2")" != "$before" ]' || fail "$2 was not saved"
+    wait_for '[ "$(stat -c %y "$file")" != "$before" ]' || fail "$file was not saved"
 }
 
 pictures bmp "$work/a.bmp" a
