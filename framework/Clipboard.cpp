@@ -92,7 +92,7 @@ QString readableType(const QMimeData& data)
     return {};
 }
 
-Bytes bytesOf(const QMimeData& data, const QString& type)
+Bytes bytesIn(const QMimeData& data, const QString& type)
 {
     auto held = std::make_shared<const QByteArray>(data.data(type));
     std::span<const uint8_t> span(reinterpret_cast<const uint8_t*>(held->constData()), size_t(held->size()));
@@ -116,6 +116,31 @@ void publishDib(size_t size, const std::function<void(std::span<uint8_t>)>& fill
     QGuiApplication::clipboard()->setMimeData(new CopiedPicture(std::move(dib), std::move(markerBytes)));
 }
 
+std::vector<std::string> types()
+{
+    std::vector<std::string> all;
+    if (const QMimeData* data = QGuiApplication::clipboard()->mimeData())
+        for (const QString& type : data->formats())
+            all.push_back(type.toStdString());
+    return all;
+}
+
+Bytes bytesOf(const std::string& type)
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    QString name = QString::fromStdString(type);
+    return data && data->hasFormat(name) ? bytesIn(*data, name) : Bytes();
+}
+
+void publish(const std::vector<std::pair<std::string, std::vector<uint8_t>>>& data)
+{
+    auto mime = new QMimeData;
+    for (const auto& [type, bytes] : data)
+        mime->setData(QString::fromStdString(type),
+                      QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())));
+    QGuiApplication::clipboard()->setMimeData(mime);
+}
+
 Contents take()
 {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
@@ -125,14 +150,14 @@ Contents take()
     if (data->hasFormat(dibType)) {
         contents.kind = Contents::Kind::dib;
         contents.marked = data->hasFormat(markerType);
-        contents.bytes = bytesOf(*data, dibType);
+        contents.bytes = bytesIn(*data, dibType);
     } else if (data->hasFormat(bmpType)) {
         contents.kind = Contents::Kind::bmpFile;
-        contents.bytes = bytesOf(*data, bmpType);
+        contents.bytes = bytesIn(*data, bmpType);
     } else if (QString type = readableType(*data); !type.isEmpty()) {
         // The file's own bytes: Qt's image conversion would lose an indexed picture's table.
         contents.kind = Contents::Kind::picture;
-        Bytes bytes = bytesOf(*data, type);
+        Bytes bytes = bytesIn(*data, type);
         contents.picture = decodePicture(bytes.span());
     } else if (data->hasImage()) {
         contents.kind = Contents::Kind::picture;

@@ -7,6 +7,9 @@
 #include <functional>
 #include <memory>
 #include <span>
+#include <string>
+#include <utility>
+#include <vector>
 
 // The desktop's clipboard as the picture commands use it. A copy goes out as the program's own
 // packed DIB with its marker and, for other programs, as a BMP file and a PNG picture made only when
@@ -33,6 +36,14 @@ private:
     std::shared_ptr<const void> m_owner;
     std::span<const uint8_t> m_bytes;
 };
+
+// The MIME types the clipboard holds.
+std::vector<std::string> types();
+// The bytes the clipboard holds under a MIME type; none when it holds no such type.
+Bytes bytesOf(const std::string& type);
+// Replaces the clipboard's contents by these bytes under their MIME types, as other programs put
+// theirs.
+void publish(const std::vector<std::pair<std::string, std::vector<uint8_t>>>& data);
 
 // The picture a paste takes: the program's own DIB (marked when the marker came with it), else a
 // BMP file, else any picture the desktop decodes.
