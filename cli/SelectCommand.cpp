@@ -6,11 +6,9 @@
 #include "document/BitmapDocument.h"
 #include "document/BitmapSelectionPlug.h"
 #include "document/SelectionCommands.h"
-#include "document/SelectionRecord.h"
-#include "document/UndoRecord.h"
+#include "framework/Region.h"
 
 #include <functional>
-#include <memory>
 
 const char* const selectUsage = R"(  select IN OUT STEP...
                     open IN, select and edit with the editor's selection commands, then
@@ -60,20 +58,6 @@ Point offset(const std::string& value, const std::string& option)
     return points[0];
 }
 
-// A new selection as the selection tools make it: the old one committed, the region cut to the
-// picture, nothing selected when nothing of it is left.
-void select(BitmapDocument& document, Region region)
-{
-    UndoRecord::instance().beginUndo(&document);
-    document.commitSelection();
-    region.intersectRect(document.bounds());
-    if (region.isEmpty())
-        return;
-    auto record = std::make_shared<SelectionRecord>();
-    record->region = region;
-    document.selectionPlug().setSelection(record);
-}
-
 const std::vector<Step>& steps()
 {
     static const std::vector<Step> table{
@@ -81,13 +65,13 @@ const std::vector<Step>& steps()
          [](BitmapDocument& d, const std::string& v, const std::string& o) {
              Region region;
              region.setRect(rectangle(v, o));
-             select(d, region);
+             selectionCommands::select(d, region);
          }},
         {"--ellipse", true,
          [](BitmapDocument& d, const std::string& v, const std::string& o) {
              Region region;
              region.setEllipse(rectangle(v, o));
-             select(d, region);
+             selectionCommands::select(d, region);
          }},
         {"--lasso", true,
          [](BitmapDocument& d, const std::string& v, const std::string& o) {
@@ -96,7 +80,7 @@ const std::vector<Step>& steps()
                  throw BadArgument{o + ": takes at least three corners"};
              Region region;
              region.setPolygon(corners.data(), int(corners.size()));
-             select(d, region);
+             selectionCommands::select(d, region);
          }},
         {"--all", false,
          [](BitmapDocument& d, const std::string&, const std::string&) { selectionCommands::selectAll(d); }},

@@ -1,16 +1,13 @@
 #include "dialogs/MeshDialogs.h"
 
-#include "core/Aspects.h"
 #include "core/BoundIntValue.h"
+#include "dialogs/RadioButtons.h"
 #include "document/BitmapDocument.h"
 #include "framework/ColorChooser.h"
 #include "framework/Dialog.h"
 #include "framework/EditField.h"
-#include "framework/RadioGroup.h"
 
-#include <memory>
 #include <optional>
-#include <vector>
 
 namespace {
 
@@ -30,12 +27,7 @@ bool runMeshSizeDialog(BitmapDocument& document)
         DialogPage& page = dialog.page();
         page.bind<EditField>(101, *new BoundIntValue(&size.x, NumericField{101, 2, 9999}));
         page.bind<EditField>(102, *new BoundIntValue(&size.y, NumericField{102, 2, 9999}));
-        std::vector<DialogControl*> buttons;
-        for (int i = 0; i < styleCount; ++i)
-            buttons.push_back(page.control(firstStyleButton + i));
-        page.adopt(std::make_unique<RadioGroup>(
-            std::move(buttons), *new BoundIntValue(&style, NumericField{firstStyleButton, 0, styleCount - 1}),
-            &aspects::IntValue::access));
+        bindRadioButtons(page, firstStyleButton, styleCount, style);
         if (dialog.runModal() != okButtonId)
             return false;
     }

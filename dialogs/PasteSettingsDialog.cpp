@@ -1,13 +1,8 @@
 #include "dialogs/PasteSettingsDialog.h"
 
-#include "core/Aspects.h"
-#include "core/BoundIntValue.h"
+#include "dialogs/RadioButtons.h"
 #include "document/BitmapDocument.h"
 #include "framework/Dialog.h"
-#include "framework/RadioGroup.h"
-
-#include <memory>
-#include <vector>
 
 namespace {
 
@@ -23,13 +18,7 @@ bool runPasteSettingsDialog(BitmapDocument& document)
     int32_t mode = document.pasteMode();
     {
         Dialog dialog("PASTE_PARAMS_DIALOG");
-        DialogPage& page = dialog.page();
-        std::vector<DialogControl*> buttons;
-        for (int i = 0; i < modeCount; ++i)
-            buttons.push_back(page.control(firstModeButton + i));
-        page.adopt(std::make_unique<RadioGroup>(
-            std::move(buttons), *new BoundIntValue(&mode, NumericField{firstModeButton, 0, modeCount - 1}),
-            &aspects::IntValue::access));
+        bindRadioButtons(dialog.page(), firstModeButton, modeCount, mode);
         if (dialog.runModal() != okButtonId)
             return false;
     }

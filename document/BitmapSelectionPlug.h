@@ -19,7 +19,8 @@ public:
 
     std::shared_ptr<SelectionRecord> selection() const { return m_selection; }
     // Replaces the selection (none: no selection). The record takes the document's paste mode and
-    // is composited over the picture.
+    // is composited over the picture; a floating one without a transparency mask gets one made
+    // for its transparent colour. It does not commit the selection it replaces: callers do.
     void setSelection(std::shared_ptr<SelectionRecord> record);
     // Moves the selection by offset dots, lifting it first when it does not float yet; keepCopy
     // leaves the dots (or the current composite) where they were.

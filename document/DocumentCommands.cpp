@@ -27,15 +27,15 @@ const CommandTable<DocumentCommands>& DocumentCommands::table()
         {commands::copy, &DocumentCommands::copy},
         {commands::paste, &DocumentCommands::paste},
         {commands::pasteSettings, &DocumentCommands::pasteSettings},
-        {commands::fillSelection, &DocumentCommands::fillSelection},
-        {commands::drawSelectionBorder, &DocumentCommands::fillSelection},
-        {commands::clearSelection, &DocumentCommands::clearSelection},
+        {commands::fillSelection, &DocumentCommands::editSelection},
+        {commands::drawSelectionBorder, &DocumentCommands::editSelection},
+        {commands::clearSelection, &DocumentCommands::editSelection},
         {commands::blockSize, &DocumentCommands::blockSize},
         {commands::meshColor, &DocumentCommands::meshColor},
         {commands::meshSize, &DocumentCommands::meshSize},
-        {commands::selectAll, &DocumentCommands::selectAll},
-        {commands::selectNone, &DocumentCommands::selectNone},
-        {commands::invertSelection, &DocumentCommands::invertSelection},
+        {commands::selectAll, &DocumentCommands::editSelection},
+        {commands::selectNone, &DocumentCommands::editSelection},
+        {commands::invertSelection, &DocumentCommands::editSelection},
         {commands::nextDrawingIndex, &DocumentCommands::stepDrawingColor},
         {commands::previousDrawingIndex, &DocumentCommands::stepDrawingColor},
         {commands::nextDrawingRow, &DocumentCommands::stepDrawingColor},
@@ -274,37 +274,17 @@ bool DocumentCommands::pasteSettings(uint32_t, Window*)
 }
 
 // The selection's edits are ignored while an interactive mode holds the picture.
-bool DocumentCommands::fillSelection(uint32_t id, Window*)
+bool DocumentCommands::editSelection(uint32_t id, Window*)
 {
-    if (!m_document.isInteractive())
-        selectionCommands::fill(m_document, id == commands::drawSelectionBorder);
-    return true;
-}
-
-bool DocumentCommands::clearSelection(uint32_t, Window*)
-{
-    if (!m_document.isInteractive())
-        selectionCommands::clear(m_document);
-    return true;
-}
-
-bool DocumentCommands::selectAll(uint32_t, Window*)
-{
-    if (!m_document.isInteractive())
-        selectionCommands::selectAll(m_document);
-    return true;
-}
-
-bool DocumentCommands::selectNone(uint32_t, Window*)
-{
-    if (!m_document.isInteractive())
-        selectionCommands::selectNone(m_document);
-    return true;
-}
-
-bool DocumentCommands::invertSelection(uint32_t, Window*)
-{
-    if (!m_document.isInteractive())
-        selectionCommands::invert(m_document);
+    if (m_document.isInteractive())
+        return true;
+    switch (id) {
+    case commands::fillSelection: selectionCommands::fill(m_document, false); break;
+    case commands::drawSelectionBorder: selectionCommands::fill(m_document, true); break;
+    case commands::clearSelection: selectionCommands::clear(m_document); break;
+    case commands::selectAll: selectionCommands::selectAll(m_document); break;
+    case commands::selectNone: selectionCommands::selectNone(m_document); break;
+    default: selectionCommands::invert(m_document); break;
+    }
     return true;
 }

@@ -29,11 +29,7 @@ private:
     bool meshColor(uint32_t id, Window* from);
     bool stepDrawingColor(uint32_t id, Window* from);
     bool pasteSettings(uint32_t id, Window* from);
-    bool fillSelection(uint32_t id, Window* from);
-    bool clearSelection(uint32_t id, Window* from);
-    bool selectAll(uint32_t id, Window* from);
-    bool selectNone(uint32_t id, Window* from);
-    bool invertSelection(uint32_t id, Window* from);
+    bool editSelection(uint32_t id, Window* from);
     bool runDialog(const DocumentDialogs::Run& dialog);
 
     BitmapDocument& m_document;

@@ -20,6 +20,15 @@ std::shared_ptr<SelectionRecord> plainSelection(const Region& region)
 
 } // namespace
 
+void select(BitmapDocument& document, Region region)
+{
+    UndoRecord::instance().beginUndo(&document);
+    document.commitSelection();
+    region.intersectRect(document.bounds());
+    if (!region.isEmpty())
+        document.selectionPlug().setSelection(plainSelection(region));
+}
+
 void fill(BitmapDocument& document, bool border)
 {
     if (!document.selection())
@@ -53,11 +62,9 @@ void clear(BitmapDocument& document)
 
 void selectAll(BitmapDocument& document)
 {
-    UndoRecord::instance().beginUndo(&document);
-    document.commitSelection();
     Region all;
     all.setRect(document.bounds());
-    document.selectionPlug().setSelection(plainSelection(all));
+    select(document, all);
 }
 
 void selectNone(BitmapDocument& document)
@@ -76,10 +83,7 @@ void invert(BitmapDocument& document)
     Region rest;
     rest.setRect(document.bounds());
     rest.subtract(record->region);
-    UndoRecord::instance().beginUndo(&document);
-    document.commitSelection();
-    if (!rest.isEmpty())
-        document.selectionPlug().setSelection(plainSelection(rest));
+    select(document, rest);
 }
 
 } // namespace selectionCommands

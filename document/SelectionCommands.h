@@ -1,11 +1,15 @@
 #pragma once
 
 class BitmapDocument;
+class Region;
 
 // What the Edit and Select menus do to a document's selection. Each is one undo step of its
 // document and does nothing where it needs a selection and there is none; the CLI runs them too.
 namespace selectionCommands {
 
+// A new selection as the selection tools make it: the old one committed, region cut to the
+// picture, nothing selected when nothing of it is left.
+void select(BitmapDocument& document, Region region);
 // Drops a floating image into the picture, then fills the region (or its inner border: the dots
 // with a 4-neighbour outside it) with the drawing colour through the drawing tone.
 void fill(BitmapDocument& document, bool border);

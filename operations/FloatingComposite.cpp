@@ -75,14 +75,14 @@ void compositeFloating(DIBImage& shown, const DIBImage& own, const MaskImage& op
         MaskImage::Runs runs;
         for (int32_t y = dots.top; y < dots.bottom; ++y) {
             int32_t row = y - at.y;
-            uint8_t* out = shown.row(row);
-            const uint8_t* mine = own.row(row);
-            // The picture's row shifted so that it is indexed like the floating image's.
-            const uint8_t* under = Pixels::at(picture.row(y), at.x);
+            // The three rows from the area's left edge on, so that one index reaches the same dot.
+            uint8_t* out = Pixels::at(shown.row(row), left);
+            const uint8_t* mine = Pixels::at(own.row(row), left);
+            const uint8_t* under = Pixels::at(picture.row(y), dots.left);
             opaque.rowRuns(row, runs);
-            int32_t x = left;
+            int32_t x = 0;
             for (auto [r0, r1] : runs) {
-                int32_t x0 = std::max(r0, left), x1 = std::min(r1, right);
+                int32_t x0 = std::max(r0, left) - left, x1 = std::min(r1, right) - left;
                 if (x0 >= x1)
                     continue;
                 copyRun<Pixels>(out, under, x, x0);
@@ -94,7 +94,7 @@ void compositeFloating(DIBImage& shown, const DIBImage& own, const MaskImage& op
                     copyRun<Pixels>(out, mine, x0, x1);
                 x = x1;
             }
-            copyRun<Pixels>(out, under, x, right);
+            copyRun<Pixels>(out, under, x, right - left);
         }
     });
 }

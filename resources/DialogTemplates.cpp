@@ -137,7 +137,7 @@ std::vector<DialogTemplate> makeTemplates()
                          150,
                          100,
                          {
-                             {GroupBox, none, "貼り付けモード", 7, 4, 136, 70},
+                             {GroupBox, none, "", 7, 4, 136, 70},
                              {RadioButton, 100, "背景色透過", 16, 15, 118, 12, true},
                              {RadioButton, 101, "すべて貼り付け", 16, 29, 118, 12},
                              {RadioButton, 102, "奥に貼り付け", 16, 43, 118, 12},

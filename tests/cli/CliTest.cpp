@@ -45,6 +45,19 @@ protected:
         return status + err.str();
     }
 
+    // Each list of steps exits 2 with a line on standard error and writes nothing.
+    void expectRefused(const std::string& command, const std::string& in, const std::string& output,
+                       const std::vector<std::vector<std::string>>& cases)
+    {
+        for (const std::vector<std::string>& steps : cases) {
+            std::vector<std::string> arguments{command, in, output};
+            arguments.insert(arguments.end(), steps.begin(), steps.end());
+            EXPECT_EQ(run(arguments), 2) << steps[0];
+            EXPECT_NE(err.str().find(command + ": "), std::string::npos) << steps[0];
+            EXPECT_FALSE(std::filesystem::exists(output)) << steps[0];
+        }
+    }
+
     std::string folder;
     std::ostringstream out, err;
 };
@@ -207,24 +220,19 @@ TEST_F(CliTest, DrawRefusesBadStepsWithStatusTwoAndWritesNothing)
 {
     std::string in = file("in.bmp", blank(4, 4, false));
     std::string out = folder + "/out.bmp";
-    for (const std::vector<std::string>& steps : std::vector<std::vector<std::string>>{
-             {"--tone", "12"},
-             {"--pen", "-1"},
-             {"--width", "100"},
-             {"--color", "#FF0000"},
-             {"--color", "256"},
-             {"--pencil", "1,2,3"},
-             {"--line", "1,1,2"},
-             {"--pencil", "1,x"},
-             {"--spray", "1,1"},
-             {"--tone"},
-         }) {
-        std::vector<std::string> arguments{"draw", in, out};
-        arguments.insert(arguments.end(), steps.begin(), steps.end());
-        EXPECT_EQ(run(arguments), 2) << steps[0];
-        EXPECT_FALSE(err.str().empty()) << steps[0];
-        EXPECT_FALSE(std::filesystem::exists(out)) << steps[0];
-    }
+    expectRefused("draw", in, out,
+                  {
+                      {"--tone", "12"},
+                      {"--pen", "-1"},
+                      {"--width", "100"},
+                      {"--color", "#FF0000"},
+                      {"--color", "256"},
+                      {"--pencil", "1,2,3"},
+                      {"--line", "1,1,2"},
+                      {"--pencil", "1,x"},
+                      {"--spray", "1,1"},
+                      {"--tone"},
+                  });
     std::string full = file("full.bmp", blank(4, 4, true));
     EXPECT_EQ(run({"draw", full, out, "--color", "7"}), 2) << "a full-colour picture takes #RRGGBB";
 }
@@ -284,23 +292,18 @@ TEST_F(CliTest, SelectRefusesBadStepsWithStatusTwoAndWritesNothing)
 {
     std::string in = file("in.bmp", blank(4, 4, false));
     std::string out = folder + "/out.bmp";
-    for (const std::vector<std::string>& steps : std::vector<std::vector<std::string>>{
-             {"--rect", "1,2,3"},
-             {"--ellipse", "1,2,3,4,5,6"},
-             {"--lasso", "0,0,1,1"},
-             {"--mode", "4"},
-             {"--move", "1"},
-             {"--move-copy"},
-             {"--tone", "-1"},
-             {"--background", "#FFFFFF"},
-             {"--all", "--wand"},
-         }) {
-        std::vector<std::string> arguments{"select", in, out};
-        arguments.insert(arguments.end(), steps.begin(), steps.end());
-        EXPECT_EQ(run(arguments), 2) << steps[0];
-        EXPECT_NE(err.str().find("select: "), std::string::npos) << steps[0];
-        EXPECT_FALSE(std::filesystem::exists(out)) << steps[0];
-    }
+    expectRefused("select", in, out,
+                  {
+                      {"--rect", "1,2,3"},
+                      {"--ellipse", "1,2,3,4,5,6"},
+                      {"--lasso", "0,0,1,1"},
+                      {"--mode", "4"},
+                      {"--move", "1"},
+                      {"--move-copy"},
+                      {"--tone", "-1"},
+                      {"--background", "#FFFFFF"},
+                      {"--all", "--wand"},
+                  });
     EXPECT_EQ(run({"select", in}), 2);
     EXPECT_EQ(run({"--help"}), 0);
     EXPECT_NE(this->out.str().find("select IN OUT"), std::string::npos);

@@ -16,6 +16,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -114,6 +115,18 @@ protected:
         return s;
     }
     int heard() const { return listener->count(&aspects::BitmapSelectionPlug::access); }
+    // The step changes the picture or its selection; Undo goes back, a second Undo forward again.
+    void expectUndoAndRedo(const std::function<void()>& step)
+    {
+        State before = state();
+        step();
+        State after = state();
+        EXPECT_NE(after, before);
+        command(commands::undo);
+        EXPECT_EQ(state(), before);
+        command(commands::undo);
+        EXPECT_EQ(state(), after);
+    }
     void command(uint32_t id)
     {
         interfaceFor<CommandInterface>(document, &aspects::Model::menuEx)->command(id, nullptr);
@@ -268,65 +281,30 @@ TEST_F(SelectionTest, CommandsUndoAndRedo)
 {
     struct Row {
         const char* what;
-        std::function<void()> prepare;
+        Rect selected;
+        std::optional<Point> floatBy; // a move before the command, with or without Ctrl
+        bool keepCopy;
         uint32_t id;
     };
     const Row rows[] = {
-        {"fill",
-         [&] {
-             select({1, 0, 4, 3});
-         },
-         commands::fillSelection},
-        {"fill floating",
-         [&] {
-             select({1, 0, 4, 3}), document->selectionPlug().moveBy({2, 1}, false);
-         },
-         commands::fillSelection},
-        {"border",
-         [&] {
-             select({1, 0, 5, 4});
-         },
-         commands::drawSelectionBorder},
-        {"clear",
-         [&] {
-             select({0, 0, 3, 3});
-         },
-         commands::clearSelection},
-        {"clear floating",
-         [&] {
-             select({0, 0, 3, 3}), document->selectionPlug().moveBy({1, 1}, true);
-         },
-         commands::clearSelection},
-        {"select all",
-         [&] {
-             select({0, 0, 3, 3}), document->selectionPlug().moveBy({1, 1}, false);
-         },
-         commands::selectAll},
-        {"select none",
-         [&] {
-             select({0, 0, 3, 3}), document->selectionPlug().moveBy({4, 0}, false);
-         },
-         commands::selectNone},
-        {"invert",
-         [&] {
-             select({2, 1, 4, 3});
-         },
-         commands::invertSelection},
+        {"fill", {1, 0, 4, 3}, std::nullopt, false, commands::fillSelection},
+        {"fill floating", {1, 0, 4, 3}, Point{2, 1}, false, commands::fillSelection},
+        {"border", {1, 0, 5, 4}, std::nullopt, false, commands::drawSelectionBorder},
+        {"clear", {0, 0, 3, 3}, std::nullopt, false, commands::clearSelection},
+        {"clear floating", {0, 0, 3, 3}, Point{1, 1}, true, commands::clearSelection},
+        {"select all", {0, 0, 3, 3}, Point{1, 1}, false, commands::selectAll},
+        {"select none", {0, 0, 3, 3}, Point{4, 0}, false, commands::selectNone},
+        {"invert", {2, 1, 4, 3}, std::nullopt, false, commands::invertSelection},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         draw({"o##o.#o#", "#oo.#o##", "oo#o#.##", "#.o#oo#o"});
         document->commitSelection();
         document->setDrawingColor(background);
-        row.prepare();
-        State before = state();
-        command(row.id);
-        State after = state();
-        EXPECT_NE(after, before);
-        command(commands::undo);
-        EXPECT_EQ(state(), before);
-        command(commands::undo);
-        EXPECT_EQ(state(), after);
+        select(row.selected);
+        if (row.floatBy)
+            document->selectionPlug().moveBy(*row.floatBy, row.keepCopy);
+        expectUndoAndRedo([&] { command(row.id); });
     }
 }
 
@@ -359,14 +337,7 @@ TEST_F(SelectionTest, MovesAndModeChangesUndoAndRedo)
         select({0, 0, 3, 3});
         if (row.what != std::string("plain move") && row.what != std::string("Ctrl move"))
             document->selectionPlug().moveBy({3, 0}, false);
-        State before = state();
-        row.step();
-        State after = state();
-        EXPECT_NE(after, before);
-        document->undo();
-        EXPECT_EQ(state(), before);
-        document->undo();
-        EXPECT_EQ(state(), after);
+        expectUndoAndRedo(row.step);
     }
 }
 
@@ -424,6 +395,9 @@ TEST_F(SelectionTest, SavingWritesWhatIsSeenAndLeavesTheSelectionFloating)
     for (int32_t y = 0; y < 4; ++y)
         for (int32_t x = 0; x < 8; ++x)
             EXPECT_EQ(read->pixelAt({x, y}), (x >= 5 && x < 7 && y >= 2) ? figure : background) << x << "," << y;
+    ASSERT_TRUE(document->setFile(path)) << "as Revert reads it again";
+    EXPECT_EQ(document->selection(), nullptr) << "the selection went with the old contents";
+    EXPECT_EQ(shown()[2], ".....##.");
     std::filesystem::remove_all(folder);
 }
 
