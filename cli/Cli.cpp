@@ -2,6 +2,7 @@
 
 #include "base/Alert.h"
 #include "base/ErrorFrame.h"
+#include "cli/ClipboardSteps.h"
 #include "cli/DrawCommand.h"
 #include "cli/PictureFiles.h"
 #include "cli/SelectCommand.h"
@@ -34,7 +35,7 @@ with no partial file behind.
 
 std::string usage()
 {
-    return std::string(usageHead) + drawUsage + selectUsage + usageTail;
+    return std::string(usageHead) + drawUsage + selectUsage + clipboardStepsUsage + usageTail;
 }
 
 // Prints alerts as the editor would show them: the title on one line and the text on the next.

@@ -39,6 +39,9 @@ int runOnDocument(const std::string& command, const std::string& in, const std::
     } catch (const BadArgument& bad) {
         err << command << ": " << bad.reason << '\n';
         return 2;
+    } catch (const StepFailed& failed) {
+        err << command << ": " << failed.reason << '\n';
+        return 1;
     } catch (...) {
         reportError(currentError(), 0, std::nullopt);
         return 1;

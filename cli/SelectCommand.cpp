@@ -1,5 +1,6 @@
 #include "cli/SelectCommand.h"
 
+#include "cli/ClipboardSteps.h"
 #include "cli/CommandDocument.h"
 #include "cli/StepArguments.h"
 #include "document/BitmapDocument.h"
@@ -139,6 +140,10 @@ int runSelect(const std::vector<std::string>& arguments, std::ostream& err)
         "select", arguments[0], arguments[1],
         [&](BitmapDocument& document) {
             for (size_t i = 2; i < arguments.size(); ++i) {
+                if (size_t used = runClipboardStep(document, arguments, i)) {
+                    i += used - 1;
+                    continue;
+                }
                 const std::string& option = arguments[i];
                 const Step& step = stepFor(option);
                 std::string value;

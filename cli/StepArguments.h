@@ -13,6 +13,11 @@
 struct BadArgument {
     std::string reason;
 };
+// A step the editor would refuse or ignore: its text goes to standard error, OUT is not written and
+// the command exits 1.
+struct StepFailed {
+    std::string reason;
+};
 
 // A whole number from low to high.
 int32_t stepNumber(std::string_view text, int32_t low, int32_t high, const std::string& option);

@@ -20,6 +20,7 @@ namespace BitmapDocument { constinit const ::InterfaceAspect<::BitmapDocument> d
 namespace BitmapDocument { constinit const ::InterfaceAspect<::BitmapDocument> drawingTone("BitmapDocument::drawingTone"); }
 namespace BitmapPalette { constinit const ::InterfaceAspect<::BitmapPalette> access("BitmapPalette::access"); }
 namespace BitmapSelectionPlug { constinit const ::InterfaceAspect<::BitmapSelectionPlug> access("BitmapSelectionPlug::access"); }
+namespace PasteView { constinit const ::InterfaceAspect<::PasteView> access("PasteView::access"); }
 namespace FilingObject { constinit const ::InterfaceAspect<::FilingObject> access("FilingObject::access"); }
 
 // views

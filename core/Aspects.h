@@ -20,6 +20,7 @@ class IntInterface;
 class MDIWorkSpace;
 class MeshPlug;
 class PaletteModel;
+class PasteView;
 class PointInterface;
 class ScheduledWindow;
 class ScheduledWindowPlug;
@@ -53,6 +54,7 @@ namespace BitmapDocument { extern const ::InterfaceAspect<::BitmapDocument> draw
 namespace BitmapDocument { extern const ::InterfaceAspect<::BitmapDocument> drawingTone; }
 namespace BitmapPalette { extern const ::InterfaceAspect<::BitmapPalette> access; }
 namespace BitmapSelectionPlug { extern const ::InterfaceAspect<::BitmapSelectionPlug> access; }
+namespace PasteView { extern const ::InterfaceAspect<::PasteView> access; }
 namespace FilingObject { extern const ::InterfaceAspect<::FilingObject> access; }
 
 // views

@@ -1,10 +1,16 @@
 #include "document/DocumentCommands.h"
 
+#include "base/BusyPointer.h"
+#include "core/Aspects.h"
 #include "document/BitmapDocument.h"
 #include "document/BitmapPalette.h"
+#include "document/ClipboardImage.h"
+#include "document/PasteView.h"
+#include "document/PastedPicture.h"
 #include "document/SelectionCommands.h"
 #include "document/UndoRecord.h"
 #include "framework/Clipboard.h"
+#include "framework/DIBImage.h"
 #include "framework/MenuState.h"
 #include "framework/Window.h"
 #include "resources/CommandIds.h"
@@ -17,6 +23,9 @@ const CommandTable<DocumentCommands>& DocumentCommands::table()
         {commands::saveAs, &DocumentCommands::saveAs},
         {commands::revert, &DocumentCommands::revert},
         {commands::undo, &DocumentCommands::undo},
+        {commands::cut, &DocumentCommands::cut},
+        {commands::copy, &DocumentCommands::copy},
+        {commands::paste, &DocumentCommands::paste},
         {commands::pasteSettings, &DocumentCommands::pasteSettings},
         {commands::fillSelection, &DocumentCommands::editSelection},
         {commands::drawSelectionBorder, &DocumentCommands::editSelection},
@@ -195,6 +204,67 @@ bool DocumentCommands::stepDrawingColor(uint32_t id, Window*)
     case commands::nextDrawingRow: palette->stepDrawingRow(1); break;
     default: palette->stepDrawingRow(-1); break;
     }
+    return true;
+}
+
+namespace {
+
+// Puts the selection on the clipboard; false without one.
+bool copySelection(const BitmapDocument& document)
+{
+    std::optional<clipboardImage::SelectionCopy> copy = clipboardImage::SelectionCopy::of(document);
+    if (!copy)
+        return false;
+    BusyScope busy;
+    clipboard::publishDib(
+        copy->size(), [&](std::span<uint8_t> out) { copy->write(out); }, clipboardImage::marker);
+    return true;
+}
+
+// The clipboard's picture as an image of the document's kind, or none.
+std::shared_ptr<DIBImage> clipboardPicture(const BitmapDocument& document)
+{
+    clipboard::Contents contents = clipboard::take();
+    PasteTarget target = PasteTarget::of(document);
+    switch (contents.kind) {
+    case clipboard::Contents::Kind::dib: return fromDib(target, contents.bytes.span(), 0, contents.marked);
+    case clipboard::Contents::Kind::bmpFile: return fromBmpFile(target, contents.bytes.span());
+    case clipboard::Contents::Kind::picture: return fromPicture(target, contents.picture);
+    case clipboard::Contents::Kind::none: break;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+bool DocumentCommands::cut(uint32_t, Window*)
+{
+    if (!m_document.isInteractive() && copySelection(m_document))
+        clipboardImage::removeCut(m_document);
+    return true;
+}
+
+// Copying changes nothing, so the undo step stays as it is.
+bool DocumentCommands::copy(uint32_t, Window*)
+{
+    copySelection(m_document);
+    return true;
+}
+
+// Only a window with an edit view takes a paste; it is placed in what that view shows.
+bool DocumentCommands::paste(uint32_t, Window* from)
+{
+    PasteView* view = from ? interfaceFor<PasteView>(from, &aspects::PasteView::access) : nullptr;
+    if (!view)
+        return false;
+    if (m_document.isInteractive())
+        return true;
+    BusyScope busy;
+    std::shared_ptr<DIBImage> image = clipboardPicture(m_document);
+    if (!image)
+        return true;
+    Point origin = clipboardImage::placement(m_document, image->extent(), view->pasteCentre(), view->pasteUnit());
+    clipboardImage::install(m_document, std::move(image), origin);
     return true;
 }
 

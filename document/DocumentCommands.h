@@ -21,6 +21,9 @@ private:
     bool saveAs(uint32_t id, Window* from);
     bool revert(uint32_t id, Window* from);
     bool undo(uint32_t id, Window* from);
+    bool cut(uint32_t id, Window* from);
+    bool copy(uint32_t id, Window* from);
+    bool paste(uint32_t id, Window* from);
     bool blockSize(uint32_t id, Window* from);
     bool meshSize(uint32_t id, Window* from);
     bool meshColor(uint32_t id, Window* from);

@@ -90,6 +90,8 @@ void* DocumentViews::valueFor(const Aspect* aspect)
         return offer<CommandInterface>(this);
     if (aspect == &aspects::EditView::access)
         return m_editView;
+    if (aspect == &aspects::PasteView::access)
+        return m_editView->valueFor(aspect);
     if (aspect == &aspects::Visual::Component::waitingController)
         return offer<Visual::MouseController>(this);
     return Visual::Component::valueFor(aspect);

@@ -32,11 +32,7 @@ public:
     explicit Environment(EditView& view) : m_view(view) {}
 
     BitmapDocument* document() const override { return m_view.document(); }
-    Point unitSize() const override
-    {
-        BitmapDocument* picture = m_view.document();
-        return m_view.m_tools.unit() == ToolBox::block && picture ? picture->blockSetting() : Point{1, 1};
-    }
+    Point unitSize() const override { return m_view.pasteUnit(); }
     int32_t zoom() const override { return m_view.zoom(); }
     void setZoom(int32_t zoom, Point centreDot) override { m_view.setZoom(zoom, centreDot); }
     Point viewToDot(Point pixel) const override { return m_view.viewToDot(pixel); }
@@ -125,12 +121,20 @@ void* EditView::valueFor(const Aspect* aspect)
         return offer<CommandInterface>(this);
     if (aspect == &aspects::EditView::colorPicker)
         return offer<ColorPicker>(this);
+    if (aspect == &aspects::PasteView::access)
+        return offer<PasteView>(this);
     return BitmapView::valueFor(aspect);
 }
 
 BitmapDocument* EditView::document() const
 {
     return interfaceFor<BitmapDocument>(model(), &aspects::BitmapDocument::access);
+}
+
+Point EditView::pasteUnit() const
+{
+    BitmapDocument* picture = document();
+    return m_tools.unit() == ToolBox::block && picture ? picture->blockSetting() : Point{1, 1};
 }
 
 bool EditView::command(uint32_t id, Window* from)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/PasteView.h"
 #include "framework/CommandTable.h"
 #include "views/BitmapView.h"
 #include "views/ColorPicker.h"
@@ -24,7 +25,8 @@ class EditView : public BitmapView,
                  public Visual::MouseController,
                  public Visual::KeyController,
                  public CommandInterface,
-                 public ColorPicker {
+                 public ColorPicker,
+                 public PasteView {
 public:
     EditView(QWidget* container, ToolBox& tools);
     ~EditView() override;
@@ -45,6 +47,9 @@ public:
     void updatePointer(Point p, bool shift, bool control, bool rightButton);
 
     BitmapDocument* document() const;
+    Point pasteCentre() const override { return visibleCentre(); }
+    // A dot, or the picture's block in the block unit.
+    Point pasteUnit() const override;
     void setTarget(ColorPickerTarget* target) override;
     ColorPickerTarget* target() const override { return m_pickerTarget; }
     // The information panel to report to, or null.

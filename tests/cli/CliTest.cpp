@@ -310,3 +310,56 @@ TEST_F(CliTest, SelectRefusesBadStepsWithStatusTwoAndWritesNothing)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CliTest, SelectCopiesCutsAndPastesThroughDibFiles)
+{
+    std::string in = file("in.bmp", blank(6, 4, false));
+    std::string out = folder + "/out.bmp";
+    std::string dib = folder + "/copy.dib";
+    ASSERT_EQ(run({"select", in, out, "--color", "0", "--background", "1", "--rect", "0,0,2,2", "--fill", "--copy", dib,
+                   "--cut"}),
+              0)
+        << err.str();
+    EXPECT_EQ(dots(out), (Rows{"......", "......", "......", "......"})) << "the cut leaves the background";
+    std::ifstream copied(dib, std::ios::binary);
+    std::string bytes{std::istreambuf_iterator<char>(copied), std::istreambuf_iterator<char>()};
+    ASSERT_EQ(bytes.size(), 40u + 1024 + 2 * 4);
+    EXPECT_EQ(bytes.substr(1064), std::string(8, '\0')) << "two rows of two ink dots, zero padding";
+
+    const struct {
+        std::vector<std::string> steps;
+        Rows dots;
+        const char* what;
+    } rows[] = {
+        {{"--paste", dib, "--marked", "--at", "3,1"}, {"......", "...##.", "...##.", "......"}, "at a place"},
+        {{"--paste", dib}, {"......", "..##..", "..##..", "......"}, "around the middle"},
+        {{"--paste", file("p.bmp", picture().bytes()), "--at", "0,0"},
+         {"......", "#.#...", "......", "......"},
+         "a BMP file at the nearest colours"},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> arguments{"select", in, out, "--background", "1"};
+        arguments.insert(arguments.end(), row.steps.begin(), row.steps.end());
+        ASSERT_EQ(run(arguments), 0) << row.what << ": " << err.str();
+        EXPECT_EQ(dots(out), row.dots) << row.what;
+    }
+}
+
+TEST_F(CliTest, APasteTheEditorWouldIgnoreExitsOneAndWritesNothing)
+{
+    std::string in = file("in.bmp", blank(4, 4, false));
+    std::string out = folder + "/out.bmp";
+    for (const std::string& source :
+         {folder + "/missing.dib", file("text.dib", "not a picture at all, but long enough")}) {
+        EXPECT_EQ(run({"select", in, out, "--paste", source}), 1) << source;
+        EXPECT_NE(err.str().find("select: --paste"), std::string::npos) << err.str();
+        EXPECT_FALSE(std::filesystem::exists(out)) << source;
+    }
+    EXPECT_EQ(run({"select", in, out, "--paste", in, "--at", "1"}), 2);
+    EXPECT_EQ(run({"select", in, out, "--copy"}), 2);
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+} // namespace

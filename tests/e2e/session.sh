@@ -37,9 +37,10 @@ ink() {
     }' | sort -t, -k2n -k1n
 }
 
-# Document windows live inside the main window: the main window is the widest "Tilvaner".
+# Document windows live inside the main window: the main window is the widest "Tilvaner" (of the
+# process $1, when given).
 main_window() {
-    for w in $(xdotool search --name '^Tilvaner$' 2>/dev/null); do
+    for w in $(xdotool search --all ${1:+--pid "$1"} --name '^Tilvaner$' 2>/dev/null); do
         eval "$(xdotool getwindowgeometry --shell "$w")"
         echo "$WIDTH $w"
     done | sort -n | tail -1 | cut -d' ' -f2
