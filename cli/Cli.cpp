@@ -35,7 +35,7 @@ with no partial file behind.
 
 std::string usage()
 {
-    return std::string(usageHead) + drawUsage + selectUsage + clipboardStepsUsage + usageTail;
+    return std::string(usageHead) + drawUsage + selectUsage + clipboardStepsUsage + selectNotes + usageTail;
 }
 
 // Prints alerts as the editor would show them: the title on one line and the text on the next.

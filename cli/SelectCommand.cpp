@@ -29,7 +29,9 @@ const char* const selectUsage = R"(  select IN OUT STEP...
                         drawing or background colour: an index 0-255, or #RRGGBB for a
                         full-colour picture (default: as the editor after opening IN)
       --tone T          drawing tone 0-11
-                    A new selection commits the one before it, as in the editor.
+)";
+
+const char* const selectNotes = R"(                    A new selection commits the one before it, as in the editor.
                     Bad arguments exit with status 2.
 )";
 

@@ -11,3 +11,5 @@ int runSelect(const std::vector<std::string>& arguments, std::ostream& err);
 
 // The select command's part of the usage text.
 extern const char* const selectUsage;
+// The closing lines of select's help, after the steps of every kind.
+extern const char* const selectNotes;

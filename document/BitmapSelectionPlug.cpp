@@ -93,8 +93,17 @@ void BitmapSelectionPlug::restore(std::shared_ptr<SelectionRecord> record)
                 *m_selection->floatingImage, *m_selection->region.toMask(), m_selection->transparentColor);
         m_document.keepPasteMode(m_selection->pasteMode);
         composite(m_selection->region.bounds());
+        floatingChanged();
     }
     m_document.changed(&aspects::BitmapSelectionPlug::access);
+}
+
+void BitmapSelectionPlug::floatingChanged()
+{
+    // A save writes the floating image into the file, so a paste, a move or a mode change of it is
+    // a change to save even though the picture's own dots are still as they were.
+    if (m_selection->floatingImage)
+        m_document.setModified(true);
 }
 
 void BitmapSelectionPlug::moveBy(Point offset, bool keepCopy)
@@ -122,6 +131,7 @@ void BitmapSelectionPlug::shift(Point offset)
         &m_document, std::make_unique<PositionUndo>(m_document, m_selection, Point{-offset.x, -offset.y}));
     m_selection->region.offset(offset.x, offset.y);
     composite(m_selection->region.bounds());
+    floatingChanged();
     m_document.changed(&aspects::BitmapSelectionPlug::access);
 }
 

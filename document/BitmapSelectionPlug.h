@@ -41,6 +41,9 @@ public:
     std::shared_ptr<DIBImage> ownImage() const;
 
 private:
+    // Marks the document modified when the selection floats.
+    void floatingChanged();
+
     BitmapDocument& m_document;
     std::shared_ptr<SelectionRecord> m_selection;
 };

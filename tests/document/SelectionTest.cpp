@@ -401,4 +401,22 @@ TEST_F(SelectionTest, SavingWritesWhatIsSeenAndLeavesTheSelectionFloating)
     std::filesystem::remove_all(folder);
 }
 
+TEST_F(SelectionTest, APastedOrMovedFloatingImageIsAChangeToSave)
+{
+    // Save writes what is seen, so Save must be offered once a floating image changes the view.
+    draw({"##......", "##......", "........", "........"});
+    document->setModified(false);
+    select({0, 0, 2, 2});
+    EXPECT_FALSE(document->isModified()) << "a plain selection changes nothing";
+    auto pasted = std::make_shared<SelectionRecord>();
+    pasted->region.setRect({4, 0, 6, 2});
+    pasted->floatingImage = document->copyArea({0, 0, 2, 2});
+    UndoRecord::instance().beginUndo(document);
+    document->selectionPlug().setSelection(pasted);
+    EXPECT_TRUE(document->isModified()) << "a paste";
+    document->setModified(false);
+    document->selectionPlug().moveBy({1, 1}, false);
+    EXPECT_TRUE(document->isModified()) << "a move of the floating image";
+}
+
 } // namespace

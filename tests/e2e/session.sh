@@ -61,10 +61,11 @@ start_editor() {
 
 # Saves with the File menu and waits until the picture $1 has changed on disk; ends the editor.
 save_and_quit() {
-    local before
-    before=$(stat -c %y "$1")
+    # Named, not $1: wait_for evaluates the test inside itself, where $1 is the test.
+    local saved=$1 before
+    before=$(stat -c %y "$saved")
     xdotool key alt+f && sleep 0.5 && xdotool key s
-    wait_for '[ "$(stat -c %y "$1")" != "$before" ]' || fail "the picture was not saved"
+    wait_for '[ "$(stat -c %y "$saved")" != "$before" ]' || fail "the picture was not saved"
     kill -TERM %1 2>/dev/null
     wait
 }
