@@ -39,39 +39,35 @@ void MultiColorSelectionModel::clear()
 
 void MultiColorSelectionModel::selectOnlyRow(int r)
 {
-    if (!isLine(r))
-        return;
-    removeAll();
-    addRow(r, false);
+    addLine(r, rowLine(r), false, true);
 }
 
 void MultiColorSelectionModel::addRow(int r, bool ctrl)
 {
-    if (isLine(r))
-        addLine(r * lineLength + lineLength - 1, -1, ctrl);
+    addLine(r, rowLine(r), ctrl, false);
 }
 
 void MultiColorSelectionModel::selectOnlyColumn(int c)
 {
-    if (!isLine(c))
-        return;
-    removeAll();
-    addColumn(c, false);
+    addLine(c, columnLine(c), false, true);
 }
 
 void MultiColorSelectionModel::addColumn(int c, bool ctrl)
 {
-    if (isLine(c))
-        addLine((lineLength - 1) * lineLength + c, -lineLength, ctrl);
+    addLine(c, columnLine(c), ctrl, false);
 }
 
-void MultiColorSelectionModel::addLine(int first, int step, bool ctrl)
+void MultiColorSelectionModel::addLine(int n, Line line, bool ctrl, bool replace)
 {
+    if (!isLine(n))
+        return;
+    if (replace)
+        removeAll();
     bool whole = true;
-    for (int k = 0, i = first; k < lineLength; ++k, i += step)
+    for (int k = 0, i = line.first; k < lineLength; ++k, i += line.step)
         whole = whole && includes(i);
     bool toggleOff = ctrl && whole;
-    for (int k = 0, i = first; k < lineLength; ++k, i += step) {
+    for (int k = 0, i = line.first; k < lineLength; ++k, i += line.step) {
         removeEntry(i);
         if (!toggleOff)
             m_entries.append(i);

@@ -30,7 +30,15 @@ public:
     void addColumn(int c, bool ctrl) override;
 
 private:
-    void addLine(int first, int step, bool ctrl);
+    // The entries of a row or column in the order they join the list.
+    struct Line {
+        int first;
+        int step;
+    };
+    static Line rowLine(int r) { return {r * lineLength + lineLength - 1, -1}; }
+    static Line columnLine(int c) { return {(lineLength - 1) * lineLength + c, -lineLength}; }
+    // Row or column n, which must be 0 to 15; replace clears the list first, silently.
+    void addLine(int n, Line line, bool ctrl, bool replace);
     void removeEntry(int i);
     void removeAll();
 
