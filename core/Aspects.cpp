@@ -48,8 +48,8 @@ namespace ResultColors { constinit const ::Aspect access("ResultColors::access")
 namespace ResultColors { constinit const ::Aspect result1st("ResultColors::result1st"); }
 namespace ResultColors { constinit const ::Aspect result2nd("ResultColors::result2nd"); }
 namespace ColorSelectionModel { constinit const ::Aspect colorSelection("ColorSelectionModel::colorSelection"); }
-namespace ColorSelectionModel { constinit const ::Aspect paletteSelection("ColorSelectionModel::paletteSelection"); }
-namespace ColorSelectionModel { constinit const ::Aspect columnSelection("ColorSelectionModel::columnSelection"); }
+namespace ColorSelectionModel { constinit const ::InterfaceAspect<::HeaderSelectionPlug> paletteSelection("ColorSelectionModel::paletteSelection"); }
+namespace ColorSelectionModel { constinit const ::InterfaceAspect<::HeaderSelectionPlug> columnSelection("ColorSelectionModel::columnSelection"); }
 namespace ColorSelectionModel { constinit const ::Aspect dragger("ColorSelectionModel::dragger"); }
 namespace PaletteModel { constinit const ::InterfaceAspect<::PaletteModel> access("PaletteModel::access"); }
 namespace PaletteEdit { namespace Aspect { constinit const ::Aspect currentColor("PaletteEdit::Aspect::currentColor"); }}

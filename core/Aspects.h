@@ -15,6 +15,7 @@ class ColorPicker;
 class CommandInterface;
 class EditView;
 class FilingObject;
+class HeaderSelectionPlug;
 class ImagePlug;
 class IntInterface;
 class MDIWorkSpace;
@@ -82,8 +83,8 @@ namespace ResultColors { extern const ::Aspect access; }
 namespace ResultColors { extern const ::Aspect result1st; }
 namespace ResultColors { extern const ::Aspect result2nd; }
 namespace ColorSelectionModel { extern const ::Aspect colorSelection; }
-namespace ColorSelectionModel { extern const ::Aspect paletteSelection; }
-namespace ColorSelectionModel { extern const ::Aspect columnSelection; }
+namespace ColorSelectionModel { extern const ::InterfaceAspect<::HeaderSelectionPlug> paletteSelection; }
+namespace ColorSelectionModel { extern const ::InterfaceAspect<::HeaderSelectionPlug> columnSelection; }
 namespace ColorSelectionModel { extern const ::Aspect dragger; }
 namespace PaletteModel { extern const ::InterfaceAspect<::PaletteModel> access; }
 namespace PaletteEdit { namespace Aspect { extern const ::Aspect currentColor; }}

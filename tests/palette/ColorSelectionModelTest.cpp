@@ -173,9 +173,8 @@ TEST(ColorSelectionModelTest, AnswersItsPaletteAndTheHeaderPlugsButNoDragger)
     EXPECT_EQ(interfaceFor(&selection, &aspects::PaletteModel::access), &palette);
     EXPECT_EQ(selection.valueFor(&aspects::ColorSelectionModel::dragger), nullptr);
 
-    auto* rows = static_cast<HeaderSelectionPlug*>(selection.valueFor(&aspects::ColorSelectionModel::paletteSelection));
-    auto* columns =
-        static_cast<HeaderSelectionPlug*>(selection.valueFor(&aspects::ColorSelectionModel::columnSelection));
+    auto* rows = interfaceFor(&selection, &aspects::ColorSelectionModel::paletteSelection);
+    auto* columns = interfaceFor(&selection, &aspects::ColorSelectionModel::columnSelection);
     ASSERT_NE(rows, nullptr);
     ASSERT_NE(columns, nullptr);
     rows->selectOnly(2);
