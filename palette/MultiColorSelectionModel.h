@@ -37,7 +37,7 @@ private:
     };
     static Line rowLine(int r) { return {r * lineLength + lineLength - 1, -1}; }
     static Line columnLine(int c) { return {(lineLength - 1) * lineLength + c, -lineLength}; }
-    // Row or column n, which must be 0 to 15; replace clears the list first, silently.
+    // Row or column n, ignored outside 0 to 15; replace first clears the list without notifying.
     void addLine(int n, Line line, bool ctrl, bool replace);
     void removeEntry(int i);
     void removeAll();
