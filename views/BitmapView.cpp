@@ -1,7 +1,6 @@
 #include "views/BitmapView.h"
 
 #include "core/Aspects.h"
-#include "document/BitmapDocument.h"
 #include "document/BitmapPalette.h"
 #include "document/BitmapSelectionPlug.h"
 #include "document/ImagePlug.h"
@@ -37,8 +36,7 @@ MeshPlug* BitmapView::mesh() const
 
 BitmapSelectionPlug* BitmapView::selectionPlug() const
 {
-    BitmapDocument* picture = interfaceFor<BitmapDocument>(model(), &aspects::BitmapDocument::access);
-    return picture ? &picture->selectionPlug() : nullptr;
+    return interfaceFor<BitmapSelectionPlug>(model(), &aspects::BitmapSelectionPlug::access);
 }
 
 std::shared_ptr<SelectionRecord> BitmapView::selection() const

@@ -257,9 +257,8 @@ void EditView::updateInformation(Point p)
     Point dot = viewToDot(p);
     std::optional<Point> inside = imageBounds().contains(dot) ? std::optional<Point>(dot) : std::nullopt;
     m_information->showPosition(inside);
-    BitmapDocument* picture = document();
-    std::shared_ptr<SelectionRecord> selection = picture ? picture->selection() : nullptr;
-    m_information->showSelection(selection ? std::optional<Rect>(selection->region.bounds()) : std::nullopt);
+    std::shared_ptr<SelectionRecord> record = selection();
+    m_information->showSelection(record ? std::optional<Rect>(record->region.bounds()) : std::nullopt);
     m_current->reportInformation(*m_information, inside);
 }
 
