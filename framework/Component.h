@@ -45,6 +45,9 @@ public:
     // Runs a gesture from a press handler: it receives the pointer until it ends.
     void track(std::unique_ptr<Tracker> tracker, const MouseEvent& press);
     bool isTracking() const { return m_tracker != nullptr; }
+    // One step of the gesture with the pointer where it last was, as its idle timer runs it; tests
+    // call it after advancing their clock.
+    void idleStep();
 
     // The native side calls these.
     void dispatchPaint(const Rect& clip);
