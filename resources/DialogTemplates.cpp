@@ -29,6 +29,83 @@ DialogTemplate zoomKeyPage()
     return page;
 }
 
+// The information panel and its sub-panels, which it stacks from top to bottom: each a frame with
+// its title around labelled value fields numbered from 100.
+void addInformationTemplates(std::vector<DialogTemplate>& templates)
+{
+    templates.push_back({"INFO_PANEL", "情報", 84, 30, {}});
+    auto pair = [](const char* title, const char* first, const char* second) {
+        return std::vector<ControlTemplate>{
+            {GroupBox, none, title, 1, 0, 82, 24}, {StaticText, none, first, 6, 11, 10, 8},
+            {StaticText, 100, "", 16, 11, 24, 8},  {StaticText, none, second, 44, 11, 10, 8},
+            {StaticText, 101, "", 54, 11, 24, 8},
+        };
+    };
+    templates.push_back({"INFO_POSITION_PAGE", "", 84, 25, pair("マウス位置", "X：", "Y：")});
+    DialogTemplate selection{"INFO_SELECTION_PAGE", "", 84, 35, pair("選択範囲", "X：", "Y：")};
+    selection.controls[0].height = 34;
+    selection.controls.push_back({StaticText, none, "W：", 6, 21, 10, 8});
+    selection.controls.push_back({StaticText, 102, "", 16, 21, 24, 8});
+    selection.controls.push_back({StaticText, none, "H：", 44, 21, 10, 8});
+    selection.controls.push_back({StaticText, 103, "", 54, 21, 24, 8});
+    templates.push_back(std::move(selection));
+    templates.push_back({"INFO_ROTATION_PAGE",
+                         "",
+                         84,
+                         25,
+                         {
+                             {GroupBox, none, "回転", 1, 0, 82, 24},
+                             {StaticText, 100, "", 10, 11, 24, 8},
+                             {StaticText, 101, "", 34, 11, 14, 8},
+                             {StaticText, none, "度", 50, 11, 12, 8},
+                         }});
+    templates.push_back({"INFO_SCALE_PAGE",
+                         "",
+                         84,
+                         35,
+                         {
+                             {GroupBox, none, "拡大縮小", 1, 0, 82, 34},
+                             {StaticText, none, "W：", 6, 11, 10, 8},
+                             {StaticText, 100, "", 16, 11, 30, 8},
+                             {StaticText, 101, "", 46, 11, 14, 8},
+                             {StaticText, none, "%", 62, 11, 10, 8},
+                             {StaticText, none, "H：", 6, 21, 10, 8},
+                             {StaticText, 102, "", 16, 21, 30, 8},
+                             {StaticText, 103, "", 46, 21, 14, 8},
+                             {StaticText, none, "%", 62, 21, 10, 8},
+                         }});
+    templates.push_back({"INFO_CURSOR_PAGE", "", 84, 25, pair("カーソル位置", "X：", "Y：")});
+    templates.push_back({"INFO_COLOR_PAGE",
+                         "",
+                         84,
+                         45,
+                         {
+                             {GroupBox, none, "ペンの色", 1, 0, 82, 44},
+                             {StaticText, none, "R：", 6, 11, 10, 8},
+                             {StaticText, 100, "", 16, 11, 40, 8},
+                             {StaticText, none, "G：", 6, 21, 10, 8},
+                             {StaticText, 101, "", 16, 21, 40, 8},
+                             {StaticText, none, "B：", 6, 31, 10, 8},
+                             {StaticText, 102, "", 16, 31, 40, 8},
+                         }});
+    templates.push_back({"INFO_OFFSET_DIALOG",
+                         "情報オプション",
+                         150,
+                         94,
+                         {
+                             {GroupBox, none, "座標", 7, 4, 136, 66},
+                             {StaticText, none, "オフセット X：", 16, 18, 56, 8},
+                             {Edit, 101, "", 74, 16, 34, 12},
+                             {StaticText, none, "オフセット Y：", 16, 34, 56, 8},
+                             {Edit, 102, "", 74, 32, 34, 12},
+                             {StaticText, none, "Y座標：", 16, 52, 30, 8},
+                             {RadioButton, 103, "↓方向が＋", 48, 50, 44, 12, true},
+                             {RadioButton, 104, "↑方向が＋", 94, 50, 44, 12},
+                             {DefaultPushButton, okButtonId, "OK", 38, 76, 50, 14},
+                             {PushButton, cancelButtonId, "キャンセル", 93, 76, 50, 14},
+                         }});
+}
+
 std::vector<DialogTemplate> makeTemplates()
 {
     std::vector<DialogTemplate> templates;
@@ -186,6 +263,7 @@ std::vector<DialogTemplate> makeTemplates()
                              {StaticText, 100, "", 12, 38, 156, 8},
                              {DefaultPushButton, okButtonId, "OK", 65, 60, 50, 14},
                          }});
+    addInformationTemplates(templates);
     return templates;
 }
 
