@@ -54,14 +54,14 @@ void ToneCells::mouseEvent(const Visual::MouseEvent& event)
 {
     if (event.kind != Visual::MouseEvent::leftDown && event.kind != Visual::MouseEvent::leftDouble)
         return;
-    for (int i = 0; i < count(); ++i) {
-        if (i != m_selected && cellRect(i).contains(event.at)) {
-            invalidate(cellRect(m_selected));
-            m_selected = i;
-            invalidate(cellRect(m_selected));
-            return;
-        }
-    }
+    if (event.at.x < 0 || event.at.y < 0 || event.at.x >= columns() * cellSize)
+        return;
+    int index = event.at.y / cellSize * columns() + event.at.x / cellSize;
+    if (index >= count() || index == m_selected)
+        return;
+    invalidate(cellRect(m_selected));
+    m_selected = index;
+    invalidate(cellRect(m_selected));
 }
 
 void ToneCells::paint(GraphicsContext& gc, const Rect& clip)

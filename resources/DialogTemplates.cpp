@@ -29,65 +29,49 @@ DialogTemplate zoomKeyPage()
     return page;
 }
 
-// The information panel and its sub-panels, which it stacks from top to bottom: each a frame with
-// its title around labelled value fields numbered from 100.
+// One cell of a read-out row: a label (id none) or a value field, so many dialog units wide.
+struct ReadoutCell {
+    const char* text;
+    int id;
+    int width;
+};
+
+// A sub-panel of the information panel: a frame with its title around rows of cells, laid out from
+// the left.
+DialogTemplate readoutPage(const char* name, const char* title, std::vector<std::vector<ReadoutCell>> rows)
+{
+    constexpr int width = 84;
+    constexpr int rowHeight = 10;
+    int height = 15 + int(rows.size()) * rowHeight;
+    DialogTemplate page{name, "", width, height, {{GroupBox, none, title, 1, 0, width - 2, height - 1}}};
+    for (size_t r = 0; r < rows.size(); ++r) {
+        int x = 6;
+        for (const ReadoutCell& cell : rows[r]) {
+            page.controls.push_back({StaticText, cell.id, cell.text, x, 11 + int(r) * rowHeight, cell.width, 8});
+            x += cell.width;
+        }
+    }
+    return page;
+}
+
+// The information panel and its sub-panels, which it stacks from top to bottom, and its options.
 void addInformationTemplates(std::vector<DialogTemplate>& templates)
 {
     templates.push_back({"INFO_PANEL", "情報", 84, 30, {}});
-    auto pair = [](const char* title, const char* first, const char* second) {
-        return std::vector<ControlTemplate>{
-            {GroupBox, none, title, 1, 0, 82, 24}, {StaticText, none, first, 6, 11, 10, 8},
-            {StaticText, 100, "", 16, 11, 24, 8},  {StaticText, none, second, 44, 11, 10, 8},
-            {StaticText, 101, "", 54, 11, 24, 8},
-        };
-    };
-    templates.push_back({"INFO_POSITION_PAGE", "", 84, 25, pair("マウス位置", "X：", "Y：")});
-    DialogTemplate selection{"INFO_SELECTION_PAGE", "", 84, 35, pair("選択範囲", "X：", "Y：")};
-    selection.controls[0].height = 34;
-    selection.controls.push_back({StaticText, none, "W：", 6, 21, 10, 8});
-    selection.controls.push_back({StaticText, 102, "", 16, 21, 24, 8});
-    selection.controls.push_back({StaticText, none, "H：", 44, 21, 10, 8});
-    selection.controls.push_back({StaticText, 103, "", 54, 21, 24, 8});
-    templates.push_back(std::move(selection));
-    templates.push_back({"INFO_ROTATION_PAGE",
-                         "",
-                         84,
-                         25,
-                         {
-                             {GroupBox, none, "回転", 1, 0, 82, 24},
-                             {StaticText, 100, "", 10, 11, 24, 8},
-                             {StaticText, 101, "", 34, 11, 14, 8},
-                             {StaticText, none, "度", 50, 11, 12, 8},
-                         }});
-    templates.push_back({"INFO_SCALE_PAGE",
-                         "",
-                         84,
-                         35,
-                         {
-                             {GroupBox, none, "拡大縮小", 1, 0, 82, 34},
-                             {StaticText, none, "W：", 6, 11, 10, 8},
-                             {StaticText, 100, "", 16, 11, 30, 8},
-                             {StaticText, 101, "", 46, 11, 14, 8},
-                             {StaticText, none, "%", 62, 11, 10, 8},
-                             {StaticText, none, "H：", 6, 21, 10, 8},
-                             {StaticText, 102, "", 16, 21, 30, 8},
-                             {StaticText, 103, "", 46, 21, 14, 8},
-                             {StaticText, none, "%", 62, 21, 10, 8},
-                         }});
-    templates.push_back({"INFO_CURSOR_PAGE", "", 84, 25, pair("カーソル位置", "X：", "Y：")});
-    templates.push_back({"INFO_COLOR_PAGE",
-                         "",
-                         84,
-                         45,
-                         {
-                             {GroupBox, none, "ペンの色", 1, 0, 82, 44},
-                             {StaticText, none, "R：", 6, 11, 10, 8},
-                             {StaticText, 100, "", 16, 11, 40, 8},
-                             {StaticText, none, "G：", 6, 21, 10, 8},
-                             {StaticText, 101, "", 16, 21, 40, 8},
-                             {StaticText, none, "B：", 6, 31, 10, 8},
-                             {StaticText, 102, "", 16, 31, 40, 8},
-                         }});
+    auto label = [](const char* text) { return ReadoutCell{text, none, 10}; };
+    auto field = [](int id, int width = 24) { return ReadoutCell{"", id, width}; };
+    const std::vector<ReadoutCell> xy{label("X："), field(100), {"", none, 4}, label("Y："), field(101)};
+    templates.push_back(readoutPage("INFO_POSITION_PAGE", "マウス位置", {xy}));
+    templates.push_back(readoutPage("INFO_SELECTION_PAGE", "選択範囲",
+                                    {xy, {label("W："), field(102), {"", none, 4}, label("H："), field(103)}}));
+    templates.push_back(readoutPage("INFO_ROTATION_PAGE", "回転", {{field(100), field(101, 14), label("度")}}));
+    templates.push_back(readoutPage("INFO_SCALE_PAGE", "拡大縮小",
+                                    {{label("W："), field(100, 30), field(101, 14), label("%")},
+                                     {label("H："), field(102, 30), field(103, 14), label("%")}}));
+    templates.push_back(readoutPage("INFO_CURSOR_PAGE", "カーソル位置", {xy}));
+    templates.push_back(
+        readoutPage("INFO_COLOR_PAGE", "ペンの色",
+                    {{label("R："), field(100, 40)}, {label("G："), field(101, 40)}, {label("B："), field(102, 40)}}));
     templates.push_back({"INFO_OFFSET_DIALOG",
                          "情報オプション",
                          150,
