@@ -64,10 +64,10 @@ void addInformationTemplates(std::vector<DialogTemplate>& templates)
     templates.push_back(readoutPage("INFO_POSITION_PAGE", "マウス位置", {xy}));
     templates.push_back(readoutPage("INFO_SELECTION_PAGE", "選択範囲",
                                     {xy, {label("W："), field(102), {"", none, 4}, label("H："), field(103)}}));
-    templates.push_back(readoutPage("INFO_ROTATION_PAGE", "回転", {{field(100), field(101, 14), label("度")}}));
+    templates.push_back(readoutPage("INFO_ROTATION_PAGE", "回転", {{field(100, 16), field(101, 14), label("度")}}));
     templates.push_back(readoutPage("INFO_SCALE_PAGE", "拡大縮小",
-                                    {{label("W："), field(100, 30), field(101, 14), label("%")},
-                                     {label("H："), field(102, 30), field(103, 14), label("%")}}));
+                                    {{label("W："), field(100, 20), field(101, 14), label("%")},
+                                     {label("H："), field(102, 20), field(103, 14), label("%")}}));
     templates.push_back(readoutPage("INFO_CURSOR_PAGE", "カーソル位置", {xy}));
     templates.push_back(
         readoutPage("INFO_COLOR_PAGE", "ペンの色",
