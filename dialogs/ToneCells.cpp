@@ -45,18 +45,30 @@ int ToneCells::columns() const
     return std::max(1, size().x / cellSize);
 }
 
+Point ToneCells::gridOrigin() const
+{
+    Point area = size();
+    int rows = (count() + columns() - 1) / columns();
+    return {std::max(0, (area.x - std::min(count(), columns()) * cellSize) / 2),
+            std::max(0, (area.y - rows * cellSize) / 2)};
+}
+
 Rect ToneCells::cellRect(int index) const
 {
-    return Rect::fromSize({index % columns() * cellSize, index / columns() * cellSize}, {cellSize, cellSize});
+    Point origin = gridOrigin();
+    return Rect::fromSize({origin.x + index % columns() * cellSize, origin.y + index / columns() * cellSize},
+                          {cellSize, cellSize});
 }
 
 void ToneCells::mouseEvent(const Visual::MouseEvent& event)
 {
     if (event.kind != Visual::MouseEvent::leftDown && event.kind != Visual::MouseEvent::leftDouble)
         return;
-    if (event.at.x < 0 || event.at.y < 0 || event.at.x >= columns() * cellSize)
+    Point origin = gridOrigin();
+    Point at{event.at.x - origin.x, event.at.y - origin.y};
+    if (at.x < 0 || at.y < 0 || at.x >= columns() * cellSize)
         return;
-    int index = event.at.y / cellSize * columns() + event.at.x / cellSize;
+    int index = at.y / cellSize * columns() + at.x / cellSize;
     if (index >= count() || index == m_selected)
         return;
     invalidate(cellRect(m_selected));

@@ -6,8 +6,8 @@
 
 #include <vector>
 
-// The tone patterns as a list of 18 x 18 cells, row by row as many as fit across, each pattern in
-// black on white inside its cell, the chosen one framed black. A press on a cell chooses its tone.
+// The tone patterns as a list of 18 x 18 cells, row by row as many as fit across and centred, each
+// pattern in black on white inside its cell, the chosen one framed black. A press on a cell chooses its tone.
 class ToneCells : public Visual::Component, public Visual::MouseController {
 public:
     static constexpr int32_t cellSize = 18;
@@ -27,6 +27,7 @@ protected:
 
 private:
     int columns() const;
+    Point gridOrigin() const;
 
     std::vector<ToneBytes> m_tones;
     int m_selected;

@@ -216,15 +216,16 @@ std::vector<DialogTemplate> makeTemplates()
                              {DefaultPushButton, okButtonId, "OK", 18, 29, 50, 14},
                              {PushButton, cancelButtonId, "キャンセル", 73, 29, 50, 14},
                          }});
-    // The tone cells are 18 x 18 pixels each; the area holds them in two rows at the usual font.
+    // The tone cells are 18 x 18 pixels each; the area holds them in one row at the usual font and
+    // in two at a small one.
     templates.push_back({"TONE_DIALOG",
                          "トーン",
                          144,
-                         72,
+                         56,
                          {
-                             {Component, 100, "", 7, 7, 130, 36},
-                             {DefaultPushButton, okButtonId, "OK", 32, 51, 50, 14},
-                             {PushButton, cancelButtonId, "キャンセル", 87, 51, 50, 14},
+                             {Component, 100, "", 7, 7, 130, 24},
+                             {DefaultPushButton, okButtonId, "OK", 32, 36, 50, 14},
+                             {PushButton, cancelButtonId, "キャンセル", 87, 36, 50, 14},
                          }});
     templates.push_back({"LINE_TOOL_DIALOG",
                          "線の種類",
