@@ -161,6 +161,13 @@ void FloatingPanel::fitToContent(int margin)
     handle()->resize(extent.x + margin, extent.y + margin);
 }
 
+void FloatingPanel::setClientSize(Point size)
+{
+    if (m_content)
+        m_content->resize(size.x, size.y);
+    handle()->resize(size.x, size.y);
+}
+
 void FloatingPanel::setMenu(const MenuItem& menu, CommandInterface& handler, uint32_t maximiseCommand)
 {
     m_menu = &menu;

@@ -35,6 +35,8 @@ public:
     void showPage(std::string_view templateName);
     // Sizes the client area to the right and bottom extents of the page's controls plus margin.
     void fitToContent(int margin);
+    // Sizes the client area to size, for a panel that lays out its own child windows.
+    void setClientSize(Point size);
 
     // A right click anywhere in the panel pops up menu; its commands go to handler, and so does the
     // window manager's maximise request, as maximiseCommand (0: none). The close command
