@@ -57,7 +57,7 @@ DialogTemplate readoutPage(const char* name, const char* title, std::vector<std:
 // The information panel and its sub-panels, which it stacks from top to bottom, and its options.
 void addInformationTemplates(std::vector<DialogTemplate>& templates)
 {
-    templates.push_back({"INFO_PANEL", "情報", 84, 30, {}});
+    templates.push_back({"INFO_PANEL", "情報", 128, 40, {}, true});
     auto label = [](const char* text) { return ReadoutCell{text, none, 10}; };
     auto field = [](int id, int width = 24) { return ReadoutCell{"", id, width}; };
     const std::vector<ReadoutCell> xy{label("X："), field(100), {"", none, 4}, label("Y："), field(101)};
