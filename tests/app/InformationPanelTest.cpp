@@ -249,4 +249,19 @@ TEST_F(InformationPanelTest, AClosedViewLeavesThePanelBoundToNothing)
     EXPECT_EQ(shown(), (std::vector<bool>{true, false, false, false, false, false}));
 }
 
+TEST_F(InformationPanelTest, ViewsClosingAfterTheFrameFindThePanelGone)
+{
+    auto* frame = new MDIWorkSpace(client, "second");
+    {
+        InformationPanel second(*frame);
+        open(true);
+        second.rebind(&view());
+        frame->destroy();
+        EXPECT_FALSE(second.isSubShown(InformationDisplay::position));
+        views->destroy();
+        views = nullptr;
+        EXPECT_EQ(second.view(), nullptr);
+    }
+}
+
 } // namespace
