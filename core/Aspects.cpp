@@ -40,7 +40,7 @@ namespace PenPalette { constinit const ::Aspect matrixSelection("PenPalette::mat
 namespace PenPalette { constinit const ::Aspect paletteSelection("PenPalette::paletteSelection"); }
 namespace PenPalette { constinit const ::Aspect colorSelection("PenPalette::colorSelection"); }
 namespace Pen { constinit const ::InterfaceAspect<::ToneBytes> tone("Pen::tone"); }
-namespace InformationPlug { constinit const ::Aspect access("InformationPlug::access"); }
+namespace InformationPlug { constinit const ::InterfaceAspect<::InformationPlug> access("InformationPlug::access"); }
 namespace ToggleButtonsPlug { constinit const ::Aspect access("ToggleButtonsPlug::access"); }
 
 // colour and palette

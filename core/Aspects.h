@@ -17,6 +17,7 @@ class EditView;
 class FilingObject;
 class HeaderSelectionPlug;
 class ImagePlug;
+class InformationPlug;
 class IntInterface;
 class MDIWorkSpace;
 class MeshPlug;
@@ -75,7 +76,7 @@ namespace PenPalette { extern const ::Aspect matrixSelection; }
 namespace PenPalette { extern const ::Aspect paletteSelection; }
 namespace PenPalette { extern const ::Aspect colorSelection; }
 namespace Pen { extern const ::InterfaceAspect<::ToneBytes> tone; }
-namespace InformationPlug { extern const ::Aspect access; }
+namespace InformationPlug { extern const ::InterfaceAspect<::InformationPlug> access; }
 namespace ToggleButtonsPlug { extern const ::Aspect access; }
 
 // colour and palette

@@ -3,6 +3,7 @@
 #include "dialogs/BlockSizeDialog.h"
 #include "dialogs/MeshDialogs.h"
 #include "dialogs/PasteSettingsDialog.h"
+#include "dialogs/ToneDialog.h"
 #include "document/DocumentDialogs.h"
 #include "document/NewParams.h"
 
@@ -13,4 +14,5 @@ void installDocumentDialogs()
     dialogs.meshColor = [](BitmapDocument& document) { runMeshColorDialog(document); };
     dialogs.meshSize = [](BitmapDocument& document) { runMeshSizeDialog(document); };
     dialogs.pasteSettings = [](BitmapDocument& document) { runPasteSettingsDialog(document); };
+    dialogs.tone = [](BitmapDocument& document) { runToneDialog(document); };
 }

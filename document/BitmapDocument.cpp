@@ -7,6 +7,7 @@
 #include "document/BitmapPalette.h"
 #include "document/BitmapSelectionPlug.h"
 #include "document/DocumentCommands.h"
+#include "document/DocumentDialogs.h"
 #include "document/DocumentLifecycle.h"
 #include "document/NewParams.h"
 #include "document/OpenDocuments.h"
@@ -83,7 +84,7 @@ NewDocumentParams NewDocumentParams::fromPreferences(const NewParams& params)
 
 BitmapDocument::BitmapDocument(const NewParams& params)
     : m_backgroundColor(params.backgroundColour.value()), m_edgeWidth(params.edgeWidth.value()),
-      m_offset(params.offset.point()), m_yUp(params.yUp.value() == 1), m_meshSize(params.meshSize.point()),
+      m_information(*this, params.offset.point(), params.yUp.value() == 1), m_meshSize(params.meshSize.point()),
       m_blockSize(params.blockSize.point()), m_params(params), m_commands(std::make_unique<DocumentCommands>(*this)),
       m_selectionPlug(std::make_unique<BitmapSelectionPlug>(*this))
 {
@@ -114,6 +115,8 @@ void* BitmapDocument::valueFor(const Aspect* aspect)
         return offer<CommandInterface>(m_commands.get());
     if (aspect == &aspects::BitmapSelectionPlug::access)
         return offer<BitmapSelectionPlug>(m_selectionPlug.get());
+    if (aspect == &aspects::InformationPlug::access)
+        return offer<InformationPlug>(&m_information);
     return FilingObject::valueFor(aspect);
 }
 
@@ -199,6 +202,12 @@ std::optional<ToneBytes> BitmapDocument::tonePattern() const
     if (m_drawingTone == 0)
         return std::nullopt;
     return m_tonePattern;
+}
+
+void BitmapDocument::chooseTone()
+{
+    if (const DocumentDialogs::Run& run = DocumentDialogs::installed().tone)
+        run(*this);
 }
 
 void BitmapDocument::setBlockSize(Point size)
@@ -542,8 +551,7 @@ void BitmapDocument::duplicate(const BitmapDocument& source, const Rect& rect, c
     m_meshSize = source.m_meshSize;
     m_meshColor = source.m_meshColor;
     m_meshStyle = source.m_meshStyle;
-    m_offset = source.m_offset;
-    m_yUp = source.m_yUp;
+    m_information.setOffset(source.m_information.offset(), source.m_information.yUp());
     setTitle(title);
     setModified(true);
 }

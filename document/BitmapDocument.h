@@ -4,6 +4,7 @@
 #include "core/Geometry.h"
 #include "document/FilingObject.h"
 #include "document/ImagePlug.h"
+#include "document/InformationPlug.h"
 #include "document/InteractiveMode.h"
 #include "document/Pen.h"
 #include "framework/ScheduledWindowPlug.h"
@@ -77,8 +78,9 @@ public:
     void setMeshSettings(Point size, int32_t style);
     void setMeshColor(ColorRef c);
     int32_t edgeWidth() const { return m_edgeWidth; }
-    Point offset() const { return m_offset; }
-    bool yUp() const { return m_yUp; }
+    // The coordinate offset and direction the information panel shows this picture with.
+    InformationPlug& information() { return m_information; }
+    const InformationPlug& information() const { return m_information; }
     int32_t currentFormat() const { return m_currentFormat; }
     int32_t saveFormat() const { return m_saveFormat; }
 
@@ -132,6 +134,9 @@ public:
     // The palette's colours changed: the image's colour table follows and the whole picture redraws.
     void paletteChanged();
 
+    // Runs the tone dialog, which sets the drawing tone on OK.
+    void chooseTone();
+
     // Keeps the dots of rect for the next undo of this document.
     void savePixelsForUndo(const Rect& rect);
     // Keeps the palette's colours for the next undo of this document.
@@ -170,8 +175,7 @@ private:
     bool m_fullColor = false;
     int32_t m_edgeWidth;
     bool m_edgeCorners = false;
-    Point m_offset;
-    bool m_yUp;
+    InformationPlug m_information;
     Rect m_damage;
     Point m_meshSize;
     ColorRef m_meshColor = 0x000000FF;

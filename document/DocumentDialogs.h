@@ -13,6 +13,7 @@ struct DocumentDialogs {
     Run meshColor;     // command 504
     Run meshSize;      // command 608
     Run pasteSettings; // command 207
+    Run tone;          // chooseTone: TONE_DIALOG, from the tool box's tone indicator
 
     static DocumentDialogs& installed();
 };

@@ -2,6 +2,7 @@
 
 #include "framework/Controllers.h"
 #include "framework/Region.h"
+#include "framework/Timer.h"
 #include "framework/Window.h"
 #include "framework/WindowSurface.h"
 
@@ -45,6 +46,9 @@ public:
     // Runs a gesture from a press handler: it receives the pointer until it ends.
     void track(std::unique_ptr<Tracker> tracker, const MouseEvent& press);
     bool isTracking() const { return m_tracker != nullptr; }
+    // One step of the gesture with the pointer where it last was, as its idle timer runs it; tests
+    // call it after advancing their clock.
+    void idleStep();
 
     // The native side calls these.
     void dispatchPaint(const Rect& clip);
@@ -60,8 +64,24 @@ protected:
     virtual void resized(Point) {}
 
 private:
+    // Runs the gesture's steps while the pointer stands still.
+    class IdleTicks : public TimerTarget {
+    public:
+        explicit IdleTicks(Component& component) : m_component(component) {}
+        bool tick(Timer&) override;
+
+    private:
+        Component& m_component;
+    };
+
+    // Samples state and steps or ends the gesture, as every pointer event during it does.
+    void advanceGesture(const MouseEvent& state);
+
     WindowSurface m_surface{{1, 1}};
     std::unique_ptr<Tracker> m_tracker;
+    MouseEvent m_lastPointer{MouseEvent::move, {}, false, false, false, false, {}};
+    IdleTicks m_idleTicks{*this};
+    Timer m_idleTimer{&m_idleTicks};
     // What is marked and not drawn yet.
     Region m_pending;
 };

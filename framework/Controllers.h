@@ -65,6 +65,9 @@ public:
     virtual bool continues() const = 0;
     virtual void step() = 0;
     virtual void end() = 0;
+    // How often, in milliseconds, the gesture also steps while the pointer stands still (the last
+    // pointer state is sampled again first); 0 steps on pointer events only.
+    virtual int idleInterval() const { return 0; }
 };
 
 } // namespace Visual

@@ -6,6 +6,7 @@
 #include "framework/RasterOp.h"
 
 #include <memory>
+#include <string_view>
 
 class LogicalPalette;
 class QColor;
@@ -43,6 +44,10 @@ public:
     GraphicsContext& fillRect(const Rect& rect, ColorRef color);
     GraphicsContext& fillRect(const Rect& rect, const Brush& brush);
     GraphicsContext& fillRegion(const Region& region, const Brush& brush);
+    // Where text goes in its box.
+    enum class TextPlacement { centre, bottomCentre, bottomLeft };
+    // Draws text (UTF-8) in the dialog font within box, placed as asked, on a transparent background.
+    GraphicsContext& drawText(const Rect& box, std::string_view text, ColorRef color, TextPlacement placement);
     // Draws what a second drawing erases: lines and fills combine with not-xor.
     GraphicsContext& setInvertMode();
     GraphicsContext& restoreDefaults();

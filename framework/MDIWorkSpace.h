@@ -33,6 +33,9 @@ public:
     PopupMenu popup(int index) const;
     // Runs a command as its menu item or key would: a key whose menu item is disabled does nothing.
     void sendCommand(uint32_t id, bool fromKey = false);
+    // Sends the command as a menu item would, once the event in hand is done: a panel's button
+    // reaches the application's routing, and through it the active document window.
+    void postCommand(uint32_t id);
 
     ScheduledWindow* activeDocumentWindow() const;
     std::vector<ScheduledWindow*> documentWindows() const;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 // A picture of the program's own. Rows run top first, each padded to a multiple of 4 bytes; in a
@@ -16,6 +17,8 @@ struct BitmapResource {
 
 // The bitmap with this id, or null when there is none.
 const BitmapResource* findBitmap(int id);
+// The bitmap called name ("PALETTE_BTNS", "TOOL_BTNS", "UNIT_BTNS"), or null.
+const BitmapResource* findBitmap(std::string_view name);
 
 namespace bitmaps {
 // Pen shapes: consecutive ids from 500, filled discs; a 0 bit is ink.

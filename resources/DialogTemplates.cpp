@@ -29,6 +29,67 @@ DialogTemplate zoomKeyPage()
     return page;
 }
 
+// One cell of a read-out row: a label (id none) or a value field, so many dialog units wide.
+struct ReadoutCell {
+    const char* text;
+    int id;
+    int width;
+};
+
+// A sub-panel of the information panel: a frame with its title around rows of cells, laid out from
+// the left.
+DialogTemplate readoutPage(const char* name, const char* title, std::vector<std::vector<ReadoutCell>> rows)
+{
+    constexpr int width = 84;
+    constexpr int rowHeight = 10;
+    int height = 15 + int(rows.size()) * rowHeight;
+    DialogTemplate page{name, "", width, height, {{GroupBox, none, title, 1, 0, width - 2, height - 1}}};
+    for (size_t r = 0; r < rows.size(); ++r) {
+        int x = 6;
+        for (const ReadoutCell& cell : rows[r]) {
+            page.controls.push_back({StaticText, cell.id, cell.text, x, 11 + int(r) * rowHeight, cell.width, 8});
+            x += cell.width;
+        }
+    }
+    return page;
+}
+
+// The information panel and its sub-panels, which it stacks from top to bottom, and its options.
+void addInformationTemplates(std::vector<DialogTemplate>& templates)
+{
+    templates.push_back({"INFO_PANEL", "情報", 128, 40, {}, true});
+    auto label = [](const char* text) { return ReadoutCell{text, none, 10}; };
+    auto field = [](int id, int width = 24) { return ReadoutCell{"", id, width}; };
+    const std::vector<ReadoutCell> xy{label("X："), field(100), {"", none, 4}, label("Y："), field(101)};
+    templates.push_back(readoutPage("INFO_POSITION_PAGE", "マウス位置", {xy}));
+    templates.push_back(readoutPage("INFO_SELECTION_PAGE", "選択範囲",
+                                    {xy, {label("W："), field(102), {"", none, 4}, label("H："), field(103)}}));
+    templates.push_back(readoutPage("INFO_ROTATION_PAGE", "回転", {{field(100, 16), field(101, 14), label("度")}}));
+    templates.push_back(readoutPage("INFO_SCALE_PAGE", "拡大縮小",
+                                    {{label("W："), field(100, 20), field(101, 14), label("%")},
+                                     {label("H："), field(102, 20), field(103, 14), label("%")}}));
+    templates.push_back(readoutPage("INFO_CURSOR_PAGE", "カーソル位置", {xy}));
+    templates.push_back(
+        readoutPage("INFO_COLOR_PAGE", "ペンの色",
+                    {{label("R："), field(100, 40)}, {label("G："), field(101, 40)}, {label("B："), field(102, 40)}}));
+    templates.push_back({"INFO_OFFSET_DIALOG",
+                         "情報オプション",
+                         150,
+                         94,
+                         {
+                             {GroupBox, none, "座標", 7, 4, 136, 66},
+                             {StaticText, none, "オフセット X：", 16, 18, 56, 8},
+                             {Edit, 101, "", 74, 16, 34, 12},
+                             {StaticText, none, "オフセット Y：", 16, 34, 56, 8},
+                             {Edit, 102, "", 74, 32, 34, 12},
+                             {StaticText, none, "Y座標：", 16, 52, 30, 8},
+                             {RadioButton, 103, "↓方向が＋", 48, 50, 44, 12, true},
+                             {RadioButton, 104, "↑方向が＋", 94, 50, 44, 12},
+                             {DefaultPushButton, okButtonId, "OK", 38, 76, 50, 14},
+                             {PushButton, cancelButtonId, "キャンセル", 93, 76, 50, 14},
+                         }});
+}
+
 std::vector<DialogTemplate> makeTemplates()
 {
     std::vector<DialogTemplate> templates;
@@ -155,6 +216,17 @@ std::vector<DialogTemplate> makeTemplates()
                              {DefaultPushButton, okButtonId, "OK", 18, 29, 50, 14},
                              {PushButton, cancelButtonId, "キャンセル", 73, 29, 50, 14},
                          }});
+    // The tone cells are 18 x 18 pixels each; the area holds them in one row at the usual font and
+    // in two at a small one.
+    templates.push_back({"TONE_DIALOG",
+                         "トーン",
+                         144,
+                         56,
+                         {
+                             {Component, 100, "", 7, 7, 130, 24},
+                             {DefaultPushButton, okButtonId, "OK", 32, 36, 50, 14},
+                             {PushButton, cancelButtonId, "キャンセル", 87, 36, 50, 14},
+                         }});
     templates.push_back({"LINE_TOOL_DIALOG",
                          "線の種類",
                          140,
@@ -176,6 +248,20 @@ std::vector<DialogTemplate> makeTemplates()
                              {StaticText, 100, "", 12, 38, 156, 8},
                              {DefaultPushButton, okButtonId, "OK", 65, 60, 50, 14},
                          }});
+    addInformationTemplates(templates);
+    // The panel places its banks at the size of their pictures and stacks the rest below them; the
+    // rectangles here are where they start.
+    templates.push_back({"TOOLBOX_PANEL",
+                         "ツール",
+                         52,
+                         230,
+                         {
+                             {Component, 100, "", 2, 2, 48, 16},
+                             {Component, 101, "", 2, 20, 48, 144},
+                             {Component, 102, "", 2, 166, 48, 48},
+                             {Component, 103, "", 2, 216, 48, 12},
+                         },
+                         true});
     return templates;
 }
 

@@ -23,6 +23,8 @@ struct MenuItem {
 
 // MAIN_MENU: its items are the top-level popups, File first and Window sixth.
 const MenuItem& mainMenu();
+// The small menus of the panels and their buttons ("TOOL_MENU", "INFO_MENU", ...), or null.
+const MenuItem* findMenu(std::string_view name);
 
 namespace menus {
 // The top-level popup that lists the document windows.

@@ -10,7 +10,7 @@
 #include "framework/KeyState.h"
 #include "framework/MenuState.h"
 #include "resources/CommandIds.h"
-#include "views/InformationFeedback.h"
+#include "views/InformationDisplay.h"
 #include "views/MeshCells.h"
 #include "views/NudgeStep.h"
 #include "views/ToolBox.h"
@@ -51,7 +51,7 @@ public:
     {
         m_view.track(std::move(tracker), press);
     }
-    InformationFeedback* information() const override { return m_view.m_information; }
+    InformationDisplay* information() const override { return m_view.m_information; }
     ColorPickerTarget* pickerTarget() const override { return m_view.m_pickerTarget; }
     bool capsLock() const override { return capsLockOn(); }
 
@@ -70,6 +70,9 @@ EditView::EditView(QWidget* container, ToolBox& tools)
 EditView::~EditView()
 {
     m_toolFollower.setModel(nullptr);
+    // The panel must not go on reporting to a view that is gone.
+    if (m_information)
+        m_information->rebind(nullptr);
 }
 
 void EditView::ToolFollower::update(const Aspect* aspect)
@@ -84,6 +87,30 @@ void EditView::toolChanged()
         m_current->deactivate();
     m_current = &m_toolSet->at(m_tools.tool());
     m_current->activate();
+    configureInformation();
+}
+
+void EditView::setInformation(InformationDisplay* information)
+{
+    m_information = information;
+    configureInformation();
+    updateInformation(pointerInside());
+}
+
+void EditView::configureInformation()
+{
+    if (!m_information)
+        return;
+    for (InformationDisplay::Sub sub : {InformationDisplay::footprint, InformationDisplay::color}) {
+        if (m_current->informationSubs() & InformationDisplay::bit(sub))
+            m_information->showSub(sub);
+        else
+            m_information->hideSub(sub);
+    }
+    if (selection())
+        m_information->showSub(InformationDisplay::selection);
+    else
+        m_information->hideSub(InformationDisplay::selection);
 }
 
 Tool& EditView::activeTool(const ToolKeys& keys) const
@@ -250,15 +277,19 @@ void EditView::turnWheel(const MouseEvent& event)
     ViewScroller(*this, true).step(-notches.y);
 }
 
-void EditView::updateInformation(Point p)
+void EditView::updateInformation(std::optional<Point> pixel)
 {
     if (!m_information)
         return;
-    Point dot = viewToDot(p);
-    std::optional<Point> inside = imageBounds().contains(dot) ? std::optional<Point>(dot) : std::nullopt;
-    m_information->showPosition(inside);
-    std::shared_ptr<SelectionRecord> record = selection();
-    m_information->showSelection(record ? std::optional<Rect>(record->region.bounds()) : std::nullopt);
+    std::optional<Point> inside;
+    if (pixel) {
+        Point dot = viewToDot(*pixel);
+        m_information->showPosition(dot);
+        if (imageBounds().contains(dot))
+            inside = dot;
+    }
+    if (std::shared_ptr<SelectionRecord> record = selection())
+        m_information->showSelection(record->region.bounds());
     m_current->reportInformation(*m_information, inside);
 }
 
@@ -315,12 +346,16 @@ void EditView::update(const Aspect* aspect)
     BitmapView::update(aspect);
     if (aspect == &aspects::BitmapSelectionPlug::access)
         selectionChanged();
+    else if (aspect == &aspects::InformationPlug::access)
+        updateInformation(pointerInside());
 }
 
 void EditView::selectionChanged()
 {
     std::shared_ptr<SelectionRecord> record = selection();
     m_outline.setRegion(record ? &record->region : nullptr);
+    configureInformation();
+    updateInformation(pointerInside());
 }
 
 void EditView::originChanged()

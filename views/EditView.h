@@ -12,7 +12,7 @@
 
 class BitmapDocument;
 class DrawTool;
-class InformationFeedback;
+class InformationDisplay;
 class Tool;
 class ToolBox;
 class ToolSet;
@@ -52,8 +52,9 @@ public:
     Point pasteUnit() const override;
     void setTarget(ColorPickerTarget* target) override;
     ColorPickerTarget* target() const override { return m_pickerTarget; }
-    // The information panel to report to, or null.
-    void setInformation(InformationFeedback* information) { m_information = information; }
+    // The information panel to report to, or null. A new panel gets the sub-panels of the tool and
+    // the selection, and what they show now.
+    void setInformation(InformationDisplay* information);
 
     // This view's tools, one of each.
     ToolSet& tools() const { return *m_toolSet; }
@@ -95,7 +96,10 @@ private:
     // The tool a press or the pointer goes to: the current one, unless a key or a dialog calls up
     // another over it.
     Tool& activeTool(const ToolKeys& keys) const;
-    void updateInformation(Point p);
+    // The sub-panels the current tool and the selection call for.
+    void configureInformation();
+    // Fills in the information panel, with the dot under pixel when the pointer is over the view.
+    void updateInformation(std::optional<Point> pixel);
     // The direction keys move a selection by units, 8 units with Shift, a mesh cell with Ctrl.
     bool nudgeKey(const Visual::KeyEvent& event);
     void nudge(Point direction, const Visual::KeyEvent& trigger);
@@ -107,7 +111,7 @@ private:
     Tool* m_current = nullptr;
     ToolFollower m_toolFollower{*this};
     ColorPickerTarget* m_pickerTarget = nullptr;
-    InformationFeedback* m_information = nullptr;
+    InformationDisplay* m_information = nullptr;
     bool m_spaceDown = false;
     bool m_tabDown = false;
     // What a fine wheel has turned short of a whole notch.

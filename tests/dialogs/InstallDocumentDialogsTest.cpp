@@ -57,4 +57,17 @@ TEST(InstallDocumentDialogsTest, TheDocumentCommandsRunTheirDialogs)
     EXPECT_FALSE(document->isModified()) << "every dialog was cancelled";
 }
 
+TEST(InstallDocumentDialogsTest, ChoosingAToneRunsTheToneDialog)
+{
+    testApplication();
+    installDocumentDialogs();
+    auto* document = new BitmapDocument(NewParams::current());
+    Listener holder(document);
+    ScriptedDialogs script;
+    std::vector<std::string> captions;
+    script.answerNext([&](ModalDialog& d) { captions.push_back(d.caption()); });
+    document->chooseTone();
+    EXPECT_EQ(captions, std::vector<std::string>{"トーン"});
+}
+
 } // namespace

@@ -1,17 +1,19 @@
 #include "views/EditView.h"
 #include "core/Aspects.h"
 #include "document/BitmapDocument.h"
+#include "document/BitmapSelectionPlug.h"
 #include "document/NewParams.h"
+#include "document/SelectionRecord.h"
 #include "framework/ScriptedKeyState.h"
 #include "framework/SyntheticInput.h"
 #include "resources/Accelerators.h"
 #include "resources/CommandIds.h"
 #include "tests/framework/EventLoop.h"
 #include "tests/views/EditViewFixture.h"
+#include "tests/views/RecordingInformation.h"
 #include "views/BitmapSubView.h"
 #include "views/ColorPicker.h"
 #include "views/DocumentViews.h"
-#include "views/InformationFeedback.h"
 #include "views/ToolBox.h"
 #include "views/ZoomSteps.h"
 
@@ -473,29 +475,99 @@ TEST_F(EditViewTest, APickerTargetTakesThePicksInsteadOfTheDocument)
     EXPECT_EQ(view().pointer(), "PENCIL_CURS");
 }
 
-struct RecordingInformation : InformationFeedback {
-    void showPosition(std::optional<Point> dot) override { positions.push_back(dot); }
-    void showColor(std::optional<ColorRef> color) override { colors.push_back(color); }
-    void showFootprint(std::optional<Rect>) override {}
-    void showSelection(std::optional<Rect>) override {}
-    std::vector<std::optional<Point>> positions;
-    std::vector<std::optional<ColorRef>> colors;
-};
-
 TEST_F(EditViewTest, ThePointerPositionAndTheEyedropperColourAreReported)
 {
     open({8, 6}, {116, 96}, 4);
     RecordingInformation information;
     view().setInformation(&information);
     tools.setTool(ToolBox::eyedropper);
+    information.positions.clear();
+    information.colors.clear();
     syntheticInput::moveMouse(view(), view().dotToView({1, 1}), false);
     syntheticInput::moveMouse(view(), {0, 0}, false);
     ASSERT_EQ(information.positions.size(), 2u);
     EXPECT_EQ(information.positions[0], (Point{1, 1}));
-    EXPECT_FALSE(information.positions[1].has_value()) << "off the picture";
-    ASSERT_EQ(information.colors.size(), 1u);
-    EXPECT_EQ(information.colors[0], red);
+    EXPECT_EQ(information.positions[1], view().viewToDot({0, 0})) << "off the picture, still over the view";
+    ASSERT_EQ(information.colors.size(), 1u) << "no colour off the picture";
+    EXPECT_EQ(information.colors[0], std::pair(red, true));
     view().setInformation(nullptr);
+}
+
+TEST_F(EditViewTest, EachToolShowsItsSubPanelsAndTheSelectionItsOwn)
+{
+    open({8, 6}, {116, 96}, 4);
+    RecordingInformation information;
+    view().setInformation(&information);
+    auto shown = [&](InformationDisplay::Sub sub) { return information.isSubShown(sub); };
+    struct Row {
+        int32_t tool;
+        bool footprint;
+        bool color;
+    };
+    for (Row row : {Row{ToolBox::eyedropper, false, true}, Row{ToolBox::draw, true, true},
+                    Row{ToolBox::pencil, false, false}, Row{ToolBox::rect, false, false}}) {
+        tools.setTool(row.tool);
+        EXPECT_EQ(shown(InformationDisplay::footprint), row.footprint) << "tool " << row.tool;
+        EXPECT_EQ(shown(InformationDisplay::color), row.color) << "tool " << row.tool;
+    }
+    EXPECT_FALSE(shown(InformationDisplay::selection));
+    auto record = std::make_shared<SelectionRecord>();
+    record->region.setRect({1, 1, 4, 3});
+    document->selectionPlug().setSelection(record);
+    EXPECT_TRUE(shown(InformationDisplay::selection));
+    EXPECT_EQ(information.selections.back(), (Rect{1, 1, 4, 3}));
+    document->selectionPlug().setSelection(nullptr);
+    EXPECT_FALSE(shown(InformationDisplay::selection));
+    view().setInformation(nullptr);
+}
+
+TEST_F(EditViewTest, ARightButtonPickShowsTheColourOnlyWhileItLasts)
+{
+    open({8, 6}, {116, 96}, 4);
+    RecordingInformation information;
+    view().setInformation(&information);
+    tools.setTool(ToolBox::pencil);
+    ASSERT_FALSE(information.isSubShown(InformationDisplay::color));
+    syntheticInput::pressMouse(view(), view().dotToView({1, 1}), syntheticInput::Button::right);
+    EXPECT_TRUE(information.isSubShown(InformationDisplay::color));
+    EXPECT_EQ(information.colors.back(), std::pair(red, true));
+    syntheticInput::releaseMouse(view(), view().dotToView({1, 1}), syntheticInput::Button::right);
+    EXPECT_FALSE(information.isSubShown(InformationDisplay::color)) << "hidden again";
+
+    tools.setTool(ToolBox::eyedropper);
+    syntheticInput::pressMouse(view(), view().dotToView({2, 2}), syntheticInput::Button::right);
+    syntheticInput::releaseMouse(view(), view().dotToView({2, 2}), syntheticInput::Button::right);
+    EXPECT_TRUE(information.isSubShown(InformationDisplay::color)) << "the eyedropper keeps it";
+    view().setInformation(nullptr);
+}
+
+TEST_F(EditViewTest, TheDrawSquareReportsItsDotAndColourAndHomeMakesItTheOrigin)
+{
+    open({64, 64}, {116, 96}, 1);
+    RecordingInformation information;
+    view().setInformation(&information);
+    view().setZoom(1, {32, 32});
+    ASSERT_TRUE(view().command(commands::firstDrawSize + 3, nullptr)) << "draw size 8";
+    syntheticInput::pressMouse(view(), view().dotToView({13, 21}), syntheticInput::Button::left);
+    syntheticInput::releaseMouse(view(), view().dotToView({13, 21}), syntheticInput::Button::left);
+    EXPECT_EQ(information.footprints.back(), (Point{8, 16}));
+    EXPECT_EQ(information.colors.back(), std::pair(white, true));
+
+    document->setModified(false);
+    syntheticInput::pressKey(view(), keys::home, 0);
+    EXPECT_EQ(document->information().offset(), (Point{8, 16}));
+    EXPECT_TRUE(document->isModified());
+    view().setInformation(nullptr);
+}
+
+TEST_F(EditViewTest, AViewThatGoesLetsGoOfItsPanel)
+{
+    open({8, 6}, {116, 96}, 4);
+    RecordingInformation information;
+    view().setInformation(&information);
+    views->destroy();
+    views = nullptr;
+    EXPECT_EQ(information.rebinds, std::vector<EditView*>{nullptr});
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "framework/Brush.h"
 #include "framework/GraphicsContext.h"
 #include "framework/Region.h"
-#include "views/InformationFeedback.h"
+#include "views/InformationDisplay.h"
 #include "views/tools/GridCorner.h"
 #include "views/tools/ToolEnvironment.h"
 
@@ -49,7 +49,7 @@ public:
         if (next == *m_frame.rect())
             return;
         m_frame.set(next);
-        if (InformationFeedback* information = view.information())
+        if (InformationDisplay* information = view.information())
             information->showSelection(next);
     }
     void end() override

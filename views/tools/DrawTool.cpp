@@ -6,7 +6,6 @@
 #include "document/UndoRecord.h"
 #include "framework/GraphicsContext.h"
 #include "resources/CommandIds.h"
-#include "views/InformationFeedback.h"
 #include "views/tools/ToolEnvironment.h"
 
 using Visual::KeyEvent;
@@ -29,8 +28,6 @@ void DrawTool::deactivate()
 {
     invalidateSquare();
     m_footprint.reset();
-    if (InformationFeedback* information = environment().information())
-        information->showFootprint(std::nullopt);
 }
 
 void DrawTool::invalidateSquare()
@@ -141,6 +138,11 @@ bool DrawTool::key(const KeyEvent& event)
         stamp();
         return true;
     }
+    if (event.key == keys::home) {
+        InformationPlug& information = environment().document()->information();
+        information.setOffset(m_footprint->position(), information.yUp());
+        return true;
+    }
     return false;
 }
 
@@ -153,8 +155,11 @@ void DrawTool::paintOver(GraphicsContext& gc)
     gc.restoreDefaults();
 }
 
-void DrawTool::reportInformation(InformationFeedback& information, std::optional<Point>)
+void DrawTool::reportInformation(InformationDisplay& information, std::optional<Point>)
 {
-    if (m_footprint)
-        information.showFootprint(m_footprint->rect());
+    if (!m_footprint)
+        return;
+    information.showFootprint(m_footprint->position());
+    if (BitmapDocument* picture = environment().document())
+        information.showColor(picture->pixelAt(m_footprint->position()));
 }

@@ -5,7 +5,8 @@
 #include "views/tools/Tool.h"
 
 // The keyboard-driven block stamp: a square of s x s dots that the direction keys move by s (8 s
-// with Shift, a mesh cell with Ctrl), Tab picks up under and Z stamps back; a press moves it.
+// with Shift, a mesh cell with Ctrl), Tab picks up under and Z stamps back; a press moves it, and
+// Home makes its dot the (0, 0) of the information panel.
 class DrawTool : public Tool {
 public:
     explicit DrawTool(ToolEnvironment& environment);
@@ -17,7 +18,12 @@ public:
     void paintOver(GraphicsContext& gc) override;
     void activate() override;
     void deactivate() override;
-    void reportInformation(InformationFeedback& information, std::optional<Point> dot) override;
+    InformationDisplay::Subs informationSubs() const override
+    {
+        return InformationDisplay::bit(InformationDisplay::footprint) |
+               InformationDisplay::bit(InformationDisplay::color);
+    }
+    void reportInformation(InformationDisplay& information, std::optional<Point> dot) override;
 
     // A new size of square, s x s dots, snapped down to a multiple of s; the held pattern goes.
     void setSize(int32_t size);

@@ -2,13 +2,15 @@
 
 #include "document/BitmapDocument.h"
 #include "views/ColorPicker.h"
-#include "views/InformationFeedback.h"
 #include "views/tools/ToolEnvironment.h"
 
 #include <functional>
 
 namespace {
 
+// Picks at every new dot inside the picture while the button that started it is held. The
+// information panel's colour sub-panel shows the colour meanwhile and goes again afterwards if it
+// was hidden before.
 class PickTracker : public Visual::Tracker {
 public:
     PickTracker(ToolEnvironment& view, std::function<void(Point dot)> pick, bool rightButton)
@@ -16,7 +18,13 @@ public:
     {
     }
     void sample(const Visual::MouseEvent& state) override { m_state = state; }
-    void begin() override {}
+    void begin() override
+    {
+        if (InformationDisplay* information = m_view.information(); information && !information->isSubShown(colorSub)) {
+            m_hideAfter = true;
+            information->showSub(colorSub);
+        }
+    }
     bool continues() const override { return m_rightButton ? m_state.rightButton : m_state.leftButton; }
     void step() override
     {
@@ -25,13 +33,23 @@ public:
             return;
         m_last = dot;
         m_pick(dot);
+        BitmapDocument* picture = m_view.document();
+        if (InformationDisplay* information = m_view.information(); information && picture)
+            information->showColor(picture->pixelAt(dot));
     }
-    void end() override {}
+    void end() override
+    {
+        if (InformationDisplay* information = m_view.information(); information && m_hideAfter)
+            information->hideSub(colorSub);
+    }
 
 private:
+    static constexpr InformationDisplay::Sub colorSub = InformationDisplay::color;
+
     ToolEnvironment& m_view;
     std::function<void(Point dot)> m_pick;
     bool m_rightButton;
+    bool m_hideAfter = false;
     Visual::MouseEvent m_state{};
     Point m_last{-1, -1};
 };
@@ -43,13 +61,7 @@ std::string EyedropperTool::pointer(const ToolKeys&) const
     return environment().capsLock() ? "EYEDROPPER_CROSS_CURS" : "EYEDROPPER_CURS";
 }
 
-void EyedropperTool::deactivate()
-{
-    if (InformationFeedback* information = environment().information())
-        information->showColor(std::nullopt);
-}
-
-void EyedropperTool::reportInformation(InformationFeedback& information, std::optional<Point> dot)
+void EyedropperTool::reportInformation(InformationDisplay& information, std::optional<Point> dot)
 {
     if (BitmapDocument* picture = environment().document(); picture && dot)
         information.showColor(picture->pixelAt(*dot));

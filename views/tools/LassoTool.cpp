@@ -3,7 +3,7 @@
 #include "document/BitmapDocument.h"
 #include "document/SelectionCommands.h"
 #include "framework/Region.h"
-#include "views/InformationFeedback.h"
+#include "views/InformationDisplay.h"
 #include "views/tools/GridCorner.h"
 #include "views/tools/ToolEnvironment.h"
 
@@ -44,7 +44,7 @@ private:
         if (m_path.points().size() == before && m_path.points().back() == last)
             return;
         m_feedback.show(&m_path.points());
-        if (InformationFeedback* information = m_view.information())
+        if (InformationDisplay* information = m_view.information())
             information->showPosition(m_path.points().back());
     }
 

@@ -2,7 +2,7 @@
 
 #include "document/StraightLine.h"
 #include "framework/GraphicsContext.h"
-#include "views/InformationFeedback.h"
+#include "views/InformationDisplay.h"
 #include "views/tools/LineToolDialog.h"
 #include "views/tools/ToolEnvironment.h"
 
@@ -32,7 +32,7 @@ public:
     {
         m_end = LineTool::endFor(m_start, m_view.viewToDot(m_state.at), m_view.unitSize(), m_state.shift);
         m_tool.showFeedback(std::pair{m_start, m_end});
-        if (InformationFeedback* information = m_view.information())
+        if (InformationDisplay* information = m_view.information())
             information->showPosition(m_end);
     }
     void end() override

@@ -1,7 +1,7 @@
 #include "views/tools/PencilTool.h"
 
 #include "document/PencilStroke.h"
-#include "views/InformationFeedback.h"
+#include "views/InformationDisplay.h"
 #include "views/tools/PenToolDialog.h"
 #include "views/tools/ToolEnvironment.h"
 
@@ -31,7 +31,7 @@ public:
         if (dot == m_stroke->end())
             return;
         m_stroke->moveTo(dot);
-        if (InformationFeedback* information = m_view.information())
+        if (InformationDisplay* information = m_view.information())
             information->showPosition(dot);
     }
     void end() override { m_tool.m_lastEnd = m_stroke->end(); }

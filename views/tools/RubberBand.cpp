@@ -1,7 +1,7 @@
 #include "views/tools/RubberBand.h"
 
 #include "framework/GraphicsContext.h"
-#include "views/InformationFeedback.h"
+#include "views/InformationDisplay.h"
 #include "views/tools/ToolEnvironment.h"
 
 #include <cstdlib>
@@ -83,7 +83,7 @@ void RubberBandTracker::step()
         return;
     m_band = band;
     m_feedback.show(band);
-    if (InformationFeedback* information = m_view.information())
+    if (InformationDisplay* information = m_view.information())
         information->showSelection(band);
 }
 

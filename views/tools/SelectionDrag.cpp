@@ -8,7 +8,7 @@
 #include "framework/Brush.h"
 #include "framework/GraphicsContext.h"
 #include "framework/MaskImage.h"
-#include "views/InformationFeedback.h"
+#include "views/InformationDisplay.h"
 #include "views/tools/InsideSelection.h"
 #include "views/tools/RubberBand.h"
 #include "views/tools/ToolEnvironment.h"
@@ -104,7 +104,7 @@ private:
             return;
         m_offset = offset;
         m_outline.show(offset);
-        if (InformationFeedback* information = m_view.information())
+        if (InformationDisplay* information = m_view.information())
             information->showSelection(m_selection->region.bounds().translated(offset.x, offset.y));
     }
 

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "framework/Controllers.h"
+#include "views/InformationDisplay.h"
 
 #include <optional>
 #include <string>
 
 class GraphicsContext;
-class InformationFeedback;
 class MenuState;
 class ToolEnvironment;
 
@@ -47,9 +47,12 @@ public:
     // The tool becomes current, or stops being current.
     virtual void activate() {}
     virtual void deactivate() {}
+    // Which of the footprint and colour sub-panels of the information panel the tool shows while
+    // it is current; the others are hidden.
+    virtual InformationDisplay::Subs informationSubs() const { return 0; }
     // What the information panel shows for the tool with the pointer over dot (nothing: off the
     // picture).
-    virtual void reportInformation(InformationFeedback&, std::optional<Point>) {}
+    virtual void reportInformation(InformationDisplay&, std::optional<Point>) {}
 
 protected:
     ToolEnvironment& environment() const { return m_environment; }

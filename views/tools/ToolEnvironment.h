@@ -8,7 +8,7 @@
 
 class BitmapDocument;
 class ColorPickerTarget;
-class InformationFeedback;
+class InformationDisplay;
 class MeshPlug;
 
 // What a tool may touch of the edit view it works in: the document, the unit and the zoom, the
@@ -44,7 +44,7 @@ public:
     // Runs a gesture from a press until the button that started it comes up.
     virtual void track(std::unique_ptr<Visual::Tracker> tracker, const Visual::MouseEvent& press) = 0;
     // The information panel, or null while none listens.
-    virtual InformationFeedback* information() const = 0;
+    virtual InformationDisplay* information() const = 0;
     // The dialog that takes picked colours instead of the document, or null.
     virtual ColorPickerTarget* pickerTarget() const = 0;
     // Whether Caps Lock is on, which turns some pointers into a precise cross.

@@ -15,7 +15,7 @@ public:
     Point shownOrigin;
     Point size{256, 256};
     bool capsLockOn = false;
-    InformationFeedback* panel = nullptr;
+    InformationDisplay* panel = nullptr;
     std::vector<std::pair<int32_t, Point>> zooms;
     std::vector<Rect> invalidated;
 
@@ -56,7 +56,7 @@ public:
         m_tracker->begin();
         pointerAt(press);
     }
-    InformationFeedback* information() const override { return panel; }
+    InformationDisplay* information() const override { return panel; }
     ColorPickerTarget* pickerTarget() const override { return nullptr; }
     bool capsLock() const override { return capsLockOn; }
 

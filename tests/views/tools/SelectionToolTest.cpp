@@ -8,8 +8,8 @@
 #include "framework/DocumentWindows.h"
 #include "resources/CommandIds.h"
 #include "tests/core/Listener.h"
+#include "tests/views/RecordingInformation.h"
 #include "tests/views/tools/FakeToolEnvironment.h"
-#include "views/InformationFeedback.h"
 #include "views/tools/CropTool.h"
 #include "views/tools/EllipseTool.h"
 #include "views/tools/LassoTool.h"
@@ -23,14 +23,6 @@ namespace {
 
 constexpr ColorRef white = 0x00FFFFFF;
 constexpr ColorRef red = 0x000000FF;
-
-struct SelectionInformation : InformationFeedback {
-    void showPosition(std::optional<Point>) override {}
-    void showColor(std::optional<ColorRef>) override {}
-    void showFootprint(std::optional<Rect>) override {}
-    void showSelection(std::optional<Rect> selection) override { shown.push_back(selection); }
-    std::vector<std::optional<Rect>> shown;
-};
 
 // A selecting tool in a fake view of a white 32 x 24 full-colour picture with 8 x 8 blocks.
 class SelectionToolTest : public testing::Test {
@@ -69,7 +61,7 @@ protected:
     }
 
     BitmapDocument* document = nullptr;
-    SelectionInformation information;
+    RecordingInformation information;
     FakeToolEnvironment view;
 };
 
@@ -79,8 +71,8 @@ TEST_F(SelectionToolTest, RectSelectsWholeUnitsCutToThePictureInBothUnits)
     view.zoomFactor = 2;
     drag(rect, {3, 3}, {6, 5});
     EXPECT_EQ(selected(), (Rect{3, 3, 7, 6}));
-    ASSERT_FALSE(information.shown.empty());
-    EXPECT_EQ(information.shown.back(), (Rect{3, 3, 7, 6})) << "the panel shows the band while dragging";
+    ASSERT_FALSE(information.selections.empty());
+    EXPECT_EQ(information.selections.back(), (Rect{3, 3, 7, 6})) << "the panel shows the band while dragging";
 
     document->commitSelection();
     view.unit = {8, 8};
@@ -177,7 +169,7 @@ TEST_F(SelectionToolTest, DraggingASelectionMovesItByFlooredUnitsOnceLeavingTheS
     rect.press(FakeToolEnvironment::pressAt(at));
     view.moveToPixel({at.x + 9, at.y + 5});
     EXPECT_EQ(selected(), (Rect{8, 8, 16, 16})) << "the move waits for the release";
-    EXPECT_EQ(information.shown.back(), (Rect{12, 10, 20, 18}));
+    EXPECT_EQ(information.selections.back(), (Rect{12, 10, 20, 18}));
     view.releaseAtPixel({at.x + 9, at.y + 5});
     EXPECT_EQ(selected(), (Rect{12, 10, 20, 18})) << "9 and 5 pixels at zoom 2 are 4 and 2 dots";
     EXPECT_EQ(document->pixelAt({12, 10}), red);

@@ -1,8 +1,8 @@
 #include "document/BitmapDocument.h"
 #include "document/NewParams.h"
 #include "document/UndoRecord.h"
+#include "tests/views/RecordingInformation.h"
 #include "tests/views/tools/FakeToolEnvironment.h"
-#include "views/InformationFeedback.h"
 #include "views/ZoomSteps.h"
 #include "views/tools/HandTool.h"
 #include "views/tools/LineTool.h"
@@ -84,14 +84,6 @@ TEST(LineToolTest, TheEndMovesInWholeUnitsAndShiftKeepsEightDirections)
 constexpr ColorRef white = 0x00FFFFFF;
 constexpr ColorRef red = 0x000000FF;
 
-struct RecordingInformation : InformationFeedback {
-    void showPosition(std::optional<Point> dot) override { positions.push_back(dot); }
-    void showColor(std::optional<ColorRef>) override {}
-    void showFootprint(std::optional<Rect>) override {}
-    void showSelection(std::optional<Rect>) override {}
-    std::vector<std::optional<Point>> positions;
-};
-
 // A pencil or line in a fake view of a white full-colour picture that draws in red.
 class DrawingToolTest : public testing::Test {
 protected:
@@ -139,8 +131,7 @@ TEST_F(DrawingToolTest, ThePencilFollowsThePointerAndReportsEachNewDot)
     view.moveTo({4, 3});
     view.release({4, 3});
     EXPECT_EQ(rows({0, 0, 6, 4}), (Rows{"......", ".####.", "....#.", "....#."}));
-    EXPECT_EQ(information.positions, (std::vector<std::optional<Point>>{Point{4, 1}, Point{4, 3}}))
-        << "the press dot is not a move";
+    EXPECT_EQ(information.positions, (std::vector<Point>{{4, 1}, {4, 3}})) << "the press dot is not a move";
     EXPECT_EQ(pencil.lastEnd(), (Point{4, 3}));
 }
 
