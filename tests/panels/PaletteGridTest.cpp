@@ -52,20 +52,12 @@ protected:
         palette.changed();
         previousClock = Clock::install(&clock);
     }
-    ~PaletteGridTest() override
-    {
-        if (m_grid)
-            m_grid->destroy();
-        Clock::install(previousClock);
-    }
+    ~PaletteGridTest() override { Clock::install(previousClock); }
 
     // The grid of the test; a new one replaces the last.
     PaletteGrid& grid(ColorSelectionModel& model)
     {
-        if (m_grid)
-            m_grid->destroy();
-        m_grid = new PaletteGrid(nullptr, model);
-        return shownAt(*m_grid, {0, 0, 165, 160});
+        return shown.show(new PaletteGrid(nullptr, model), {0, 0, 165, 160});
     }
     static Point cellAt(int n) { return {n % 16 * 10 + 5, n / 16 * 10 + 5}; }
     // A press and release on cell n without time passing.
@@ -85,9 +77,7 @@ protected:
     MultiColorSelectionModel selection{&palette};
     TestClock clock;
     const Clock* previousClock = nullptr;
-
-private:
-    PaletteGrid* m_grid = nullptr;
+    ShownComponent shown;
 };
 
 TEST_F(PaletteGridTest, PressesChangeTheSelectionByTheModifiersHeldAtThePress)

@@ -22,6 +22,33 @@ C& shownAt(C& component, const Rect& rect)
     return component;
 }
 
+// The component a test shows, one at a time: a new one replaces the last, which is destroyed, and
+// the last goes with the test.
+class ShownComponent {
+public:
+    ShownComponent() = default;
+    ShownComponent(const ShownComponent&) = delete;
+    ShownComponent& operator=(const ShownComponent&) = delete;
+    ~ShownComponent() { replace(nullptr); }
+
+    template <class C>
+    C& show(C* component, const Rect& rect)
+    {
+        replace(component);
+        return shownAt(*component, rect);
+    }
+
+private:
+    void replace(Visual::Component* component)
+    {
+        if (m_component)
+            m_component->destroy();
+        m_component = component;
+    }
+
+    Visual::Component* m_component = nullptr;
+};
+
 // Pointer input straight to a component: a press with the left button held unless told otherwise.
 inline Visual::MouseEvent mouseAt(Visual::MouseEvent::Kind kind, Point at, bool shift = false, bool control = false)
 {

@@ -40,18 +40,12 @@ protected:
 
     ToggleButtonsPlug& bank(int bitmapId, Point layout)
     {
-        m_bank = new ToggleButtonsPlug(nullptr, tool, aspects::ToolBox::toolSelection, bitmapId, layout);
-        Point button = m_bank->buttonSize();
-        return shownAt(*m_bank, {0, 0, layout.x * button.x, layout.y * button.y});
-    }
-    void TearDown() override
-    {
-        if (m_bank)
-            m_bank->destroy();
+        auto* bank = new ToggleButtonsPlug(nullptr, tool, aspects::ToolBox::toolSelection, bitmapId, layout);
+        Point button = bank->buttonSize();
+        return shown.show(bank, {0, 0, layout.x * button.x, layout.y * button.y});
     }
 
-private:
-    ToggleButtonsPlug* m_bank = nullptr;
+    ShownComponent shown;
 };
 
 TEST_F(ToggleButtonsPlugTest, TheBitmapsAreBanksOfUpAndPressedButtons)
