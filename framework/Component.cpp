@@ -116,12 +116,15 @@ void Component::updateNow()
 void Component::track(std::unique_ptr<Tracker> tracker, const MouseEvent& press)
 {
     m_tracker = std::move(tracker);
+    m_lastPointer = press;
     try {
         m_tracker->sample(press);
         m_tracker->begin();
         m_tracker->sample(press);
         if (m_tracker->continues()) {
             m_tracker->step();
+            if (int interval = m_tracker->idleInterval(); interval > 0)
+                m_idleTimer.start(interval);
             return;
         }
         m_tracker->end();
@@ -130,6 +133,41 @@ void Component::track(std::unique_ptr<Tracker> tracker, const MouseEvent& press)
         throw;
     }
     m_tracker.reset();
+}
+
+void Component::advanceGesture(const MouseEvent& state)
+{
+    m_lastPointer = state;
+    // Every way out of a gesture lets go of its tracker.
+    std::unique_ptr<Tracker> tracker = std::move(m_tracker);
+    guardCallback([&] {
+        tracker->sample(state);
+        if (tracker->continues()) {
+            tracker->step();
+            m_tracker = std::move(tracker);
+        } else {
+            tracker->end();
+        }
+    });
+    if (!m_tracker)
+        m_idleTimer.stop();
+}
+
+void Component::idleStep()
+{
+    if (!m_tracker)
+        return;
+    // The pointer is where it was, the buttons and keys as they were; nothing was pressed anew.
+    MouseEvent still = m_lastPointer;
+    still.kind = MouseEvent::move;
+    still.turn = {};
+    advanceGesture(still);
+}
+
+bool Component::IdleTicks::tick(Timer&)
+{
+    m_component.idleStep();
+    return false;
 }
 
 void Component::dispatchPaint(const Rect& clip)
@@ -150,17 +188,7 @@ void Component::dispatchMouse(const MouseEvent& event)
     if (m_tracker && event.kind == MouseEvent::wheel)
         return;
     if (m_tracker) {
-        // Every way out of a gesture lets go of its tracker.
-        std::unique_ptr<Tracker> tracker = std::move(m_tracker);
-        guardCallback([&] {
-            tracker->sample(event);
-            if (tracker->continues()) {
-                tracker->step();
-                m_tracker = std::move(tracker);
-            } else {
-                tracker->end();
-            }
-        });
+        advanceGesture(event);
         return;
     }
     guardCallback([&] {

@@ -2,6 +2,7 @@
 
 #include "framework/Controllers.h"
 #include "framework/Region.h"
+#include "framework/Timer.h"
 #include "framework/Window.h"
 #include "framework/WindowSurface.h"
 
@@ -63,8 +64,24 @@ protected:
     virtual void resized(Point) {}
 
 private:
+    // Runs the gesture's steps while the pointer stands still.
+    class IdleTicks : public TimerTarget {
+    public:
+        explicit IdleTicks(Component& component) : m_component(component) {}
+        bool tick(Timer&) override;
+
+    private:
+        Component& m_component;
+    };
+
+    // Samples state and steps or ends the gesture, as every pointer event during it does.
+    void advanceGesture(const MouseEvent& state);
+
     WindowSurface m_surface{{1, 1}};
     std::unique_ptr<Tracker> m_tracker;
+    MouseEvent m_lastPointer{MouseEvent::move, {}, false, false, false, false, {}};
+    IdleTicks m_idleTicks{*this};
+    Timer m_idleTimer{&m_idleTicks};
     // What is marked and not drawn yet.
     Region m_pending;
 };

@@ -1,21 +1,8 @@
 #include "framework/Dialog.h"
 
-#include "base/ErrorFrame.h"
 #include "framework/NativeDialog.h"
 
-namespace {
-
-const DialogTemplate& templateNamed(std::string_view name)
-{
-    const DialogTemplate* layout = findDialogTemplate(name);
-    if (!layout)
-        fatalError(errorOutOfMemory);
-    return *layout;
-}
-
-} // namespace
-
-Dialog::Dialog(std::string_view templateName) : Dialog(templateNamed(templateName)) {}
+Dialog::Dialog(std::string_view templateName) : Dialog(requiredDialogTemplate(templateName)) {}
 
 Dialog::Dialog(const DialogTemplate& layout) : ModalDialog(std::string(layout.name))
 {

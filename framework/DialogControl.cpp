@@ -3,6 +3,7 @@
 #include "base/ErrorFrame.h"
 #include "framework/Component.h"
 #include "framework/DialogWidgets.h"
+#include "framework/QtGeometry.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -26,9 +27,21 @@ bool isLabel(ControlKind kind)
 
 } // namespace
 
-DialogControl::DialogControl(const ControlTemplate& layout, QWidget* widget)
-    : m_id(layout.id), m_kind(layout.kind), m_widget(widget)
+DialogControl::DialogControl(const ControlTemplate& layout, QWidget* widget, bool takesFocus)
+    : m_id(layout.id), m_kind(layout.kind), m_widget(widget), m_takesFocus(takesFocus)
 {
+}
+
+Rect DialogControl::rect() const
+{
+    return toRect(m_widget->geometry());
+}
+
+void DialogControl::place(const Rect& rect)
+{
+    m_widget->setGeometry(toQRect(rect));
+    if (m_component)
+        m_component->place(Rect::fromSize({}, {rect.width(), rect.height()}));
 }
 
 std::string DialogControl::text() const
@@ -153,5 +166,8 @@ void DialogControl::adopt(Visual::Component& component)
 {
     m_component = &component;
     component.place(Rect::fromSize({}, {m_widget->width(), m_widget->height()}));
-    m_widget->setFocusProxy(component.handle());
+    if (m_takesFocus)
+        m_widget->setFocusProxy(component.handle());
+    else
+        component.refuseFocus();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Color.h"
+#include "core/Geometry.h"
 #include "resources/DialogTemplates.h"
 
 #include <functional>
@@ -55,9 +56,14 @@ public:
     void click();
     void step(int delta);
 
+    // Where the control is on its page, in pixels.
+    Rect rect() const;
+    // Moves the control, and the component it holds, to rect (pixels).
+    void place(const Rect& rect);
+
     // Puts the component new C(container, args...) into a component control, filling its place; it
-    // draws and takes the pointer and the focus there, and goes with the dialog's window. Call it
-    // before the dialog runs.
+    // draws and takes the pointer and the focus (unless its page leaves the focus alone) there, and
+    // goes with the dialog's window. Call it before the dialog runs.
     template <class C, class... Args>
     C& host(Args&&... args)
     {
@@ -70,7 +76,7 @@ public:
 
 private:
     friend class DialogPage;
-    DialogControl(const ControlTemplate& layout, QWidget* widget);
+    DialogControl(const ControlTemplate& layout, QWidget* widget, bool takesFocus);
 
     void clicked();
     void stepped(int delta);
@@ -82,6 +88,7 @@ private:
     ControlKind m_kind;
     QWidget* m_widget;
     ColorRef m_color = 0;
+    bool m_takesFocus;
     Visual::Component* m_component = nullptr;
     std::function<void()> m_clicked;
     std::function<void(int)> m_step;

@@ -64,13 +64,22 @@ bool takesFocus(ControlKind kind)
 
 } // namespace
 
-DialogPage::DialogPage(const DialogTemplate& layout, QWidget* parent) : m_template(layout)
+const DialogTemplate& requiredDialogTemplate(std::string_view name)
+{
+    const DialogTemplate* layout = findDialogTemplate(name);
+    if (!layout)
+        fatalError(errorOutOfMemory);
+    return *layout;
+}
+
+DialogPage::DialogPage(const DialogTemplate& layout, QWidget* parent, Focus focus) : m_template(layout)
 {
     // A dialog unit is a quarter of the font's average character width and an eighth of its height,
     // so that the layout grows with the font.
     QFontMetricsF metrics(parent->font());
-    m_unitX = metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 52 / 4;
-    m_unitY = metrics.height() / 8;
+    m_unitX =
+        layout.pixels ? 1 : metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 52 / 4;
+    m_unitY = layout.pixels ? 1 : metrics.height() / 8;
 
     QButtonGroup* radios = nullptr;
     QLabel* mnemonicLabel = nullptr;
@@ -85,7 +94,9 @@ DialogPage::DialogPage(const DialogTemplate& layout, QWidget* parent) : m_templa
         int top = int(std::lround(c.y * m_unitY));
         widget->setGeometry(left, top, int(std::lround((c.x + c.width) * m_unitX)) - left,
                             int(std::lround((c.y + c.height) * m_unitY)) - top);
-        m_controls.push_back(std::unique_ptr<DialogControl>(new DialogControl(c, widget)));
+        if (focus == Focus::refused)
+            widget->setFocusPolicy(Qt::NoFocus);
+        m_controls.push_back(std::unique_ptr<DialogControl>(new DialogControl(c, widget, focus == Focus::taken)));
         DialogControl* control = m_controls.back().get();
 
         if (c.kind == ControlKind::RadioButton) {
@@ -161,6 +172,16 @@ DialogControl* DialogPage::focusedControl() const
         if (c->isFocused())
             return c.get();
     return nullptr;
+}
+
+Point DialogPage::contentExtent() const
+{
+    Point extent;
+    for (const auto& c : m_controls) {
+        Rect r = c->rect();
+        extent = {std::max(extent.x, r.right), std::max(extent.y, r.bottom)};
+    }
+    return extent;
 }
 
 int DialogPage::pixelWidth() const

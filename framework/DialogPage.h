@@ -5,17 +5,25 @@
 #include "resources/DialogTemplates.h"
 
 #include <memory>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 class QWidget;
 
+// The template called name; a program without it cannot go on.
+const DialogTemplate& requiredDialogTemplate(std::string_view name);
+
 // The controls of one dialog template, placed where the template puts them, and the adaptors bound
 // to them. A dialog has one page; a property sheet has one per tab.
 class DialogPage {
 public:
-    // Builds the controls as children of parent, scaled by parent's font.
-    DialogPage(const DialogTemplate& layout, QWidget* parent);
+    // Whether the controls take the keyboard focus; a panel's leave it with the document window.
+    enum class Focus { taken, refused };
+
+    // Builds the controls as children of parent, scaled by parent's font unless the template is in
+    // pixels.
+    DialogPage(const DialogTemplate& layout, QWidget* parent, Focus focus = Focus::taken);
     ~DialogPage();
     DialogPage(const DialogPage&) = delete;
     DialogPage& operator=(const DialogPage&) = delete;
@@ -55,6 +63,9 @@ public:
     DialogControl* initialFocus() const;
     // The page's control that has the focus, or null.
     DialogControl* focusedControl() const;
+
+    // The bottom-right corner of the controls, in pixels.
+    Point contentExtent() const;
 
     // The page's size in pixels, from its size in dialog units.
     int pixelWidth() const;

@@ -44,8 +44,16 @@ public:
     void sendCommand(uint32_t id);
     // Pops up the panel's menu at the screen point, as a right click does.
     void popUpMenu(Point screen);
+    bool hasMenu() const { return m_menu != nullptr; }
+
+protected:
+    void activated(bool active) override;
+    bool closeRequested() override;
+    void nativeDestroyed() override;
 
 private:
+    // Holds the page's controls; a new page gets a new one.
+    QWidget* m_content = nullptr;
     std::unique_ptr<DialogPage> m_page;
     const MenuItem* m_menu = nullptr;
     CommandInterface* m_handler = nullptr;

@@ -6,6 +6,8 @@
 #include "framework/QtGeometry.h"
 #include "framework/Region.h"
 
+#include <QFont>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPolygon>
@@ -226,6 +228,28 @@ GraphicsContext& GraphicsContext::fillRegion(const Region& region, const Brush& 
     QBrush pattern(tile);
     for (const QRect& r : region.qRegion())
         m_painter->fillRect(r, pattern);
+    return *this;
+}
+
+GraphicsContext& GraphicsContext::drawText(const Rect& box, std::string_view text, ColorRef color,
+                                           TextPlacement placement)
+{
+    int alignment = Qt::AlignHCenter | Qt::AlignVCenter;
+    if (placement == TextPlacement::bottomCentre)
+        alignment = Qt::AlignHCenter | Qt::AlignBottom;
+    else if (placement == TextPlacement::bottomLeft)
+        alignment = Qt::AlignLeft | Qt::AlignBottom;
+    QFont font = QGuiApplication::font();
+    // Palette indices and mask bits have no shades between them: their glyphs stay unsmoothed.
+    if (m_space != ColorSpace::rgb)
+        font.setStyleStrategy(QFont::NoAntialias);
+    m_painter->save();
+    m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    m_painter->setClipRect(toQRect(box), m_painter->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    m_painter->setFont(font);
+    m_painter->setPen(resolve(color));
+    m_painter->drawText(toQRect(box), alignment, QString::fromUtf8(text.data(), qsizetype(text.size())));
+    m_painter->restore();
     return *this;
 }
 

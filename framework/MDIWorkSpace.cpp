@@ -19,6 +19,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 
 namespace {
 
@@ -122,6 +123,12 @@ void MDIWorkSpace::sendCommand(uint32_t id, bool fromKey)
         return;
     }
     m_client.command(id);
+}
+
+void MDIWorkSpace::postCommand(uint32_t id)
+{
+    // The frame's widget carries the wait: a command posted while the frame goes is dropped.
+    QTimer::singleShot(0, m_frame, [this, id] { guardCallback([&] { sendCommand(id); }); });
 }
 
 ScheduledWindow* MDIWorkSpace::activeDocumentWindow() const

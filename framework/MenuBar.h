@@ -1,23 +1,20 @@
 #pragma once
 
+#include "framework/MenuBuilder.h"
 #include "framework/PopupMenu.h"
 
 #include <cstdint>
-#include <functional>
 #include <span>
 
-class MenuState;
 class QMenu;
 class QMenuBar;
-struct Accelerator;
-struct MenuItem;
 
 // A menu bar built from a menu resource, each item showing the key of the accelerator table that
 // sends its command. Choosing an item sends its id; a popup about to open asks for its state first.
 class MenuBar {
 public:
-    using CommandSink = std::function<void(uint32_t)>;
-    using StateSource = std::function<void(MenuState&)>;
+    using CommandSink = MenuBuilder::CommandSink;
+    using StateSource = MenuBuilder::StateSource;
 
     MenuBar(QMenuBar& bar, const MenuItem& resource, std::span<const Accelerator> keys, CommandSink onCommand,
             StateSource onOpening);
@@ -29,13 +26,8 @@ public:
     bool isEnabled(uint32_t id) const;
 
 private:
-    QMenu* build(QMenu* popup, const MenuItem& item, std::span<const Accelerator> keys);
     QMenu* popupHolding(uint32_t id) const;
-    // Asks for the state of popup and of its submenus, and disables a submenu whose items are all
-    // disabled, so that it does not open on nothing. Answers whether any item is enabled.
-    bool refresh(QMenu& popup) const;
 
     QMenuBar& m_bar;
-    CommandSink m_onCommand;
-    StateSource m_onOpening;
+    MenuBuilder m_builder;
 };

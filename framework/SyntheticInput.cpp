@@ -81,7 +81,14 @@ void turnWheel(Window& window, Point p, Point turn, uint8_t modifiers)
     QApplication::sendEvent(window.handle(), &event);
 }
 
-void pressKey(Window& window, uint32_t key, uint8_t modifiers, const std::string& text)
+void requestMaximise(Window& window)
+{
+    window.handle()->setWindowState(window.handle()->windowState() | Qt::WindowMaximized);
+}
+
+namespace {
+
+void sendKey(QWidget* target, uint32_t key, uint8_t modifiers, const std::string& text)
 {
     Qt::KeyboardModifiers qtModifiers = qtModifiersOf(modifiers);
     if (key >= keys::numpad0 && key <= keys::numpad(9))
@@ -91,8 +98,21 @@ void pressKey(Window& window, uint32_t key, uint8_t modifiers, const std::string
     int qtKey = key == 0 && !typed.isEmpty() ? typed.at(0).toUpper().unicode() : qtKeyFor(key);
     QKeyEvent press(QEvent::KeyPress, qtKey, qtModifiers, typed);
     QKeyEvent release(QEvent::KeyRelease, qtKey, qtModifiers, typed);
-    QApplication::sendEvent(window.handle(), &press);
-    QApplication::sendEvent(window.handle(), &release);
+    QApplication::sendEvent(target, &press);
+    QApplication::sendEvent(target, &release);
+}
+
+} // namespace
+
+void pressKey(Window& window, uint32_t key, uint8_t modifiers, const std::string& text)
+{
+    sendKey(window.handle(), key, modifiers, text);
+}
+
+void pressKeyWhereFocused(uint32_t key, uint8_t modifiers, const std::string& text)
+{
+    if (QWidget* focused = QApplication::focusWidget())
+        sendKey(focused, key, modifiers, text);
 }
 
 } // namespace syntheticInput

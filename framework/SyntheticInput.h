@@ -14,12 +14,16 @@ namespace syntheticInput {
 // A key press and release on window: a key number of core/VirtualKey.h with Accelerator modifiers,
 // and the text it types. Key 0 is the key that types text's first character.
 void pressKey(Window& window, uint32_t key, uint8_t modifiers, const std::string& text = "");
+// The same press and release where the keyboard focus is, as the platform sends typed keys.
+void pressKeyWhereFocused(uint32_t key, uint8_t modifiers, const std::string& text = "");
 
 // Pointer events on a component at p (in its coordinates), with Accelerator modifiers.
 enum class Button { left, right };
 void pressMouse(Window& window, Point p, Button button, uint8_t modifiers = 0);
 void moveMouse(Window& window, Point p, bool buttonHeld, Button button = Button::left, uint8_t modifiers = 0);
 void releaseMouse(Window& window, Point p, Button button, uint8_t modifiers = 0);
+// The window manager's request to maximise a top-level window, as its title bar's button sends it.
+void requestMaximise(Window& window);
 // A turn of the wheel with the pointer at p, in 120ths of a notch (positive y away from the user).
 void turnWheel(Window& window, Point p, Point turn, uint8_t modifiers = 0);
 

@@ -195,6 +195,19 @@ std::vector<DialogTemplate> makeTemplates()
                              {StaticText, 100, "", 12, 38, 156, 8},
                              {DefaultPushButton, okButtonId, "OK", 65, 60, 50, 14},
                          }});
+    // The panel places its banks at the size of their pictures and stacks the rest below them; the
+    // rectangles here are where they start.
+    templates.push_back({"TOOLBOX_PANEL",
+                         "ツール",
+                         52,
+                         230,
+                         {
+                             {Component, 100, "", 2, 2, 48, 16},
+                             {Component, 101, "", 2, 20, 48, 144},
+                             {Component, 102, "", 2, 166, 48, 48},
+                             {Component, 103, "", 2, 216, 48, 12},
+                         },
+                         true});
     return templates;
 }
 

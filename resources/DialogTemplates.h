@@ -3,8 +3,9 @@
 #include <string_view>
 #include <vector>
 
-// What a dialog or property-sheet page is made of, kept as data. Positions and sizes are in dialog
-// units: a quarter of the dialog font's average character width across, an eighth of its height down.
+// What a dialog, property-sheet page or panel is made of, kept as data. Positions and sizes are in
+// dialog units: a quarter of the dialog font's average character width across, an eighth of its height
+// down; a panel's template, whose controls are pictures of fixed size, gives them in pixels.
 
 enum class ControlKind {
     StaticText,
@@ -46,6 +47,8 @@ struct DialogTemplate {
     int width;
     int height;
     std::vector<ControlTemplate> controls;
+    // Positions and sizes are pixels, not dialog units.
+    bool pixels = false;
 };
 
 // The template called name ("NEW_DIALOG", "BACKUP_PAGE", ...), or null.

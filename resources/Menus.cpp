@@ -128,7 +128,60 @@ MenuItem buildMainMenu()
     // clang-format on
 }
 
+MenuItem closeItem()
+{
+    return {commands::closePanel, "閉じる(&C)"};
+}
+
+struct NamedMenu {
+    std::string_view name;
+    MenuItem menu;
+};
+
+std::vector<NamedMenu> buildPanelMenus()
+{
+    // clang-format off
+    return {
+        {"SLIM_PALETTE_MENU", popup("SLIM_PALETTE_MENU", {closeItem(), {commands::paletteLayout, "全色表示(&W)"}})},
+        {"WIDE_PALETTE_MENU", popup("WIDE_PALETTE_MENU", {closeItem(), {commands::paletteLayout, "16色表示(&S)"}})},
+        {"INFO_MENU", popup("INFO_MENU", {closeItem(), {commands::informationOptions, "オプション(&O)..."}})},
+        {"UNIT_MENU", popup("UNIT_MENU", {{commands::dotUnit, "Dot"}, {commands::blockUnit, "Block"}})},
+        // One item per tool button, in button order; the Draw button's item holds the draw sizes.
+        {"TOOL_MENU", popup("TOOL_MENU", {
+            {commands::firstTool, "Rect"},
+            {commands::firstTool + 1, "Ellipse"},
+            {commands::firstTool + 2, "Lasso"},
+            {commands::firstTool + 3, "Crop"},
+            {commands::firstTool + 4, "Zoom"},
+            {commands::firstTool + 5, "Hand"},
+            {commands::firstTool + 6, "Eyedropper"},
+            {commands::pencilTool, "Pencil"},
+            {commands::bucketTool, "Bucket"},
+            popup("Draw", {
+                {commands::firstDrawSize, "1"},
+                {commands::firstDrawSize + 1, "2"},
+                {commands::firstDrawSize + 2, "4"},
+                {commands::firstDrawSize + 3, "8"},
+                {commands::firstDrawSize + 4, "16"},
+                {commands::lastDrawSize, "32"},
+            }),
+            {commands::lineTool, "Line"},
+            {commands::lastTool, "Text"},
+        })},
+    };
+    // clang-format on
+}
+
 } // namespace
+
+const MenuItem* findMenu(std::string_view name)
+{
+    static const std::vector<NamedMenu> menus = buildPanelMenus();
+    for (const NamedMenu& named : menus)
+        if (named.name == name)
+            return &named.menu;
+    return nullptr;
+}
 
 const MenuItem& mainMenu()
 {

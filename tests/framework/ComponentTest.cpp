@@ -5,6 +5,7 @@
 #include "framework/GraphicsContext.h"
 #include "framework/ScrollBarBinding.h"
 #include "framework/SyntheticInput.h"
+#include "framework/Timer.h"
 #include "resources/Accelerators.h"
 #include "tests/framework/EventLoop.h"
 
@@ -55,6 +56,8 @@ public:
     void mouseEvent(const MouseEvent& event) override
     {
         mice.push_back(event);
+        if (event.kind == MouseEvent::leftDown && nextTracker)
+            track(std::move(nextTracker), event);
         if (event.kind == MouseEvent::leftDown && trackOnPress) {
             auto tracker = std::make_unique<RecordingTracker>(log);
             tracker->raiseOnStep = raiseInTracker;
@@ -68,6 +71,7 @@ public:
     std::vector<MouseEvent> mice;
     std::vector<KeyEvent> keys;
     std::string log;
+    std::unique_ptr<Tracker> nextTracker;
     bool trackOnPress = false;
     bool raiseInTracker = false;
     bool raise = false;
@@ -130,6 +134,75 @@ TEST_F(ComponentTest, AGestureThatFailsLetsGoOfThePointer)
     EXPECT_FALSE(probe->isTracking());
     syntheticInput::moveMouse(*probe, {2, 1}, true);
     EXPECT_EQ(probe->mice.size(), 2u);
+}
+
+// Holds while the left button is; its steps are counted with the last state sampled.
+class HoldTracker : public Tracker {
+public:
+    HoldTracker(int interval, int& steps, MouseEvent& last, bool& ended)
+        : m_interval(interval), m_steps(steps), m_last(last), m_ended(ended)
+    {
+    }
+    void sample(const MouseEvent& state) override { m_last = state; }
+    void begin() override {}
+    bool continues() const override { return m_last.leftButton; }
+    void step() override { ++m_steps; }
+    void end() override { m_ended = true; }
+    int idleInterval() const override { return m_interval; }
+
+private:
+    int m_interval;
+    int& m_steps;
+    MouseEvent& m_last;
+    bool& m_ended;
+};
+
+class IdleStepTest : public ComponentTest {
+protected:
+    void startHold(int interval)
+    {
+        probe->nextTracker = std::make_unique<HoldTracker>(interval, steps, last, ended);
+        syntheticInput::pressMouse(*probe, {3, 4}, syntheticInput::Button::left, Accelerator::shift);
+    }
+    int steps = 0;
+    MouseEvent last{MouseEvent::move, {}, false, false, false, false, {}};
+    bool ended = false;
+};
+
+TEST_F(IdleStepTest, AnIdleStepSamplesThePointerAgainAndEndsAsAnEventWould)
+{
+    startHold(0);
+    syntheticInput::moveMouse(*probe, {7, 8}, true, syntheticInput::Button::left, Accelerator::shift);
+    int before = steps;
+    probe->idleStep();
+    probe->idleStep();
+    EXPECT_EQ(steps, before + 2);
+    EXPECT_EQ(last.kind, MouseEvent::move) << "nothing was pressed anew";
+    EXPECT_EQ(last.at, (Point{7, 8}));
+    EXPECT_TRUE(last.leftButton && last.shift) << "the buttons and keys as last seen";
+
+    syntheticInput::releaseMouse(*probe, {7, 8}, syntheticInput::Button::left);
+    EXPECT_TRUE(ended);
+    probe->idleStep();
+    EXPECT_EQ(steps, before + 2) << "no gesture, no step";
+}
+
+TEST_F(IdleStepTest, TheTimerStepsWhileThePointerStandsStillOnlyForTrackersThatAskForIt)
+{
+    uint32_t timers = Timer::runningCount();
+    startHold(0);
+    int afterPress = steps;
+    runEvents(30);
+    EXPECT_EQ(steps, afterPress) << "without an interval only pointer events step";
+    EXPECT_EQ(Timer::runningCount(), timers);
+    syntheticInput::releaseMouse(*probe, {3, 4}, syntheticInput::Button::left);
+
+    startHold(5);
+    EXPECT_EQ(Timer::runningCount(), timers + 1);
+    EXPECT_TRUE(runEvents(0, [&] { return steps >= afterPress + 4; }));
+    syntheticInput::releaseMouse(*probe, {3, 4}, syntheticInput::Button::left);
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(Timer::runningCount(), timers) << "the timer stops with the gesture";
 }
 
 TEST_F(ComponentTest, KeysReachTheFocusedControllerAndOnlyKeysSeenDownGoUp)

@@ -10,8 +10,9 @@ using enum ControlKind;
 
 TEST(DialogTemplatesTest, IdsAreUniqueAndControlsLieInsideTheirDialog)
 {
-    for (const char* name : {"NEW_DIALOG", "NEW_PARAM_PAGE", "BACKUP_PAGE", "ZOOM_KEY_PAGE", "BLOCK_SIZE_DIALOG",
-                             "MESH_SIZE_DIALOG", "PEN_TOOL_DIALOG", "LINE_TOOL_DIALOG", "ABOUT_DIALOG"}) {
+    for (const char* name :
+         {"NEW_DIALOG", "NEW_PARAM_PAGE", "BACKUP_PAGE", "ZOOM_KEY_PAGE", "BLOCK_SIZE_DIALOG", "MESH_SIZE_DIALOG",
+          "PEN_TOOL_DIALOG", "LINE_TOOL_DIALOG", "ABOUT_DIALOG", "TOOLBOX_PANEL"}) {
         ASSERT_NE(findDialogTemplate(name), nullptr) << name;
         const DialogTemplate& dialog = *findDialogTemplate(name);
         std::set<int> ids;

@@ -7,6 +7,8 @@
 #include "framework/WindowGC.h"
 #include "framework/WindowSurface.h"
 
+#include "tests/framework/EventLoop.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -241,6 +243,60 @@ TEST(MemoryGCTest, DrawingIntoAMaskSetsBitsOnRelease)
     EXPECT_FALSE(mask->isSet({4, 2}));
     EXPECT_FALSE(mask->isSet({9, 1}));
     EXPECT_FALSE(mask->isSet({2, 0}));
+}
+
+// The box of the ink of colour within area of surface, or an empty box.
+Rect inkBox(WindowSurface& surface, const Rect& area, ColorRef colour)
+{
+    Rect box;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            if (surface.pixelAt({x, y}) == colour)
+                box = box.united({x, y, x + 1, y + 1});
+    return box;
+}
+
+TEST(GraphicsContextTest, TextIsDrawnInItsBoxAsPlacedAndCutAtItsEdges)
+{
+    testApplication();
+    const Rect box{10, 10, 70, 50};
+    struct Row {
+        GraphicsContext::TextPlacement placement;
+        const char* name;
+    };
+    for (Row row : {Row{GraphicsContext::TextPlacement::centre, "centre"},
+                    Row{GraphicsContext::TextPlacement::bottomCentre, "bottomCentre"},
+                    Row{GraphicsContext::TextPlacement::bottomLeft, "bottomLeft"}}) {
+        WindowSurface surface({80, 60});
+        {
+            WindowGC gc(surface);
+            gc.fillRect({0, 0, 80, 60}, rgb(255, 255, 255));
+            gc.drawText(box, "8", rgb(0, 0, 0), row.placement);
+        }
+        Rect ink = inkBox(surface, {0, 0, 80, 60}, rgb(0, 0, 0));
+        ASSERT_FALSE(ink.isEmpty()) << row.name;
+        EXPECT_EQ(ink.intersected(box), ink) << row.name << ": nothing outside the box";
+        EXPECT_EQ(surface.pixelAt({box.left + 1, box.top + 1}), rgb(255, 255, 255))
+            << row.name << ": the background stays";
+        int middle = (box.left + box.right) / 2;
+        if (row.placement == GraphicsContext::TextPlacement::bottomLeft)
+            EXPECT_LT(ink.left - box.left, 4) << row.name;
+        else
+            EXPECT_LE(std::abs((ink.left + ink.right) / 2 - middle), 2) << row.name;
+        if (row.placement == GraphicsContext::TextPlacement::centre)
+            EXPECT_LE(std::abs((ink.top + ink.bottom) / 2 - (box.top + box.bottom) / 2), 3) << row.name;
+        else
+            EXPECT_GT(ink.bottom, box.bottom - 8) << row.name << ": the text sits on the bottom";
+    }
+
+    WindowSurface small({20, 20});
+    {
+        WindowGC gc(small);
+        gc.fillRect({0, 0, 20, 20}, rgb(255, 255, 255));
+        gc.drawText({0, 0, 3, 3}, "WWW", rgb(0, 0, 0), GraphicsContext::TextPlacement::centre);
+    }
+    Rect cut = inkBox(small, {0, 0, 20, 20}, rgb(0, 0, 0));
+    EXPECT_EQ(cut.intersected({0, 0, 3, 3}), cut) << "text longer than its box is cut";
 }
 
 } // namespace

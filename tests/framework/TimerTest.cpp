@@ -1,5 +1,6 @@
 #include "framework/Timer.h"
 #include "base/ErrorFrame.h"
+#include "framework/Clock.h"
 #include "tests/framework/EventLoop.h"
 
 #include <gtest/gtest.h>
@@ -74,6 +75,23 @@ TEST_F(TimerTest, TicksForStoppedTimersAreIgnored)
     EXPECT_EQ(Timer::runningCount(), 0u);
     runEvents(30);
     EXPECT_EQ(target.ticks, 0);
+}
+
+TEST_F(TimerTest, TheClockIsTheSystemsUntilATestInstallsOneAndMovesItByHand)
+{
+    int64_t before = Clock::current().now();
+    TestClock clock;
+    clock.advance(250);
+    const Clock* previous = Clock::install(&clock);
+    EXPECT_EQ(Clock::current().now(), 250);
+    clock.advance(40);
+    EXPECT_EQ(Clock::current().now(), 290);
+    Clock::install(previous);
+    EXPECT_NE(&Clock::current(), &clock);
+    EXPECT_GE(Clock::current().now(), before) << "the system's clock runs on";
+    Clock::install(nullptr);
+    EXPECT_NE(&Clock::current(), &clock) << "null puts the system's back";
+    EXPECT_GT(Clock::doubleClickTime(), 0);
 }
 
 } // namespace
