@@ -208,6 +208,24 @@ std::vector<DialogTemplate> makeTemplates()
                              {Component, 103, "", 2, 216, 48, 12},
                          },
                          true});
+    // The palette panel's two layouts; their strips and grid are pictures of 12 x 12 cells.
+    templates.push_back({"PALETTE_SLIM_PANEL",
+                         "パレット",
+                         196,
+                         42,
+                         {
+                             {Component, 100, "", 2, 2, 192, 12},
+                             {Component, 101, "", 2, 16, 192, 24},
+                         },
+                         true});
+    templates.push_back({"PALETTE_WIDE_PANEL",
+                         "パレット",
+                         196,
+                         196,
+                         {
+                             {Component, 100, "", 2, 2, 192, 192},
+                         },
+                         true});
     return templates;
 }
 
