@@ -1,12 +1,15 @@
 #include "panels/PalettePanel.h"
 #include "document/UndoRecord.h"
 #include "framework/Clock.h"
+#include "framework/ContextMenu.h"
 #include "framework/DialogPage.h"
 #include "framework/FloatingPanel.h"
 #include "framework/FrameClient.h"
 #include "framework/MDIWorkSpace.h"
+#include "framework/SyntheticInput.h"
 #include "panels/PaletteFlasher.h"
 #include "resources/CommandIds.h"
+#include "resources/Menus.h"
 #include "tests/panels/DocumentFixture.h"
 #include "tests/panels/PanelTestSupport.h"
 
@@ -182,6 +185,33 @@ TEST_F(PalettePanelTest, AHeldColourBlinksUntilReleaseOrRebindingNeverMarkingThe
 
     EXPECT_FALSE(document.isModified());
     EXPECT_FALSE(UndoRecord::instance().canUndo(&document));
+}
+
+// Chooses one command of whatever pops up.
+class Choosing : public ContextMenuScript {
+public:
+    explicit Choosing(uint32_t id) : m_id(id) {}
+    uint32_t choose(const MenuItem&, Point) override { return m_id; }
+
+private:
+    uint32_t m_id;
+};
+
+TEST_F(PalettePanelTest, TheMenuOfARightClickOnAStripSwapsTheLayouts)
+{
+    BitmapDocument& document = makeDocument(false);
+    palettes.setModel(&document);
+    ColorRef drawing = document.drawingColor();
+    Choosing swap(commands::paletteLayout);
+    ContextMenuScript* previous = installContextMenuScript(&swap);
+    syntheticInput::pressMouse(component(101), {20, 20}, syntheticInput::Button::right);
+    runEvents(30);
+    EXPECT_TRUE(palettes.isWide()) << "the strip that was clicked has gone with its layout";
+    syntheticInput::pressMouse(component(100), cell(3), syntheticInput::Button::right);
+    runEvents(30);
+    EXPECT_FALSE(palettes.isWide());
+    installContextMenuScript(previous);
+    EXPECT_EQ(document.drawingColor(), drawing) << "right presses choose no colour";
 }
 
 TEST_F(PalettePanelTest, ThePanelLetsItsDocumentGo)
