@@ -60,6 +60,7 @@ protected:
     ColorRef pixel(int id, Point at)
     {
         Visual::Component& on = component(id);
+        runEvents(0, [&] { return on.surface().extent() == on.size(); });
         on.invalidateAll();
         on.updateNow();
         return on.surface().pixelAt(at);
