@@ -53,12 +53,9 @@ void PaletteGrid::pressed(int n, const MouseEvent& press)
 {
     if (press.shift) {
         m_selection.add(n);
-        PaletteFlasher::hold(
-            *this, press, palette(), PaletteFlasher::selectedEntries(m_selection), PaletteFlasher::Hold::stillLeft,
-            [this, n](bool blinked, const MouseEvent& now) {
-                if (!blinked)
-                    track(std::make_unique<CellSweepTracker>(*this, n, [this](int m) { m_selection.add(m); }), now);
-            });
+        unlessBlinking(press, [this, n](const MouseEvent& now) {
+            track(std::make_unique<CellSweepTracker>(*this, n, [this](int m) { m_selection.add(m); }), now);
+        });
         return;
     }
     if (!m_selection.includes(n)) {
@@ -77,14 +74,22 @@ void PaletteGrid::pressed(int n, const MouseEvent& press)
     });
 }
 
-void PaletteGrid::holdCheck(const MouseEvent& press, Action otherwise)
+void PaletteGrid::unlessBlinking(const MouseEvent& press, std::function<void(const MouseEvent& now)> then)
 {
     PaletteFlasher::hold(*this, press, palette(), PaletteFlasher::selectedEntries(m_selection),
                          PaletteFlasher::Hold::stillLeft,
-                         [this, press, otherwise = std::move(otherwise)](bool blinked, const MouseEvent& now) {
-                             if (!blinked && !offerDrag(press, now, otherwise) && otherwise)
-                                 otherwise();
+                         [then = std::move(then)](bool blinked, const MouseEvent& now) {
+                             if (!blinked)
+                                 then(now);
                          });
+}
+
+void PaletteGrid::holdCheck(const MouseEvent& press, Action otherwise)
+{
+    unlessBlinking(press, [this, press, otherwise = std::move(otherwise)](const MouseEvent& now) {
+        if (!offerDrag(press, now, otherwise) && otherwise)
+            otherwise();
+    });
 }
 
 bool PaletteGrid::offerDrag(const MouseEvent& press, const MouseEvent& now, const Action& otherwise)

@@ -29,6 +29,9 @@ protected:
 
 private:
     using Action = std::function<void()>;
+    // Holds the press to blink the selected entries; then runs once the press has ended without
+    // blinking (released, or moved away), with the pointer as it is then.
+    void unlessBlinking(const Visual::MouseEvent& press, std::function<void(const Visual::MouseEvent& now)> then);
     // Blinking, then the dragger; otherwise runs when neither took the press over.
     void holdCheck(const Visual::MouseEvent& press, Action otherwise);
     // Offers the press to the model's dragger; false when there is none.
