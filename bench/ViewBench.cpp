@@ -1,15 +1,20 @@
 // What a full repaint of a 1920 x 1080 edit view costs for a small and a huge picture, at zoom 1, 4
 // and 16. Painting must follow the area drawn, not the picture: the program prints, for each zoom,
 // the huge picture's time over the small one's, and each repaint over a plain copy of the same
-// number of screen pixels measured in the same run; and a blink of a huge select-all's outline over a
-// small one's. The ratios use processor time, which a busy machine disturbs less than the clock.
+// number of screen pixels measured in the same run; a blink of a huge select-all's outline over a
+// small one's; and a phase of press-and-hold blinking of palette entries (the palette changes and the
+// view repaints), huge over small and against the plain copy. The ratios use processor time, which a busy machine
+// disturbs less than the clock.
 #include "bench/RatioReport.h"
 #include "document/BitmapDocument.h"
+#include "document/BitmapPalette.h"
 #include "document/BitmapSelectionPlug.h"
 #include "document/DocumentLifecycle.h"
 #include "document/NewParams.h"
 #include "document/SelectionRecord.h"
 #include "framework/Application.h"
+#include "framework/Clock.h"
+#include "panels/PaletteFlasher.h"
 #include "views/EditView.h"
 #include "views/ToolBox.h"
 
@@ -99,6 +104,34 @@ BENCHMARK(BM_OutlineBlink)
     ->ArgNames({"side", "zoom"})
     ->Unit(benchmark::kMicrosecond);
 
+// One phase of press-and-hold blinking of a row of 16 entries on an 8-bit picture: the palette's
+// colours change and the whole view shows them. At zoom 8 both pictures fill the view, so the
+// repaint is the same and what differs is what the palette change costs. arg: picture side.
+void BM_PaletteBlink(benchmark::State& state)
+{
+    int32_t side = int32_t(state.range(0));
+    ShownPicture shown(side, false);
+    shown.view->setZoom(8, {side / 2, side / 2});
+    shown.view->updateNow();
+    TestClock clock;
+    const Clock* previous = Clock::install(&clock);
+    {
+        PaletteFlasher flasher(*shown.document->palette(), {15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0},
+                               PaletteFlasher::Hold::anyButton, {});
+        flasher.sample({Visual::MouseEvent::leftDown, {}, false, false, true, false, {}});
+        flasher.begin();
+        clock.advance(Clock::doubleClickTime());
+        flasher.step();
+        for (auto _ : state) {
+            clock.advance(PaletteFlasher::phaseTime);
+            flasher.step();
+            shown.view->updateNow();
+        }
+    }
+    Clock::install(previous);
+}
+BENCHMARK(BM_PaletteBlink)->Arg(256)->Arg(10000)->ArgName("side")->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -128,5 +161,10 @@ int main(int argc, char** argv)
             if (small > 0 && huge > 0)
                 std::printf("%4d  %.2f\n", zoom, huge / small);
         }
+        // Every fifth phase changes nothing; the others change the palette and repaint the view.
+        double small = reporter.times["BM_PaletteBlink/side:256"], huge = reporter.times["BM_PaletteBlink/side:10000"];
+        std::printf("\npalette blink phase  10000/256 (target <= 1.2)  256 vs copy  10000 vs copy (target <= 4)\n");
+        if (small > 0 && huge > 0 && copy > 0)
+            std::printf("%45.2f  %11.2f  %13.2f\n", huge / small, small / copy, huge / copy);
     });
 }

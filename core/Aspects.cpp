@@ -32,16 +32,16 @@ namespace EditView { constinit const ::InterfaceAspect<::EditView> access("EditV
 namespace EditView { constinit const ::InterfaceAspect<::ColorPicker> colorPicker("EditView::colorPicker"); }
 
 // tools and panels
-namespace ToolBox { constinit const ::Aspect unitSelection("ToolBox::unitSelection"); }
-namespace ToolBox { constinit const ::Aspect toolSelection("ToolBox::toolSelection"); }
+namespace ToolBox { constinit const ::InterfaceAspect<::SelectionInterface> unitSelection("ToolBox::unitSelection"); }
+namespace ToolBox { constinit const ::InterfaceAspect<::SelectionInterface> toolSelection("ToolBox::toolSelection"); }
 namespace Tilvaner { constinit const ::Aspect unit("Tilvaner::unit"); }
 namespace Tilvaner { constinit const ::Aspect tool("Tilvaner::tool"); }
-namespace PenPalette { constinit const ::Aspect matrixSelection("PenPalette::matrixSelection"); }
-namespace PenPalette { constinit const ::Aspect paletteSelection("PenPalette::paletteSelection"); }
-namespace PenPalette { constinit const ::Aspect colorSelection("PenPalette::colorSelection"); }
+namespace PenPalette { constinit const ::InterfaceAspect<::SelectionInterface> matrixSelection("PenPalette::matrixSelection"); }
+namespace PenPalette { constinit const ::InterfaceAspect<::SelectionInterface> paletteSelection("PenPalette::paletteSelection"); }
+namespace PenPalette { constinit const ::InterfaceAspect<::SelectionInterface> colorSelection("PenPalette::colorSelection"); }
 namespace Pen { constinit const ::InterfaceAspect<::ToneBytes> tone("Pen::tone"); }
 namespace InformationPlug { constinit const ::InterfaceAspect<::InformationPlug> access("InformationPlug::access"); }
-namespace ToggleButtonsPlug { constinit const ::Aspect access("ToggleButtonsPlug::access"); }
+namespace ToggleButtonsPlug { constinit const ::InterfaceAspect<::ToggleButtonsPlug> access("ToggleButtonsPlug::access"); }
 
 // colour and palette
 namespace ResultColors { constinit const ::Aspect access("ResultColors::access"); }
@@ -50,7 +50,7 @@ namespace ResultColors { constinit const ::Aspect result2nd("ResultColors::resul
 namespace ColorSelectionModel { constinit const ::Aspect colorSelection("ColorSelectionModel::colorSelection"); }
 namespace ColorSelectionModel { constinit const ::InterfaceAspect<::HeaderSelectionPlug> paletteSelection("ColorSelectionModel::paletteSelection"); }
 namespace ColorSelectionModel { constinit const ::InterfaceAspect<::HeaderSelectionPlug> columnSelection("ColorSelectionModel::columnSelection"); }
-namespace ColorSelectionModel { constinit const ::Aspect dragger("ColorSelectionModel::dragger"); }
+namespace ColorSelectionModel { constinit const ::InterfaceAspect<::ColorDragger> dragger("ColorSelectionModel::dragger"); }
 namespace PaletteModel { constinit const ::InterfaceAspect<::PaletteModel> access("PaletteModel::access"); }
 namespace PaletteEdit { namespace Aspect { constinit const ::Aspect currentColor("PaletteEdit::Aspect::currentColor"); }}
 namespace PaletteEdit { namespace Aspect { constinit const ::Aspect red("PaletteEdit::Aspect::red"); }}

@@ -10,6 +10,7 @@ class BitmapPalette;
 class BitmapSelectionPlug;
 class BitmapSubView;
 class BitmapView;
+class ColorDragger;
 class ColorInterface;
 class ColorPicker;
 class CommandInterface;
@@ -26,7 +27,9 @@ class PasteView;
 class PointInterface;
 class ScheduledWindow;
 class ScheduledWindowPlug;
+class SelectionInterface;
 class StringInterface;
+class ToggleButtonsPlug;
 class Window;
 namespace Visual {
 class KeyController;
@@ -68,16 +71,16 @@ namespace EditView { extern const ::InterfaceAspect<::EditView> access; }
 namespace EditView { extern const ::InterfaceAspect<::ColorPicker> colorPicker; }
 
 // tools and panels
-namespace ToolBox { extern const ::Aspect unitSelection; }
-namespace ToolBox { extern const ::Aspect toolSelection; }
+namespace ToolBox { extern const ::InterfaceAspect<::SelectionInterface> unitSelection; }
+namespace ToolBox { extern const ::InterfaceAspect<::SelectionInterface> toolSelection; }
 namespace Tilvaner { extern const ::Aspect unit; }
 namespace Tilvaner { extern const ::Aspect tool; }
-namespace PenPalette { extern const ::Aspect matrixSelection; }
-namespace PenPalette { extern const ::Aspect paletteSelection; }
-namespace PenPalette { extern const ::Aspect colorSelection; }
+namespace PenPalette { extern const ::InterfaceAspect<::SelectionInterface> matrixSelection; }
+namespace PenPalette { extern const ::InterfaceAspect<::SelectionInterface> paletteSelection; }
+namespace PenPalette { extern const ::InterfaceAspect<::SelectionInterface> colorSelection; }
 namespace Pen { extern const ::InterfaceAspect<::ToneBytes> tone; }
 namespace InformationPlug { extern const ::InterfaceAspect<::InformationPlug> access; }
-namespace ToggleButtonsPlug { extern const ::Aspect access; }
+namespace ToggleButtonsPlug { extern const ::InterfaceAspect<::ToggleButtonsPlug> access; }
 
 // colour and palette
 namespace ResultColors { extern const ::Aspect access; }
@@ -86,7 +89,7 @@ namespace ResultColors { extern const ::Aspect result2nd; }
 namespace ColorSelectionModel { extern const ::Aspect colorSelection; }
 namespace ColorSelectionModel { extern const ::InterfaceAspect<::HeaderSelectionPlug> paletteSelection; }
 namespace ColorSelectionModel { extern const ::InterfaceAspect<::HeaderSelectionPlug> columnSelection; }
-namespace ColorSelectionModel { extern const ::Aspect dragger; }
+namespace ColorSelectionModel { extern const ::InterfaceAspect<::ColorDragger> dragger; }
 namespace PaletteModel { extern const ::InterfaceAspect<::PaletteModel> access; }
 namespace PaletteEdit { namespace Aspect { extern const ::Aspect currentColor; }}
 namespace PaletteEdit { namespace Aspect { extern const ::Aspect red; }}

@@ -32,3 +32,8 @@ constexpr uint8_t blueOf(ColorRef c)
 {
     return uint8_t(c >> 16);
 }
+// How bright a colour looks, 0 to 255; what is drawn on it is black from 128 up, white below.
+constexpr int brightness(ColorRef c)
+{
+    return (redOf(c) * 299 + greenOf(c) * 587 + blueOf(c) * 114 + 500) / 1000;
+}

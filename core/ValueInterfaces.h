@@ -9,7 +9,8 @@
 // The value interfaces that valueFor hands out. Each is named by one aspect:
 // IntInterface by aspects::IntValue::access (and, on a PointModel, by xvalue and yvalue),
 // PointInterface by aspects::PointValue::access, StringInterface by aspects::StringValue::access,
-// ColorInterface by aspects::ColorValue::access.
+// ColorInterface by aspects::ColorValue::access; SelectionInterface by the selections that banks of
+// buttons and grids of cells show (aspects::ToolBox::toolSelection, aspects::PenPalette::...).
 
 class IntInterface {
 public:
@@ -56,4 +57,15 @@ public:
 
 protected:
     ~ColorInterface() = default;
+};
+
+// The number of the button or cell that a bank or grid shows chosen (-1 for none), and the choice a
+// press makes. Shift held at the press may choose something else (the background colour, say).
+class SelectionInterface {
+public:
+    virtual int32_t selection() const = 0;
+    virtual void select(int32_t n, bool shift) = 0;
+
+protected:
+    ~SelectionInterface() = default;
 };

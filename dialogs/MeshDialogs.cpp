@@ -3,9 +3,12 @@
 #include "core/BoundIntValue.h"
 #include "dialogs/RadioButtons.h"
 #include "document/BitmapDocument.h"
+#include "document/BitmapPalette.h"
 #include "framework/ColorChooser.h"
 #include "framework/Dialog.h"
 #include "framework/EditField.h"
+#include "palette/SingleColorSelectionModel.h"
+#include "panels/PaletteGridDialog.h"
 
 #include <optional>
 
@@ -37,12 +40,26 @@ bool runMeshSizeDialog(BitmapDocument& document)
 
 bool runMeshColorDialog(BitmapDocument& document)
 {
-    // FIXME: an indexed picture's mesh colour comes from a grid of its palette, which is not built yet.
-    if (!document.isFullColor())
+    if (document.isFullColor()) {
+        std::optional<ColorRef> chosen = chooseColor(document.meshColor());
+        if (!chosen)
+            return false;
+        document.setMeshColor(*chosen);
+        return true;
+    }
+    BitmapPalette* palette = document.palette();
+    if (!palette)
         return false;
-    std::optional<ColorRef> chosen = chooseColor(document.meshColor());
-    if (!chosen)
-        return false;
-    document.setMeshColor(*chosen);
+    int current = palette->indexOfColorRef(document.meshColor());
+    SingleColorSelectionModel selection(palette, current);
+    {
+        PaletteGridDialog dialog("MESH_COLOR_DIALOG", selection, false);
+        if (dialog.runModal() != okButtonId)
+            return false;
+    }
+    // A mesh colour that is not an entry yet (the red of a new picture) keeps its look until
+    // another entry is chosen.
+    if (selection.index() >= 0 && selection.index() != current)
+        document.setMeshColor(paletteIndex(uint8_t(selection.index())));
     return true;
 }

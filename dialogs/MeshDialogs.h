@@ -7,8 +7,8 @@ class BitmapDocument;
 // changes nothing. Answers whether OK was pressed.
 bool runMeshSizeDialog(BitmapDocument& document);
 
-// Asks a full-colour document's mesh colour with the desktop's colour chooser, starting from the
-// current one; a different colour is stored and the views hear of it. Answers whether a colour was
-// chosen. An indexed document picks its mesh colour from its palette, which this does not offer
-// yet: it answers false and changes nothing.
+// Asks a document's mesh colour: a full-colour one's with the desktop's colour chooser, starting
+// from the current one; an indexed one's as an entry of its palette, in MESH_COLOR_DIALOG with the
+// current entry selected. A different colour is stored (an entry as its palette-index reference)
+// and the views hear of it. Answers whether OK was pressed.
 bool runMeshColorDialog(BitmapDocument& document);

@@ -159,6 +159,14 @@ std::optional<Point> Window::pointerInside() const
     return Point{p.x(), p.y()};
 }
 
+Point Window::toScreen(Point p) const
+{
+    if (!m_handle)
+        return p;
+    QPoint screen = m_handle->mapToGlobal(QPoint(p.x, p.y));
+    return {screen.x(), screen.y()};
+}
+
 void Window::raise()
 {
     if (m_handle)

@@ -47,6 +47,8 @@ public:
     const std::string& pointer() const { return m_pointer; }
     // Where the pointer is, in the window's coordinates, when it is over the window.
     std::optional<Point> pointerInside() const;
+    // The screen point of p, given in the window's coordinates.
+    Point toScreen(Point p) const;
     // Puts the window above its siblings without activating it.
     void raise();
     // De-iconifies the window and makes it the active one.

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstddef>
 #include <map>
+#include <string_view>
+#include <utility>
 
 namespace {
 
@@ -56,6 +58,257 @@ BitmapResource penShape(const std::vector<int>& margins)
     return bitmap;
 }
 
+// Button pictures, '#' for ink, each centred in its button.
+using Glyph = std::vector<std::string_view>;
+
+// The hexadecimal digits, 5 x 7.
+const std::vector<Glyph> digitGlyphs = {
+    {".###.", "#...#", "#..##", "#.#.#", "##..#", "#...#", ".###."},
+    {"..#..", ".##..", "..#..", "..#..", "..#..", "..#..", ".###."},
+    {".###.", "#...#", "....#", "...#.", "..#..", ".#...", "#####"},
+    {"#####", "...#.", "..#..", "...#.", "....#", "#...#", ".###."},
+    {"...#.", "..##.", ".#.#.", "#..#.", "#####", "...#.", "...#."},
+    {"#####", "#....", "####.", "....#", "....#", "#...#", ".###."},
+    {"..##.", ".#...", "#....", "####.", "#...#", "#...#", ".###."},
+    {"#####", "....#", "...#.", "..#..", ".#...", ".#...", ".#..."},
+    {".###.", "#...#", "#...#", ".###.", "#...#", "#...#", ".###."},
+    {".###.", "#...#", "#...#", ".####", "....#", "...#.", ".##.."},
+    {".###.", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"},
+    {"####.", "#...#", "#...#", "####.", "#...#", "#...#", "####."},
+    {".###.", "#...#", "#....", "#....", "#....", "#...#", ".###."},
+    {"###..", "#..#.", "#...#", "#...#", "#...#", "#..#.", "###.."},
+    {"#####", "#....", "#....", "####.", "#....", "#....", "#####"},
+    {"#####", "#....", "#....", "####.", "#....", "#....", "#...."},
+};
+
+// The tools in tool box order, 12 x 12: rectangle, ellipse, lasso, crop, zoom, hand, eyedropper,
+// pencil, bucket, draw, line, text.
+// clang-format off
+const std::vector<Glyph> toolGlyphs = {
+    // rectangle
+    {"............",
+     "#.#.#.#.#.#.",
+     "...........#",
+     "#...........",
+     "...........#",
+     "#...........",
+     "...........#",
+     "#...........",
+     "...........#",
+     "#...........",
+     ".#.#.#.#.#.#",
+     "............"},
+    // ellipse
+    {"............",
+     "....#..#....",
+     "..#......#..",
+     ".#........#.",
+     "............",
+     "#..........#",
+     "#..........#",
+     "............",
+     ".#........#.",
+     "..#......#..",
+     "....#..#....",
+     "............"},
+    // lasso
+    {"............",
+     "...######...",
+     ".##......##.",
+     "#..........#",
+     "#..........#",
+     ".#........#.",
+     "..##....##..",
+     "....#.##....",
+     "....##......",
+     "...#.#......",
+     "...#........",
+     "....#......."},
+    // crop
+    {"..#.........",
+     "..#.........",
+     "##########..",
+     "..#......#..",
+     "..#......#..",
+     "..#......#..",
+     "..#......#..",
+     "..#......#..",
+     "..#......#..",
+     "..##########",
+     ".........#..",
+     ".........#.."},
+    // zoom
+    {"..####......",
+     ".#....#.....",
+     "#......#....",
+     "#......#....",
+     "#......#....",
+     "#......#....",
+     ".#....#.....",
+     "..####.#....",
+     ".......##...",
+     "........##..",
+     ".........##.",
+     "..........##"},
+    // hand
+    {".....#......",
+     "...#.#.#....",
+     "...#.#.#.#..",
+     "...#.#.#.#..",
+     "...#.#.#.#..",
+     "#..#######..",
+     "##.#.....#..",
+     ".###.....#..",
+     "..#......#..",
+     "..#.....#...",
+     "...#....#...",
+     "...######..."},
+    // eyedropper
+    {".........##.",
+     "........####",
+     "......######",
+     ".......####.",
+     "......#.##..",
+     ".....#...#..",
+     "....#...#...",
+     "...#...#....",
+     "..#...#.....",
+     ".#...#......",
+     "#.###.......",
+     "##.........."},
+    // pencil
+    {"..........##",
+     ".........#.#",
+     "........#.#.",
+     ".......#.#..",
+     "......#.#...",
+     ".....#.#....",
+     "....#.#.....",
+     "...#.#......",
+     "..#.#.......",
+     ".##.........",
+     ".#..........",
+     "#..........."},
+    // bucket
+    {"............",
+     "...######...",
+     "..#......#..",
+     "..#......#..",
+     ".##########.",
+     ".#........##",
+     ".#........##",
+     ".#........##",
+     ".#........#.",
+     ".#........#.",
+     "..########..",
+     "............"},
+    // draw
+    {"..........##",
+     ".........###",
+     "........###.",
+     ".......###..",
+     "......###...",
+     ".....##.....",
+     "..####......",
+     ".#####......",
+     ".####.......",
+     ".###........",
+     "##..........",
+     "#..........."},
+    // line
+    {"..........##",
+     "..........##",
+     ".........#..",
+     "........#...",
+     ".......#....",
+     "......#.....",
+     ".....#......",
+     "....#.......",
+     "...#........",
+     "..#.........",
+     "##..........",
+     "##.........."},
+    // text
+    {"############",
+     "############",
+     "##...##...##",
+     ".....##.....",
+     ".....##.....",
+     ".....##.....",
+     ".....##.....",
+     ".....##.....",
+     ".....##.....",
+     ".....##.....",
+     "....####....",
+     "............"},
+};
+// clang-format on
+
+// The units, 12 x 12: one dot, and a block of dots.
+// clang-format off
+const std::vector<Glyph> unitGlyphs = {
+    // dot
+    {"............",
+     "............",
+     "............",
+     "............",
+     "............",
+     ".....##.....",
+     ".....##.....",
+     "............",
+     "............",
+     "............",
+     "............",
+     "............"},
+    // block
+    {"............",
+     ".##########.",
+     ".#####.....#",
+     ".#####.....#",
+     ".#####.....#",
+     ".#####.....#",
+     ".#.....#####",
+     ".#.....#####",
+     ".#.....#####",
+     ".#.....#####",
+     ".##########.",
+     "............"},
+};
+// clang-format on
+
+void setDot(BitmapResource& bitmap, int32_t x, int32_t y, bool black)
+{
+    uint8_t& byte = bitmap.rows[size_t(y) * size_t(bitmap.rowLength()) + size_t(x >> 3)];
+    uint8_t bit = uint8_t(0x80 >> (x & 7));
+    byte = black ? uint8_t(byte & ~bit) : uint8_t(byte | bit);
+}
+
+// The glyphs side by side, each in a black-framed button: black on white when up (upper half),
+// white on black when pressed (lower half).
+BitmapResource buttonStrip(const std::vector<Glyph>& glyphs, int32_t width, int32_t height)
+{
+    BitmapResource bitmap{width * int32_t(glyphs.size()), 2 * height, 1, {}};
+    bitmap.rows.assign(size_t(bitmap.rowLength()) * size_t(bitmap.height), 0xFF);
+    for (size_t n = 0; n < glyphs.size(); ++n) {
+        const Glyph& glyph = glyphs[n];
+        int32_t left = int32_t(n) * width;
+        int32_t inkLeft = left + (width - int32_t(glyph[0].size())) / 2, inkTop = (height - int32_t(glyph.size())) / 2;
+        for (int pressed = 0; pressed < 2; ++pressed) {
+            int32_t top = pressed * height;
+            for (int32_t y = 0; y < height; ++y)
+                for (int32_t x = 0; x < width; ++x) {
+                    bool frame = x == 0 || y == 0 || x == width - 1 || y == height - 1;
+                    setDot(bitmap, left + x, top + y, frame || pressed);
+                }
+            for (size_t y = 0; y < glyph.size(); ++y)
+                for (size_t x = 0; x < glyph[y].size(); ++x)
+                    if (glyph[y][x] == '#')
+                        setDot(bitmap, inkLeft + int32_t(x), top + inkTop + int32_t(y), !pressed);
+        }
+    }
+    return bitmap;
+}
+
 std::map<int, BitmapResource> makeTable()
 {
     std::map<int, BitmapResource> table;
@@ -63,6 +316,9 @@ std::map<int, BitmapResource> makeTable()
         table[bitmaps::firstTone + int(i)] = tone(tones[i]);
     for (size_t i = 0; i < penMargins.size(); ++i)
         table[bitmaps::firstPenShape + int(i)] = penShape(penMargins[i]);
+    table[bitmaps::paletteButtons] = buttonStrip(digitGlyphs, 12, 12);
+    table[bitmaps::toolButtons] = buttonStrip(toolGlyphs, 16, 16);
+    table[bitmaps::unitButtons] = buttonStrip(unitGlyphs, 16, 16);
     return table;
 }
 
@@ -73,4 +329,17 @@ const BitmapResource* findBitmap(int id)
     static const std::map<int, BitmapResource> table = makeTable();
     auto it = table.find(id);
     return it == table.end() ? nullptr : &it->second;
+}
+
+const BitmapResource* findBitmap(std::string_view name)
+{
+    static constexpr std::pair<std::string_view, int> named[] = {
+        {"PALETTE_BTNS", bitmaps::paletteButtons},
+        {"TOOL_BTNS", bitmaps::toolButtons},
+        {"UNIT_BTNS", bitmaps::unitButtons},
+    };
+    for (const auto& [bitmapName, id] : named)
+        if (bitmapName == name)
+            return findBitmap(id);
+    return nullptr;
 }

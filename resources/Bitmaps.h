@@ -25,4 +25,9 @@ namespace bitmaps {
 constexpr int firstPenShape = 500;
 // Tone patterns: consecutive ids from 600, 8 x 8; a 0 bit lets ink through.
 constexpr int firstTone = 600;
+// Button banks: n images side by side, drawn up in the upper half and pressed in the lower half; a
+// 0 bit is black. The hexadecimal digits 0 to F, the twelve tools in tool box order, the two units.
+constexpr int paletteButtons = 700;
+constexpr int toolButtons = 701;
+constexpr int unitButtons = 702;
 } // namespace bitmaps

@@ -17,6 +17,24 @@ void addZoomRows(std::vector<ControlTemplate>& controls, int x, int firstId, con
     }
 }
 
+// The palette grid of the palette dialogs with its top-left cell at (x, y): the column numbers (91)
+// above it, the row numbers (92) left of it and the 16 x 16 grid (93) of 8 x 8 units per cell.
+void addPaletteGrid(std::vector<ControlTemplate>& controls, int x, int y)
+{
+    controls.push_back({Component, 91, "", x, y - 10, 128, 10});
+    controls.push_back({Component, 92, "", x - 12, y, 10, 128});
+    controls.push_back({Component, 93, "", x, y, 128, 128});
+}
+
+DialogTemplate meshColorDialog()
+{
+    DialogTemplate dialog{"MESH_COLOR_DIALOG", "メッシュ色指定", 160, 176, {}};
+    addPaletteGrid(dialog.controls, 22, 16);
+    dialog.controls.push_back({DefaultPushButton, okButtonId, "OK", 26, 154, 50, 14});
+    dialog.controls.push_back({PushButton, cancelButtonId, "キャンセル", 82, 154, 50, 14});
+    return dialog;
+}
+
 DialogTemplate zoomKeyPage()
 {
     static const char* const mainKeys[] = {"F1：", "F2：", "F3：", "F4：", "F5："};
@@ -193,6 +211,7 @@ std::vector<DialogTemplate> makeTemplates()
                              {DefaultPushButton, okButtonId, "OK", 48, 66, 50, 14},
                              {PushButton, cancelButtonId, "キャンセル", 103, 66, 50, 14},
                          }});
+    templates.push_back(meshColorDialog());
     templates.push_back({"PASTE_PARAMS_DIALOG",
                          "貼り付け設定",
                          150,
@@ -260,6 +279,24 @@ std::vector<DialogTemplate> makeTemplates()
                              {Component, 101, "", 2, 20, 48, 144},
                              {Component, 102, "", 2, 166, 48, 48},
                              {Component, 103, "", 2, 216, 48, 12},
+                         },
+                         true});
+    // The palette panel's two layouts; their strips and grid are pictures of 12 x 12 cells.
+    templates.push_back({"PALETTE_SLIM_PANEL",
+                         "パレット",
+                         196,
+                         42,
+                         {
+                             {Component, 100, "", 2, 2, 192, 12},
+                             {Component, 101, "", 2, 16, 192, 24},
+                         },
+                         true});
+    templates.push_back({"PALETTE_WIDE_PANEL",
+                         "パレット",
+                         196,
+                         196,
+                         {
+                             {Component, 100, "", 2, 2, 192, 192},
                          },
                          true});
     return templates;

@@ -4,6 +4,9 @@
 #include "document/NewParams.h"
 #include "framework/ScriptedColorChooser.h"
 #include "framework/ScriptedDialogs.h"
+#include "palette/ColorSelectionModel.h"
+#include "panels/PaletteGrid.h"
+#include "panels/PaletteGridDialog.h"
 #include "resources/DialogTemplates.h"
 #include "tests/core/Listener.h"
 #include "tests/framework/DialogControls.h"
@@ -151,16 +154,58 @@ TEST_F(MeshDialogsTest, AFullColourMeshTakesADifferentColourFromTheChooser)
         << "the chooser starts from the mesh colour";
 }
 
-TEST_F(MeshDialogsTest, AnIndexedMeshColourIsNotAskedOfTheColourChooser)
+// The grid of a running mesh colour dialog.
+PaletteGrid& gridOf(ModalDialog& dialog)
+{
+    return *static_cast<PaletteGrid*>(control(dialog, PaletteGridDialog::gridId).component());
+}
+
+void pressCell(ModalDialog& dialog, int n)
+{
+    PaletteGrid& grid = gridOf(dialog);
+    Rect cell = grid.geometry().cellRect(n);
+    Visual::MouseEvent press{Visual::MouseEvent::leftDown, {cell.left + 1, cell.top + 1}};
+    press.leftButton = true;
+    grid.dispatchMouse(press);
+    Visual::MouseEvent release{Visual::MouseEvent::leftUp, press.at};
+    grid.dispatchMouse(release);
+}
+
+TEST_F(MeshDialogsTest, AnIndexedMeshColourIsAnEntryPickedFromThePaletteGrid)
 {
     BitmapDocument& document = makeDocument(false);
     ScriptedColorChooser chooser;
-    chooser.answerNext(rgb(1, 2, 3));
-    ColorRef before = document.meshColor();
+    ScriptedDialogs script;
+    const ColorRef before = document.meshColor();
+    const int current = int(before & 0xFF);
+    const int other = (current + 0x2A) & 0xFF;
+    script.answerNext([&](ModalDialog& d) {
+        EXPECT_EQ(d.caption(), "メッシュ色指定");
+        EXPECT_TRUE(gridOf(d).selection().includes(current)) << "the mesh colour's entry is selected";
+        pressCell(d, other);
+        EXPECT_TRUE(gridOf(d).selection().includes(other));
+        EXPECT_FALSE(gridOf(d).selection().includes(current)) << "one entry at a time";
+        d.press(cancelButtonId);
+    });
+    script.answerNext([&](ModalDialog& d) {
+        pressCell(d, current);
+        d.press(okButtonId);
+    });
     EXPECT_FALSE(runMeshColorDialog(document));
-    EXPECT_TRUE(chooser.requests().empty());
+    EXPECT_TRUE(runMeshColorDialog(document)) << "OK with the entry it already has";
     EXPECT_EQ(document.meshColor(), before);
     EXPECT_EQ(meshHeard(), 0);
+    EXPECT_FALSE(document.isModified());
+
+    script.answerNext([&](ModalDialog& d) {
+        pressCell(d, other);
+        d.press(okButtonId);
+    });
+    EXPECT_TRUE(runMeshColorDialog(document));
+    EXPECT_EQ(document.meshColor(), 0x01000000u + uint32_t(other));
+    EXPECT_EQ(meshHeard(), 1);
+    EXPECT_TRUE(document.isModified());
+    EXPECT_TRUE(chooser.requests().empty()) << "the colour chooser is for full-colour pictures";
 }
 
 } // namespace
