@@ -161,6 +161,11 @@ void FloatingPanel::fitToContent(int margin)
     handle()->resize(extent.x + margin, extent.y + margin);
 }
 
+Point FloatingPanel::clientSize() const
+{
+    return {handle()->width(), handle()->height()};
+}
+
 void FloatingPanel::setMenu(const MenuItem& menu, CommandInterface& handler, uint32_t maximiseCommand)
 {
     m_menu = &menu;

@@ -35,6 +35,8 @@ public:
     void showPage(std::string_view templateName);
     // Sizes the client area to the right and bottom extents of the page's controls plus margin.
     void fitToContent(int margin);
+    // The client area's size, without the window's frame.
+    Point clientSize() const;
 
     // A right click anywhere in the panel pops up menu; its commands go to handler, and so does the
     // window manager's maximise request, as maximiseCommand (0: none). The close command
