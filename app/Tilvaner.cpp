@@ -4,6 +4,7 @@
 #include "app/Help.h"
 #include "app/Preferences.h"
 #include "app/SaveSettings.h"
+#include "app/ToolBoxPanel.h"
 #include "app/WindowPlacement.h"
 #include "base/Alert.h"
 #include "base/ErrorFrame.h"
@@ -75,6 +76,10 @@ Tilvaner::~Tilvaner()
 {
     installDocumentWindows(nullptr);
     lifecycle::installRecentFileList(nullptr);
+    // The panels let go of the documents, and take their windows with them, before the workspace
+    // and its document windows go.
+    Dependent::setModel(nullptr);
+    m_toolBox.reset();
 }
 
 const CommandTable<Tilvaner>& Tilvaner::table()
@@ -142,8 +147,12 @@ bool Tilvaner::start(const std::vector<std::string>& arguments)
 
 void Tilvaner::createPanels()
 {
-    for (size_t i = 0; i < panelLayouts.size(); ++i)
+    m_toolBox = std::make_unique<ToolBoxPanel>(*m_workspace);
+    m_panels[toolPanel] = &m_toolBox->panel();
+    // The palette panel and the information panel join here, each owned like the tool box.
+    for (size_t i = palettePanel; i < panelLayouts.size(); ++i)
         m_panels[i] = new FloatingPanel(*m_workspace, panelLayouts[i].title, panelLayouts[i].size);
+    Dependent::setModel(m_workspace.get());
     m_workspace->show();
     // Placed once shown, when the size of the window's frame is known.
     Rect desktop = m_workspace->desktopRect();
@@ -156,8 +165,9 @@ void Tilvaner::createPanels()
         Point place{layout.offset.x >= 0 ? frame.left + layout.offset.x : frame.right + layout.offset.x,
                     frame.top + layout.offset.y};
         PanelPlacement stored = readPanelPlacement(m_settings, layout.key);
+        Point size = m_panels[i]->clientSize();
         // Kept on the desktop as the frame is, so that no panel is lost off the screen.
-        m_panels[i]->moveTo(placeOnDesktop(stored.position.value_or(place), layout.size, desktop).topLeft());
+        m_panels[i]->moveTo(placeOnDesktop(stored.position.value_or(place), size, desktop).topLeft());
         m_panels[i]->setShown(stored.shown.value_or(layout.shownByDefault));
     }
 }
@@ -232,6 +242,34 @@ void Tilvaner::openWindow(Model& document)
     }
     window->show();
     m_workspace->activate(*window);
+}
+
+void Tilvaner::update()
+{
+    auto* workspace = interfaceFor(model(), &aspects::MDIWorkSpace::access);
+    rebindPanels(workspace ? workspace->activeDocumentWindow() : nullptr);
+}
+
+void Tilvaner::update(const Aspect* aspect)
+{
+    if (aspect == &aspects::WorkSpace::activate)
+        update();
+}
+
+void Tilvaner::afterModelReleased()
+{
+    rebindPanels(nullptr);
+}
+
+void Tilvaner::rebindPanels(ScheduledWindow* window)
+{
+    BitmapDocument* document = window ? interfaceFor(window->document(), &aspects::BitmapDocument::access) : nullptr;
+    if (m_toolBox)
+        m_toolBox->setModel(document);
+    // The palette panel follows here: m_palette->setModel(document).
+    // The information panel follows here: m_information->rebind(interfaceFor(window, &aspects::EditView::access)),
+    // null without a window.
+    // The animation panel's slot waits for its issue.
 }
 
 bool Tilvaner::command(uint32_t id)
