@@ -23,23 +23,30 @@ void ColorIndicator::paint(GraphicsContext& gc, const Rect&)
         gc.fillRect(outer, rgb(255, 255, 255)).fillRect(inner, rgb(0, 0, 0));
         return;
     }
+    ColorRef background = colorOf(shown->backgroundColor());
+    ColorRef drawing = colorOf(shown->drawingColor());
+    gc.fillRect(outer, background).fillRect(inner, drawing);
+    labelSquare(gc, inner, shown->drawingColor(), drawing);
     // The outer square's label sits in the ring below the inner square.
-    paintSquare(gc, outer, {outer.left + 2, inner.bottom, outer.right, outer.bottom}, shown->backgroundColor());
-    paintSquare(gc, inner, {inner.left + 2, inner.top, inner.right, inner.bottom}, shown->drawingColor());
+    labelSquare(gc, {outer.left, inner.bottom, outer.right, outer.bottom}, shown->backgroundColor(), background);
 }
 
-void ColorIndicator::paintSquare(GraphicsContext& gc, const Rect& square, const Rect& label, ColorRef color) const
+ColorRef ColorIndicator::colorOf(ColorRef color) const
 {
     const BitmapPalette* palette = document()->palette();
-    int position = palette ? palette->indexOfColorRef(color) : 0;
-    ColorRef shown = palette ? palette->colorAt(position) : color;
-    gc.fillRect(square, shown);
+    return palette ? palette->colorAt(palette->indexOfColorRef(color)) : color;
+}
+
+void ColorIndicator::labelSquare(GraphicsContext& gc, const Rect& box, ColorRef color, ColorRef shown) const
+{
+    const BitmapPalette* palette = document()->palette();
     if (!palette)
         return;
     char digits[8];
-    std::snprintf(digits, sizeof digits, "%02X", position);
+    std::snprintf(digits, sizeof digits, "%02X", palette->indexOfColorRef(color));
     ColorRef ink = brightness(shown) >= 128 ? rgb(0, 0, 0) : rgb(255, 255, 255);
-    gc.drawText(label, digits, ink, GraphicsContext::TextPlacement::bottomLeft);
+    gc.drawText({box.left + 1, box.top, box.right, box.bottom}, digits, ink,
+                GraphicsContext::TextPlacement::bottomLeft);
 }
 
 void ColorIndicator::clicked(Point at)

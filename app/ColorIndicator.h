@@ -17,6 +17,9 @@ protected:
     void clicked(Point at) override;
 
 private:
-    // Fills square with colour; an indexed document's colour gets its position written in the corner.
-    void paintSquare(GraphicsContext& gc, const Rect& square, const Rect& label, ColorRef color) const;
+    // The colour that color shows: an indexed document's palette entry.
+    ColorRef colorOf(ColorRef color) const;
+    // An indexed document's colour gets its palette position written at the bottom-left of box, in
+    // black or white, whichever reads on shown.
+    void labelSquare(GraphicsContext& gc, const Rect& box, ColorRef color, ColorRef shown) const;
 };
