@@ -17,6 +17,7 @@ public:
     void* valueFor(const Aspect* aspect) override;
     void update() override { invalidateAll(); }
     void update(const Aspect*) override { invalidateAll(); }
+    void afterModelReleased() override { invalidateAll(); }
     void mouseEvent(const Visual::MouseEvent& event) override;
 
 protected:
