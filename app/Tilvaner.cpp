@@ -2,8 +2,10 @@
 
 #include "app/AboutDialog.h"
 #include "app/Help.h"
+#include "app/InformationPanel.h"
 #include "app/Preferences.h"
 #include "app/SaveSettings.h"
+#include "app/ToolBoxPanel.h"
 #include "app/WindowPlacement.h"
 #include "base/Alert.h"
 #include "base/ErrorFrame.h"
@@ -20,6 +22,7 @@
 #include "framework/MenuState.h"
 #include "framework/ScheduledWindow.h"
 #include "framework/SingleInstance.h"
+#include "panels/PalettePanel.h"
 #include "resources/Accelerators.h"
 #include "resources/CommandIds.h"
 #include "resources/Menus.h"
@@ -33,19 +36,17 @@
 namespace {
 
 struct PanelLayout {
-    const char* title;
     const char* key;
     bool shownByDefault;
-    Point size;
     Point offset;
 };
 
 // Tool box, palette, information and animation, as their keys and commands order them.
 constexpr std::array<PanelLayout, Tilvaner::panelCount> panelLayouts{{
-    {"ツール", "Tool-Window", true, {96, 360}, {8, 80}},
-    {"パレット", "Palette-Window", true, {200, 240}, {-220, 80}},
-    {"情報", "Info-Window", false, {200, 120}, {-220, 340}},
-    {"アニメーション", "Animation-Window", false, {200, 200}, {-440, 80}},
+    {"Tool-Window", true, {8, 80}},
+    {"Palette-Window", true, {-220, 80}},
+    {"Info-Window", false, {-220, 340}},
+    {"Animation-Window", false, {-440, 80}},
 }};
 
 // The show/hide command of each panel, in panel order.
@@ -75,6 +76,12 @@ Tilvaner::~Tilvaner()
 {
     installDocumentWindows(nullptr);
     lifecycle::installRecentFileList(nullptr);
+    // The panels let go of the documents, and take their windows with them, before the workspace
+    // and its document windows go.
+    Dependent::setModel(nullptr);
+    m_information.reset();
+    m_palette.reset();
+    m_toolBox.reset();
 }
 
 const CommandTable<Tilvaner>& Tilvaner::table()
@@ -142,8 +149,15 @@ bool Tilvaner::start(const std::vector<std::string>& arguments)
 
 void Tilvaner::createPanels()
 {
-    for (size_t i = 0; i < panelLayouts.size(); ++i)
-        m_panels[i] = new FloatingPanel(*m_workspace, panelLayouts[i].title, panelLayouts[i].size);
+    m_toolBox = std::make_unique<ToolBoxPanel>(*m_workspace);
+    m_panels[toolPanel] = &m_toolBox->panel();
+    m_palette = std::make_unique<PalettePanel>(*m_workspace);
+    m_panels[palettePanel] = &m_palette->panel();
+    m_information = std::make_unique<InformationPanel>(*m_workspace);
+    m_panels[infoPanel] = &m_information->panel();
+    // The animation panel's content comes with the animation.
+    m_panels[animationPanel] = new FloatingPanel(*m_workspace, "アニメーション", {200, 200});
+    Dependent::setModel(m_workspace.get());
     m_workspace->show();
     // Placed once shown, when the size of the window's frame is known.
     Rect desktop = m_workspace->desktopRect();
@@ -156,8 +170,9 @@ void Tilvaner::createPanels()
         Point place{layout.offset.x >= 0 ? frame.left + layout.offset.x : frame.right + layout.offset.x,
                     frame.top + layout.offset.y};
         PanelPlacement stored = readPanelPlacement(m_settings, layout.key);
+        Point size = m_panels[i]->clientSize();
         // Kept on the desktop as the frame is, so that no panel is lost off the screen.
-        m_panels[i]->moveTo(placeOnDesktop(stored.position.value_or(place), layout.size, desktop).topLeft());
+        m_panels[i]->moveTo(placeOnDesktop(stored.position.value_or(place), size, desktop).topLeft());
         m_panels[i]->setShown(stored.shown.value_or(layout.shownByDefault));
     }
 }
@@ -232,6 +247,35 @@ void Tilvaner::openWindow(Model& document)
     }
     window->show();
     m_workspace->activate(*window);
+}
+
+void Tilvaner::update()
+{
+    auto* workspace = interfaceFor(model(), &aspects::MDIWorkSpace::access);
+    rebindPanels(workspace ? workspace->activeDocumentWindow() : nullptr);
+}
+
+void Tilvaner::update(const Aspect* aspect)
+{
+    if (aspect == &aspects::WorkSpace::activate)
+        update();
+}
+
+void Tilvaner::afterModelReleased()
+{
+    rebindPanels(nullptr);
+}
+
+void Tilvaner::rebindPanels(ScheduledWindow* window)
+{
+    BitmapDocument* document = window ? interfaceFor(window->document(), &aspects::BitmapDocument::access) : nullptr;
+    if (m_toolBox)
+        m_toolBox->setModel(document);
+    if (m_palette)
+        m_palette->setModel(document);
+    if (m_information)
+        m_information->rebind(window ? interfaceFor(window, &aspects::EditView::access) : nullptr);
+    // The animation panel's slot waits for the animation.
 }
 
 bool Tilvaner::command(uint32_t id)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/RecentFiles.h"
+#include "core/Dependent.h"
 #include "formats/SettingsFile.h"
 #include "framework/CommandTable.h"
 #include "framework/DocumentWindows.h"
@@ -14,11 +15,16 @@
 
 class FloatingPanel;
 class MDIWorkSpace;
+class ScheduledWindow;
 class SingleInstance;
+class InformationPanel;
+class PalettePanel;
+class ToolBoxPanel;
 
 // The editor as a whole: the frame with its menu, keys and four floating panels, the settings and
-// recent files, and the hand-over of file names between starts of the program.
-class Tilvaner : public FrameClient, public DocumentWindowService, public TimerTarget {
+// recent files, and the hand-over of file names between starts of the program. It follows the
+// workspace, so that the panels show the active document window's document and view.
+class Tilvaner : public FrameClient, public DocumentWindowService, public TimerTarget, private Dependent {
 public:
     explicit Tilvaner(SettingsFile settings);
     ~Tilvaner();
@@ -45,6 +51,7 @@ public:
 
     MDIWorkSpace* workspace() const { return m_workspace.get(); }
     FloatingPanel* panel(int index) const { return m_panels[size_t(index)]; }
+    ToolBoxPanel* toolBox() const { return m_toolBox.get(); }
     const RecentFiles& recentFiles() const { return m_recentFiles; }
 
     // The panels, in the order of their keys and commands.
@@ -52,6 +59,13 @@ public:
 
 private:
     static const CommandTable<Tilvaner>& table();
+
+    // The workspace reports another active window, or is going.
+    void update() override;
+    void update(const Aspect* aspect) override;
+    void afterModelReleased() override;
+    // Gives the panels the document and view of window, or nothing for null.
+    void rebindPanels(ScheduledWindow* window);
 
     void createPanels();
     void savePlacement();
@@ -75,6 +89,10 @@ private:
     RecentFiles m_recentFiles;
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<MDIWorkSpace> m_workspace;
+    // The panels' owners, each with its window in m_panels; the others are plain windows for now.
+    std::unique_ptr<ToolBoxPanel> m_toolBox;
+    std::unique_ptr<PalettePanel> m_palette;
+    std::unique_ptr<InformationPanel> m_information;
     std::array<FloatingPanel*, panelCount> m_panels{};
     std::vector<std::string> m_waitingFiles;
     Timer m_waitForModal{this};

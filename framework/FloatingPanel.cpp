@@ -75,15 +75,22 @@ public:
             return false;
         QPoint at = press->globalPosition().toPoint();
         FloatingPanel* panel = found->second;
-        guardCallback([&] { panel->popUpMenu({at.x(), at.y()}); });
+        // The menu opens once the press is delivered: its command may replace the panel's page, and
+        // with it the window the press is still on its way to.
+        QTimer::singleShot(0, panel->handle(), [panel, at] {
+            guardCallback([&] { panel->popUpMenu({at.x(), at.y()}); });
+        });
         return true;
     }
+
+    using QObject::QObject;
 };
 
 void watchRightClicks()
 {
+    // It goes with the application.
     static RightClicks* filter = [] {
-        auto* clicks = new RightClicks;
+        auto* clicks = new RightClicks(QApplication::instance());
         QApplication::instance()->installEventFilter(clicks);
         return clicks;
     }();
@@ -166,6 +173,11 @@ void FloatingPanel::setClientSize(Point size)
     if (m_content)
         m_content->resize(size.x, size.y);
     handle()->resize(size.x, size.y);
+}
+
+Point FloatingPanel::clientSize() const
+{
+    return {handle()->width(), handle()->height()};
 }
 
 void FloatingPanel::setMenu(const MenuItem& menu, CommandInterface& handler, uint32_t maximiseCommand)

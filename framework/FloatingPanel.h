@@ -37,6 +37,8 @@ public:
     void fitToContent(int margin);
     // Sizes the client area to size, for a panel that lays out its own child windows.
     void setClientSize(Point size);
+    // The client area's size, without the window's frame.
+    Point clientSize() const;
 
     // A right click anywhere in the panel pops up menu; its commands go to handler, and so does the
     // window manager's maximise request, as maximiseCommand (0: none). The close command

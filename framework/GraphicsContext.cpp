@@ -7,6 +7,7 @@
 #include "framework/Region.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -240,8 +241,12 @@ GraphicsContext& GraphicsContext::drawText(const Rect& box, std::string_view tex
     else if (placement == TextPlacement::bottomLeft)
         alignment = Qt::AlignLeft | Qt::AlignBottom;
     QFont font = QGuiApplication::font();
-    // Palette indices and mask bits have no shades between them: their glyphs stay unsmoothed.
-    if (m_space != ColorSpace::rgb)
+    // A box lower than a line gets a smaller font rather than half a line of text, and so small a
+    // font reads better unsmoothed. Palette indices and mask bits have no shades between them either.
+    bool shrunk = box.height() > 0 && QFontMetrics(font).height() > box.height();
+    if (shrunk)
+        font.setPixelSize(box.height());
+    if (shrunk || m_space != ColorSpace::rgb)
         font.setStyleStrategy(QFont::NoAntialias);
     m_painter->save();
     m_painter->setCompositionMode(QPainter::CompositionMode_SourceOver);

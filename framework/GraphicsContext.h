@@ -46,7 +46,8 @@ public:
     GraphicsContext& fillRegion(const Region& region, const Brush& brush);
     // Where text goes in its box.
     enum class TextPlacement { centre, bottomCentre, bottomLeft };
-    // Draws text (UTF-8) in the dialog font within box, placed as asked, on a transparent background.
+    // Draws text (UTF-8) in the dialog font within box, placed as asked, on a transparent background;
+    // a box lower than a line of the font takes a font as high as the box.
     GraphicsContext& drawText(const Rect& box, std::string_view text, ColorRef color, TextPlacement placement);
     // Draws what a second drawing erases: lines and fills combine with not-xor.
     GraphicsContext& setInvertMode();

@@ -73,6 +73,11 @@ void releaseMouse(Window& window, Point p, Button button, uint8_t modifiers)
     sendMouse(window, QEvent::MouseButtonRelease, p, qtButtonOf(button), Qt::NoButton, modifiers);
 }
 
+void doubleClickMouse(Window& window, Point p, Button button, uint8_t modifiers)
+{
+    sendMouse(window, QEvent::MouseButtonDblClick, p, qtButtonOf(button), qtButtonOf(button), modifiers);
+}
+
 void turnWheel(Window& window, Point p, Point turn, uint8_t modifiers)
 {
     QPointF local(p.x, p.y);

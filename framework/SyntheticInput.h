@@ -22,6 +22,8 @@ enum class Button { left, right };
 void pressMouse(Window& window, Point p, Button button, uint8_t modifiers = 0);
 void moveMouse(Window& window, Point p, bool buttonHeld, Button button = Button::left, uint8_t modifiers = 0);
 void releaseMouse(Window& window, Point p, Button button, uint8_t modifiers = 0);
+// The second press of a double click, which comes instead of a plain press.
+void doubleClickMouse(Window& window, Point p, Button button, uint8_t modifiers = 0);
 // The window manager's request to maximise a top-level window, as its title bar's button sends it.
 void requestMaximise(Window& window);
 // A turn of the wheel with the pointer at p, in 120ths of a notch (positive y away from the user).

@@ -8,6 +8,7 @@ void ToolBox::setTool(int tool)
         return;
     m_tool = tool;
     changed(&aspects::Tilvaner::tool);
+    changed(&aspects::ToolBox::toolSelection);
 }
 
 void ToolBox::setUnit(int unit)
@@ -16,6 +17,16 @@ void ToolBox::setUnit(int unit)
         return;
     m_unit = unit;
     changed(&aspects::Tilvaner::unit);
+    changed(&aspects::ToolBox::unitSelection);
+}
+
+void* ToolBox::valueFor(const Aspect* aspect)
+{
+    if (aspect == &aspects::ToolBox::toolSelection)
+        return offer<SelectionInterface>(&m_toolChoice);
+    if (aspect == &aspects::ToolBox::unitSelection)
+        return offer<SelectionInterface>(&m_unitChoice);
+    return Model::valueFor(aspect);
 }
 
 ToolBox& ToolBox::current()

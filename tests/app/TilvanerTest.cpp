@@ -1,4 +1,7 @@
 #include "app/Tilvaner.h"
+#include "app/ColorIndicator.h"
+#include "app/ToneIndicator.h"
+#include "app/ToolBoxPanel.h"
 #include "base/Alert.h"
 #include "core/Aspects.h"
 #include "document/BitmapDocument.h"
@@ -8,11 +11,14 @@
 #include "framework/ScheduledWindow.h"
 #include "framework/ScriptedDialogs.h"
 #include "framework/ScriptedMessageBox.h"
+#include "framework/SyntheticInput.h"
+#include "panels/ToggleButtonsPlug.h"
 #include "resources/CommandIds.h"
 #include "resources/DialogTemplates.h"
 #include "resources/Menus.h"
 #include "tests/framework/EventLoop.h"
 #include "views/EditView.h"
+#include "views/ToolBox.h"
 
 #include <gtest/gtest.h>
 
@@ -98,7 +104,8 @@ TEST_F(TilvanerTest, PanelsStayOnTheDesktopAndHugeNumbersGiveTheirDefaults)
                            {"Tool-Window", "2147483647,-2147483648,1"},
                            {"Palette-Window", "99999999999,5,0"}});
     Rect desktop = app.workspace()->desktopRect();
-    EXPECT_EQ(app.panel(Tilvaner::toolPanel)->position(), (Point{desktop.right - 96, desktop.top}));
+    int toolWidth = app.panel(Tilvaner::toolPanel)->clientSize().x;
+    EXPECT_EQ(app.panel(Tilvaner::toolPanel)->position(), (Point{desktop.right - toolWidth, desktop.top}));
     EXPECT_EQ(app.panel(Tilvaner::palettePanel)->position(), (Point{750 - 220, 60 + 80}));
     EXPECT_TRUE(app.panel(Tilvaner::palettePanel)->isVisible()) << "the whole value is unreadable";
 }
@@ -212,6 +219,54 @@ TEST_F(TilvanerTest, AToolCommandGivenAgainOpensThatToolsOptions)
                                                   findDialogTemplate("LINE_TOOL_DIALOG")->caption}))
         << "the hand has no options";
     app.command(commands::pencilTool);
+}
+
+TEST_F(TilvanerTest, TheToolBoxFollowsTheActiveWindowAndClosingTheLastOneFreesItsDocument)
+{
+    Tilvaner& app = start();
+    ColorIndicator& colours = app.toolBox()->colorIndicator();
+    EXPECT_EQ(colours.document(), nullptr);
+    BitmapDocument* first = lifecycle::newDocument({true, 0, 0x00FFFFFF, {16, 16}, {8, 8}});
+    runEvents(20);
+    ScheduledWindow* firstWindow = active();
+    BitmapDocument* second = lifecycle::newDocument({false, 0, 0x00FFFFFF, {16, 16}, {8, 8}});
+    runEvents(20);
+    EXPECT_EQ(colours.document(), second);
+    app.workspace()->activate(*firstWindow);
+    runEvents(20);
+    EXPECT_EQ(colours.document(), first);
+
+    EXPECT_TRUE(app.workspace()->closeAllDocumentWindows());
+    runEvents(20);
+    // The sanitizer build finds the documents freed: nothing shows them any more.
+    EXPECT_EQ(colours.document(), nullptr);
+    EXPECT_EQ(app.toolBox()->toneIndicator().document(), nullptr);
+}
+
+TEST_F(TilvanerTest, TheEditorGoingWithAPictureOpenLetsGoOfEverything)
+{
+    start();
+    lifecycle::newDocument({false, 0, 0x00FFFFFF, {16, 16}, {8, 8}});
+    runEvents(20);
+    ASSERT_NE(editor->toolBox()->colorIndicator().document(), nullptr);
+    editor.reset();
+    runEvents(20);
+}
+
+TEST_F(TilvanerTest, ATwiceChosenToolButtonReachesTheDocumentWindow)
+{
+    Tilvaner& app = start();
+    lifecycle::newDocument({true, 0, 0x00FFFFFF, {16, 16}, {8, 8}});
+    runEvents(20);
+    ToolBox::current().setTool(ToolBox::pencil);
+    ScriptedDialogs dialogs;
+    std::string caption;
+    dialogs.answerNext([&](ModalDialog& dialog) { caption = dialog.caption(); });
+    ToggleButtonsPlug& tools = app.toolBox()->toolButtons();
+    Rect pencil = tools.geometry().cellRect(ToolBox::pencil);
+    syntheticInput::doubleClickMouse(tools, {pencil.left + 2, pencil.top + 2}, syntheticInput::Button::left);
+    EXPECT_TRUE(runEvents(0, [&] { return !caption.empty(); }));
+    EXPECT_EQ(caption, findDialogTemplate("PEN_TOOL_DIALOG")->caption);
 }
 
 TEST_F(TilvanerTest, WAndQStepTheDrawingIndexAndShiftStepsARow)

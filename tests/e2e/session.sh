@@ -37,6 +37,35 @@ ink() {
     }' | sort -t, -k2n -k1n
 }
 
+# An 8-bit picture of size x size dots (size a multiple of 4) at path $1, every dot index 255;
+# entry i of its palette is (i, i, 255 - i), so that every entry differs.
+indexed_bmp() {
+    local bytes=$((size * size + 1078))
+    {
+        printf 'BM'
+        printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $((bytes & 255)) $((bytes >> 8 & 255)) $((bytes >> 16 & 255)) 0)"
+        printf '\0\0\0\0\x36\x04\0\0\x28\0\0\0'
+        printf "$(printf '\\x%02x\\x%02x\\0\\0\\x%02x\\x%02x\\0\\0' $((size & 255)) $((size >> 8)) $((size & 255)) $((size >> 8)))"
+        printf '\x01\0\x08\0\0\0\0\0\0\0\0\0'
+        printf '\0\0\0\0\0\0\0\0\0\x01\0\0\0\x01\0\0'
+        for i in $(seq 0 255); do printf "$(printf '\\x%02x\\x%02x\\x%02x\\0' $((255 - i)) $i $i)"; done
+        head -c $((size * size)) /dev/zero | tr '\0' '\377'
+    } >"$1"
+}
+
+# The dots of a saved 8-bit picture of size x size that are not index 255, as "x,y,index" lines,
+# top row first.
+indexed_ink() {
+    local offset
+    offset=$(od -An -tu4 -j10 -N4 "$1" | tr -d ' ')
+    od -An -tu1 -v -j"$offset" -w$(((size + 3) / 4 * 4)) "$1" | awk -v size=$size '{
+        y = size - NR
+        for (x = 0; x < size; ++x)
+            if ($(x + 1) != 255)
+                print x "," y "," $(x + 1)
+    }' | sort -t, -k2n -k1n
+}
+
 # Document windows live inside the main window: the main window is the widest "Tilvaner" (of the
 # process $1, when given).
 main_window() {

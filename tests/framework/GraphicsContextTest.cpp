@@ -297,6 +297,22 @@ TEST(GraphicsContextTest, TextIsDrawnInItsBoxAsPlacedAndCutAtItsEdges)
     }
     Rect cut = inkBox(small, {0, 0, 20, 20}, rgb(0, 0, 0));
     EXPECT_EQ(cut.intersected({0, 0, 3, 3}), cut) << "text longer than its box is cut";
+
+    // A box lower than a line takes a smaller font: the whole text, not its lower half.
+    auto inkOf = [](const Rect& box) {
+        WindowSurface surface({80, 60});
+        {
+            WindowGC gc(surface);
+            gc.fillRect({0, 0, 80, 60}, rgb(255, 255, 255));
+            gc.drawText(box, "88", rgb(0, 0, 0), GraphicsContext::TextPlacement::bottomLeft);
+        }
+        return inkBox(surface, {0, 0, 80, 60}, rgb(0, 0, 0));
+    };
+    Rect tall = inkOf({0, 0, 80, 60});
+    Rect low = inkOf({0, 50, 80, 58});
+    ASSERT_FALSE(low.isEmpty());
+    EXPECT_EQ(low.intersected({0, 50, 80, 58}), low);
+    EXPECT_LT(low.width(), tall.width()) << "the digits are smaller";
 }
 
 } // namespace
