@@ -4,7 +4,9 @@
 # - the slim palette: row button 3, then colour button 5, give entry 0x35; a stroke;
 # - W, sent to the document window after those clicks, moves on to 0x36; a second stroke;
 # - the tool box's Line button, then a line in 0x36;
-# - the panel's menu swaps to the wide grid, whose cell (row 10, column 4) gives 0xA4; a stroke.
+# - the panel's menu swaps to the wide grid, whose cell (row 10, column 4) gives 0xA4; a stroke;
+# - Shift on the wide grid's cell (row 2, column 1) makes 0x21 the background, which clearing a
+#   rectangle selected with the Rect tool (A) puts there.
 # Usage: panels.sh path/to/tilvaner (run under xvfb-run, with xdotool installed).
 source "$(dirname "$0")/session.sh"
 size=400
@@ -48,10 +50,20 @@ sleep 0.5
 panel_at "パレット"
 click $((PX + 2 + 4 * 12 + 6)) $((PY + 2 + 10 * 12 + 6))
 stroke $x0 $((y0 + 30))
+xdotool keydown shift mousemove $((PX + 2 + 1 * 12 + 6)) $((PY + 2 + 2 * 12 + 6)) click 1 keyup shift
+sleep 0.3
 xdotool windowfocus "$main" 2>/dev/null
+xdotool key a
+xdotool mousemove $((x0 + 40)) $((y0 + 50)) mousedown 1 mousemove $((x0 + 45)) $((y0 + 55)) mousemove $((x0 + 50)) $((y0 + 60)) mouseup 1
+sleep 0.3
+xdotool key alt+e && sleep 0.5 && xdotool key r
+sleep 0.3
 save_and_quit "$picture"
 
-dots=$(indexed_ink "$picture")
+all=$(indexed_ink "$picture")
+cleared=$(echo "$all" | grep -c ',33$')
+dots=$(echo "$all" | grep -v ',33$')
+[ "$cleared" -gt 0 ] || fail "clearing the selection did not put the background 0x21 there"
 first=$(echo "$dots" | head -1)
 fx=${first%%,*} rest=${first#*,} fy=${rest%%,*}
 expected=$( (for x in $(seq $fx $((fx + 20))); do echo "$x,$fy,53"; done
@@ -61,4 +73,8 @@ expected=$( (for x in $(seq $fx $((fx + 20))); do echo "$x,$fy,53"; done
 [ -n "$first" ] || fail "nothing was drawn"
 [ "$dots" = "$expected" ] || fail "the strokes are not in entries 0x35, 0x36, 0x36 (line) and 0xA4:
 $(echo "$dots" | awk -F, '{print $2, $3}' | uniq -c | head -20)"
+box=$(echo "$all" | grep ',33$' | awk -F, 'NR == 1 { l = r = $1; t = b = $2 }
+    { l = $1 < l ? $1 : l; r = $1 > r ? $1 : r; t = $2 < t ? $2 : t; b = $2 > b ? $2 : b }
+    END { print (r - l + 1) * (b - t + 1), l - '"$fx"', t - '"$fy"' }')
+[ "$box" = "$cleared 40 50" ] || fail "the background 0x21 is not one rectangle from the band's corner: $box ($cleared dots)"
 echo "PASS"
