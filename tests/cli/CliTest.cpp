@@ -74,6 +74,7 @@ TEST_F(CliTest, HelpExplainsTheCommandsAndTheFailures)
     EXPECT_EQ(run({"--help"}), 0);
     EXPECT_NE(out.str().find("convert IN OUT"), std::string::npos);
     EXPECT_NE(out.str().find("standard error"), std::string::npos);
+    EXPECT_NE(out.str().find("--border-fill X,Y"), std::string::npos);
     EXPECT_EQ(run({"frobnicate"}), 1);
     EXPECT_NE(err.str().find("usage"), std::string::npos);
 }
@@ -232,9 +233,77 @@ TEST_F(CliTest, DrawRefusesBadStepsWithStatusTwoAndWritesNothing)
                       {"--pencil", "1,x"},
                       {"--spray", "1,1"},
                       {"--tone"},
+                      {"--fill", "1"},
+                      {"--border-fill", "1,2,3,4"},
+                      {"--borders", "3,256"},
+                      {"--select", "1,2,3"},
                   });
     std::string full = file("full.bmp", blank(4, 4, true));
     EXPECT_EQ(run({"draw", full, out, "--color", "7"}), 2) << "a full-colour picture takes #RRGGBB";
+}
+
+TEST_F(CliTest, DrawFillsWithTheBucketInsideTheSelection)
+{
+    std::string in = file("in.bmp", blank(8, 4, false));
+    std::string out = folder + "/out.bmp";
+    struct Row {
+        std::vector<std::string> steps;
+        Rows dots;
+        const char* what;
+    };
+    const Row rows[] = {
+        {{"--color", "0", "--line", "3,0,3,3", "--fill", "0,0"},
+         {"####....", "####....", "####....", "####...."},
+         "the area left of the line"},
+        {{"--color", "0", "--select", "1,1,6,3", "--fill", "2,2"},
+         {"........", ".#####..", ".#####..", "........"},
+         "inside the selection only"},
+        {{"--color", "0", "--select", "-3,-3,2,2", "--fill", "1,1"},
+         {"##......", "##......", "........", "........"},
+         "a selection cut to the picture"},
+        {{"--color", "0", "--select", "2,0,4,4", "--select", "none", "--fill", "7,3"},
+         {"########", "########", "########", "########"},
+         "no selection left"},
+    };
+    for (const Row& row : rows) {
+        std::vector<std::string> arguments{"draw", in, out};
+        arguments.insert(arguments.end(), row.steps.begin(), row.steps.end());
+        ASSERT_EQ(run(arguments), 0) << row.what << ": " << err.str();
+        EXPECT_EQ(dots(out), row.dots) << row.what;
+    }
+
+    ASSERT_EQ(run({"draw", in, out, "--color", "0", "--line", "3,0,3,3", "--borders", "0,7", "--color", "2",
+                   "--border-fill", "5,1"}),
+              0)
+        << err.str();
+    EXPECT_EQ(dots(out, 2), (Rows{"....####", "....####", "....####", "....####"})) << "up to the border colour";
+    ASSERT_EQ(run({"draw", in, out, "--color", "0", "--line", "3,0,3,3", "--borders", "0", "--borders", "", "--color",
+                   "2", "--border-fill", "5,1"}),
+              0)
+        << err.str();
+    EXPECT_EQ(dots(out, 2), (Rows{"########", "########", "########", "########"}))
+        << "an empty list lets the border fill cross every colour";
+
+    std::string full = file("full.bmp", blank(4, 2, true));
+    ASSERT_EQ(run({"draw", full, out, "--color", "#000000", "--border-fill", "3,1"}), 0) << err.str();
+    EXPECT_EQ(dots(out), (Rows{"####", "####"})) << "Shift + click on full colour fills the same colour";
+}
+
+TEST_F(CliTest, AFillTheEditorWouldBeepAtExitsOneAndWritesNothing)
+{
+    std::string in = file("in.bmp", blank(4, 4, false));
+    std::string out = folder + "/out.bmp";
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--fill", "4,0"}, "draw: --fill: 4,0 lies outside the picture\n"},
+        {{"--border-fill", "0,-1"}, "draw: --border-fill: 0,-1 lies outside the picture\n"},
+        {{"--select", "0,0,2,2", "--fill", "3,3"}, "draw: --fill: 3,3 lies outside the selection\n"},
+    };
+    for (const auto& [steps, message] : cases) {
+        std::vector<std::string> arguments{"draw", in, out};
+        arguments.insert(arguments.end(), steps.begin(), steps.end());
+        EXPECT_EQ(outcome(arguments), "1" + message);
+        EXPECT_FALSE(std::filesystem::exists(out));
+    }
 }
 
 TEST_F(CliTest, DrawFailuresPrintTheEditorsMessage)
