@@ -21,10 +21,16 @@ void keepDots(MaskImage& mask, Point origin, const DIBImage& image, Keep keep)
         for (size_t i = 0; i < rowBytes; ++i) {
             if (!bits[i])
                 continue;
+            int32_t x0 = int32_t(i * 8);
             uint8_t kept = 0;
-            for (int32_t k = 0, x = int32_t(i * 8); k < 8; ++k, ++x)
-                if (x >= inside.left && x < inside.right && keep(Pixels::at(pixels, x + origin.x)))
-                    kept |= uint8_t(0x80 >> k);
+            // Bytes wholly inside the picture, most of them, are tested without bounds.
+            if (x0 >= inside.left && x0 + 8 <= inside.right)
+                for (int32_t k = 0; k < 8; ++k)
+                    kept |= uint8_t(keep(Pixels::at(pixels, x0 + k + origin.x)) << (7 - k));
+            else
+                for (int32_t k = 0, x = x0; k < 8; ++k, ++x)
+                    if (x >= inside.left && x < inside.right && keep(Pixels::at(pixels, x + origin.x)))
+                        kept |= uint8_t(0x80 >> k);
             bits[i] &= kept;
         }
     }

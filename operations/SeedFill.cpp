@@ -18,7 +18,7 @@ struct Run {
 
 // The 32 dots of word w of a mask row, the leftmost dot in the top bit. Rows are padded to whole
 // 32-bit words, so every word read lies inside its row.
-uint32_t wordAt(const uint8_t* row, int32_t w)
+[[gnu::always_inline]] inline uint32_t wordAt(const uint8_t* row, int32_t w)
 {
     uint8_t bytes[4];
     std::memcpy(bytes, row + 4 * w, 4);
@@ -27,7 +27,7 @@ uint32_t wordAt(const uint8_t* row, int32_t w)
 
 // The first dot in [from, to) whose bit is set in the words that bits(w) answers, or to.
 template <class Bits>
-int32_t firstDot(int32_t from, int32_t to, Bits bits)
+[[gnu::always_inline]] inline int32_t firstDot(int32_t from, int32_t to, Bits bits)
 {
     while (from < to) {
         int32_t w = from >> 5;
@@ -41,7 +41,7 @@ int32_t firstDot(int32_t from, int32_t to, Bits bits)
 
 // The last dot before to whose bit is set in the words that bits(w) answers, or -1.
 template <class Bits>
-int32_t lastDotBefore(int32_t to, Bits bits)
+[[gnu::always_inline]] inline int32_t lastDotBefore(int32_t to, Bits bits)
 {
     while (to > 0) {
         int32_t w = (to - 1) >> 5;
