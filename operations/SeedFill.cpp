@@ -64,9 +64,7 @@ public:
     FilledArea run(Point start)
     {
         FilledArea area{m_filled, {}, true};
-        const uint8_t* row = m_mask.row(start.y);
-        int32_t left = lastDotBefore(start.x, [&](int32_t w) { return ~fillable(row, w); }) + 1;
-        if (!queue(left, start.y)) {
+        if (!queue(runStart(m_mask.row(start.y), start.x), start.y)) {
             area.complete = false;
             return area;
         }
@@ -85,6 +83,16 @@ public:
 private:
     // The dots of word w that take part in the fill.
     uint32_t fillable(const uint8_t* row, int32_t w) const { return wordAt(row, w) ^ m_flip; }
+    // The first dot of the run that holds dot x, which takes part in the fill.
+    int32_t runStart(const uint8_t* row, int32_t x) const
+    {
+        return lastDotBefore(x, [&](int32_t w) { return ~fillable(row, w); }) + 1;
+    }
+    // The dot after the run that begins at x.
+    int32_t runEnd(const uint8_t* row, int32_t x) const
+    {
+        return firstDot(x, m_width, [&](int32_t w) { return ~fillable(row, w); });
+    }
 
     // Queues every run of row y that touches the span of run and is not claimed yet.
     bool seedRow(const Run& run, int32_t y)
@@ -99,7 +107,7 @@ private:
             // Only a run that holds the span's first dot can begin left of it: any other unclaimed
             // run would have been met first.
             if (x == run.left)
-                x = lastDotBefore(x, [&](int32_t w) { return ~fillable(row, w); }) + 1;
+                x = runStart(row, x);
             if (!queue(x, y))
                 return false;
             x = m_queue[m_queue.count() - 1].right;
@@ -110,8 +118,7 @@ private:
     // Claims the run that begins at left and queues it; answers false when the queue cannot grow.
     bool queue(int32_t left, int32_t y)
     {
-        const uint8_t* row = m_mask.row(y);
-        int32_t right = firstDot(left, m_width, [&](int32_t w) { return ~fillable(row, w); });
+        int32_t right = runEnd(m_mask.row(y), left);
         if (!m_queue.tryAppend({left, right, y}))
             return false;
         m_filled->setRun(y, left, right);
