@@ -10,8 +10,8 @@
 #include "framework/Region.h"
 
 const char* const drawUsage = R"(  draw IN OUT STEP...
-                    open IN, draw with the editor's pencil, line and bucket, write OUT; the steps run
-                    left to right, settings applying to the actions after them:
+                    open IN, draw with the editor's pencil, line and bucket, write OUT;
+                    the steps run left to right, settings applying to the actions after them:
       --color C     drawing colour: a palette index 0-255 for an 8-bit picture, #RRGGBB for
                     a full-colour one (default: as the editor after opening IN)
       --tone T      drawing tone 0-11 (0 is solid)
@@ -29,8 +29,9 @@ const char* const drawUsage = R"(  draw IN OUT STEP...
       --borders I,J,...
                     the border colours, palette indices 0-255 ("" for none)
       --select L,T,R,B
-                    select the rectangle (right and bottom excluded), cut to the picture;
-                    later fills stay inside it. --select none selects nothing
+                    select the rectangle (right and bottom excluded), cut to the picture
+                    (none when nothing of it is left); later fills stay inside it, a pencil
+                    stroke commits it. --select none selects nothing
                     A fill outside the picture or the selection, where the editor beeps,
                     or one the editor reports, exits 1 and writes nothing.
                     Strokes that start off the picture draw nothing, as in the editor.
