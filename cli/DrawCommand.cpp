@@ -3,12 +3,15 @@
 #include "cli/CommandDocument.h"
 #include "cli/StepArguments.h"
 #include "document/BitmapDocument.h"
+#include "document/BucketFill.h"
 #include "document/PencilStroke.h"
+#include "document/SelectionCommands.h"
 #include "document/StraightLine.h"
+#include "framework/Region.h"
 
 const char* const drawUsage = R"(  draw IN OUT STEP...
-                    open IN, draw with the editor's pencil and line, write OUT; the steps run
-                    left to right, settings applying to the actions after them:
+                    open IN, draw with the editor's pencil, line and bucket, write OUT;
+                    the steps run left to right, settings applying to the actions after them:
       --color C     drawing colour: a palette index 0-255 for an 8-bit picture, #RRGGBB for
                     a full-colour one (default: as the editor after opening IN)
       --tone T      drawing tone 0-11 (0 is solid)
@@ -18,6 +21,19 @@ const char* const drawUsage = R"(  draw IN OUT STEP...
                     a pencil stroke pressed at the first point and moved through the others
       --line X0,Y0,X1,Y1
                     a line as the line tool draws it on release, both ends included
+      --fill X,Y    the bucket: fill the 4-connected area of the colour at X,Y with the
+                    drawing colour through the tone
+      --border-fill X,Y
+                    the bucket with Shift: on an 8-bit picture fill outward from X,Y up to
+                    the border colours; on a full-colour one as --fill
+      --borders I,J,...
+                    the border colours, palette indices 0-255 ("" for none)
+      --select L,T,R,B
+                    select the rectangle (right and bottom excluded), cut to the picture
+                    (none when nothing of it is left); later fills stay inside it, a pencil
+                    stroke commits it. --select none selects nothing
+                    A fill outside the picture or the selection, where the editor beeps,
+                    or one the editor reports, exits 1 and writes nothing.
                     Strokes that start off the picture draw nothing, as in the editor.
                     Bad arguments exit with status 2.
 )";
@@ -49,6 +65,35 @@ void line(Drawing& drawing, const std::vector<Point>& ends)
         drawStraightLine(drawing.document, ends[0], ends[1], drawing.width);
 }
 
+void fill(BitmapDocument& document, const std::string& value, const std::string& option, bool border)
+{
+    Point p = stepPoint(value, option);
+    BucketClick click = border ? borderFill(document, p) : bucketFill(document, p);
+    if (click == BucketClick::outsidePicture)
+        throw StepFailed{option + ": " + value + " lies outside the picture"};
+    if (click == BucketClick::outsideSelection)
+        throw StepFailed{option + ": " + value + " lies outside the selection"};
+}
+
+void select(BitmapDocument& document, const std::string& value, const std::string& option)
+{
+    if (value == "none") {
+        selectionCommands::selectNone(document);
+        return;
+    }
+    Region region;
+    region.setRect(stepRect(value, option));
+    selectionCommands::select(document, region);
+}
+
+std::vector<uint8_t> borders(const std::string& value, const std::string& option)
+{
+    if (value.empty())
+        return {};
+    std::vector<int32_t> indices = stepNumbers(value, 0, 255, option);
+    return std::vector<uint8_t>(indices.begin(), indices.end());
+}
+
 void apply(Drawing& drawing, const std::string& option, const std::string& value)
 {
     BitmapDocument& document = drawing.document;
@@ -64,6 +109,12 @@ void apply(Drawing& drawing, const std::string& option, const std::string& value
         pencil(drawing, stepPoints(value, option));
     else if (option == "--line")
         line(drawing, stepPoints(value, option));
+    else if (option == "--fill" || option == "--border-fill")
+        fill(document, value, option, option == "--border-fill");
+    else if (option == "--borders")
+        document.setBorderColors(borders(value, option));
+    else if (option == "--select")
+        select(document, value, option);
     else
         throw BadArgument{"unknown step \"" + option + "\""};
 }

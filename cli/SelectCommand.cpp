@@ -44,14 +44,6 @@ struct Step {
     std::function<void(BitmapDocument&, const std::string& value, const std::string& option)> run;
 };
 
-Rect rectangle(const std::string& value, const std::string& option)
-{
-    std::vector<Point> corners = stepPoints(value, option);
-    if (corners.size() != 2)
-        throw BadArgument{option + ": takes L,T,R,B"};
-    return {corners[0].x, corners[0].y, corners[1].x, corners[1].y};
-}
-
 Point offset(const std::string& value, const std::string& option)
 {
     std::vector<Point> points = stepPoints(value, option);
@@ -66,13 +58,13 @@ const std::vector<Step>& steps()
         {"--rect", true,
          [](BitmapDocument& d, const std::string& v, const std::string& o) {
              Region region;
-             region.setRect(rectangle(v, o));
+             region.setRect(stepRect(v, o));
              selectionCommands::select(d, region);
          }},
         {"--ellipse", true,
          [](BitmapDocument& d, const std::string& v, const std::string& o) {
              Region region;
-             region.setEllipse(rectangle(v, o));
+             region.setEllipse(stepRect(v, o));
              selectionCommands::select(d, region);
          }},
         {"--lasso", true,

@@ -12,24 +12,46 @@ int32_t stepNumber(std::string_view text, int32_t low, int32_t high, const std::
     return value;
 }
 
-std::vector<Point> stepPoints(const std::string& text, const std::string& option)
+std::vector<int32_t> stepNumbers(const std::string& text, int32_t low, int32_t high, const std::string& option)
 {
     std::vector<int32_t> values;
     size_t start = 0;
     while (true) {
         size_t comma = text.find(',', start);
         std::string_view part(text.data() + start, (comma == std::string::npos ? text.size() : comma) - start);
-        values.push_back(stepNumber(part, -1000000, 1000000, option));
+        values.push_back(stepNumber(part, low, high, option));
         if (comma == std::string::npos)
             break;
         start = comma + 1;
     }
+    return values;
+}
+
+std::vector<Point> stepPoints(const std::string& text, const std::string& option)
+{
+    std::vector<int32_t> values = stepNumbers(text, -1000000, 1000000, option);
     if (values.size() % 2 != 0)
         throw BadArgument{option + ": coordinates come in pairs X,Y"};
     std::vector<Point> result;
     for (size_t i = 0; i < values.size(); i += 2)
         result.push_back({values[i], values[i + 1]});
     return result;
+}
+
+Point stepPoint(const std::string& text, const std::string& option)
+{
+    std::vector<Point> points = stepPoints(text, option);
+    if (points.size() != 1)
+        throw BadArgument{option + ": takes X,Y"};
+    return points[0];
+}
+
+Rect stepRect(const std::string& text, const std::string& option)
+{
+    std::vector<Point> corners = stepPoints(text, option);
+    if (corners.size() != 2)
+        throw BadArgument{option + ": takes L,T,R,B"};
+    return {corners[0].x, corners[0].y, corners[1].x, corners[1].y};
 }
 
 ColorRef stepColor(const std::string& text, bool fullColor, const std::string& option)

@@ -21,7 +21,13 @@ struct StepFailed {
 
 // A whole number from low to high.
 int32_t stepNumber(std::string_view text, int32_t low, int32_t high, const std::string& option);
+// Whole numbers from low to high separated by commas.
+std::vector<int32_t> stepNumbers(const std::string& text, int32_t low, int32_t high, const std::string& option);
 // X,Y pairs separated by commas.
 std::vector<Point> stepPoints(const std::string& text, const std::string& option);
+// One X,Y pair.
+Point stepPoint(const std::string& text, const std::string& option);
+// L,T,R,B: a rectangle whose right and bottom are excluded.
+Rect stepRect(const std::string& text, const std::string& option);
 // A palette index for an 8-bit picture, #RRGGBB for a full-colour one.
 ColorRef stepColor(const std::string& text, bool fullColor, const std::string& option);

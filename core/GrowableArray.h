@@ -31,9 +31,17 @@ public:
 
     void append(const T& item)
     {
-        if (m_count == m_capacity)
-            grow();
+        if (!tryAppend(item))
+            fatalError(errorOutOfMemory);
+    }
+
+    // Appends item unless the array is full and there is no room to grow; answers whether it did.
+    bool tryAppend(const T& item)
+    {
+        if (m_count == m_capacity && !grow())
+            return false;
         m_items[m_count++] = item;
+        return true;
     }
 
     void removeAt(uint32_t i)
@@ -43,17 +51,18 @@ public:
     }
 
 private:
-    void grow()
+    bool grow()
     {
         uint32_t capacity = m_capacity + m_capacity / 3 + 4;
-        T* items = new (std::nothrow) T[capacity];
+        T* items = capacity > m_capacity ? new (std::nothrow) T[capacity] : nullptr;
         if (!items)
-            fatalError(errorOutOfMemory);
+            return false;
         for (uint32_t i = 0; i < m_count; ++i)
             items[i] = m_items[i];
         delete[] m_items;
         m_items = items;
         m_capacity = capacity;
+        return true;
     }
 
     uint32_t m_count = 0;

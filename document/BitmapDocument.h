@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class BitmapPalette;
@@ -78,6 +79,9 @@ public:
     void setMeshSettings(Point size, int32_t style);
     void setMeshColor(ColorRef c);
     int32_t edgeWidth() const { return m_edgeWidth; }
+    // The palette indices the bucket's border fill stops at; empty for a new document.
+    const std::vector<uint8_t>& borderColors() const { return m_borderColors; }
+    void setBorderColors(std::vector<uint8_t> indices) { m_borderColors = std::move(indices); }
     // The coordinate offset and direction the information panel shows this picture with.
     InformationPlug& information() { return m_information; }
     const InformationPlug& information() const { return m_information; }

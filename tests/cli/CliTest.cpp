@@ -15,6 +15,8 @@
 
 namespace {
 
+struct StepsCase;
+
 class CliTest : public testing::Test {
 protected:
     void SetUp() override
@@ -58,6 +60,10 @@ protected:
         }
     }
 
+    // Runs command IN OUT with prefix and then each case's steps, and compares OUT's dots.
+    void expectDots(const std::string& command, const std::string& in, const std::vector<StepsCase>& cases,
+                    const std::vector<std::string>& prefix = {});
+
     std::string folder;
     std::ostringstream out, err;
 };
@@ -74,6 +80,7 @@ TEST_F(CliTest, HelpExplainsTheCommandsAndTheFailures)
     EXPECT_EQ(run({"--help"}), 0);
     EXPECT_NE(out.str().find("convert IN OUT"), std::string::npos);
     EXPECT_NE(out.str().find("standard error"), std::string::npos);
+    EXPECT_NE(out.str().find("--border-fill X,Y"), std::string::npos);
     EXPECT_EQ(run({"frobnicate"}), 1);
     EXPECT_NE(err.str().find("usage"), std::string::npos);
 }
@@ -187,6 +194,25 @@ std::vector<std::string> dots(const std::string& path, uint8_t inkIndex = 0)
 
 using Rows = std::vector<std::string>;
 
+struct StepsCase {
+    std::vector<std::string> steps;
+    Rows dots;
+    const char* what;
+};
+
+void CliTest::expectDots(const std::string& command, const std::string& in, const std::vector<StepsCase>& cases,
+                         const std::vector<std::string>& prefix)
+{
+    std::string output = folder + "/out.bmp";
+    for (const StepsCase& c : cases) {
+        std::vector<std::string> arguments{command, in, output};
+        arguments.insert(arguments.end(), prefix.begin(), prefix.end());
+        arguments.insert(arguments.end(), c.steps.begin(), c.steps.end());
+        ASSERT_EQ(run(arguments), 0) << c.what << ": " << err.str();
+        EXPECT_EQ(dots(output), c.dots) << c.what;
+    }
+}
+
 TEST_F(CliTest, DrawStrokesAndLinesWithTheEditorsPensLeftToRight)
 {
     std::string in = file("in.bmp", blank(10, 6, false));
@@ -232,9 +258,67 @@ TEST_F(CliTest, DrawRefusesBadStepsWithStatusTwoAndWritesNothing)
                       {"--pencil", "1,x"},
                       {"--spray", "1,1"},
                       {"--tone"},
+                      {"--fill", "1"},
+                      {"--border-fill", "1,2,3,4"},
+                      {"--borders", "3,256"},
+                      {"--select", "1,2,3"},
                   });
     std::string full = file("full.bmp", blank(4, 4, true));
     EXPECT_EQ(run({"draw", full, out, "--color", "7"}), 2) << "a full-colour picture takes #RRGGBB";
+}
+
+TEST_F(CliTest, DrawFillsWithTheBucketInsideTheSelection)
+{
+    std::string in = file("in.bmp", blank(8, 4, false));
+    std::string out = folder + "/out.bmp";
+    expectDots("draw", in,
+               {
+                   {{"--color", "0", "--line", "3,0,3,3", "--fill", "0,0"},
+                    {"####....", "####....", "####....", "####...."},
+                    "the area left of the line"},
+                   {{"--color", "0", "--select", "1,1,6,3", "--fill", "2,2"},
+                    {"........", ".#####..", ".#####..", "........"},
+                    "inside the selection only"},
+                   {{"--color", "0", "--select", "-3,-3,2,2", "--fill", "1,1"},
+                    {"##......", "##......", "........", "........"},
+                    "a selection cut to the picture"},
+                   {{"--color", "0", "--select", "2,0,4,4", "--select", "none", "--fill", "7,3"},
+                    {"########", "########", "########", "########"},
+                    "no selection left"},
+               });
+
+    ASSERT_EQ(run({"draw", in, out, "--color", "0", "--line", "3,0,3,3", "--borders", "0,7", "--color", "2",
+                   "--border-fill", "5,1"}),
+              0)
+        << err.str();
+    EXPECT_EQ(dots(out, 2), (Rows{"....####", "....####", "....####", "....####"})) << "up to the border colour";
+    ASSERT_EQ(run({"draw", in, out, "--color", "0", "--line", "3,0,3,3", "--borders", "0", "--borders", "", "--color",
+                   "2", "--border-fill", "5,1"}),
+              0)
+        << err.str();
+    EXPECT_EQ(dots(out, 2), (Rows{"########", "########", "########", "########"}))
+        << "an empty list lets the border fill cross every colour";
+
+    std::string full = file("full.bmp", blank(4, 2, true));
+    ASSERT_EQ(run({"draw", full, out, "--color", "#000000", "--border-fill", "3,1"}), 0) << err.str();
+    EXPECT_EQ(dots(out), (Rows{"####", "####"})) << "Shift + click on full colour fills the same colour";
+}
+
+TEST_F(CliTest, AFillTheEditorWouldBeepAtExitsOneAndWritesNothing)
+{
+    std::string in = file("in.bmp", blank(4, 4, false));
+    std::string out = folder + "/out.bmp";
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--fill", "4,0"}, "draw: --fill: 4,0 lies outside the picture\n"},
+        {{"--border-fill", "0,-1"}, "draw: --border-fill: 0,-1 lies outside the picture\n"},
+        {{"--select", "0,0,2,2", "--fill", "3,3"}, "draw: --fill: 3,3 lies outside the selection\n"},
+    };
+    for (const auto& [steps, message] : cases) {
+        std::vector<std::string> arguments{"draw", in, out};
+        arguments.insert(arguments.end(), steps.begin(), steps.end());
+        EXPECT_EQ(outcome(arguments), "1" + message);
+        EXPECT_FALSE(std::filesystem::exists(out));
+    }
 }
 
 TEST_F(CliTest, DrawFailuresPrintTheEditorsMessage)
@@ -253,39 +337,30 @@ namespace {
 TEST_F(CliTest, SelectRunsTheSelectionStepsLeftToRightThenCommits)
 {
     std::string in = file("in.bmp", blank(10, 6, false));
-    std::string out = folder + "/out.bmp";
-    struct Row {
-        std::vector<std::string> steps;
-        Rows dots;
-        const char* what;
-    };
-    const Row rows[] = {
-        {{"--color", "0", "--rect", "1,1,4,3", "--fill", "--rect", "5,0,10,6", "--border"},
-         {".....#####", ".###.#...#", ".###.#...#", ".....#...#", ".....#...#", ".....#####"},
-         "a fill, then a new selection whose inner border is drawn"},
-        {{"--color", "0", "--background", "1", "--rect", "0,0,2,2", "--fill", "--move", "3,1", "--move-copy", "0,2"},
-         {"..........", "...##.....", "...##.....", "...##.....", "...##.....", ".........."},
-         "a move cuts out, a Ctrl move of the floating image leaves a copy"},
-        {{"--color", "0", "--all", "--fill", "--background", "1", "--rect", "2,2,4,4", "--invert", "--clear"},
-         {"..........", "..........", "..##......", "..##......", "..........", ".........."},
-         "the rest of the picture cleared"},
-        {{"--color", "0", "--lasso", "0,0,3,0,0,3", "--fill", "--ellipse", "4,0,10,6", "--fill"},
-         {"###..####.", "##..######", "#...######", "....######", "....######", ".....####."},
-         "a lasso through grid corners and an ellipse"},
-        {{"--color", "0", "--rect", "0,0,10,6", "--fill", "--background", "1", "--rect", "0,0,1,2", "--clear", "--rect",
-          "0,0,2,2", "--mode", "1", "--move", "4,0"},
-         {"..##.#####", "..##.#####", "##########", "##########", "##########", "##########"},
-         "mode 1 shows the cleared dot over the figure"},
-        {{"--rect", "-5,-5,0,0", "--fill", "--move", "1,1", "--none", "--invert"},
-         {"..........", "..........", "..........", "..........", "..........", ".........."},
-         "a selection wholly off the picture selects nothing"},
-    };
-    for (const Row& row : rows) {
-        std::vector<std::string> arguments{"select", in, out};
-        arguments.insert(arguments.end(), row.steps.begin(), row.steps.end());
-        ASSERT_EQ(run(arguments), 0) << row.what << ": " << err.str();
-        EXPECT_EQ(dots(out), row.dots) << row.what;
-    }
+    expectDots(
+        "select", in,
+        {
+            {{"--color", "0", "--rect", "1,1,4,3", "--fill", "--rect", "5,0,10,6", "--border"},
+             {".....#####", ".###.#...#", ".###.#...#", ".....#...#", ".....#...#", ".....#####"},
+             "a fill, then a new selection whose inner border is drawn"},
+            {{"--color", "0", "--background", "1", "--rect", "0,0,2,2", "--fill", "--move", "3,1", "--move-copy",
+              "0,2"},
+             {"..........", "...##.....", "...##.....", "...##.....", "...##.....", ".........."},
+             "a move cuts out, a Ctrl move of the floating image leaves a copy"},
+            {{"--color", "0", "--all", "--fill", "--background", "1", "--rect", "2,2,4,4", "--invert", "--clear"},
+             {"..........", "..........", "..##......", "..##......", "..........", ".........."},
+             "the rest of the picture cleared"},
+            {{"--color", "0", "--lasso", "0,0,3,0,0,3", "--fill", "--ellipse", "4,0,10,6", "--fill"},
+             {"###..####.", "##..######", "#...######", "....######", "....######", ".....####."},
+             "a lasso through grid corners and an ellipse"},
+            {{"--color", "0", "--rect", "0,0,10,6", "--fill", "--background", "1", "--rect", "0,0,1,2", "--clear",
+              "--rect", "0,0,2,2", "--mode", "1", "--move", "4,0"},
+             {"..##.#####", "..##.#####", "##########", "##########", "##########", "##########"},
+             "mode 1 shows the cleared dot over the figure"},
+            {{"--rect", "-5,-5,0,0", "--fill", "--move", "1,1", "--none", "--invert"},
+             {"..........", "..........", "..........", "..........", "..........", ".........."},
+             "a selection wholly off the picture selects nothing"},
+        });
 }
 
 TEST_F(CliTest, SelectRefusesBadStepsWithStatusTwoAndWritesNothing)
@@ -328,23 +403,16 @@ TEST_F(CliTest, SelectCopiesCutsAndPastesThroughDibFiles)
     ASSERT_EQ(bytes.size(), 40u + 1024 + 2 * 4);
     EXPECT_EQ(bytes.substr(1064), std::string(8, '\0')) << "two rows of two ink dots, zero padding";
 
-    const struct {
-        std::vector<std::string> steps;
-        Rows dots;
-        const char* what;
-    } rows[] = {
-        {{"--paste", dib, "--marked", "--at", "3,1"}, {"......", "...##.", "...##.", "......"}, "at a place"},
-        {{"--paste", dib}, {"......", "..##..", "..##..", "......"}, "around the middle"},
-        {{"--paste", file("p.bmp", picture().bytes()), "--at", "0,0"},
-         {"......", "#.#...", "......", "......"},
-         "a BMP file at the nearest colours"},
-    };
-    for (const auto& row : rows) {
-        std::vector<std::string> arguments{"select", in, out, "--background", "1"};
-        arguments.insert(arguments.end(), row.steps.begin(), row.steps.end());
-        ASSERT_EQ(run(arguments), 0) << row.what << ": " << err.str();
-        EXPECT_EQ(dots(out), row.dots) << row.what;
-    }
+    expectDots(
+        "select", in,
+        {
+            {{"--paste", dib, "--marked", "--at", "3,1"}, {"......", "...##.", "...##.", "......"}, "at a place"},
+            {{"--paste", dib}, {"......", "..##..", "..##..", "......"}, "around the middle"},
+            {{"--paste", file("p.bmp", picture().bytes()), "--at", "0,0"},
+             {"......", "#.#...", "......", "......"},
+             "a BMP file at the nearest colours"},
+        },
+        {"--background", "1"});
 }
 
 TEST_F(CliTest, APasteTheEditorWouldIgnoreExitsOneAndWritesNothing)

@@ -1,0 +1,86 @@
+#include "document/BucketFill.h"
+
+#include "base/Alert.h"
+#include "base/ErrorFrame.h"
+#include "document/BitmapDocument.h"
+#include "document/BitmapPalette.h"
+#include "document/SelectionRecord.h"
+#include "document/UndoRecord.h"
+#include "framework/MaskImage.h"
+#include "operations/FillMasks.h"
+#include "operations/SeedFill.h"
+#include "resources/StringTable.h"
+
+#include <functional>
+
+namespace {
+
+BucketClick clickAt(const BitmapDocument& document, Point p)
+{
+    if (!document.bounds().contains(p))
+        return BucketClick::outsidePicture;
+    if (std::shared_ptr<SelectionRecord> record = document.selection(); record && !record->region.contains(p))
+        return BucketClick::outsideSelection;
+    return BucketClick::onPicture;
+}
+
+// The fill both kinds share: the mask of the picture or of the selection (a floating image written
+// into the picture first), narrowed by keep, seeded at p and painted as one undo step.
+void fillFrom(BitmapDocument& document, Point p, const std::function<void(MaskImage&, Point origin)>& keep)
+{
+    UndoRecord::instance().beginUndo(&document);
+    std::shared_ptr<MaskImage> mask;
+    Point origin{0, 0};
+    if (document.selection()) {
+        document.flatten();
+        const Region& region = document.selection()->region;
+        origin = region.bounds().topLeft();
+        mask = region.toMask();
+    } else {
+        mask = MaskImage::newMask(document.image()->extent());
+        mask->clear(true);
+    }
+    keep(*mask, origin);
+    FilledArea area = seedFill(*mask, {p.x - origin.x, p.y - origin.y});
+    if (!area.complete) {
+        alert(messages::tooComplex, alertFlags::ok);
+        raiseError(errorQuiet);
+    }
+    if (area.bounds.isEmpty())
+        return;
+    document.savePixelsForUndo(area.bounds.translated(origin.x, origin.y));
+    std::optional<ToneBytes> tone = document.tonePattern();
+    document.fillMask(*area.dots, origin, document.drawingColor(), tone ? &*tone : nullptr);
+}
+
+} // namespace
+
+BucketClick bucketFill(BitmapDocument& document, Point p)
+{
+    BucketClick click = clickAt(document, p);
+    if (click != BucketClick::onPicture)
+        return click;
+    ColorRef target = document.pixelAt(p);
+    if (target == document.drawingColor())
+        return click;
+    fillFrom(document, p,
+             [&](MaskImage& mask, Point origin) { keepSameColor(mask, origin, *document.image(), target); });
+    return click;
+}
+
+BucketClick borderFill(BitmapDocument& document, Point p)
+{
+    if (document.isFullColor())
+        return bucketFill(document, p);
+    BucketClick click = clickAt(document, p);
+    if (click != BucketClick::onPicture)
+        return click;
+    BorderFlags borders{};
+    for (uint8_t index : document.borderColors())
+        borders[size_t(document.palette()->entryOf(index))] = true;
+    if (borders[document.pixelAt(p) & 0xFF])
+        return click;
+    fillFrom(document, p,
+             [&](MaskImage& mask, Point origin) { keepInsideBorders(mask, origin, *document.image(), borders); });
+    return click;
+}

@@ -1,0 +1,144 @@
+#include "operations/SeedFill.h"
+
+#include "core/GrowableArray.h"
+#include "framework/MaskImage.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
+namespace {
+
+// One queued run [left, right) of row y.
+struct Run {
+    int32_t left = 0;
+    int32_t right = 0;
+    int32_t y = 0;
+};
+
+// The 32 dots of word w of a mask row, the leftmost dot in the top bit. Rows are padded to whole
+// 32-bit words, so every word read lies inside its row.
+[[gnu::always_inline]] inline uint32_t wordAt(const uint8_t* row, int32_t w)
+{
+    uint8_t bytes[4];
+    std::memcpy(bytes, row + 4 * w, 4);
+    return uint32_t(bytes[0]) << 24 | uint32_t(bytes[1]) << 16 | uint32_t(bytes[2]) << 8 | bytes[3];
+}
+
+// The first dot in [from, to) whose bit is set in the words that bits(w) answers, or to.
+template <class Bits>
+[[gnu::always_inline]] inline int32_t firstDot(int32_t from, int32_t to, Bits bits)
+{
+    while (from < to) {
+        int32_t w = from >> 5;
+        uint32_t word = bits(w) & (~uint32_t(0) >> (from & 31));
+        if (word)
+            return std::min((w << 5) + std::countl_zero(word), to);
+        from = (w + 1) << 5;
+    }
+    return to;
+}
+
+// The last dot before to whose bit is set in the words that bits(w) answers, or -1.
+template <class Bits>
+[[gnu::always_inline]] inline int32_t lastDotBefore(int32_t to, Bits bits)
+{
+    while (to > 0) {
+        int32_t w = (to - 1) >> 5;
+        uint32_t word = bits(w) & (~uint32_t(0) << (32 - (to - (w << 5))));
+        if (word)
+            return (w << 5) + 31 - std::countr_zero(word);
+        to = w << 5;
+    }
+    return -1;
+}
+
+class SeedFiller {
+public:
+    SeedFiller(const MaskImage& mask, bool value)
+        : m_mask(mask), m_width(mask.width()), m_flip(value ? 0 : ~uint32_t(0)),
+          m_filled(MaskImage::newMask(mask.extent()))
+    {
+    }
+
+    FilledArea run(Point start)
+    {
+        FilledArea area{m_filled, {}, true};
+        if (!queue(runStart(m_mask.row(start.y), start.x), start.y)) {
+            area.complete = false;
+            return area;
+        }
+        while (m_queue.count() > 0) {
+            Run run = m_queue[m_queue.count() - 1];
+            m_queue.removeAt(m_queue.count() - 1);
+            area.bounds = area.bounds.united({run.left, run.y, run.right, run.y + 1});
+            if (!seedRow(run, run.y - 1) || !seedRow(run, run.y + 1)) {
+                area.complete = false;
+                return area;
+            }
+        }
+        return area;
+    }
+
+private:
+    // The dots of word w that take part in the fill.
+    uint32_t fillable(const uint8_t* row, int32_t w) const { return wordAt(row, w) ^ m_flip; }
+    // The first dot of the run that holds dot x, which takes part in the fill.
+    int32_t runStart(const uint8_t* row, int32_t x) const
+    {
+        return lastDotBefore(x, [&](int32_t w) { return ~fillable(row, w); }) + 1;
+    }
+    // The dot after the run that begins at x.
+    int32_t runEnd(const uint8_t* row, int32_t x) const
+    {
+        return firstDot(x, m_width, [&](int32_t w) { return ~fillable(row, w); });
+    }
+
+    // Queues every run of row y that touches the span of run and is not claimed yet.
+    bool seedRow(const Run& run, int32_t y)
+    {
+        if (y < 0 || y >= m_mask.height())
+            return true;
+        const uint8_t* row = m_mask.row(y);
+        const uint8_t* claimed = m_filled->row(y);
+        auto unclaimed = [&](int32_t w) { return fillable(row, w) & ~wordAt(claimed, w); };
+        for (int32_t x = firstDot(run.left, run.right, unclaimed); x < run.right;
+             x = firstDot(x, run.right, unclaimed)) {
+            // Only a run that holds the span's first dot can begin left of it: any other unclaimed
+            // run would have been met first.
+            if (x == run.left)
+                x = runStart(row, x);
+            if (!queue(x, y))
+                return false;
+            x = m_queue[m_queue.count() - 1].right;
+        }
+        return true;
+    }
+
+    // Claims the run that begins at left and queues it; answers false when the queue cannot grow.
+    bool queue(int32_t left, int32_t y)
+    {
+        int32_t right = runEnd(m_mask.row(y), left);
+        if (!m_queue.tryAppend({left, right, y}))
+            return false;
+        m_filled->setRun(y, left, right);
+        return true;
+    }
+
+    const MaskImage& m_mask;
+    int32_t m_width;
+    uint32_t m_flip;
+    std::shared_ptr<MaskImage> m_filled;
+    GrowableArray<Run> m_queue;
+};
+
+} // namespace
+
+FilledArea seedFill(const MaskImage& mask, Point start)
+{
+    if (!mask.bounds().contains(start)) {
+        auto nothing = MaskImage::newMask(mask.extent());
+        return {nothing, {}, true};
+    }
+    return SeedFiller(mask, mask.isSet(start)).run(start);
+}

@@ -1,0 +1,153 @@
+#include "document/BucketFill.h"
+#include "document/BitmapDocument.h"
+#include "document/BitmapSelectionPlug.h"
+#include "document/NewParams.h"
+#include "document/PencilStroke.h"
+#include "document/SelectionCommands.h"
+#include "document/UndoRecord.h"
+#include "framework/Region.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Dots = std::vector<std::string>;
+
+struct DocumentDeleter {
+    void operator()(BitmapDocument* document) const { delete document; }
+};
+using Document = std::unique_ptr<BitmapDocument, DocumentDeleter>;
+
+// The dots of the pictures: '.', '#' and 'o' are three colours, '*' the drawing colour.
+const std::string kinds = ".#o*";
+
+ColorRef colorOf(char dot, bool fullColor)
+{
+    size_t k = kinds.find(dot);
+    return fullColor ? rgb(uint8_t(40 * k), 0, 0) : paletteIndex(uint8_t(k == 3 ? 9 : k));
+}
+
+Document picture(const Dots& dots, bool fullColor)
+{
+    Document document(new BitmapDocument(NewParams::current()));
+    Point size{int32_t(dots[0].size()), int32_t(dots.size())};
+    document->newContent({fullColor, 0, rgb(0, 0, 0), {16, 16}, size}, "/nonexistent/default.rgb", "t");
+    for (int32_t y = 0; y < size.y; ++y)
+        for (int32_t x = 0; x < size.x; ++x)
+            document->fillRect({x, y, x + 1, y + 1}, colorOf(dots[size_t(y)][size_t(x)], fullColor));
+    document->setDrawingColor(colorOf('*', fullColor));
+    document->setModified(false);
+    return document;
+}
+
+Dots shown(const BitmapDocument& document)
+{
+    Rect b = document.bounds();
+    Dots dots(size_t(b.height()), std::string(size_t(b.width()), '?'));
+    for (int32_t y = 0; y < b.height(); ++y)
+        for (int32_t x = 0; x < b.width(); ++x)
+            for (char k : kinds)
+                if (document.pixelAt({x, y}) == colorOf(k, document.isFullColor()))
+                    dots[size_t(y)][size_t(x)] = k;
+    return dots;
+}
+
+const Dots walls = {"..#...", "..#.o.", "..####", "......"};
+
+void select(BitmapDocument& document, const Rect& rect)
+{
+    Region region;
+    region.setRect(rect);
+    selectionCommands::select(document, region);
+}
+
+struct FillCase {
+    const char* name;
+    Rect selection; // empty: none
+    Point click;
+    bool border;
+    Dots after;
+};
+
+const FillCase fillCases[] = {
+    {"the area of the clicked colour, 4-connected", {}, {0, 0}, false, {"**#...", "**#.o.", "**####", "******"}},
+    {"a one-dot area", {}, {4, 1}, false, {"..#...", "..#.*.", "..####", "......"}},
+    {"a wall of another colour", {}, {2, 0}, false, {"..*...", "..*.o.", "..****", "......"}},
+    {"stops at the selection's edge", {1, 0, 4, 4}, {1, 3}, false, {".*#...", ".*#.o.", ".*####", ".***.."}},
+    {"border fill spreads over every other colour", {}, {5, 0}, true, {"..#***", "..#***", "..####", "......"}},
+    {"border fill inside a selection", {0, 0, 6, 2}, {0, 1}, true, {"**#...", "**#.o.", "..####", "......"}},
+};
+
+TEST(BucketFillTest, FillsTheAreaInsideTheSelectionAndUndoesAsOneStep)
+{
+    for (const FillCase& c : fillCases)
+        for (bool fullColor : {false, true}) {
+            if (c.border && fullColor)
+                continue;
+            SCOPED_TRACE(testing::Message() << c.name << (fullColor ? ", full colour" : ", 8-bit"));
+            Document document = picture(walls, fullColor);
+            document->setBorderColors({1});
+            if (!c.selection.isEmpty())
+                select(*document, c.selection);
+            BucketClick click = c.border ? borderFill(*document, c.click) : bucketFill(*document, c.click);
+            EXPECT_EQ(click, BucketClick::onPicture);
+            EXPECT_EQ(shown(*document), c.after);
+            EXPECT_TRUE(document->isModified());
+            document->undo();
+            EXPECT_EQ(shown(*document), walls) << "undo";
+            document->undo();
+            EXPECT_EQ(shown(*document), c.after) << "redo";
+        }
+}
+
+TEST(BucketFillTest, ClicksThatChangeNothing)
+{
+    Document document = picture({"..*", "#.."}, false);
+    document->setBorderColors({1});
+    EXPECT_EQ(bucketFill(*document, {2, 0}), BucketClick::onPicture) << "already the drawing colour";
+    EXPECT_EQ(borderFill(*document, {0, 1}), BucketClick::onPicture) << "on a border colour";
+    EXPECT_EQ(bucketFill(*document, {3, 0}), BucketClick::outsidePicture);
+    EXPECT_EQ(borderFill(*document, {0, -1}), BucketClick::outsidePicture);
+    select(*document, {0, 0, 1, 1});
+    EXPECT_EQ(bucketFill(*document, {1, 0}), BucketClick::outsideSelection);
+    EXPECT_EQ(borderFill(*document, {1, 1}), BucketClick::outsideSelection);
+    EXPECT_EQ(shown(*document), (Dots{"..*", "#.."}));
+    EXPECT_FALSE(document->isModified());
+}
+
+TEST(BucketFillTest, BorderFillOnFullColourFillsTheSameColour)
+{
+    Document document = picture(walls, true);
+    EXPECT_EQ(borderFill(*document, {0, 0}), BucketClick::onPicture);
+    EXPECT_EQ(shown(*document), (Dots{"**#...", "**#.o.", "**####", "******"}));
+}
+
+// A selection moved half off the picture: the fill reads and paints only what lies on it.
+TEST(BucketFillTest, AFloatingSelectionIsWrittenFirstAndNothingPastThePictureIsRead)
+{
+    Document document = picture({"##....", "##....", "......"}, false);
+    select(*document, {0, 0, 2, 2});
+    document->selectionPlug().moveBy({-1, 1}, false);
+    EXPECT_EQ(bucketFill(*document, {0, 2}), BucketClick::onPicture);
+    EXPECT_EQ(shown(*document), (Dots{"......", "*.....", "*....."}));
+    document->undo();
+    EXPECT_EQ(shown(*document), (Dots{"......", "#.....", "#....."})) << "the floating image again";
+}
+
+TEST(BucketFillTest, EachFillIsAStepOfItsOwnDocument)
+{
+    Document first = picture(walls, false), second = picture(walls, false);
+    PencilStroke(*first, 0).press({5, 3});
+    bucketFill(*second, {0, 0});
+    bucketFill(*first, {0, 0});
+    first->undo();
+    EXPECT_EQ(shown(*first), (Dots{"..#...", "..#.o.", "..####", ".....*"})) << "the stroke before stays";
+    second->undo();
+    EXPECT_EQ(shown(*second)[0], "**#...") << "the other document's step went with the first fill";
+}
+
+} // namespace
