@@ -44,8 +44,7 @@ void ColorIndicator::labelSquare(GraphicsContext& gc, const Rect& box, ColorRef 
         return;
     char digits[8];
     std::snprintf(digits, sizeof digits, "%02X", palette->indexOfColorRef(color));
-    ColorRef ink = brightness(shown) >= 128 ? rgb(0, 0, 0) : rgb(255, 255, 255);
-    gc.drawText({box.left + 1, box.top, box.right, box.bottom}, digits, ink,
+    gc.drawText({box.left + 1, box.top, box.right, box.bottom}, digits, inkOn(shown),
                 GraphicsContext::TextPlacement::bottomLeft);
 }
 

@@ -32,8 +32,13 @@ constexpr uint8_t blueOf(ColorRef c)
 {
     return uint8_t(c >> 16);
 }
-// How bright a colour looks, 0 to 255; what is drawn on it is black from 128 up, white below.
+// How bright a colour looks, 0 to 255.
 constexpr int brightness(ColorRef c)
 {
     return (redOf(c) * 299 + greenOf(c) * 587 + blueOf(c) * 114 + 500) / 1000;
+}
+// What shows on c, a frame or a label: black from brightness 128 up, white below.
+constexpr ColorRef inkOn(ColorRef c)
+{
+    return brightness(c) >= 128 ? rgb(0, 0, 0) : rgb(255, 255, 255);
 }

@@ -120,13 +120,12 @@ FloatingPanel::FloatingPanel(MDIWorkSpace& frame, std::string_view templateName)
 
 FloatingPanel::~FloatingPanel()
 {
-    // Adaptors let go of their models while the controls they show still stand.
-    m_page.reset();
-    panels().erase(handle());
+    nativeDestroyed();
 }
 
 void FloatingPanel::nativeDestroyed()
 {
+    // Adaptors let go of their models while the controls they show still stand.
     m_page.reset();
     panels().erase(handle());
 }

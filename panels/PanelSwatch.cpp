@@ -10,5 +10,5 @@ void paintSwatch(GraphicsContext& gc, const Rect& cell, const PenPalette& pen, i
     ColorRef color = palette ? palette->colorAt(entry) : rgb(0, 0, 0);
     gc.fillRect(cell, color);
     if (selected)
-        gc.frameRect(cell, brightness(color) >= 128 ? rgb(0, 0, 0) : rgb(255, 255, 255));
+        gc.frameRect(cell, inkOn(color));
 }
