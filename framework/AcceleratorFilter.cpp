@@ -1,6 +1,7 @@
 #include "framework/AcceleratorFilter.h"
 
 #include "base/ErrorFrame.h"
+#include "framework/Application.h"
 #include "framework/KeyMap.h"
 #include "resources/Accelerators.h"
 
@@ -48,7 +49,7 @@ public:
 private:
     bool belongsToFrame(QWidget* widget) const
     {
-        if (QApplication::activeModalWidget() || isTextInput(QApplication::focusWidget()))
+        if (Application::isModalOpen() || isTextInput(QApplication::focusWidget()))
             return false;
         QWidget* top = widget->window();
         return top == &m_frame || (top->windowType() == Qt::Tool && top->parentWidget() == &m_frame);

@@ -1,6 +1,7 @@
 #include "framework/Application.h"
 
 #include "base/ErrorFrame.h"
+#include "framework/MouseOpening.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -70,7 +71,12 @@ bool Application::isPaletteDisplay()
 
 bool Application::isModalOpen()
 {
-    return QApplication::activeModalWidget() != nullptr;
+    return QApplication::activeModalWidget() != nullptr || leavingOpenRunActive();
+}
+
+void Application::beep()
+{
+    QApplication::beep();
 }
 
 void Application::onTerminate(std::function<void()> handler)

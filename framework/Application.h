@@ -27,6 +27,8 @@ public:
     static std::string platformText(const char* context, const char* text);
     // Whether a modal dialog or message box is open.
     static bool isModalOpen();
+    // The platform's warning sound, for a click where nothing can be done.
+    static void beep();
     // Asked on the loop's thread when the session ends the program (SIGTERM, SIGINT, SIGHUP), so
     // that it can close as if the user had chosen Exit.
     void onTerminate(std::function<void()> handler);

@@ -3,7 +3,9 @@
 #include "base/ErrorFrame.h"
 #include "base/ServiceSlot.h"
 #include "framework/DialogPage.h"
+#include "framework/MouseOpening.h"
 #include "framework/NativeDialog.h"
+#include "framework/Window.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -86,7 +88,10 @@ int ModalDialog::runModal()
                 guardCallback([&] { endModal(cancelButtonId); });
         });
     }
-    m_native->exec();
+    if (QWidget* open = m_openToMouse ? m_openToMouse->handle() : nullptr)
+        execLeavingOpen(*m_native, *open);
+    else
+        m_native->exec();
     rememberedPlaces()[m_placeKey] = m_native->pos();
     return m_result;
 }

@@ -8,6 +8,7 @@ class DialogControl;
 class DialogPage;
 class NativeDialog;
 class QWidget;
+class Window;
 struct DialogTemplate;
 
 class ModalDialog;
@@ -36,6 +37,9 @@ public:
     // text selected) and delivers events until the dialog ends. Answers the result. A dialog that an
     // installed script leaves open is cancelled.
     int runModal();
+    // While the dialog runs, window (a view it picks colours from) still takes the mouse; every
+    // other window stays blocked. Null, the default, blocks them all.
+    void leaveOpenToMouse(Window* window) { m_openToMouse = window; }
     // Ends the dialog with result. OK first validates every control in order: the first that refuses
     // takes the focus and the dialog stays open; otherwise every adaptor writes what was entered.
     void endModal(int result);
@@ -68,5 +72,6 @@ private:
     std::string m_placeKey;
     NativeDialog* m_native;
     std::vector<std::unique_ptr<DialogPage>> m_pages;
+    Window* m_openToMouse = nullptr;
     int m_result = -1;
 };

@@ -35,6 +35,18 @@ DialogTemplate meshColorDialog()
     return dialog;
 }
 
+// The bucket's border colours: the grid in any number of entries, with "All" in its corner.
+DialogTemplate borderColorsDialog()
+{
+    DialogTemplate dialog{"BORDER_COLORS_DIALOG", "塗りつぶし境界色", 176, 176, {}};
+    addPaletteGrid(dialog.controls, 30, 16);
+    dialog.controls.push_back({PushButton, 90, "All", 16, 4, 14, 12});
+    dialog.controls.push_back({PushButton, 100, "リセット(&R)", 8, 154, 50, 14});
+    dialog.controls.push_back({DefaultPushButton, okButtonId, "OK", 63, 154, 50, 14});
+    dialog.controls.push_back({PushButton, cancelButtonId, "キャンセル", 118, 154, 50, 14});
+    return dialog;
+}
+
 DialogTemplate zoomKeyPage()
 {
     static const char* const mainKeys[] = {"F1：", "F2：", "F3：", "F4：", "F5："};
@@ -212,6 +224,7 @@ std::vector<DialogTemplate> makeTemplates()
                              {PushButton, cancelButtonId, "キャンセル", 103, 66, 50, 14},
                          }});
     templates.push_back(meshColorDialog());
+    templates.push_back(borderColorsDialog());
     templates.push_back({"PASTE_PARAMS_DIALOG",
                          "貼り付け設定",
                          150,

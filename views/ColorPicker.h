@@ -2,6 +2,8 @@
 
 #include "core/Color.h"
 
+class Window;
+
 // Where a dialog that needs colours from the picture receives them: while it is the edit view's
 // picker target (EditView::colorPicker), presses in the picture pick colours for it.
 class ColorPickerTarget {
@@ -21,6 +23,9 @@ public:
     // A target starts the mode, null ends it.
     virtual void setTarget(ColorPickerTarget* target) = 0;
     virtual ColorPickerTarget* target() const = 0;
+    // The window whose presses pick, which a picking dialog leaves open to the mouse; null when
+    // there is none to leave open.
+    virtual Window* pickingWindow() = 0;
 
 protected:
     ~ColorPicker() = default;

@@ -7,6 +7,7 @@
 #include "document/BitmapSelectionPlug.h"
 #include "document/ImagePlug.h"
 #include "document/SelectionRecord.h"
+#include "framework/Application.h"
 #include "framework/KeyState.h"
 #include "framework/MenuState.h"
 #include "resources/CommandIds.h"
@@ -53,7 +54,9 @@ public:
     }
     InformationDisplay* information() const override { return m_view.m_information; }
     ColorPickerTarget* pickerTarget() const override { return m_view.m_pickerTarget; }
+    ColorPicker& colorPicker() override { return m_view; }
     bool capsLock() const override { return capsLockOn(); }
+    void beep() override { Application::beep(); }
 
 private:
     EditView& m_view;

@@ -52,6 +52,7 @@ public:
     Point pasteUnit() const override;
     void setTarget(ColorPickerTarget* target) override;
     ColorPickerTarget* target() const override { return m_pickerTarget; }
+    Window* pickingWindow() override { return this; }
     // The information panel to report to, or null. A new panel gets the sub-panels of the tool and
     // the selection, and what they show now.
     void setInformation(InformationDisplay* information);

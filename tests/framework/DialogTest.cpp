@@ -3,6 +3,7 @@
 #include "core/Aspects.h"
 #include "core/IntValue.h"
 #include "core/PointModel.h"
+#include "framework/Application.h"
 #include "framework/ColorSwatch.h"
 #include "framework/Component.h"
 #include "framework/EditField.h"
@@ -333,6 +334,38 @@ TEST_F(DialogTest, AComponentControlDrawsAndTakesThePointerInItsPlace)
         d.press(okButtonId);
     });
     EXPECT_EQ(dialog.runModal(), okButtonId);
+}
+
+TEST_F(DialogTest, ARunCanLeaveOneWindowOpenToTheMouseWhileTheOthersStayBlocked)
+{
+    // Top-level windows of their own, as the picture's window is beside a dialog.
+    auto* picture = new Patch(nullptr, rgb(0, 0, 200));
+    auto* other = new Patch(nullptr, rgb(0, 200, 0));
+    picture->place({0, 0, 40, 30});
+    other->place({50, 0, 40, 30});
+    picture->show();
+    other->show();
+    ScriptedDialogs script;
+    Dialog dialog(patchDialog);
+    Patch& inside = dialog.control(40)->host<Patch>(rgb(200, 10, 10));
+    dialog.leaveOpenToMouse(picture);
+    script.answerNext([&](ModalDialog& d) {
+        EXPECT_TRUE(Application::isModalOpen()) << "the frame's keys and hand-overs wait";
+        syntheticInput::pressMouse(*picture, {3, 4}, syntheticInput::Button::left);
+        syntheticInput::releaseMouse(*picture, {3, 4}, syntheticInput::Button::left);
+        syntheticInput::pressMouse(*other, {5, 6}, syntheticInput::Button::left);
+        syntheticInput::pressMouse(inside, {7, 8}, syntheticInput::Button::left);
+        d.press(okButtonId);
+    });
+    EXPECT_EQ(dialog.runModal(), okButtonId);
+    EXPECT_EQ(picture->presses, std::vector<Point>{(Point{3, 4})});
+    EXPECT_TRUE(other->presses.empty()) << "every other window is still blocked";
+    EXPECT_EQ(inside.presses, std::vector<Point>{(Point{7, 8})});
+    EXPECT_FALSE(Application::isModalOpen());
+    syntheticInput::pressMouse(*other, {5, 6}, syntheticInput::Button::left);
+    EXPECT_EQ(other->presses.size(), 1u) << "the block ends with the run";
+    picture->destroy();
+    other->destroy();
 }
 
 } // namespace

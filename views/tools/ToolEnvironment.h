@@ -7,6 +7,7 @@
 #include <optional>
 
 class BitmapDocument;
+class ColorPicker;
 class ColorPickerTarget;
 class InformationDisplay;
 class MeshPlug;
@@ -47,8 +48,12 @@ public:
     virtual InformationDisplay* information() const = 0;
     // The dialog that takes picked colours instead of the document, or null.
     virtual ColorPickerTarget* pickerTarget() const = 0;
+    // The view's colour-picker mode, for the dialogs a tool opens.
+    virtual ColorPicker& colorPicker() = 0;
     // Whether Caps Lock is on, which turns some pointers into a precise cross.
     virtual bool capsLock() const = 0;
+    // The platform's warning sound: a press where the tool can do nothing.
+    virtual void beep() = 0;
 
 protected:
     ~ToolEnvironment() = default;

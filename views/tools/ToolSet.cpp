@@ -1,7 +1,7 @@
 #include "views/tools/ToolSet.h"
 
-#include "document/BitmapDocument.h"
 #include "views/ToolBox.h"
+#include "views/tools/BucketTool.h"
 #include "views/tools/CropTool.h"
 #include "views/tools/DrawTool.h"
 #include "views/tools/EllipseTool.h"
@@ -31,15 +31,6 @@ PendingTool::PointerRule selecting(PendingTool::PointerRule rule)
     };
 }
 
-std::string bucketPointer(const ToolEnvironment& view, const ToolKeys& keys)
-{
-    if (view.capsLock())
-        return "CROSS_POINT_CURS";
-    // Shift fills up to the border colours, which an indexed picture has.
-    BitmapDocument* picture = view.document();
-    return keys.shift && picture && !picture->isFullColor() ? "BUCKET_OPT_CURS" : "BUCKET_CURS";
-}
-
 } // namespace
 
 ToolSet::ToolSet(ToolEnvironment& environment)
@@ -52,7 +43,7 @@ ToolSet::ToolSet(ToolEnvironment& environment)
           std::make_unique<HandTool>(environment),
           std::make_unique<EyedropperTool>(environment),
           std::make_unique<PencilTool>(environment),
-          std::make_unique<PendingTool>(environment, bucketPointer),
+          std::make_unique<BucketTool>(environment),
           std::make_unique<DrawTool>(environment),
           std::make_unique<LineTool>(environment),
           std::make_unique<PendingTool>(environment, selecting(fixed("TEXT"))),

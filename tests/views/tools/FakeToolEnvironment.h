@@ -1,8 +1,20 @@
 #pragma once
 
+#include "views/ColorPicker.h"
 #include "views/tools/ToolEnvironment.h"
 
 #include <vector>
+
+// Colour-picker mode without a window to leave open.
+class FakeColorPicker : public ColorPicker {
+public:
+    void setTarget(ColorPickerTarget* target) override { m_target = target; }
+    ColorPickerTarget* target() const override { return m_target; }
+    Window* pickingWindow() override { return nullptr; }
+
+private:
+    ColorPickerTarget* m_target = nullptr;
+};
 
 // A view for driving a tool without a window: a zoom, a picture size and an origin, a gesture run
 // the way a component runs it, and a record of what the tool asked for.
@@ -16,6 +28,8 @@ public:
     Point size{256, 256};
     bool capsLockOn = false;
     InformationDisplay* panel = nullptr;
+    FakeColorPicker picker;
+    int beeps = 0;
     std::vector<std::pair<int32_t, Point>> zooms;
     std::vector<Rect> invalidated;
 
@@ -57,8 +71,10 @@ public:
         pointerAt(press);
     }
     InformationDisplay* information() const override { return panel; }
-    ColorPickerTarget* pickerTarget() const override { return nullptr; }
+    ColorPickerTarget* pickerTarget() const override { return picker.target(); }
+    ColorPicker& colorPicker() override { return picker; }
     bool capsLock() const override { return capsLockOn; }
+    void beep() override { ++beeps; }
 
     // Moves the pointer to the window pixel of dot with the button held; releases it there.
     void moveTo(Point dot, bool shift = false, bool control = false) { moveToPixel(pixelOf(dot), shift, control); }
