@@ -14,15 +14,6 @@ picture=$work/indexed.bmp
 indexed_bmp "$picture"
 start_editor "$1" "$picture"
 
-# A panel's client area, found by its caption: sets PX and PY.
-panel_at() {
-    local w
-    w=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
-    [ -n "$w" ] || fail "no panel \"$1\""
-    eval "$(xdotool getwindowgeometry --shell "$w")"
-    PX=$X PY=$Y
-}
-click() { xdotool mousemove "$1" "$2" click 1; sleep 0.3; }
 stroke() { xdotool mousemove "$1" "$2" mousedown 1 mousemove $(($1 + 10)) "$2" mousemove $(($1 + 20)) "$2" mouseup 1; sleep 0.3; }
 
 panel_at "パレット"

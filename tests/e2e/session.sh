@@ -88,6 +88,16 @@ start_editor() {
     xdotool mousemove $x0 $y0
 }
 
+# A panel's client area, found by its caption: sets PX and PY.
+panel_at() {
+    local w
+    w=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
+    [ -n "$w" ] || fail "no panel \"$1\""
+    eval "$(xdotool getwindowgeometry --shell "$w")"
+    PX=$X PY=$Y
+}
+click() { xdotool mousemove "$1" "$2" click 1; sleep 0.3; }
+
 # Saves with the File menu and waits until the picture $1 has changed on disk; ends the editor.
 save_and_quit() {
     # Named, not $1: wait_for evaluates the test inside itself, where $1 is the test.
