@@ -6,12 +6,31 @@
 #include "document/SelectionCommands.h"
 #include "document/UndoRecord.h"
 #include "framework/Region.h"
+#include "framework/ScriptedMessageBox.h"
+#include "resources/StringTable.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
+
+namespace {
+// While set, the allocations that may fail (new (std::nothrow)) of this many bytes and more do.
+size_t g_refuseFrom = SIZE_MAX;
+} // namespace
+
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept
+{
+    if (size >= g_refuseFrom)
+        return nullptr;
+    try {
+        return ::operator new[](size);
+    } catch (...) {
+        return nullptr;
+    }
+}
 
 namespace {
 
@@ -148,6 +167,26 @@ TEST(BucketFillTest, EachFillIsAStepOfItsOwnDocument)
     EXPECT_EQ(shown(*first), (Dots{"..#...", "..#.o.", "..####", ".....*"})) << "the stroke before stays";
     second->undo();
     EXPECT_EQ(shown(*second)[0], "**#...") << "the other document's step went with the first fill";
+}
+
+// The one fill that cannot complete: its queue of runs has no room to grow. Then it paints nothing
+// and says so.
+TEST(BucketFillTest, AFillWhoseQueueCannotGrowPaintsNothingAndShowsTheTooComplexMessage)
+{
+    Dots comb(4, std::string(1001, '#'));
+    for (size_t y = 1; y < 3; ++y)
+        for (size_t x = 1; x < comb[y].size(); x += 2)
+            comb[y][x] = '.';
+    Document document = picture(comb, false);
+    ScriptedMessageBox box;
+    g_refuseFrom = 4096;
+    bool completed = guardCallback([&] { bucketFill(*document, {0, 0}); });
+    g_refuseFrom = SIZE_MAX;
+    EXPECT_FALSE(completed) << "the quiet error ends the click";
+    EXPECT_EQ(box.messageIds(), std::vector<int>{messages::tooComplex});
+    EXPECT_EQ(shown(*document), comb);
+    EXPECT_TRUE(guardCallback([&] { bucketFill(*document, {0, 0}); }));
+    EXPECT_EQ(shown(*document)[3], std::string(1001, '*')) << "with room to grow the same fill completes";
 }
 
 } // namespace
