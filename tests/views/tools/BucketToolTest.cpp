@@ -1,3 +1,4 @@
+#include "views/tools/BucketTool.h"
 #include "core/Aspects.h"
 #include "document/BitmapDocument.h"
 #include "document/NewParams.h"
@@ -14,7 +15,6 @@
 #include "tests/views/EditViewFixture.h"
 #include "tests/views/tools/FakeToolEnvironment.h"
 #include "views/tools/BorderColorsDialog.h"
-#include "views/tools/BucketTool.h"
 
 #include <gtest/gtest.h>
 
