@@ -8,6 +8,7 @@
 #include "document/UndoRecord.h"
 #include "framework/MaskImage.h"
 #include "operations/FillMasks.h"
+#include "operations/MaskFill.h"
 #include "operations/SeedFill.h"
 #include "resources/StringTable.h"
 
@@ -25,14 +26,19 @@ BucketClick clickAt(const BitmapDocument& document, Point p)
 }
 
 // The fill both kinds share: the mask of the picture or of the selection (a floating image written
-// into the picture first), narrowed by keep, seeded at p and painted as one undo step.
+// into the picture first), narrowed by keep, seeded at p and painted as one undo step. A fill that
+// would change nothing begins no step, so the last one can still be undone.
 void fillFrom(BitmapDocument& document, Point p, const std::function<void(MaskImage&, Point origin)>& keep)
 {
-    UndoRecord::instance().beginUndo(&document);
     std::shared_ptr<MaskImage> mask;
     Point origin{0, 0};
-    if (document.selection()) {
-        document.flatten();
+    bool stepBegun = false;
+    if (std::shared_ptr<SelectionRecord> record = document.selection()) {
+        if (record->floatingImage) {
+            UndoRecord::instance().beginUndo(&document);
+            stepBegun = true;
+            document.flatten();
+        }
         const Region& region = document.selection()->region;
         origin = region.bounds().topLeft();
         mask = region.toMask();
@@ -41,16 +47,25 @@ void fillFrom(BitmapDocument& document, Point p, const std::function<void(MaskIm
         mask->clear(true);
     }
     keep(*mask, origin);
-    FilledArea area = seedFill(*mask, {p.x - origin.x, p.y - origin.y});
+    Point seed{p.x - origin.x, p.y - origin.y};
+    // A dot that a transparent paste left showing the picture may not be of the clicked colour: a
+    // fill from a 0 bit would spread over everything else.
+    if (!mask->bounds().contains(seed) || !mask->isSet(seed))
+        return;
+    FilledArea area = seedFill(*mask, seed);
     if (!area.complete) {
         alert(messages::tooComplex, alertFlags::ok);
         raiseError(errorQuiet);
     }
-    if (area.bounds.isEmpty())
-        return;
-    document.savePixelsForUndo(area.bounds.translated(origin.x, origin.y));
     std::optional<ToneBytes> tone = document.tonePattern();
-    document.fillMask(*area.dots, origin, document.drawingColor(), tone ? &*tone : nullptr);
+    const ToneBytes* through = tone ? &*tone : nullptr;
+    if (area.bounds.isEmpty() ||
+        !maskFillChanges(*document.image(), *area.dots, origin, document.drawingColor(), through))
+        return;
+    if (!stepBegun)
+        UndoRecord::instance().beginUndo(&document);
+    document.savePixelsForUndo(area.bounds.translated(origin.x, origin.y));
+    document.fillMask(*area.dots, origin, document.drawingColor(), through);
 }
 
 } // namespace

@@ -169,6 +169,29 @@ TEST(BucketFillTest, EachFillIsAStepOfItsOwnDocument)
     EXPECT_EQ(shown(*second)[0], "**#...") << "the other document's step went with the first fill";
 }
 
+// Again in a filled area, or through a tone over dots already painted: no step, no change.
+TEST(BucketFillTest, AFillThatChangesNothingKeepsTheLastStepToUndo)
+{
+    Document document = picture(walls, false);
+    document->setBorderColors({1});
+    borderFill(*document, {5, 0});
+    borderFill(*document, {4, 1});
+    document->undo();
+    EXPECT_EQ(shown(*document), walls) << "the undo took back the fill, not a second one of nothing";
+
+    // A checker tone leaves every other dot of the area as it was; those dots, filled again through
+    // the same tone, change nothing.
+    document->setDrawingTone(4);
+    bucketFill(*document, {0, 3});
+    Dots toned = shown(*document);
+    Point left = toned[3][0] == '.' ? Point{0, 3} : Point{1, 3};
+    ASSERT_EQ(toned[size_t(left.y)][size_t(left.x)], '.');
+    bucketFill(*document, left);
+    EXPECT_EQ(shown(*document), toned);
+    document->undo();
+    EXPECT_EQ(shown(*document), walls) << "the toned fill is the step undone";
+}
+
 // The one fill that cannot complete: its queue of runs has no room to grow. Then it paints nothing
 // and says so.
 TEST(BucketFillTest, AFillWhoseQueueCannotGrowPaintsNothingAndShowsTheTooComplexMessage)
@@ -178,13 +201,16 @@ TEST(BucketFillTest, AFillWhoseQueueCannotGrowPaintsNothingAndShowsTheTooComplex
         for (size_t x = 1; x < comb[y].size(); x += 2)
             comb[y][x] = '.';
     Document document = picture(comb, false);
+    PencilStroke(*document, 0).press({1, 1});
     ScriptedMessageBox box;
     g_refuseFrom = 4096;
     bool completed = guardCallback([&] { bucketFill(*document, {0, 0}); });
     g_refuseFrom = SIZE_MAX;
     EXPECT_FALSE(completed) << "the quiet error ends the click";
     EXPECT_EQ(box.messageIds(), std::vector<int>{messages::tooComplex});
-    EXPECT_EQ(shown(*document), comb);
+    document->undo();
+    EXPECT_EQ(shown(*document), comb) << "nothing painted, and the stroke before can still be undone";
+    document->undo();
     EXPECT_TRUE(guardCallback([&] { bucketFill(*document, {0, 0}); }));
     EXPECT_EQ(shown(*document)[3], std::string(1001, '*')) << "with room to grow the same fill completes";
 }

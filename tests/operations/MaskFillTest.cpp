@@ -49,6 +49,21 @@ TEST(MaskFillTest, FillsTheMaskedDotsInsideTheImageThroughTheTone)
         }
 }
 
+// The dots a tone leaves out may have any colour: only those it lets through count.
+TEST(MaskFillTest, AFillChangesSomethingUntilItHasBeenDone)
+{
+    for (const FillCase& c : fillCases)
+        for (const Depth& depth : depths) {
+            SCOPED_TRACE(testing::Message() << c.name << ", " << depth);
+            auto image = makePicture(depth, {6, 3});
+            auto mask = maskOf(c.mask);
+            const ToneBytes* tone = c.tone ? &*c.tone : nullptr;
+            EXPECT_EQ(maskFillChanges(*image, *mask, c.origin, depth.ink, tone), !c.changed.isEmpty());
+            maskFill(*image, *mask, c.origin, depth.ink, tone);
+            EXPECT_FALSE(maskFillChanges(*image, *mask, c.origin, depth.ink, tone));
+        }
+}
+
 TEST(MaskFillTest, ToneSevenPaintsEightDotsOfSixtyFour)
 {
     const ToneBytes tone7{0xEE, 0xFF, 0xBB, 0xFF, 0xEE, 0xFF, 0xBB, 0xFF};
