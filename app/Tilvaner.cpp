@@ -220,11 +220,19 @@ bool Tilvaner::tick(Timer&)
     // Opening may show a message, and names may arrive meanwhile: they wait for the next tick.
     m_waitForModal.start(200);
     lifecycle::openFiles(std::exchange(m_waitingFiles, {}));
-    return m_waitingFiles.empty();
+    if (std::exchange(m_exitWaiting, false))
+        requestExit();
+    return m_waitingFiles.empty() && !m_exitWaiting;
 }
 
 void Tilvaner::requestExit()
 {
+    if (Application::isModalOpen()) {
+        m_exitWaiting = true;
+        if (!m_waitForModal.isRunning())
+            m_waitForModal.start(200);
+        return;
+    }
     if (m_workspace)
         m_workspace->close();
 }

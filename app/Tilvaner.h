@@ -39,7 +39,8 @@ public:
 
     // Opens the names as if dropped on the frame; while a modal dialog is open they wait for it.
     void receiveFiles(const std::vector<std::string>& paths);
-    // Asks the frame to close, as Exit does.
+    // Asks the frame to close, as Exit does; while a modal dialog is open the request waits for it,
+    // since closing the windows would take its document away.
     void requestExit();
 
     bool command(uint32_t id) override;
@@ -95,5 +96,6 @@ private:
     std::unique_ptr<InformationPanel> m_information;
     std::array<FloatingPanel*, panelCount> m_panels{};
     std::vector<std::string> m_waitingFiles;
+    bool m_exitWaiting = false;
     Timer m_waitForModal{this};
 };

@@ -46,5 +46,13 @@ int DesktopMessageBox::show(const MessageRequest& request)
     box.setWindowModality(Qt::ApplicationModal);
     if (request.flags & alertFlags::foreground)
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    return answerFor(box.exec());
+    // A box shown in the middle of a long operation takes clicks: it shows the arrow, not the wait
+    // pointer.
+    bool busy = QApplication::overrideCursor() != nullptr;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    int answer = answerFor(box.exec());
+    if (busy)
+        QApplication::restoreOverrideCursor();
+    return answer;
 }

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QPointer>
+#include <QTimer>
 #include <QWindow>
 
 namespace {
@@ -36,11 +37,15 @@ bool isBlocked(QEvent::Type type)
     case QEvent::DragEnter:
     case QEvent::DragMove:
     case QEvent::Drop:
+    case QEvent::InputMethod:
     case QEvent::TouchBegin:
     case QEvent::TouchUpdate:
     case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
     case QEvent::TabletPress:
-    case QEvent::TabletRelease: return true;
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+    case QEvent::NativeGesture: return true;
     default: return isMouse(type);
     }
 }
@@ -73,22 +78,40 @@ public:
 
     bool eventFilter(QObject* target, QEvent* event) override
     {
-        if (!isBlocked(event->type()) || !target->isWidgetType())
-            return false;
         // A message box over the dialog blocks by the platform's own rules, this dialog included.
-        if (QApplication::activeModalWidget())
+        if (!target->isWidgetType() || QApplication::activeModalWidget())
             return false;
         auto* widget = static_cast<QWidget*>(target);
+        if (event->type() == QEvent::WindowActivate && widget->isWindow())
+            keepKeys(widget);
+        if (!isBlocked(event->type()))
+            return false;
+        // Only the dialog and the open window can open a menu meanwhile, so a menu is theirs.
         if (within(widget, &m_dialog) || widget->window()->windowType() == Qt::Popup)
             return false;
         if (m_open && within(widget, m_open) && isMouse(event->type()))
             return false;
-        // A close box pressed meanwhile leaves its window open.
+        // The close box pressed meanwhile leaves its window open; the program's own closing (at the
+        // end of the session) still goes through.
+        if (event->type() == QEvent::Close && !event->spontaneous())
+            return false;
         event->ignore();
         return true;
     }
 
 private:
+    // A click in the open window, or a window raised meanwhile, makes its window the active one:
+    // the keys go back to the dialog once the event is done.
+    void keepKeys(QWidget* activated)
+    {
+        if (activated == &m_dialog || activated->windowType() == Qt::Popup)
+            return;
+        QTimer::singleShot(0, &m_dialog, [dialog = &m_dialog] {
+            if (dialog->isVisible())
+                dialog->activateWindow();
+        });
+    }
+
     QDialog& m_dialog;
     QPointer<QWidget> m_open;
 };

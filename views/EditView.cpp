@@ -241,6 +241,9 @@ void EditView::zoomAt(int32_t z, std::optional<Point> pixel)
 void EditView::setTarget(ColorPickerTarget* target)
 {
     m_pickerTarget = target;
+    // The pointer over the picture tells the mode at once, without waiting for the mouse to move.
+    if (std::optional<Point> pointer = pointerInside())
+        updatePointer(*pointer, false, false, false);
 }
 
 void EditView::mouseEvent(const MouseEvent& event)

@@ -404,6 +404,20 @@ TEST_F(TilvanerTest, NamesHandedOverDuringADialogOpenWhenItCloses)
     EXPECT_EQ(active()->title(), "later.bmp(RGB)");
 }
 
+TEST_F(TilvanerTest, AnExitAskedForDuringADialogWaitsUntilItCloses)
+{
+    Tilvaner& app = start();
+    ScriptedDialogs dialogs;
+    dialogs.answerNext([&](ModalDialog& dialog) {
+        app.requestExit();
+        runEvents(300);
+        EXPECT_TRUE(app.workspace()->isVisible()) << "the frame stays while the dialog is open";
+        dialog.press(cancelButtonId);
+    });
+    app.command(commands::newDocument);
+    EXPECT_TRUE(runEvents(0, [&] { return !app.workspace()->isVisible(); })) << "then it closes";
+}
+
 TEST_F(TilvanerTest, DroppedFilesOpenOneByOneAndAFailureDoesNotStopTheRest)
 {
     Tilvaner& app = start();

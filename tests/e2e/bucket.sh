@@ -2,8 +2,9 @@
 # Fills with the bucket in the real editor under an X server, through real pointer and key events,
 # then saves and checks the saved palette indices of an 8-bit picture:
 # - a closed pencil outline in entry 0x35, then the bucket (F) in 0x36 inside it fills the inside;
-# - F again opens the border colours, and a click on the outline in the picture, while the dialog
-#   is open, picks 0x35 for it; Shift + click outside in 0x37 fills everything up to the outline;
+# - F again opens the border colours; a pick and Escape leave them; then a click on the outline in
+#   the picture, while the dialog is open, picks 0x35 for it, and OK keeps it; Shift + click outside
+#   in 0x37 fills everything up to the outline;
 # - a rectangle selected inside, and the bucket in 0x38 there, fills only the selection.
 # A full-colour picture then gets its outline filled in the block unit.
 # Usage: bucket.sh path/to/tilvaner (run under xvfb-run, with xdotool installed).
@@ -41,14 +42,24 @@ outline
 xdotool key w key f
 click $((x0 + 20)) $((y0 + 15))
 
-xdotool key f
-wait_for 'dialog=$(xdotool search --onlyvisible --name "^塗りつぶし境界色$" 2>/dev/null | head -1); [ -n "$dialog" ]' ||
-    fail "F with the bucket current opened no border colours dialog"
+border_colors() {
+    xdotool key f
+    wait_for 'dialog=$(xdotool search --onlyvisible --name "^塗りつぶし境界色$" 2>/dev/null | head -1); [ -n "$dialog" ]' ||
+        fail "F with the bucket current opened no border colours dialog"
+}
+closed() { wait_for '[ -z "$(xdotool search --onlyvisible --name "^塗りつぶし境界色$" 2>/dev/null)" ]'; }
+# A pick in the picture gives the keys back to the dialog: Escape cancels it, leaving no border colour.
+border_colors
+click $((x0 + 20)) $((y0 + 15))
+xdotool key Escape
+closed || fail "Escape after a pick did not reach the dialog"
+xdotool windowfocus "$main" 2>/dev/null
+border_colors
 click $x0 $((y0 + 15))
 # OK, the middle one of the bottom row of buttons (dialog units 63 to 113 across, 154 to 168 down).
 eval "$(xdotool getwindowgeometry --shell "$dialog")"
 click $((X + WIDTH / 2)) $((Y + HEIGHT * 161 / 176))
-wait_for '[ -z "$(xdotool search --onlyvisible --name "^塗りつぶし境界色$" 2>/dev/null)" ]' || fail "the dialog stayed open"
+closed || fail "the dialog stayed open"
 xdotool windowfocus "$main" 2>/dev/null
 xdotool key w
 xdotool keydown shift mousemove $((x0 + 80)) $((y0 + 15)) click 1 keyup shift

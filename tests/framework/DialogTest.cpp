@@ -279,22 +279,28 @@ TEST_F(DialogTest, APropertySheetValidatesEveryPageAndShowsTheOneThatRefuses)
     EXPECT_EQ(second.value(), 8);
 }
 
-// A program-drawn area: one colour, and the presses it hears.
-class Patch : public Visual::Component, public Visual::MouseController {
+// A program-drawn area: one colour, and the presses, wheel turns and keys it hears.
+class Patch : public Visual::Component, public Visual::MouseController, public Visual::KeyController {
 public:
     Patch(QWidget* container, ColorRef color) : Component(container), m_color(color) {}
     void* valueFor(const Aspect* aspect) override
     {
         if (aspect == &aspects::Visual::Component::waitingController)
             return offer<Visual::MouseController>(this);
+        if (aspect == &aspects::Visual::Component::focusedController)
+            return offer<Visual::KeyController>(this);
         return Component::valueFor(aspect);
     }
     void mouseEvent(const Visual::MouseEvent& event) override
     {
         if (event.kind == Visual::MouseEvent::leftDown)
             presses.push_back(event.at);
+        wheels += event.kind == Visual::MouseEvent::wheel;
     }
+    void keyEvent(const Visual::KeyEvent& event) override { keys += event.kind == Visual::KeyEvent::down; }
     std::vector<Point> presses;
+    int wheels = 0;
+    int keys = 0;
 
 protected:
     void paint(GraphicsContext& gc, const Rect& clip) override { gc.fillRect(clip, m_color); }
@@ -353,13 +359,20 @@ TEST_F(DialogTest, ARunCanLeaveOneWindowOpenToTheMouseWhileTheOthersStayBlocked)
         EXPECT_TRUE(Application::isModalOpen()) << "the frame's keys and hand-overs wait";
         syntheticInput::pressMouse(*picture, {3, 4}, syntheticInput::Button::left);
         syntheticInput::releaseMouse(*picture, {3, 4}, syntheticInput::Button::left);
+        syntheticInput::turnWheel(*picture, {3, 4}, {0, 120});
+        syntheticInput::pressKey(*picture, 'A', 0);
         syntheticInput::pressMouse(*other, {5, 6}, syntheticInput::Button::left);
+        syntheticInput::turnWheel(*other, {5, 6}, {0, 120});
+        syntheticInput::pressKey(*other, 'A', 0);
         syntheticInput::pressMouse(inside, {7, 8}, syntheticInput::Button::left);
         d.press(okButtonId);
     });
     EXPECT_EQ(dialog.runModal(), okButtonId);
     EXPECT_EQ(picture->presses, std::vector<Point>{(Point{3, 4})});
+    EXPECT_EQ(picture->wheels, 1);
+    EXPECT_EQ(picture->keys, 0) << "the open window takes only the mouse";
     EXPECT_TRUE(other->presses.empty()) << "every other window is still blocked";
+    EXPECT_EQ(other->wheels + other->keys, 0);
     EXPECT_EQ(inside.presses, std::vector<Point>{(Point{7, 8})});
     EXPECT_FALSE(Application::isModalOpen());
     syntheticInput::pressMouse(*other, {5, 6}, syntheticInput::Button::left);

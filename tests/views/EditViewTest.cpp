@@ -473,6 +473,16 @@ TEST_F(EditViewTest, APickerTargetTakesThePicksInsteadOfTheDocument)
     picker->setTarget(nullptr);
     syntheticInput::moveMouse(view(), view().dotToView({1, 1}), false);
     EXPECT_EQ(view().pointer(), "PENCIL_CURS");
+
+    // The dialog ends, its target with it, while the button is still held: the gesture picks no more.
+    auto gone = std::make_unique<RecordingTarget>();
+    picker->setTarget(gone.get());
+    syntheticInput::pressMouse(view(), view().dotToView({1, 1}), syntheticInput::Button::left);
+    picker->setTarget(nullptr);
+    gone.reset();
+    syntheticInput::moveMouse(view(), view().dotToView({2, 1}), true);
+    syntheticInput::releaseMouse(view(), view().dotToView({2, 1}), syntheticInput::Button::left);
+    EXPECT_EQ(document->drawingColor(), before);
 }
 
 TEST_F(EditViewTest, ThePointerPositionAndTheEyedropperColourAreReported)

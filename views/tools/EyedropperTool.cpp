@@ -79,9 +79,11 @@ void EyedropperTool::pick(const Visual::MouseEvent& event, bool rightButton)
         ColorRef color = picture->pixelAt(dot);
         background ? picture->setBackgroundColor(color) : picture->setDrawingColor(color);
     };
-    if (ColorPickerTarget* target = view.pickerTarget(); target && !rightButton)
-        pick = [&view, target, second = event.shift](Point dot) {
-            if (BitmapDocument* picture = view.document())
+    // The target is asked for at every dot: the dialog may end while the button is still held.
+    if (view.pickerTarget() && !rightButton)
+        pick = [&view, second = event.shift](Point dot) {
+            ColorPickerTarget* target = view.pickerTarget();
+            if (BitmapDocument* picture = view.document(); picture && target)
                 target->picked(target->convert(picture->pixelAt(dot)), second);
         };
     view.track(std::make_unique<PickTracker>(view, std::move(pick), rightButton), event);
