@@ -1,4 +1,6 @@
 #include "views/tools/BucketTool.h"
+#include "base/BusyPointer.h"
+#include "base/ScopedService.h"
 #include "core/Aspects.h"
 #include "document/BitmapDocument.h"
 #include "document/NewParams.h"
@@ -76,6 +78,18 @@ protected:
 
 const Rows walls = {"..#...", "..#.o.", "..####", "......"};
 
+// Counts the times the wait pointer shows.
+class CountingBusyPointer : public BusyPointerService {
+public:
+    void showWait() override { ++waits; }
+    void restore() override {}
+    void discardInput() override {}
+    int waits = 0;
+
+private:
+    ScopedService<installBusyPointerService> m_installed{this};
+};
+
 TEST_F(BucketToolTest, APressFillsTheAreaInEitherUnitAndDepthAndUndoesAsOneStep)
 {
     for (bool fullColor : {false, true})
@@ -83,7 +97,9 @@ TEST_F(BucketToolTest, APressFillsTheAreaInEitherUnitAndDepthAndUndoesAsOneStep)
             SCOPED_TRACE(testing::Message() << (fullColor ? "full colour" : "8-bit") << ", unit " << unit.x);
             open(walls, fullColor);
             view.unit = unit;
+            CountingBusyPointer busy;
             press({1, 3});
+            EXPECT_EQ(busy.waits, 1) << "the wait pointer shows while it fills";
             EXPECT_EQ(rows(), (Rows{"**#...", "**#.o.", "**####", "******"})) << "a fill is dot by dot in any unit";
             press({3, 0}, true);
             Rows second = fullColor ? Rows{"**#***", "**#*o*", "**####", "******"}  // Shift is a plain fill
