@@ -12,6 +12,7 @@
 #include "resources/StringTable.h"
 
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -25,8 +26,11 @@ BucketClick clickAt(const BitmapDocument& document, Point p)
 }
 
 // The fill both kinds share: the mask of the picture or of the selection (a floating image written
-// into the picture first), narrowed by keep, seeded at p and painted as one undo step.
-void fillFrom(BitmapDocument& document, Point p, const std::function<void(MaskImage&, Point origin)>& keep)
+// into the picture first), narrowed by keep, seeded at p and painted as one undo step. When keep
+// leaves only dots of one colour, areaColor, the undo repaints them with it instead of keeping a
+// copy of every pixel the fill may change.
+void fillFrom(BitmapDocument& document, Point p, std::optional<ColorRef> areaColor,
+              const std::function<void(MaskImage&, Point origin)>& keep)
 {
     UndoRecord::instance().beginUndo(&document);
     std::shared_ptr<MaskImage> mask;
@@ -48,8 +52,12 @@ void fillFrom(BitmapDocument& document, Point p, const std::function<void(MaskIm
     }
     if (area.bounds.isEmpty())
         return;
-    document.savePixelsForUndo(area.bounds.translated(origin.x, origin.y));
     std::optional<ToneBytes> tone = document.tonePattern();
+    if (areaColor) {
+        document.fillMaskOfColor(area.dots, origin, *areaColor, document.drawingColor(), tone ? &*tone : nullptr);
+        return;
+    }
+    document.savePixelsForUndo(area.bounds.translated(origin.x, origin.y));
     document.fillMask(*area.dots, origin, document.drawingColor(), tone ? &*tone : nullptr);
 }
 
@@ -63,7 +71,7 @@ BucketClick bucketFill(BitmapDocument& document, Point p)
     ColorRef target = document.pixelAt(p);
     if (target == document.drawingColor())
         return click;
-    fillFrom(document, p,
+    fillFrom(document, p, target,
              [&](MaskImage& mask, Point origin) { keepSameColor(mask, origin, *document.image(), target); });
     return click;
 }
@@ -80,7 +88,7 @@ BucketClick borderFill(BitmapDocument& document, Point p)
         borders[size_t(document.palette()->entryOf(index))] = true;
     if (borders[document.pixelAt(p) & 0xFF])
         return click;
-    fillFrom(document, p,
+    fillFrom(document, p, std::nullopt,
              [&](MaskImage& mask, Point origin) { keepInsideBorders(mask, origin, *document.image(), borders); });
     return click;
 }
