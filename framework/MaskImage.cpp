@@ -42,19 +42,22 @@ ColorRef MaskImage::pixelAt(Point p) const
     return isSet(p) ? rgb(255, 255, 255) : rgb(0, 0, 0);
 }
 
+// Sets or clears the dots [x0, x1): the part bytes at either end through a mask of their bits, the
+// whole bytes between them at once, as long runs of a fill are.
 static void setBits(uint8_t* buffer, int32_t x0, int32_t x1, bool value)
 {
-    for (int32_t x = x0; x < x1;) {
-        uint8_t& byte = buffer[x >> 3];
-        if ((x & 7) == 0 && x + 8 <= x1) {
-            byte = value ? 0xFF : 0x00;
-            x += 8;
-        } else {
-            uint8_t bit = uint8_t(0x80 >> (x & 7));
-            byte = value ? byte | bit : byte & ~bit;
-            ++x;
-        }
+    if (x0 >= x1)
+        return;
+    auto apply = [value](uint8_t& byte, uint8_t bits) { byte = value ? byte | bits : byte & uint8_t(~bits); };
+    int32_t first = x0 >> 3, last = (x1 - 1) >> 3;
+    uint8_t head = uint8_t(0xFF >> (x0 & 7)), tail = uint8_t(0xFF << (7 - ((x1 - 1) & 7)));
+    if (first == last) {
+        apply(buffer[first], head & tail);
+        return;
     }
+    apply(buffer[first], head);
+    std::memset(buffer + first + 1, value ? 0xFF : 0x00, size_t(last - first - 1));
+    apply(buffer[last], tail);
 }
 
 void MaskImage::rowRuns(int32_t y, Runs& runs) const

@@ -109,6 +109,31 @@ TEST(DIBImageTest, FillRunWritesTheKindsOwnEncoding)
     EXPECT_EQ(bits[1], 0xC0);
 }
 
+// Every run within three bytes against a dot-by-dot model, over a pattern of other dots that the
+// part bytes at the ends must keep.
+TEST(DIBImageTest, MaskRunsChangeExactlyTheirDots)
+{
+    constexpr uint32_t pattern = 0xA55AC3;
+    auto dots = [](const uint8_t* bits) { return uint32_t(bits[0]) << 16 | uint32_t(bits[1]) << 8 | bits[2]; };
+    auto run = [](int32_t x0, int32_t x1) { return (0xFFFFFFu >> x0) & ~(0xFFFFFFu >> x1); };
+    MaskImage mask;
+    mask.create({24, 1});
+    for (int32_t x0 = 0; x0 <= 24; ++x0)
+        for (int32_t x1 = x0; x1 <= 24; ++x1) {
+            uint8_t* row = mask.row(0);
+            row[0] = uint8_t(pattern >> 16), row[1] = uint8_t(pattern >> 8), row[2] = uint8_t(pattern);
+            mask.setRun(0, x0, x1);
+            EXPECT_EQ(dots(row), pattern | run(x0, x1)) << "setRun " << x0 << ".." << x1;
+        }
+    for (int value : {0, 1})
+        for (int32_t count = 0; count <= 24; ++count) {
+            uint8_t bits[3] = {uint8_t(pattern >> 16), uint8_t(pattern >> 8), uint8_t(pattern)};
+            mask.fillRun(bits, ColorRef(value), count);
+            uint32_t expected = value ? pattern | run(0, count) : pattern & ~run(0, count);
+            EXPECT_EQ(dots(bits), expected) << "fillRun " << value << " x " << count;
+        }
+}
+
 TEST(DIBImageTest, DuplicateCopiesRowsAndKeepsTheKind)
 {
     auto palette = grayPalette();
