@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 std::shared_ptr<MaskImage> MaskImage::newMask(Point size)
@@ -64,41 +65,35 @@ void MaskImage::rowRuns(int32_t y, Runs& runs) const
 {
     const uint8_t* bits = row(y);
     int32_t w = width();
-    auto set = [bits](int32_t x) { return (bits[x >> 3] & (0x80 >> (x & 7))) != 0; };
-    // The 64 dots from x, which must lie inside the row.
-    auto word = [bits](int32_t x) {
-        uint64_t dots;
-        std::memcpy(&dots, bits + (x >> 3), sizeof dots);
-        return dots;
+    // The 32 dots of word i, the leftmost in the top bit; rows are padded to whole words.
+    auto word = [bits](int32_t i) {
+        const uint8_t* b = bits + 4 * i;
+        return uint32_t(b[0]) << 24 | uint32_t(b[1]) << 16 | uint32_t(b[2]) << 8 | b[3];
+    };
+    // The 64 dots from x, a multiple of 64, which must all lie inside the row.
+    auto wide = [word](int32_t x) { return uint64_t(word(x >> 5)) << 32 | word((x >> 5) + 1); };
+    // The first dot from x whose bit is not flip's, a word at a time and 64 dots at a time where
+    // they lie inside the row: big masks are mostly long runs of 0 or of 1.
+    auto next = [&](int32_t x, uint32_t flip) {
+        while (x < w) {
+            if ((x & 63) == 0 && x + 64 <= w) {
+                if (uint64_t differ = wide(x) ^ (uint64_t(flip) << 32 | flip))
+                    return x + std::countl_zero(differ);
+                x += 64;
+                continue;
+            }
+            int32_t i = x >> 5;
+            if (uint32_t differ = (word(i) ^ flip) & (~uint32_t(0) >> (x & 31)))
+                return std::min((i << 5) + std::countl_zero(differ), w);
+            x = (i + 1) << 5;
+        }
+        return w;
     };
     runs.clear();
-    int32_t x = 0;
-    while (x < w) {
-        // Whole words and bytes of 0 or of 1 are passed over at once; big masks are mostly such.
-        if ((x & 63) == 0 && x + 64 <= w && word(x) == 0) {
-            x += 64;
-            continue;
-        }
-        if ((x & 7) == 0 && bits[x >> 3] == 0x00) {
-            x += 8;
-            continue;
-        }
-        if (!set(x)) {
-            ++x;
-            continue;
-        }
-        int32_t start = x;
-        while (x < w) {
-            if ((x & 63) == 0 && x + 64 <= w && word(x) == ~uint64_t(0))
-                x += 64;
-            else if ((x & 7) == 0 && bits[x >> 3] == 0xFF)
-                x += 8;
-            else if (set(x))
-                ++x;
-            else
-                break;
-        }
-        runs.emplace_back(start, std::min(x, w));
+    for (int32_t x = next(0, 0); x < w; x = next(x, 0)) {
+        int32_t end = next(x, ~uint32_t(0));
+        runs.emplace_back(x, end);
+        x = end;
     }
 }
 

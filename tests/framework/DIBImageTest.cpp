@@ -134,6 +134,40 @@ TEST(DIBImageTest, MaskRunsChangeExactlyTheirDots)
         }
 }
 
+// Rows of many widths with runs of every length, some across word edges, over padding past the
+// last dot of 1 or of 0 bits, which belongs to no run.
+TEST(DIBImageTest, MaskRowRunsAreTheRunsOfOneBits)
+{
+    uint32_t seed = 7;
+    for (bool padding : {true, false})
+        for (int32_t width : {1, 7, 31, 32, 33, 63, 64, 65, 100, 200}) {
+            MaskImage mask;
+            mask.create({width, 1});
+            mask.clear(padding);
+            std::vector<bool> model(size_t(width), false);
+            for (int32_t x = 0; x < width;) {
+                seed = seed * 1103515245 + 12345;
+                int32_t end = std::min(x + int32_t(seed >> 16 & 63) + 1, width);
+                bool value = (seed >> 24 & 1) != 0;
+                for (; x < end; ++x) {
+                    model[size_t(x)] = value;
+                    uint8_t bit = uint8_t(0x80 >> (x & 7));
+                    mask.row(0)[x >> 3] = value ? mask.row(0)[x >> 3] | bit : mask.row(0)[x >> 3] & uint8_t(~bit);
+                }
+            }
+            MaskImage::Runs expected;
+            for (int32_t x = 0; x < width; ++x)
+                if (model[size_t(x)] && (x == 0 || !model[size_t(x) - 1]))
+                    expected.emplace_back(x, x);
+            for (auto& [x0, x1] : expected)
+                for (x1 = x0; x1 < width && model[size_t(x1)];)
+                    ++x1;
+            MaskImage::Runs runs{{-1, -1}};
+            mask.rowRuns(0, runs);
+            EXPECT_EQ(runs, expected) << "width " << width << (padding ? ", padding of 1 bits" : ", padding of 0 bits");
+        }
+}
+
 TEST(DIBImageTest, DuplicateCopiesRowsAndKeepsTheKind)
 {
     auto palette = grayPalette();
