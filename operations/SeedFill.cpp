@@ -82,7 +82,9 @@ public:
         while (m_queue.count() > 0) {
             Run run = m_queue[m_queue.count() - 1];
             m_queue.removeAt(m_queue.count() - 1);
-            for (int32_t y : {run.y - 1, run.y + 1}) {
+            // A fill that walks up or down the rows reaches the row after next while this run's
+            // neighbours are scanned: its bytes are asked for now.
+            for (int32_t y : {run.y - 2, run.y + 2}) {
                 prefetchMaskRow(m_mask, y, run.left, run.right);
                 prefetchMaskRow(*m_filled, y, run.left, run.right);
             }
