@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
 
@@ -72,10 +73,19 @@ void MaskImage::rowRuns(int32_t y, Runs& runs) const
     };
     // The 64 dots from x, a multiple of 64, which must all lie inside the row.
     auto wide = [word](int32_t x) { return uint64_t(word(x >> 5)) << 32 | word((x >> 5) + 1); };
-    // The first dot from x whose bit is not flip's, a word at a time and 64 dots at a time where
-    // they lie inside the row: big masks are mostly long runs of 0 or of 1.
+    // The first dot from x whose bit is not flip's, a word at a time, and 64 or 256 dots at a time
+    // where they lie inside the row: big masks are mostly long runs of 0 or of 1.
     auto next = [&](int32_t x, uint32_t flip) {
+        const uint64_t all = flip ? ~uint64_t(0) : 0;
         while (x < w) {
+            if ((x & 255) == 0 && x + 256 <= w) {
+                std::array<uint64_t, 4> block;
+                std::memcpy(block.data(), bits + (x >> 3), sizeof block);
+                if (((block[0] ^ all) | (block[1] ^ all) | (block[2] ^ all) | (block[3] ^ all)) == 0) {
+                    x += 256;
+                    continue;
+                }
+            }
             if ((x & 63) == 0 && x + 64 <= w) {
                 if (uint64_t differ = wide(x) ^ (uint64_t(flip) << 32 | flip))
                     return x + std::countl_zero(differ);

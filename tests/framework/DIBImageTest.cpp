@@ -134,26 +134,30 @@ TEST(DIBImageTest, MaskRunsChangeExactlyTheirDots)
         }
 }
 
-// Rows of many widths with runs of every length, some across word edges, over padding past the
-// last dot of 1 or of 0 bits, which belongs to no run.
+// Rows of many widths with runs of every length, some across word edges, whole blocks of 256 dots
+// of 1 and of 0 and one whose last word alone differs, and padding past the last dot of 1 or of 0 bits, which belongs
+// to no run.
 TEST(DIBImageTest, MaskRowRunsAreTheRunsOfOneBits)
 {
     uint32_t seed = 7;
     for (bool padding : {true, false})
-        for (int32_t width : {1, 7, 31, 32, 33, 63, 64, 65, 100, 200}) {
-            MaskImage mask;
-            mask.create({width, 1});
-            mask.clear(padding);
+        for (int32_t width : {1, 7, 31, 32, 33, 63, 64, 65, 100, 200, 800, 1100}) {
             std::vector<bool> model(size_t(width), false);
             for (int32_t x = 0; x < width;) {
                 seed = seed * 1103515245 + 12345;
                 int32_t end = std::min(x + int32_t(seed >> 16 & 63) + 1, width);
-                bool value = (seed >> 24 & 1) != 0;
-                for (; x < end; ++x) {
+                for (bool value = (seed >> 24 & 1) != 0; x < end; ++x)
                     model[size_t(x)] = value;
-                    uint8_t bit = uint8_t(0x80 >> (x & 7));
-                    mask.row(0)[x >> 3] = value ? mask.row(0)[x >> 3] | bit : mask.row(0)[x >> 3] & uint8_t(~bit);
-                }
+            }
+            for (int32_t x = 256; x < std::min(width, 1024); ++x)
+                model[size_t(x)] = x < 512 || (x >= 768 && x < 1000);
+            MaskImage mask;
+            mask.create({width, 1});
+            mask.clear(padding);
+            for (int32_t x = 0; x < width; ++x) {
+                uint8_t bit = uint8_t(0x80 >> (x & 7));
+                uint8_t& byte = mask.row(0)[x >> 3];
+                byte = model[size_t(x)] ? byte | bit : byte & uint8_t(~bit);
             }
             MaskImage::Runs expected;
             for (int32_t x = 0; x < width; ++x)
