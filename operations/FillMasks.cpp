@@ -97,7 +97,10 @@ auto samePixels(const TrueColorPixels::Value& color)
         uint32_t same = 0;
         for (size_t w = 0; w < 3; ++w)
             same |= gathered(equalBytes(pixels + 8 * w, pattern[w]), inMemoryOrder) << (8 * w);
-        same &= same >> 1 & same >> 2;
+        same &= same >> 1 & same >> 2 & 0x249249;
+        // Next to an area, where no pixel matches, there is nothing to gather.
+        if (!same)
+            return uint8_t(0);
         uint8_t kept = 0;
         for (int32_t k = 0; k < 8; ++k)
             kept |= uint8_t((same >> (3 * k) & 1) << (7 - k));

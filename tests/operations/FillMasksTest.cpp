@@ -67,8 +67,9 @@ TEST(FillMasksTest, EightDotsAtOnceKeepExactlyTheInkDots)
         for (int32_t y = 0; y < size.y; ++y)
             for (int32_t x = 0; x < size.x; ++x) {
                 seed = seed * 1103515245 + 12345;
-                // The ink all along most of the middle row, and half the time elsewhere.
-                uint32_t pick = y == 1 && x < 30 ? 0 : seed >> 16 & 7;
+                // The ink all along most of the middle row, none at the start of the last, and half
+                // the time elsewhere.
+                uint32_t pick = y == 1 && x < 30 ? 0 : y == 2 && x < 24 ? 4 + uint32_t(x & 3) : seed >> 16 & 7;
                 ColorRef c = pick < 4 ? depth.ink : others[d][pick - 4];
                 image->fillRun(image->row(y) + size_t(depth.bits / 8) * size_t(x), c, 1);
                 inked[size_t(y)][size_t(x)] = c == depth.ink ? '#' : '.';
