@@ -55,6 +55,34 @@ private:
     Point m_at;
 };
 
+// Undoes a fill of a mask by painting the mask again: with the one colour its dots all had, and as
+// the inverse step with the fill's colour through its tone. Neither keeps the pixels.
+class MaskPaintUndo : public UndoAction {
+public:
+    struct Paint {
+        ColorRef color;
+        std::optional<ToneBytes> tone;
+    };
+    MaskPaintUndo(BitmapDocument& document, std::shared_ptr<const MaskImage> mask, Point origin, Paint paint,
+                  Paint inverse)
+        : m_document(document), m_mask(std::move(mask)), m_origin(origin), m_paint(paint), m_inverse(inverse)
+    {
+    }
+    void undoAction() override
+    {
+        UndoRecord::instance().addUndo(
+            &m_document, std::make_unique<MaskPaintUndo>(m_document, m_mask, m_origin, m_inverse, m_paint));
+        m_document.fillMask(*m_mask, m_origin, m_paint.color, m_paint.tone ? &*m_paint.tone : nullptr);
+    }
+
+private:
+    BitmapDocument& m_document;
+    std::shared_ptr<const MaskImage> m_mask;
+    Point m_origin;
+    Paint m_paint;
+    Paint m_inverse;
+};
+
 // Puts back the palette's precision and colours, keeping the present ones for the inverse step.
 class PaletteUndo : public UndoAction {
 public:
@@ -256,6 +284,15 @@ void BitmapDocument::fillRect(const Rect& rect, ColorRef c)
 void BitmapDocument::fillMask(const MaskImage& mask, Point origin, ColorRef c, const ToneBytes* tone)
 {
     applied(maskFill(*m_image, mask, origin, c, tone));
+}
+
+void BitmapDocument::fillMaskOfColor(std::shared_ptr<const MaskImage> mask, Point origin, ColorRef was, ColorRef c,
+                                     const ToneBytes* tone)
+{
+    MaskPaintUndo::Paint paint{c, tone ? std::optional<ToneBytes>(*tone) : std::nullopt};
+    UndoRecord::instance().addUndo(
+        this, std::make_unique<MaskPaintUndo>(*this, mask, origin, MaskPaintUndo::Paint{was, {}}, paint));
+    fillMask(*mask, origin, c, tone);
 }
 
 void BitmapDocument::fillChecker(const MaskImage& mask, Point origin, ColorRef c0, ColorRef c1)

@@ -93,6 +93,10 @@ public:
     // Fills the dots where mask, placed at origin, has 1 bits; through tone when one is given, the
     // tone anchored at the image's top-left corner.
     void fillMask(const MaskImage& mask, Point origin, ColorRef c, const ToneBytes* tone);
+    // Fills the dots of mask, which all have colour was, as fillMask does, as a change that undo
+    // reverts by painting them with was again: the step keeps the mask, not the pixels.
+    void fillMaskOfColor(std::shared_ptr<const MaskImage> mask, Point origin, ColorRef was, ColorRef c,
+                         const ToneBytes* tone);
     // Fills the mask's dots with c0 where x + y is even and c1 where it is odd.
     void fillChecker(const MaskImage& mask, Point origin, ColorRef c0, ColorRef c1);
     // One dab of pen centred on p, in the drawing colour, through the pen's tone.

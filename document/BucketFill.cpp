@@ -13,6 +13,7 @@
 #include "resources/StringTable.h"
 
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -27,8 +28,11 @@ BucketClick clickAt(const BitmapDocument& document, Point p)
 
 // The fill both kinds share: the mask of the picture or of the selection (a floating image written
 // into the picture first), narrowed by keep, seeded at p and painted as one undo step. A fill that
-// would change nothing begins no step, so the last one can still be undone.
-void fillFrom(BitmapDocument& document, Point p, const std::function<void(MaskImage&, Point origin)>& keep)
+// would change nothing begins no step, so the last one can still be undone. When keep leaves only
+// dots of one colour, areaColor, the undo repaints them with it instead of keeping a copy of every
+// pixel the fill may change.
+void fillFrom(BitmapDocument& document, Point p, std::optional<ColorRef> areaColor,
+              const std::function<void(MaskImage&, Point origin)>& keep)
 {
     std::shared_ptr<MaskImage> mask;
     Point origin{0, 0};
@@ -64,6 +68,10 @@ void fillFrom(BitmapDocument& document, Point p, const std::function<void(MaskIm
         return;
     if (!stepBegun)
         UndoRecord::instance().beginUndo(&document);
+    if (areaColor) {
+        document.fillMaskOfColor(area.dots, origin, *areaColor, document.drawingColor(), through);
+        return;
+    }
     document.savePixelsForUndo(area.bounds.translated(origin.x, origin.y));
     document.fillMask(*area.dots, origin, document.drawingColor(), through);
 }
@@ -78,7 +86,7 @@ BucketClick bucketFill(BitmapDocument& document, Point p)
     ColorRef target = document.pixelAt(p);
     if (target == document.drawingColor())
         return click;
-    fillFrom(document, p,
+    fillFrom(document, p, target,
              [&](MaskImage& mask, Point origin) { keepSameColor(mask, origin, *document.image(), target); });
     return click;
 }
@@ -95,7 +103,7 @@ BucketClick borderFill(BitmapDocument& document, Point p)
         borders[size_t(document.palette()->entryOf(index))] = true;
     if (borders[document.pixelAt(p) & 0xFF])
         return click;
-    fillFrom(document, p,
+    fillFrom(document, p, std::nullopt,
              [&](MaskImage& mask, Point origin) { keepInsideBorders(mask, origin, *document.image(), borders); });
     return click;
 }

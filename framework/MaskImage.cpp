@@ -6,6 +6,8 @@
 #include <QImage>
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstring>
 
 std::shared_ptr<MaskImage> MaskImage::newMask(Point size)
@@ -42,60 +44,66 @@ ColorRef MaskImage::pixelAt(Point p) const
     return isSet(p) ? rgb(255, 255, 255) : rgb(0, 0, 0);
 }
 
+// Sets or clears the dots [x0, x1): the part bytes at either end through a mask of their bits, the
+// whole bytes between them at once, as long runs of a fill are.
 static void setBits(uint8_t* buffer, int32_t x0, int32_t x1, bool value)
 {
-    for (int32_t x = x0; x < x1;) {
-        uint8_t& byte = buffer[x >> 3];
-        if ((x & 7) == 0 && x + 8 <= x1) {
-            byte = value ? 0xFF : 0x00;
-            x += 8;
-        } else {
-            uint8_t bit = uint8_t(0x80 >> (x & 7));
-            byte = value ? byte | bit : byte & ~bit;
-            ++x;
-        }
+    if (x0 >= x1)
+        return;
+    auto apply = [value](uint8_t& byte, uint8_t bits) { byte = value ? byte | bits : byte & uint8_t(~bits); };
+    int32_t first = x0 >> 3, last = (x1 - 1) >> 3;
+    uint8_t head = uint8_t(0xFF >> (x0 & 7)), tail = uint8_t(0xFF << (7 - ((x1 - 1) & 7)));
+    if (first == last) {
+        apply(buffer[first], head & tail);
+        return;
     }
+    apply(buffer[first], head);
+    std::memset(buffer + first + 1, value ? 0xFF : 0x00, size_t(last - first - 1));
+    apply(buffer[last], tail);
 }
 
 void MaskImage::rowRuns(int32_t y, Runs& runs) const
 {
     const uint8_t* bits = row(y);
     int32_t w = width();
-    auto set = [bits](int32_t x) { return (bits[x >> 3] & (0x80 >> (x & 7))) != 0; };
-    // The 64 dots from x, which must lie inside the row.
-    auto word = [bits](int32_t x) {
-        uint64_t dots;
-        std::memcpy(&dots, bits + (x >> 3), sizeof dots);
-        return dots;
+    // The 32 dots of word i, the leftmost in the top bit; rows are padded to whole words.
+    auto word = [bits](int32_t i) {
+        const uint8_t* b = bits + 4 * i;
+        return uint32_t(b[0]) << 24 | uint32_t(b[1]) << 16 | uint32_t(b[2]) << 8 | b[3];
+    };
+    // The 64 dots from x, a multiple of 64, which must all lie inside the row.
+    auto wide = [word](int32_t x) { return uint64_t(word(x >> 5)) << 32 | word((x >> 5) + 1); };
+    // The first dot from x whose bit is not flip's, a word at a time, and 64 or 256 dots at a time
+    // where they lie inside the row: big masks are mostly long runs of 0 or of 1.
+    auto next = [&](int32_t x, uint32_t flip) {
+        const uint64_t all = flip ? ~uint64_t(0) : 0;
+        while (x < w) {
+            if ((x & 255) == 0 && x + 256 <= w) {
+                std::array<uint64_t, 4> block;
+                std::memcpy(block.data(), bits + (x >> 3), sizeof block);
+                if (((block[0] ^ all) | (block[1] ^ all) | (block[2] ^ all) | (block[3] ^ all)) == 0) {
+                    x += 256;
+                    continue;
+                }
+            }
+            if ((x & 63) == 0 && x + 64 <= w) {
+                if (uint64_t differ = wide(x) ^ (uint64_t(flip) << 32 | flip))
+                    return x + std::countl_zero(differ);
+                x += 64;
+                continue;
+            }
+            int32_t i = x >> 5;
+            if (uint32_t differ = (word(i) ^ flip) & (~uint32_t(0) >> (x & 31)))
+                return std::min((i << 5) + std::countl_zero(differ), w);
+            x = (i + 1) << 5;
+        }
+        return w;
     };
     runs.clear();
-    int32_t x = 0;
-    while (x < w) {
-        // Whole words and bytes of 0 or of 1 are passed over at once; big masks are mostly such.
-        if ((x & 63) == 0 && x + 64 <= w && word(x) == 0) {
-            x += 64;
-            continue;
-        }
-        if ((x & 7) == 0 && bits[x >> 3] == 0x00) {
-            x += 8;
-            continue;
-        }
-        if (!set(x)) {
-            ++x;
-            continue;
-        }
-        int32_t start = x;
-        while (x < w) {
-            if ((x & 63) == 0 && x + 64 <= w && word(x) == ~uint64_t(0))
-                x += 64;
-            else if ((x & 7) == 0 && bits[x >> 3] == 0xFF)
-                x += 8;
-            else if (set(x))
-                ++x;
-            else
-                break;
-        }
-        runs.emplace_back(start, std::min(x, w));
+    for (int32_t x = next(0, 0); x < w; x = next(x, 0)) {
+        int32_t end = next(x, ~uint32_t(0));
+        runs.emplace_back(x, end);
+        x = end;
     }
 }
 

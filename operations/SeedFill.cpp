@@ -2,6 +2,7 @@
 
 #include "core/GrowableArray.h"
 #include "framework/MaskImage.h"
+#include "operations/MaskRuns.h"
 
 #include <algorithm>
 #include <bit>
@@ -9,11 +10,14 @@
 
 namespace {
 
-// One queued run [left, right) of row y.
+// One queued run [left, right) of row y, and the run of row from that queued it, if any.
 struct Run {
     int32_t left = 0;
     int32_t right = 0;
     int32_t y = 0;
+    int32_t from = -1;
+    int32_t fromLeft = 0;
+    int32_t fromRight = 0;
 };
 
 // The 32 dots of word w of a mask row, the leftmost dot in the top bit. Rows are padded to whole
@@ -25,12 +29,19 @@ struct Run {
     return uint32_t(bytes[0]) << 24 | uint32_t(bytes[1]) << 16 | uint32_t(bytes[2]) << 8 | bytes[3];
 }
 
-// The first dot in [from, to) whose bit is set in the words that bits(w) answers, or to.
+// The first dot in [from, to) whose bit is set in the words that bits(w) answers, or to; two words
+// at a time where both lie inside the span, as in the long runs of big masks.
 template <class Bits>
 [[gnu::always_inline]] inline int32_t firstDot(int32_t from, int32_t to, Bits bits)
 {
     while (from < to) {
         int32_t w = from >> 5;
+        if ((from & 63) == 0 && from + 64 <= to) {
+            if (uint64_t pair = uint64_t(bits(w)) << 32 | bits(w + 1))
+                return from + std::countl_zero(pair);
+            from += 64;
+            continue;
+        }
         uint32_t word = bits(w) & (~uint32_t(0) >> (from & 31));
         if (word)
             return std::min((w << 5) + std::countl_zero(word), to);
@@ -64,13 +75,19 @@ public:
     FilledArea run(Point start)
     {
         FilledArea area{m_filled, {}, true};
-        if (!queue(runStart(m_mask.row(start.y), start.x), start.y)) {
+        if (!queue(runStart(m_mask.row(start.y), start.x), start.y, nullptr)) {
             area.complete = false;
             return area;
         }
         while (m_queue.count() > 0) {
             Run run = m_queue[m_queue.count() - 1];
             m_queue.removeAt(m_queue.count() - 1);
+            // A fill that walks up or down the rows reaches the row after next while this run's
+            // neighbours are scanned: its bytes are asked for now.
+            for (int32_t y : {run.y - 2, run.y + 2}) {
+                prefetchMaskRow(m_mask, y, run.left, run.right);
+                prefetchMaskRow(*m_filled, y, run.left, run.right);
+            }
             area.bounds = area.bounds.united({run.left, run.y, run.right, run.y + 1});
             if (!seedRow(run, run.y - 1) || !seedRow(run, run.y + 1)) {
                 area.complete = false;
@@ -94,32 +111,46 @@ private:
         return firstDot(x, m_width, [&](int32_t w) { return ~fillable(row, w); });
     }
 
-    // Queues every run of row y that touches the span of run and is not claimed yet.
+    // Queues every run of row y that touches the span of run and is not claimed yet. On the row of
+    // the run that queued it only the parts of the span beyond that run, which is claimed, are
+    // looked at.
     bool seedRow(const Run& run, int32_t y)
     {
         if (y < 0 || y >= m_mask.height())
             return true;
+        if (y != run.from)
+            return seedSpan(run, y, run.left, run.right);
+        return seedSpan(run, y, run.left, std::min(run.right, run.fromLeft)) &&
+               seedSpan(run, y, std::max(run.left, run.fromRight), run.right);
+    }
+
+    // Queues every unclaimed run of row y that touches [from, to), for run.
+    bool seedSpan(const Run& run, int32_t y, int32_t from, int32_t to)
+    {
         const uint8_t* row = m_mask.row(y);
         const uint8_t* claimed = m_filled->row(y);
         auto unclaimed = [&](int32_t w) { return fillable(row, w) & ~wordAt(claimed, w); };
-        for (int32_t x = firstDot(run.left, run.right, unclaimed); x < run.right;
-             x = firstDot(x, run.right, unclaimed)) {
+        for (int32_t x = firstDot(from, to, unclaimed); x < to; x = firstDot(x, to, unclaimed)) {
             // Only a run that holds the span's first dot can begin left of it: any other unclaimed
             // run would have been met first.
-            if (x == run.left)
+            if (x == from)
                 x = runStart(row, x);
-            if (!queue(x, y))
+            if (!queue(x, y, &run))
                 return false;
             x = m_queue[m_queue.count() - 1].right;
         }
         return true;
     }
 
-    // Claims the run that begins at left and queues it; answers false when the queue cannot grow.
-    bool queue(int32_t left, int32_t y)
+    // Claims the run that begins at left and queues it, for the run by, if any; answers false when
+    // the queue cannot grow.
+    bool queue(int32_t left, int32_t y, const Run* by)
     {
         int32_t right = runEnd(m_mask.row(y), left);
-        if (!m_queue.tryAppend({left, right, y}))
+        Run run{left, right, y};
+        if (by)
+            run.from = by->y, run.fromLeft = by->left, run.fromRight = by->right;
+        if (!m_queue.tryAppend(run))
             return false;
         m_filled->setRun(y, left, right);
         return true;

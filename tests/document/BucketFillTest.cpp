@@ -123,6 +123,41 @@ TEST(BucketFillTest, FillsTheAreaInsideTheSelectionAndUndoesAsOneStep)
         }
 }
 
+std::vector<ColorRef> pixels(const BitmapDocument& document)
+{
+    std::vector<ColorRef> all;
+    for (int32_t y = 0; y < document.bounds().height(); ++y)
+        for (int32_t x = 0; x < document.bounds().width(); ++x)
+            all.push_back(document.pixelAt({x, y}));
+    return all;
+}
+
+// The plain fill's undo repaints its area with the colour it had and its redo repaints the fill;
+// through a tone both must give back every dot, however often they alternate.
+TEST(BucketFillTest, UndoAndRedoThroughAToneGiveBackEveryDot)
+{
+    const Dots wide = {"..#.......#.", "..#.o..o..#.", "..####..###.", "............", "o.....#....."};
+    for (bool fullColor : {false, true})
+        for (bool selected : {false, true}) {
+            SCOPED_TRACE(testing::Message() << (fullColor ? "full colour" : "8-bit") << (selected ? ", selected" : ""));
+            Document document = picture(wide, fullColor);
+            document->setDrawingTone(5);
+            if (selected)
+                select(*document, {1, 1, 11, 5});
+            std::vector<ColorRef> before = pixels(*document);
+            bucketFill(*document, {3, 3});
+            std::vector<ColorRef> after = pixels(*document);
+            EXPECT_NE(after, before);
+            EXPECT_NE(shown(*document)[3].find('.'), std::string::npos) << "the tone leaves dots as they were";
+            for (int round = 0; round < 2; ++round) {
+                document->undo();
+                EXPECT_EQ(pixels(*document), before) << "undo " << round;
+                document->undo();
+                EXPECT_EQ(pixels(*document), after) << "redo " << round;
+            }
+        }
+}
+
 TEST(BucketFillTest, ClicksThatChangeNothing)
 {
     Document document = picture({"..*", "#.."}, false);

@@ -109,6 +109,69 @@ TEST(DIBImageTest, FillRunWritesTheKindsOwnEncoding)
     EXPECT_EQ(bits[1], 0xC0);
 }
 
+// Every run within three bytes against a dot-by-dot model, over a pattern of other dots that the
+// part bytes at the ends must keep.
+TEST(DIBImageTest, MaskRunsChangeExactlyTheirDots)
+{
+    constexpr uint32_t pattern = 0xA55AC3;
+    auto dots = [](const uint8_t* bits) { return uint32_t(bits[0]) << 16 | uint32_t(bits[1]) << 8 | bits[2]; };
+    auto run = [](int32_t x0, int32_t x1) { return (0xFFFFFFu >> x0) & ~(0xFFFFFFu >> x1); };
+    MaskImage mask;
+    mask.create({24, 1});
+    for (int32_t x0 = 0; x0 <= 24; ++x0)
+        for (int32_t x1 = x0; x1 <= 24; ++x1) {
+            uint8_t* row = mask.row(0);
+            row[0] = uint8_t(pattern >> 16), row[1] = uint8_t(pattern >> 8), row[2] = uint8_t(pattern);
+            mask.setRun(0, x0, x1);
+            EXPECT_EQ(dots(row), pattern | run(x0, x1)) << "setRun " << x0 << ".." << x1;
+        }
+    for (int value : {0, 1})
+        for (int32_t count = 0; count <= 24; ++count) {
+            uint8_t bits[3] = {uint8_t(pattern >> 16), uint8_t(pattern >> 8), uint8_t(pattern)};
+            mask.fillRun(bits, ColorRef(value), count);
+            uint32_t expected = value ? pattern | run(0, count) : pattern & ~run(0, count);
+            EXPECT_EQ(dots(bits), expected) << "fillRun " << value << " x " << count;
+        }
+}
+
+// Rows of many widths with runs of every length, some across word edges, whole blocks of 256 dots
+// of 1 and of 0 and one whose last word alone differs, and padding past the last dot of 1 or of 0 bits, which belongs
+// to no run.
+TEST(DIBImageTest, MaskRowRunsAreTheRunsOfOneBits)
+{
+    uint32_t seed = 7;
+    for (bool padding : {true, false})
+        for (int32_t width : {1, 7, 31, 32, 33, 63, 64, 65, 100, 200, 800, 1100}) {
+            std::vector<bool> model(size_t(width), false);
+            for (int32_t x = 0; x < width;) {
+                seed = seed * 1103515245 + 12345;
+                int32_t end = std::min(x + int32_t(seed >> 16 & 63) + 1, width);
+                for (bool value = (seed >> 24 & 1) != 0; x < end; ++x)
+                    model[size_t(x)] = value;
+            }
+            for (int32_t x = 256; x < std::min(width, 1024); ++x)
+                model[size_t(x)] = x < 512 || (x >= 768 && x < 1000);
+            MaskImage mask;
+            mask.create({width, 1});
+            mask.clear(padding);
+            for (int32_t x = 0; x < width; ++x) {
+                uint8_t bit = uint8_t(0x80 >> (x & 7));
+                uint8_t& byte = mask.row(0)[x >> 3];
+                byte = model[size_t(x)] ? byte | bit : byte & uint8_t(~bit);
+            }
+            MaskImage::Runs expected;
+            for (int32_t x = 0; x < width; ++x)
+                if (model[size_t(x)] && (x == 0 || !model[size_t(x) - 1]))
+                    expected.emplace_back(x, x);
+            for (auto& [x0, x1] : expected)
+                for (x1 = x0; x1 < width && model[size_t(x1)];)
+                    ++x1;
+            MaskImage::Runs runs{{-1, -1}};
+            mask.rowRuns(0, runs);
+            EXPECT_EQ(runs, expected) << "width " << width << (padding ? ", padding of 1 bits" : ", padding of 0 bits");
+        }
+}
+
 TEST(DIBImageTest, DuplicateCopiesRowsAndKeepsTheKind)
 {
     auto palette = grayPalette();

@@ -51,6 +51,45 @@ TEST(FillMasksTest, AFullColourDotMustMatchInAllThreeBytes)
     EXPECT_EQ(dotsOf(*mask, maskSet), (Dots{"#..."}));
 }
 
+// Wide enough for whole mask bytes inside the picture, which are tested eight dots at once: a dot
+// is the ink or a colour one bit or one byte away from it, or its bytes in another order.
+TEST(FillMasksTest, EightDotsAtOnceKeepExactlyTheInkDots)
+{
+    const ColorRef others[2][4] = {
+        {paletteIndex(8), paletteIndex(0x89), paletteIndex(0x19), paletteIndex(1)},
+        {rgb(0x31, 0x20, 0x10), rgb(0x30, 0x20, 0x90), rgb(0x10, 0x30, 0x20), rgb(0x30, 0x22, 0x10)}};
+    const Point size{43, 3};
+    for (size_t d = 0; d < 2; ++d) {
+        const Depth& depth = depths[d];
+        auto image = makePicture(depth, size);
+        Dots inked(size_t(size.y), std::string(size_t(size.x), '.'));
+        uint32_t seed = 12345;
+        for (int32_t y = 0; y < size.y; ++y)
+            for (int32_t x = 0; x < size.x; ++x) {
+                seed = seed * 1103515245 + 12345;
+                // The ink all along most of the middle row, none at the start of the last, and half
+                // the time elsewhere.
+                uint32_t pick = y == 1 && x < 30 ? 0 : y == 2 && x < 24 ? 4 + uint32_t(x & 3) : seed >> 16 & 7;
+                ColorRef c = pick < 4 ? depth.ink : others[d][pick - 4];
+                image->fillRun(image->row(y) + size_t(depth.bits / 8) * size_t(x), c, 1);
+                inked[size_t(y)][size_t(x)] = c == depth.ink ? '#' : '.';
+            }
+        for (Point origin : {Point{0, 0}, Point{3, 1}, Point{-5, 0}}) {
+            SCOPED_TRACE(testing::Message() << depth << ", origin " << origin.x << "," << origin.y);
+            auto mask = maskOf(Dots(3, std::string(40, '#')));
+            keepSameColor(*mask, origin, *image, depth.ink);
+            Dots kept(3, std::string(40, '.'));
+            for (int32_t y = 0; y < 3; ++y)
+                for (int32_t x = 0; x < 40; ++x) {
+                    Point at{x + origin.x, y + origin.y};
+                    if (at.x >= 0 && at.x < size.x && at.y < size.y && inked[size_t(at.y)][size_t(at.x)] == '#')
+                        kept[size_t(y)][size_t(x)] = '#';
+                }
+            EXPECT_EQ(dotsOf(*mask, maskSet), kept);
+        }
+    }
+}
+
 TEST(FillMasksTest, KeepInsideBordersDropsEveryBorderIndexAndRefusesFullColour)
 {
     auto image = makePicture(depths[0], {5, 1});

@@ -78,4 +78,25 @@ TEST(MaskFillTest, ToneSevenPaintsEightDotsOfSixtyFour)
     }
 }
 
+// Whole rows of a picture whose rows end without padding meet in memory and are filled together;
+// where rows are padded the padding stays zero, whatever the runs around it.
+TEST(MaskFillTest, WholeRowsFillTogetherAndNeverTheRowPadding)
+{
+    const Dots mask = {"########", "########", "###.####", "########", "########", "....####", "########"};
+    for (const Depth& depth : depths)
+        for (int32_t width : {8, 6, 4}) {
+            SCOPED_TRACE(testing::Message() << depth << ", " << width << " dots wide");
+            auto image = makePicture(depth, {width, 7});
+            Dots cut;
+            for (const std::string& row : mask)
+                cut.push_back(row.substr(0, size_t(width)));
+            maskFill(*image, *maskOf(cut), {0, 0}, depth.ink, nullptr);
+            EXPECT_EQ(dotsOf(*image, depth.ink), cut);
+            size_t used = size_t(depth.bits / 8 * width), length = size_t(DIBImage::rowLength(depth.bits, width));
+            for (int32_t y = 0; y < 7; ++y)
+                EXPECT_EQ(std::count(image->row(y) + used, image->row(y) + length, 0), ptrdiff_t(length - used))
+                    << "padding of row " << y;
+        }
+}
+
 } // namespace
