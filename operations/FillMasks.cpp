@@ -75,7 +75,7 @@ uint32_t gathered(uint64_t flags, uint64_t order)
 // keep8 of the 8-bit same-colour mask: eight indices compared in one word.
 auto sameIndices(uint8_t index)
 {
-    const uint64_t pattern = index * 0x0101010101010101;
+    const uint64_t pattern = uint64_t(index) * 0x0101010101010101u;
     return [pattern](const uint8_t* pixels) { return uint8_t(gathered(equalBytes(pixels, pattern), inDotOrder)); };
 }
 

@@ -90,6 +90,17 @@ TEST(FillMasksTest, EightDotsAtOnceKeepExactlyTheInkDots)
     }
 }
 
+// The high indices, whose eight copies fill the top bit of a word.
+TEST(FillMasksTest, HighIndicesAreComparedEightAtATimeToo)
+{
+    auto image = makePicture(depths[0], {16, 1});
+    for (int32_t x = 0; x < 16; ++x)
+        image->fillRun(image->row(0) + x, paletteIndex(x % 3 ? 255 : 0x7F), 1);
+    auto mask = maskOf({"################"});
+    keepSameColor(*mask, {0, 0}, *image, paletteIndex(255));
+    EXPECT_EQ(dotsOf(*mask, maskSet), (Dots{".##.##.##.##.##."}));
+}
+
 TEST(FillMasksTest, KeepInsideBordersDropsEveryBorderIndexAndRefusesFullColour)
 {
     auto image = makePicture(depths[0], {5, 1});
