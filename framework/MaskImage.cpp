@@ -66,11 +66,7 @@ void MaskImage::rowRuns(int32_t y, Runs& runs) const
 {
     const uint8_t* bits = row(y);
     int32_t w = width();
-    // The 32 dots of word i, the leftmost in the top bit; rows are padded to whole words.
-    auto word = [bits](int32_t i) {
-        const uint8_t* b = bits + 4 * i;
-        return uint32_t(b[0]) << 24 | uint32_t(b[1]) << 16 | uint32_t(b[2]) << 8 | b[3];
-    };
+    auto word = [bits](int32_t i) { return wordAt(bits, i); };
     // The 64 dots from x, a multiple of 64, which must all lie inside the row.
     auto wide = [word](int32_t x) { return uint64_t(word(x >> 5)) << 32 | word((x >> 5) + 1); };
     // The first dot from x whose bit is not flip's, a word at a time, and 64 or 256 dots at a time

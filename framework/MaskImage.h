@@ -26,6 +26,13 @@ public:
     void fillRun(uint8_t* buffer, ColorRef value, int count) const override;
 
     bool isSet(Point p) const { return (row(p.y)[p.x >> 3] & (0x80 >> (p.x & 7))) != 0; }
+    // The 32 dots of word w of a row's bytes, the leftmost dot in the top bit. Rows are padded to
+    // whole 32-bit words, so every word read lies inside its row.
+    static uint32_t wordAt(const uint8_t* row, int32_t w)
+    {
+        const uint8_t* b = row + 4 * w;
+        return uint32_t(b[0]) << 24 | uint32_t(b[1]) << 16 | uint32_t(b[2]) << 8 | b[3];
+    }
     // The runs of 1 bits of row y, as [x0, x1) pairs from left to right.
     using Runs = std::vector<std::pair<int32_t, int32_t>>;
     void rowRuns(int32_t y, Runs& runs) const;

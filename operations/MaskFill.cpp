@@ -59,6 +59,7 @@ bool maskFillChanges(const DIBImage& image, const MaskImage& mask, Point origin,
             for (int32_t x = x0; x < x1 && !changes; ++x)
                 changes = (solid || toneLetsThrough(*tone, x, y)) &&
                           std::memcmp(Pixels::at(row, x), ink.data(), Pixels::size) != 0;
+            return changes;
         });
     });
     return changes;

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstring>
 
 namespace {
 
@@ -19,15 +18,6 @@ struct Run {
     int32_t fromLeft = 0;
     int32_t fromRight = 0;
 };
-
-// The 32 dots of word w of a mask row, the leftmost dot in the top bit. Rows are padded to whole
-// 32-bit words, so every word read lies inside its row.
-[[gnu::always_inline]] inline uint32_t wordAt(const uint8_t* row, int32_t w)
-{
-    uint8_t bytes[4];
-    std::memcpy(bytes, row + 4 * w, 4);
-    return uint32_t(bytes[0]) << 24 | uint32_t(bytes[1]) << 16 | uint32_t(bytes[2]) << 8 | bytes[3];
-}
 
 // The first dot in [from, to) whose bit is set in the words that bits(w) answers, or to; two words
 // at a time where both lie inside the span, as in the long runs of big masks.
@@ -99,7 +89,7 @@ public:
 
 private:
     // The dots of word w that take part in the fill.
-    uint32_t fillable(const uint8_t* row, int32_t w) const { return wordAt(row, w) ^ m_flip; }
+    uint32_t fillable(const uint8_t* row, int32_t w) const { return MaskImage::wordAt(row, w) ^ m_flip; }
     // The first dot of the run that holds dot x, which takes part in the fill.
     int32_t runStart(const uint8_t* row, int32_t x) const
     {
@@ -129,7 +119,7 @@ private:
     {
         const uint8_t* row = m_mask.row(y);
         const uint8_t* claimed = m_filled->row(y);
-        auto unclaimed = [&](int32_t w) { return fillable(row, w) & ~wordAt(claimed, w); };
+        auto unclaimed = [&](int32_t w) { return fillable(row, w) & ~MaskImage::wordAt(claimed, w); };
         for (int32_t x = firstDot(from, to, unclaimed); x < to; x = firstDot(x, to, unclaimed)) {
             // Only a run that holds the span's first dot can begin left of it: any other unclaimed
             // run would have been met first.

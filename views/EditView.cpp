@@ -53,7 +53,6 @@ public:
         m_view.track(std::move(tracker), press);
     }
     InformationDisplay* information() const override { return m_view.m_information; }
-    ColorPickerTarget* pickerTarget() const override { return m_view.m_pickerTarget; }
     ColorPicker& colorPicker() override { return m_view; }
     bool capsLock() const override { return capsLockOn(); }
     void beep() override { Application::beep(); }

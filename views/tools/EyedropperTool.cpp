@@ -80,9 +80,9 @@ void EyedropperTool::pick(const Visual::MouseEvent& event, bool rightButton)
         background ? picture->setBackgroundColor(color) : picture->setDrawingColor(color);
     };
     // The target is asked for at every dot: the dialog may end while the button is still held.
-    if (view.pickerTarget() && !rightButton)
+    if (view.colorPicker().target() && !rightButton)
         pick = [&view, second = event.shift](Point dot) {
-            ColorPickerTarget* target = view.pickerTarget();
+            ColorPickerTarget* target = view.colorPicker().target();
             if (BitmapDocument* picture = view.document(); picture && target)
                 target->picked(target->convert(picture->pixelAt(dot)), second);
         };

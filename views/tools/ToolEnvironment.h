@@ -8,7 +8,6 @@
 
 class BitmapDocument;
 class ColorPicker;
-class ColorPickerTarget;
 class InformationDisplay;
 class MeshPlug;
 
@@ -46,9 +45,8 @@ public:
     virtual void track(std::unique_ptr<Visual::Tracker> tracker, const Visual::MouseEvent& press) = 0;
     // The information panel, or null while none listens.
     virtual InformationDisplay* information() const = 0;
-    // The dialog that takes picked colours instead of the document, or null.
-    virtual ColorPickerTarget* pickerTarget() const = 0;
-    // The view's colour-picker mode, for the dialogs a tool opens.
+    // The view's colour-picker mode: the dialog that takes picked colours instead of the document,
+    // and the dialogs a tool opens that pick.
     virtual ColorPicker& colorPicker() = 0;
     // Whether Caps Lock is on, which turns some pointers into a precise cross.
     virtual bool capsLock() const = 0;

@@ -71,7 +71,6 @@ public:
         pointerAt(press);
     }
     InformationDisplay* information() const override { return panel; }
-    ColorPickerTarget* pickerTarget() const override { return picker.target(); }
     ColorPicker& colorPicker() override { return picker; }
     bool capsLock() const override { return capsLockOn; }
     void beep() override { ++beeps; }
