@@ -9,8 +9,9 @@
 #include "app/WindowPlacement.h"
 #include "base/Alert.h"
 #include "base/ErrorFrame.h"
+#include "commands/FileCommands.h"
+#include "commands/SaveAsDialog.h"
 #include "core/Aspects.h"
-#include "dialogs/InstallDocumentDialogs.h"
 #include "dialogs/NewDialog.h"
 #include "document/BitmapDocument.h"
 #include "document/DocumentLifecycle.h"
@@ -75,6 +76,7 @@ Tilvaner::Tilvaner(SettingsFile settings) : m_settings(std::move(settings)) {}
 Tilvaner::~Tilvaner()
 {
     installDocumentWindows(nullptr);
+    installFilingQuestions(nullptr);
     lifecycle::installRecentFileList(nullptr);
     // The panels let go of the documents, and take their windows with them, before the workspace
     // and its document windows go.
@@ -135,7 +137,7 @@ bool Tilvaner::start(const std::vector<std::string>& arguments)
     m_workspace->setMenu(mainMenu(), mainAccelerators(), menus::windowMenuIndex);
     m_recentFiles.attachMenu(m_workspace->popup(0), commands::firstRecentFile);
     installDocumentWindows(this);
-    installDocumentDialogs();
+    installFilingQuestions(&m_filingQuestions);
     lifecycle::installRecentFileList([this](const std::string& path) { m_recentFiles.add(path); });
 
     loadBackupSettings(m_settings, BackupSettings::current());
@@ -301,22 +303,25 @@ bool Tilvaner::command(uint32_t id)
     }
 }
 
-std::array<CommandInterface*, 2> Tilvaner::windowHandlers() const
+Tilvaner::WindowHandlers Tilvaner::windowHandlers() const
 {
     ScheduledWindow* window = m_workspace->activeDocumentWindow();
     if (!window)
         return {};
-    return {interfaceFor<CommandInterface>(window, &aspects::Window::menuEx),
-            interfaceFor<CommandInterface>(window->document(), &aspects::Model::menuEx)};
+    WindowHandlers handlers{interfaceFor<CommandInterface>(window, &aspects::Window::menuEx), std::nullopt};
+    if (BitmapDocument* document = interfaceFor(window->document(), &aspects::BitmapDocument::access))
+        handlers.document.emplace(*document);
+    return handlers;
 }
 
 bool Tilvaner::routeToDocument(uint32_t id)
 {
     // The views of the active window first, then its document.
-    for (CommandInterface* handler : windowHandlers())
-        if (handler && handler->command(id, m_workspace->activeDocumentWindow()))
-            return true;
-    return false;
+    WindowHandlers handlers = windowHandlers();
+    Window* from = m_workspace->activeDocumentWindow();
+    if (handlers.views && handlers.views->command(id, from))
+        return true;
+    return handlers.document && handlers.document->command(id, from);
 }
 
 void Tilvaner::menuOpening(MenuState& popup)
@@ -350,11 +355,11 @@ void Tilvaner::menuOpening(MenuState& popup)
     default: popup.enableAll(false); break;
     }
     // The document first, so that its views have the last word on the items they share.
-    auto [views, document] = windowHandlers();
-    if (document)
-        document->menuOpening(popup);
-    if (views)
-        views->menuOpening(popup);
+    WindowHandlers handlers = windowHandlers();
+    if (handlers.document)
+        handlers.document->menuOpening(popup);
+    if (handlers.views)
+        handlers.views->menuOpening(popup);
 }
 
 bool Tilvaner::frameClosing()
@@ -390,7 +395,7 @@ bool Tilvaner::newPicture(uint32_t, Window*)
 
 bool Tilvaner::open(uint32_t, Window*)
 {
-    lifecycle::openDocument();
+    openDocument();
     return true;
 }
 

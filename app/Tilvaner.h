@@ -1,15 +1,18 @@
 #pragma once
 
 #include "app/RecentFiles.h"
+#include "commands/DocumentCommands.h"
+#include "commands/SaveAsDialog.h"
 #include "core/Dependent.h"
+#include "document/DocumentWindows.h"
 #include "formats/SettingsFile.h"
 #include "framework/CommandTable.h"
-#include "framework/DocumentWindows.h"
 #include "framework/FrameClient.h"
 #include "framework/Timer.h"
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -72,7 +75,12 @@ private:
     void savePlacement();
     bool routeToDocument(uint32_t id);
     // The active document window's views and its document, either null.
-    std::array<CommandInterface*, 2> windowHandlers() const;
+    // Who takes a command in the active document window: its views, then its picture.
+    struct WindowHandlers {
+        CommandInterface* views = nullptr;
+        std::optional<DocumentCommands> document;
+    };
+    WindowHandlers windowHandlers() const;
 
     bool newPicture(uint32_t id, Window* from);
     bool open(uint32_t id, Window* from);
@@ -88,6 +96,7 @@ private:
 
     SettingsFile m_settings;
     RecentFiles m_recentFiles;
+    DesktopFilingQuestions m_filingQuestions;
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<MDIWorkSpace> m_workspace;
     // The panels' owners, each with its window in m_panels; the others are plain windows for now.

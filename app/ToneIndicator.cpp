@@ -1,7 +1,7 @@
 #include "app/ToneIndicator.h"
 
+#include "dialogs/ToneDialog.h"
 #include "document/BitmapDocument.h"
-#include "document/DocumentDialogs.h"
 #include "framework/GraphicsContext.h"
 
 void ToneIndicator::paint(GraphicsContext& gc, const Rect&)
@@ -14,7 +14,6 @@ void ToneIndicator::paint(GraphicsContext& gc, const Rect&)
 
 void ToneIndicator::clicked(Point)
 {
-    const DocumentDialogs::Run& chooseTone = DocumentDialogs::installed().tone;
-    if (BitmapDocument* shown = document(); shown && chooseTone)
-        chooseTone(*shown);
+    if (BitmapDocument* shown = document())
+        runToneDialog(*shown);
 }

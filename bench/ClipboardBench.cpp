@@ -10,7 +10,7 @@
 #include "document/NewParams.h"
 #include "document/PastedPicture.h"
 #include "document/SelectionRecord.h"
-#include "framework/DIBImage.h"
+#include "pixels/DIBImage.h"
 
 #include <cstdio>
 #include <cstring>

@@ -9,8 +9,8 @@
 #include "document/PencilStroke.h"
 #include "document/StraightLine.h"
 #include "framework/Application.h"
-#include "framework/MaskImage.h"
 #include "operations/PenStamp.h"
+#include "pixels/MaskImage.h"
 #include "views/EditView.h"
 #include "views/ToolBox.h"
 

@@ -4,11 +4,11 @@
 // making of the mask from the picture's colours is timed apart. Ratios use processor time measured
 // in the same run.
 #include "bench/RatioReport.h"
-#include "framework/IndexedImage.h"
-#include "framework/MaskImage.h"
 #include "operations/FillMasks.h"
 #include "operations/MaskFill.h"
 #include "operations/SeedFill.h"
+#include "pixels/IndexedImage.h"
+#include "pixels/MaskImage.h"
 
 #include <cstdio>
 #include <cstring>

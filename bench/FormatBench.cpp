@@ -5,9 +5,9 @@
 #include "base/FilePath.h"
 #include "formats/FormatTable.h"
 #include "formats/ReplacingWrite.h"
-#include "framework/IndexedImage.h"
-#include "framework/TrueColorImage.h"
 #include "palette/PaletteModel.h"
+#include "pixels/IndexedImage.h"
+#include "pixels/TrueColorImage.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,11 +1,11 @@
 // Image and region costs on a 10000 x 10000 picture. Each figure is read against BM_CopyReference,
 // a plain memcpy of the same bytes in the same run.
 #include "core/DigitalLine.h"
-#include "framework/IndexedImage.h"
-#include "framework/MaskImage.h"
-#include "framework/Region.h"
-#include "framework/TrueColorImage.h"
 #include "operations/PenStamp.h"
+#include "pixels/IndexedImage.h"
+#include "pixels/MaskImage.h"
+#include "pixels/Region.h"
+#include "pixels/TrueColorImage.h"
 
 #include <benchmark/benchmark.h>
 

@@ -7,8 +7,8 @@
 #include "cli/PictureFiles.h"
 #include "cli/SelectCommand.h"
 #include "formats/FormatTable.h"
-#include "framework/DIBImage.h"
 #include "palette/PaletteModel.h"
+#include "pixels/DIBImage.h"
 
 #include <algorithm>
 #include <memory>

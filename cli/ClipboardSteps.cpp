@@ -4,7 +4,7 @@
 #include "document/BitmapDocument.h"
 #include "document/ClipboardImage.h"
 #include "document/PastedPicture.h"
-#include "framework/DIBImage.h"
+#include "pixels/DIBImage.h"
 
 #include <fstream>
 #include <iterator>

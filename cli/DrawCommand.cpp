@@ -7,7 +7,7 @@
 #include "document/PencilStroke.h"
 #include "document/SelectionCommands.h"
 #include "document/StraightLine.h"
-#include "framework/Region.h"
+#include "pixels/Region.h"
 
 const char* const drawUsage = R"(  draw IN OUT STEP...
                     open IN, draw with the editor's pencil, line and bucket, write OUT;

@@ -4,7 +4,7 @@
 #include "base/FileErrors.h"
 #include "formats/FormatTable.h"
 #include "formats/ReplacingWrite.h"
-#include "framework/DIBImage.h"
+#include "pixels/DIBImage.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "document/BitmapDocument.h"
 #include "document/BitmapSelectionPlug.h"
 #include "document/SelectionCommands.h"
-#include "framework/Region.h"
+#include "pixels/Region.h"
 
 #include <functional>
 

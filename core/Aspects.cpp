@@ -6,7 +6,6 @@ namespace aspects {
 
 // core
 namespace Model { constinit const ::Aspect menu("Model::menu"); }
-namespace Model { constinit const ::InterfaceAspect<::CommandInterface> menuEx("Model::menuEx"); }
 namespace IntValue { constinit const ::InterfaceAspect<::IntInterface> access("IntValue::access"); }
 namespace StringValue { constinit const ::InterfaceAspect<::StringInterface> access("StringValue::access"); }
 namespace PointValue { constinit const ::InterfaceAspect<::PointInterface> access("PointValue::access"); }

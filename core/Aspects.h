@@ -45,7 +45,6 @@ namespace aspects {
 
 // core
 namespace Model { extern const ::Aspect menu; }
-namespace Model { extern const ::InterfaceAspect<::CommandInterface> menuEx; }
 namespace IntValue { extern const ::InterfaceAspect<::IntInterface> access; }
 namespace StringValue { extern const ::InterfaceAspect<::StringInterface> access; }
 namespace PointValue { extern const ::InterfaceAspect<::PointInterface> access; }

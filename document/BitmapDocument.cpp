@@ -6,9 +6,8 @@
 #include "core/Aspects.h"
 #include "document/BitmapPalette.h"
 #include "document/BitmapSelectionPlug.h"
-#include "document/DocumentCommands.h"
-#include "document/DocumentDialogs.h"
 #include "document/DocumentLifecycle.h"
+#include "document/FilingQuestions.h"
 #include "document/NewParams.h"
 #include "document/OpenDocuments.h"
 #include "document/SelectionRecord.h"
@@ -16,11 +15,6 @@
 #include "formats/Backup.h"
 #include "formats/FormatTable.h"
 #include "formats/ReplacingWrite.h"
-#include "framework/FileDialogs.h"
-#include "framework/IndexedImage.h"
-#include "framework/MaskImage.h"
-#include "framework/MemoryGC.h"
-#include "framework/TrueColorImage.h"
 #include "operations/CheckerFill.h"
 #include "operations/CopyArea.h"
 #include "operations/FloatingComposite.h"
@@ -28,11 +22,13 @@
 #include "operations/MaskFill.h"
 #include "operations/PenStamp.h"
 #include "operations/RectFill.h"
+#include "pixels/IndexedImage.h"
+#include "pixels/MaskImage.h"
+#include "pixels/TrueColorImage.h"
 #include "resources/Bitmaps.h"
 #include "resources/StringTable.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace {
 
@@ -113,7 +109,7 @@ NewDocumentParams NewDocumentParams::fromPreferences(const NewParams& params)
 BitmapDocument::BitmapDocument(const NewParams& params)
     : m_backgroundColor(params.backgroundColour.value()), m_edgeWidth(params.edgeWidth.value()),
       m_information(*this, params.offset.point(), params.yUp.value() == 1), m_meshSize(params.meshSize.point()),
-      m_blockSize(params.blockSize.point()), m_params(params), m_commands(std::make_unique<DocumentCommands>(*this)),
+      m_blockSize(params.blockSize.point()), m_params(params),
       m_selectionPlug(std::make_unique<BitmapSelectionPlug>(*this))
 {
     openDocuments::add(this);
@@ -139,8 +135,6 @@ void* BitmapDocument::valueFor(const Aspect* aspect)
         return offer<MeshPlug>(this);
     if (aspect == &aspects::ScheduledWindow::Plug::access)
         return offer<ScheduledWindowPlug>(this);
-    if (aspect == &aspects::Model::menuEx)
-        return offer<CommandInterface>(m_commands.get());
     if (aspect == &aspects::BitmapSelectionPlug::access)
         return offer<BitmapSelectionPlug>(m_selectionPlug.get());
     if (aspect == &aspects::InformationPlug::access)
@@ -230,12 +224,6 @@ std::optional<ToneBytes> BitmapDocument::tonePattern() const
     if (m_drawingTone == 0)
         return std::nullopt;
     return m_tonePattern;
-}
-
-void BitmapDocument::chooseTone()
-{
-    if (const DocumentDialogs::Run& run = DocumentDialogs::installed().tone)
-        run(*this);
 }
 
 void BitmapDocument::setBlockSize(Point size)
@@ -504,45 +492,23 @@ void BitmapDocument::reportWriteFailure(int32_t code, const FilePath& file)
     ::reportWriteFailure(code, std::string(file.name()));
 }
 
-namespace {
-
-// The format of a save dialog's filter entry: entry 1 is the first format.
-int formatForFilter(int filterIndex)
-{
-    return std::clamp<int>(filterIndex - 1, 0, int(imageFormats().size()) - 1);
-}
-
-} // namespace
-
 bool BitmapDocument::saveAs()
 {
-    FileDialogRequest request{"", std::string(loadString(strings::saveFilters)), m_currentFormat + 1, "",
-                              file() ? file()->path() : ""};
-    // A name whose extension is not the chosen type's asks first.
-    auto accept = [](const FileChoice& choice) {
-        const ImageFormat& format = *imageFormats()[size_t(formatForFilter(choice.filterIndex))];
-        std::string extension = std::filesystem::path(choice.path).extension().string();
-        if (!extension.empty())
-            extension.erase(0, 1);
-        if (!extension.empty() && sameExtension(extension, format.extension()))
-            return true;
-        setAlertArgs(extension.empty() ? std::string(loadString(strings::none)) : std::string(extension),
-                     std::string(loadString(format.nameId())));
-        int answer = alert(messages::extensionMismatch, alertFlags::yesNo);
-        setAlertArgs();
-        return answer == alertAnswer::yes;
-    };
-    std::optional<FileChoice> choice = chooseSaveFile(request, accept);
-    if (!choice)
-        return false;
+    FilingQuestions* questions = filingQuestions();
+    std::optional<SaveTarget> target = questions ? questions->chooseSaveTarget(*this) : std::nullopt;
+    return target && saveAs(*target);
+}
+
+bool BitmapDocument::saveAs(const SaveTarget& target)
+{
     FilePath path;
     try {
-        path.setFullPath(choice->path);
+        path.setFullPath(target.path);
     } catch (...) {
         reportWriteFailure(currentError(), path);
         return false;
     }
-    m_saveFormat = formatForFilter(choice->filterIndex);
+    m_saveFormat = target.format;
     if (saveTo(path)) {
         lifecycle::noteRecentFile(path.path());
         return true;
@@ -553,9 +519,7 @@ bool BitmapDocument::saveAs()
 
 void BitmapDocument::revert()
 {
-    if (!isModified() || !file())
-        return;
-    if (alert(messages::revert, alertFlags::yesNo) != alertAnswer::yes)
+    if (!canRevert())
         return;
     // A crop or transform frame belongs to the picture being thrown away.
     m_interactive.end();

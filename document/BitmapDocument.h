@@ -1,13 +1,13 @@
 #pragma once
 
-#include "core/Color.h"
+#include "base/Color.h"
 #include "core/Geometry.h"
+#include "core/ScheduledWindowPlug.h"
 #include "document/FilingObject.h"
 #include "document/ImagePlug.h"
 #include "document/InformationPlug.h"
 #include "document/InteractiveMode.h"
 #include "document/Pen.h"
-#include "framework/ScheduledWindowPlug.h"
 
 #include <memory>
 #include <optional>
@@ -17,10 +17,10 @@
 
 class BitmapPalette;
 class BitmapSelectionPlug;
-class DocumentCommands;
 class DIBImage;
 class MaskImage;
 class NewParams;
+struct SaveTarget;
 struct SelectionRecord;
 
 // What a new picture is made of: the New command's parameters, which start from the preferences.
@@ -142,9 +142,6 @@ public:
     // The palette's colours changed: the image's colour table follows and the whole picture redraws.
     void paletteChanged();
 
-    // Runs the tone dialog, which sets the drawing tone on OK.
-    void chooseTone();
-
     // Keeps the dots of rect for the next undo of this document.
     void savePixelsForUndo(const Rect& rect);
     // Keeps the palette's colours for the next undo of this document.
@@ -152,10 +149,15 @@ public:
     void undo();
 
     bool saveAs() override;
+    // Saves to target, which becomes the document's file and format; false when that failed (and
+    // was reported), in which case the document keeps its file and format.
+    bool saveAs(const SaveTarget& target);
     // The window caption: the title, marked "(RGB)" for a full-colour picture.
     std::string caption() const override;
     bool closeQuery() override { return FilingObject::closeQuery(); }
-    // Reads the file again after asking; only a modified document with a file can revert.
+    // Only a modified document with a file can revert.
+    bool canRevert() const { return isModified() && file(); }
+    // Reads the file again, dropping the changes and their undo step; a failed read keeps them.
     void revert();
 
 protected:
@@ -191,7 +193,6 @@ private:
     Point m_blockSize;
     std::vector<uint8_t> m_borderColors;
     const NewParams& m_params;
-    std::unique_ptr<DocumentCommands> m_commands;
     std::unique_ptr<BitmapSelectionPlug> m_selectionPlug;
     int32_t m_pasteMode = 0;
     InteractiveSlot m_interactive;

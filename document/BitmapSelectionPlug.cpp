@@ -4,8 +4,8 @@
 #include "document/BitmapDocument.h"
 #include "document/SelectionRecord.h"
 #include "document/UndoRecord.h"
-#include "framework/MaskImage.h"
 #include "operations/FloatingComposite.h"
+#include "pixels/MaskImage.h"
 
 namespace {
 

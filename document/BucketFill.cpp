@@ -6,10 +6,10 @@
 #include "document/BitmapPalette.h"
 #include "document/SelectionRecord.h"
 #include "document/UndoRecord.h"
-#include "framework/MaskImage.h"
 #include "operations/FillMasks.h"
 #include "operations/MaskFill.h"
 #include "operations/SeedFill.h"
+#include "pixels/MaskImage.h"
 #include "resources/StringTable.h"
 
 #include <functional>

@@ -3,7 +3,7 @@
 #include "document/BitmapDocument.h"
 #include "document/DocumentLifecycle.h"
 #include "document/UndoRecord.h"
-#include "framework/DIBImage.h"
+#include "pixels/DIBImage.h"
 
 #include <memory>
 

@@ -6,7 +6,7 @@
 #include "document/SelectionCommands.h"
 #include "document/SelectionRecord.h"
 #include "document/UndoRecord.h"
-#include "framework/MaskImage.h"
+#include "pixels/MaskImage.h"
 
 #include <algorithm>
 

@@ -4,10 +4,9 @@
 #include "base/ErrorFrame.h"
 #include "core/Aspects.h"
 #include "document/BitmapDocument.h"
+#include "document/DocumentWindows.h"
 #include "document/NewParams.h"
 #include "document/OpenDocuments.h"
-#include "framework/DocumentWindows.h"
-#include "framework/FileDialogs.h"
 #include "resources/StringTable.h"
 
 #include <filesystem>
@@ -48,13 +47,6 @@ BitmapDocument* openNewDocument(const std::function<void(BitmapDocument&)>& fill
         reportError(currentError(), 0, std::nullopt);
         return nullptr;
     }
-}
-
-BitmapDocument* openDocument()
-{
-    FileDialogRequest request{"", std::string(loadString(strings::openFilters)), 1, "bmp", ""};
-    std::optional<std::string> path = chooseOpenFile(request);
-    return path ? openFile(*path) : nullptr;
 }
 
 BitmapDocument* openFile(const std::string& path)

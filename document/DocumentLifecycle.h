@@ -7,7 +7,7 @@
 class BitmapDocument;
 struct NewDocumentParams;
 
-// How pictures come into being: New, Open with the dialog, and opening named files.
+// How pictures come into being: New and opening named files, each in a window of its own.
 namespace lifecycle {
 
 // Creates a picture titled "Untitled-n" from params and opens its window.
@@ -15,8 +15,6 @@ BitmapDocument* newDocument(const NewDocumentParams& params);
 // Creates a picture, lets fill make its content and opens its window; a failure is reported and
 // leaves no document (null).
 BitmapDocument* openNewDocument(const std::function<void(BitmapDocument&)>& fill);
-// Asks for a file and opens it; null when cancelled or when it failed (already reported).
-BitmapDocument* openDocument();
 // Opens path without a dialog. A file that is already open is not read again: its document comes
 // to the front and is answered.
 BitmapDocument* openFile(const std::string& path);

@@ -3,7 +3,7 @@
 #include "base/Alert.h"
 #include "base/ErrorFrame.h"
 #include "core/Aspects.h"
-#include "resources/StringTable.h"
+#include "document/FilingQuestions.h"
 
 void FilingObject::setTitle(const std::string& title)
 {
@@ -52,9 +52,8 @@ void FilingObject::afterFileChanged(const FilePath& file)
 
 bool FilingObject::confirmSave()
 {
-    setAlertArgs(m_title);
-    int answer = alert(messages::saveChanges, alertFlags::yesNoCancel);
-    setAlertArgs();
+    FilingQuestions* questions = filingQuestions();
+    int answer = questions ? questions->askSaveChanges(m_title) : alertAnswer::cancel;
     if (answer == alertAnswer::yes)
         return save();
     return answer == alertAnswer::no;

@@ -7,8 +7,9 @@
 #include <string>
 
 // What a document is as a file: the file it was read from or saved to (none while untitled), its
-// title, and whether it has changes that are not saved. The flows here ask the document to read,
-// write and choose files, and report every failure to the user themselves.
+// title, and whether it has changes that are not saved. The flows here ask the document to read and
+// write, and report every failure to the user themselves; what they must ask the user goes through
+// the installed FilingQuestions.
 class FilingObject : public Model {
 public:
     const std::optional<FilePath>& file() const { return m_file; }
@@ -23,7 +24,7 @@ public:
     // Saves to the document's file when there are changes; without a file, asks for one.
     bool save();
     bool saveTo(const FilePath& file);
-    // Asks for a file and a format and saves there.
+    // Asks for a file and a format (through the installed FilingQuestions) and saves there.
     virtual bool saveAs() = 0;
     // Whether the document may close: a modified one asks to save first.
     bool closeQuery();

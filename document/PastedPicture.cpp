@@ -3,15 +3,15 @@
 #include "document/BitmapDocument.h"
 #include "document/BitmapPalette.h"
 #include "formats/BmpFormat.h"
-#include "framework/DecodedPicture.h"
-#include "framework/IndexedImage.h"
-#include "framework/LogicalPalette.h"
-#include "framework/MaskImage.h"
-#include "framework/TrueColorImage.h"
 #include "operations/ImagePaste.h"
 #include "operations/IndexTranslation.h"
 #include "operations/MaskFill.h"
 #include "palette/PaletteModel.h"
+#include "pixels/DecodedPicture.h"
+#include "pixels/IndexedImage.h"
+#include "pixels/LogicalPalette.h"
+#include "pixels/MaskImage.h"
+#include "pixels/TrueColorImage.h"
 
 #include <numeric>
 

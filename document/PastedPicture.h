@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Color.h"
+#include "base/Color.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "document/Pen.h"
 
 #include "core/Aspects.h"
-#include "framework/MaskImage.h"
+#include "pixels/MaskImage.h"
 #include "resources/Bitmaps.h"
 
 ToneBytes toneFromResource(int id)

@@ -3,7 +3,7 @@
 #include "core/DigitalLine.h"
 #include "document/BitmapDocument.h"
 #include "document/UndoRecord.h"
-#include "framework/MaskImage.h"
+#include "pixels/MaskImage.h"
 #include "resources/Bitmaps.h"
 
 PencilStroke::PencilStroke(BitmapDocument& document, int penIndex)

@@ -4,8 +4,9 @@
 #include "document/BitmapSelectionPlug.h"
 #include "document/SelectionRecord.h"
 #include "document/UndoRecord.h"
-#include "framework/MaskImage.h"
 #include "operations/InnerBorder.h"
+#include "pixels/MaskImage.h"
+#include "resources/CommandIds.h"
 
 namespace selectionCommands {
 
@@ -89,6 +90,19 @@ void invert(BitmapDocument& document)
     rest.setRect(document.bounds());
     rest.subtract(record->region);
     select(document, rest);
+}
+
+bool run(BitmapDocument& document, uint32_t id)
+{
+    switch (id) {
+    case commands::fillSelection: fill(document, false); return true;
+    case commands::drawSelectionBorder: fill(document, true); return true;
+    case commands::clearSelection: clear(document); return true;
+    case commands::selectAll: selectAll(document); return true;
+    case commands::selectNone: selectNone(document); return true;
+    case commands::invertSelection: invert(document); return true;
+    default: return false;
+    }
 }
 
 } // namespace selectionCommands

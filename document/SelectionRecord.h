@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/Color.h"
-#include "framework/Region.h"
+#include "base/Color.h"
+#include "pixels/Region.h"
 
 #include <cstdint>
 #include <memory>

@@ -3,9 +3,9 @@
 #include "base/ErrorFrame.h"
 #include "base/FileScope.h"
 #include "formats/PackedRows.h"
-#include "framework/IndexedImage.h"
-#include "framework/TrueColorImage.h"
 #include "palette/PaletteModel.h"
+#include "pixels/IndexedImage.h"
+#include "pixels/TrueColorImage.h"
 #include "resources/StringTable.h"
 
 #include <array>

@@ -5,9 +5,9 @@
 #include "formats/PackedRows.h"
 #include "formats/TiffFile.h"
 #include "formats/TiffTags.h"
-#include "framework/IndexedImage.h"
-#include "framework/TrueColorImage.h"
 #include "palette/PaletteModel.h"
+#include "pixels/IndexedImage.h"
+#include "pixels/TrueColorImage.h"
 #include "resources/StringTable.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/DecodedPicture.h"
+#include "pixels/DecodedPicture.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -7,8 +7,8 @@
 class MenuState;
 class Window;
 
-// What a command handler answers for commands and menu state: a document offers it for
-// Model::menuEx. from is the window the command came from, or null.
+// What a command handler answers for commands and menu state: a view offers it for Window::menuEx,
+// and the picture's commands answer the same way. from is the window the command came from, or null.
 class CommandInterface {
 public:
     // Answers whether the command was handled.

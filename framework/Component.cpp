@@ -3,8 +3,8 @@
 #include "base/ErrorFrame.h"
 #include "core/Aspects.h"
 #include "framework/ComponentWidget.h"
-#include "framework/QtGeometry.h"
 #include "framework/WindowGC.h"
+#include "pixels/QtGeometry.h"
 
 #include <QImage>
 #include <QMdiSubWindow>

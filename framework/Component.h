@@ -1,10 +1,10 @@
 #pragma once
 
 #include "framework/Controllers.h"
-#include "framework/Region.h"
 #include "framework/Timer.h"
 #include "framework/Window.h"
 #include "framework/WindowSurface.h"
+#include "pixels/Region.h"
 
 #include <memory>
 

@@ -2,7 +2,7 @@
 
 #include "framework/Component.h"
 #include "framework/KeyMap.h"
-#include "framework/QtGeometry.h"
+#include "pixels/QtGeometry.h"
 
 #include <QKeyEvent>
 #include <QPaintEvent>

@@ -3,7 +3,7 @@
 #include "base/ErrorFrame.h"
 #include "framework/Component.h"
 #include "framework/DialogWidgets.h"
-#include "framework/QtGeometry.h"
+#include "pixels/QtGeometry.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>

@@ -2,9 +2,10 @@
 
 #include "base/ErrorFrame.h"
 #include "core/DigitalLine.h"
-#include "framework/LogicalPalette.h"
-#include "framework/QtGeometry.h"
-#include "framework/Region.h"
+#include "pixels/DIBImage.h"
+#include "pixels/LogicalPalette.h"
+#include "pixels/QtGeometry.h"
+#include "pixels/Region.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -17,6 +18,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -31,6 +33,17 @@ QPainter::CompositionMode compositionFor(RasterOp op)
     case RasterOp::sourceCopy: break;
     }
     return QPainter::CompositionMode_Source;
+}
+
+// A rectangle as a range per axis plus whether it is mirrored on that axis.
+struct Span {
+    int32_t low, high;
+    bool mirrored;
+};
+
+Span span(int32_t from, int32_t to)
+{
+    return to < from ? Span{to, from, true} : Span{from, to, false};
 }
 
 } // namespace
@@ -232,6 +245,11 @@ GraphicsContext& GraphicsContext::fillRegion(const Region& region, const Brush& 
     return *this;
 }
 
+GraphicsContext& GraphicsContext::frameRegion(const Region& region, const Brush& brush, int width)
+{
+    return fillRegion(region.frameBand(width), brush);
+}
+
 GraphicsContext& GraphicsContext::drawText(const Rect& box, std::string_view text, ColorRef color,
                                            TextPlacement placement)
 {
@@ -354,4 +372,38 @@ void GraphicsContext::drawImage(const QImage& image, const Rect& dest, bool flip
     m_painter->setTransform(mirror, true);
     m_painter->drawImage(toQRect(dest), source);
     m_painter->restore();
+}
+
+void GraphicsContext::drawAt(const DIBImage& image, Rect source, Point dest, RasterOp op)
+{
+    Rect clipped = source.intersected(image.bounds());
+    if (clipped.isEmpty())
+        return;
+    Point at{dest.x + clipped.left - source.left, dest.y + clipped.top - source.top};
+    drawImage(image.sourceImage(clipped), Rect::fromSize(at, {clipped.width(), clipped.height()}), false, false, op);
+}
+
+void GraphicsContext::drawStretched(const DIBImage& image, Rect source, Rect dest, RasterOp op)
+{
+    Span sx = span(source.left, source.right), sy = span(source.top, source.bottom);
+    Span dx = span(dest.left, dest.right), dy = span(dest.top, dest.bottom);
+    if (sx.low == sx.high || sy.low == sy.high || dx.low == dx.high || dy.low == dy.high)
+        return;
+    Rect normal{sx.low, sy.low, sx.high, sy.high};
+    Rect clipped = normal.intersected(image.bounds());
+    if (clipped.isEmpty())
+        return;
+    // The destination shrinks with the source so the scale stays the same. A mirrored source counts
+    // from its other end, so both mirrors combine into one flip per axis.
+    bool flipX = sx.mirrored != dx.mirrored, flipY = sy.mirrored != dy.mirrored;
+    double scaleX = double(dx.high - dx.low) / (sx.high - sx.low);
+    double scaleY = double(dy.high - dy.low) / (sy.high - sy.low);
+    auto place = [](const Span& d, int32_t from, int32_t to, int32_t sourceLow, double scale, bool flip) {
+        double a = flip ? d.high - (to - sourceLow) * scale : d.low + (from - sourceLow) * scale;
+        double b = flip ? d.high - (from - sourceLow) * scale : d.low + (to - sourceLow) * scale;
+        return std::pair<int32_t, int32_t>{int32_t(std::lround(a)), int32_t(std::lround(b))};
+    };
+    auto [left, right] = place(dx, clipped.left, clipped.right, sx.low, scaleX, flipX);
+    auto [top, bottom] = place(dy, clipped.top, clipped.bottom, sy.low, scaleY, flipY);
+    drawImage(image.sourceImage(clipped), {left, top, right, bottom}, flipX, flipY, op);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Color.h"
+#include "base/Color.h"
 #include "core/Geometry.h"
 #include "framework/Brush.h"
 #include "framework/RasterOp.h"
@@ -8,6 +8,7 @@
 #include <memory>
 #include <string_view>
 
+class DIBImage;
 class LogicalPalette;
 class QColor;
 class QImage;
@@ -44,6 +45,8 @@ public:
     GraphicsContext& fillRect(const Rect& rect, ColorRef color);
     GraphicsContext& fillRect(const Rect& rect, const Brush& brush);
     GraphicsContext& fillRegion(const Region& region, const Brush& brush);
+    // Outlines region with its frameBand of width dots.
+    GraphicsContext& frameRegion(const Region& region, const Brush& brush, int width);
     // Where text goes in its box.
     enum class TextPlacement { centre, bottomCentre, bottomLeft };
     // Draws text (UTF-8) in the dialog font within box, placed as asked, on a transparent background;
@@ -53,9 +56,12 @@ public:
     GraphicsContext& setInvertMode();
     GraphicsContext& restoreDefaults();
 
-    // Draws image into dest, mirrored on the axes asked for; the image's pixels are scaled to fill
-    // dest with nearest neighbours.
-    void drawImage(const QImage& image, const Rect& dest, bool flipX, bool flipY, RasterOp op);
+    // Copies the part of source inside image, unscaled, to dest shifted as much as the clipping
+    // moved the source's top-left corner.
+    void drawAt(const DIBImage& image, Rect source, Point dest, RasterOp op);
+    // Copies source of image to dest, scaling with nearest neighbours. A rectangle whose right is below
+    // its left (or bottom below top) is mirrored. Only the part of source inside the image is read.
+    void drawStretched(const DIBImage& image, Rect source, Rect dest, RasterOp op);
 
 protected:
     // How colours become pixel values on the device: real colours, palette indices written as grey
@@ -67,6 +73,9 @@ protected:
     void end();
 
 private:
+    // Draws image into dest, mirrored on the axes asked for; the image's pixels are scaled to fill
+    // dest with nearest neighbours.
+    void drawImage(const QImage& image, const Rect& dest, bool flipX, bool flipY, RasterOp op);
     QColor resolve(ColorRef color) const;
     QImage asPaletteIndices(const QImage& image) const;
     bool invertDirectly(const Region& region, ColorRef ink);

@@ -1,6 +1,6 @@
 #include "framework/KeyMap.h"
 
-#include "core/VirtualKey.h"
+#include "resources/VirtualKey.h"
 
 #include <Qt>
 

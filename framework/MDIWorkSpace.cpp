@@ -6,8 +6,8 @@
 #include "framework/FrameClient.h"
 #include "framework/MenuBar.h"
 #include "framework/MenuState.h"
-#include "framework/QtGeometry.h"
 #include "framework/ScheduledWindow.h"
+#include "pixels/QtGeometry.h"
 #include "resources/CommandIds.h"
 
 #include <QDragEnterEvent>

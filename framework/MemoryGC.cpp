@@ -1,6 +1,7 @@
 #include "framework/MemoryGC.h"
 
-#include "framework/DIBImage.h"
+#include "pixels/DIBImage.h"
+#include "pixels/IndexedImage.h"
 
 #include <QImage>
 
@@ -18,4 +19,11 @@ MemoryGC::~MemoryGC()
 {
     end();
     m_image.endDrawing(*m_target);
+}
+
+std::shared_ptr<MemoryGC> makeGC(DIBImage& image)
+{
+    // Only indexed images are 8 bits deep.
+    auto palette = image.depth() == 8 ? static_cast<IndexedImage&>(image).palette() : nullptr;
+    return std::make_shared<MemoryGC>(image, std::move(palette));
 }

@@ -17,3 +17,6 @@ private:
     DIBImage& m_image;
     std::unique_ptr<QImage> m_target;
 };
+
+// A context that draws into image; into an 8-bit image with the image's own palette selected.
+std::shared_ptr<MemoryGC> makeGC(DIBImage& image);

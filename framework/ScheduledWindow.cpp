@@ -1,8 +1,8 @@
 #include "framework/ScheduledWindow.h"
 
 #include "core/Aspects.h"
+#include "core/ScheduledWindowPlug.h"
 #include "framework/MDIWorkSpace.h"
-#include "framework/ScheduledWindowPlug.h"
 #include "resources/Icons.h"
 
 #include <QIcon>

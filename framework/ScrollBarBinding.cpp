@@ -1,7 +1,7 @@
 #include "framework/ScrollBarBinding.h"
 
 #include "base/ErrorFrame.h"
-#include "framework/QtGeometry.h"
+#include "pixels/QtGeometry.h"
 
 #include <QGuiApplication>
 #include <QScrollBar>

@@ -1,9 +1,9 @@
 #include "framework/SyntheticInput.h"
 
-#include "core/VirtualKey.h"
 #include "framework/KeyMap.h"
 #include "framework/Window.h"
 #include "resources/Accelerators.h"
+#include "resources/VirtualKey.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -11,7 +11,7 @@ class Window;
 // drive windows without a person, and for replaying keys.
 namespace syntheticInput {
 
-// A key press and release on window: a key number of core/VirtualKey.h with Accelerator modifiers,
+// A key press and release on window: a key number of resources/VirtualKey.h with Accelerator modifiers,
 // and the text it types. Key 0 is the key that types text's first character.
 void pressKey(Window& window, uint32_t key, uint8_t modifiers, const std::string& text = "");
 // The same press and release where the keyboard focus is, as the platform sends typed keys.

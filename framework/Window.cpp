@@ -2,8 +2,8 @@
 
 #include "base/ErrorFrame.h"
 #include "core/Aspects.h"
-#include "framework/QtGeometry.h"
 #include "framework/WindowEvents.h"
+#include "pixels/QtGeometry.h"
 #include "resources/Cursors.h"
 
 #include <QCursor>

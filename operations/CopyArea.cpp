@@ -1,7 +1,7 @@
 #include "operations/CopyArea.h"
 
-#include "framework/DIBImage.h"
 #include "operations/ImagePaste.h"
+#include "pixels/DIBImage.h"
 
 std::shared_ptr<DIBImage> copyArea(const DIBImage& source, const Rect& rect, ColorRef background)
 {

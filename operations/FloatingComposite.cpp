@@ -1,7 +1,7 @@
 #include "operations/FloatingComposite.h"
 
-#include "framework/MaskImage.h"
 #include "operations/PixelTraits.h"
+#include "pixels/MaskImage.h"
 
 #include <cstring>
 

@@ -1,8 +1,8 @@
 #include "operations/ImagePaste.h"
 
-#include "framework/IndexedImage.h"
-#include "framework/LogicalPalette.h"
 #include "operations/PixelTraits.h"
+#include "pixels/IndexedImage.h"
+#include "pixels/LogicalPalette.h"
 
 #include <array>
 #include <unordered_map>

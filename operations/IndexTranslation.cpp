@@ -1,6 +1,6 @@
 #include "operations/IndexTranslation.h"
 
-#include "framework/DIBImage.h"
+#include "pixels/DIBImage.h"
 
 void translateIndices(DIBImage& image, const std::array<uint8_t, 256>& table)
 {

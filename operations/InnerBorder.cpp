@@ -1,6 +1,6 @@
 #include "operations/InnerBorder.h"
 
-#include "framework/MaskImage.h"
+#include "pixels/MaskImage.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/Geometry.h"
-#include "framework/MaskImage.h"
+#include "pixels/MaskImage.h"
 
 #include <algorithm>
 #include <type_traits>

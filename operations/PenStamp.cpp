@@ -1,8 +1,8 @@
 #include "operations/PenStamp.h"
 
 #include "core/DigitalLine.h"
-#include "framework/MaskImage.h"
 #include "operations/PixelTraits.h"
+#include "pixels/MaskImage.h"
 
 #include <algorithm>
 #include <climits>

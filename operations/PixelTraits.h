@@ -2,7 +2,7 @@
 
 #include "base/ErrorCodes.h"
 #include "base/ErrorFrame.h"
-#include "framework/DIBImage.h"
+#include "pixels/DIBImage.h"
 
 #include <array>
 #include <cstddef>

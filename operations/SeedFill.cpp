@@ -1,8 +1,8 @@
 #include "operations/SeedFill.h"
 
 #include "core/GrowableArray.h"
-#include "framework/MaskImage.h"
 #include "operations/MaskRuns.h"
+#include "pixels/MaskImage.h"
 
 #include <algorithm>
 #include <bit>

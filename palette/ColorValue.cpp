@@ -1,7 +1,6 @@
 #include "palette/ColorValue.h"
 
 #include "core/Aspects.h"
-#include "framework/ColorChooser.h"
 
 void ColorValue::setValue(ColorRef c)
 {
@@ -9,12 +8,6 @@ void ColorValue::setValue(ColorRef c)
         return;
     m_value = c;
     changed(&aspects::ColorValue::access);
-}
-
-void ColorValue::choose()
-{
-    if (std::optional<ColorRef> chosen = chooseColor(m_value))
-        setValue(*chosen);
 }
 
 void* ColorValue::valueFor(const Aspect* aspect)

@@ -11,8 +11,6 @@ public:
     ColorRef value() const override { return m_value; }
     // Stores c and notifies ColorValue::access when it differs.
     void setValue(ColorRef c) override;
-    // Lets the user pick a colour, starting from the current one; OK stores it.
-    void choose();
 
     void* valueFor(const Aspect* aspect) override;
 

@@ -3,7 +3,7 @@
 #include "base/FilePath.h"
 #include "base/PaletteFile.h"
 #include "core/Aspects.h"
-#include "framework/LogicalPalette.h"
+#include "pixels/LogicalPalette.h"
 
 #include <cstring>
 

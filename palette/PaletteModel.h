@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Color.h"
+#include "base/Color.h"
 #include "core/Model.h"
 
 #include <array>

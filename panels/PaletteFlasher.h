@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Color.h"
+#include "base/Color.h"
 #include "core/Dependent.h"
 #include "framework/Controllers.h"
 #include "panels/ModelFollower.h"

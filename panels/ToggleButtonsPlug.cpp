@@ -1,9 +1,10 @@
 #include "panels/ToggleButtonsPlug.h"
+#include "framework/GraphicsContext.h"
 
 #include "core/Aspects.h"
 #include "core/ValueInterfaces.h"
 #include "framework/ContextMenu.h"
-#include "framework/MaskImage.h"
+#include "pixels/MaskImage.h"
 #include "resources/Menus.h"
 
 #include <algorithm>
@@ -81,7 +82,7 @@ void ToggleButtonsPlug::update(const Aspect* aspect)
 void ToggleButtonsPlug::paintCell(GraphicsContext& gc, int n, const Rect& cell)
 {
     int32_t top = n == selection() ? m_button.y : 0;
-    m_bitmap->drawAt(Rect::fromSize({n * m_button.x, top}, m_button), gc, cell.topLeft(), RasterOp::sourceCopy);
+    gc.drawAt(*m_bitmap, Rect::fromSize({n * m_button.x, top}, m_button), cell.topLeft(), RasterOp::sourceCopy);
 }
 
 void ToggleButtonsPlug::pressed(int n, const Visual::MouseEvent& press)

@@ -1,7 +1,7 @@
 #include "resources/Accelerators.h"
 
-#include "core/VirtualKey.h"
 #include "resources/CommandIds.h"
+#include "resources/VirtualKey.h"
 
 #include <array>
 

@@ -9,7 +9,7 @@ struct Accelerator {
     static constexpr uint8_t shift = 1;
     static constexpr uint8_t control = 2;
 
-    // A key number (core/VirtualKey.h), or for a character entry the character typed.
+    // A key number (resources/VirtualKey.h), or for a character entry the character typed.
     uint32_t key;
     uint8_t modifiers;
     uint32_t command;

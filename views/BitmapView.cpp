@@ -5,9 +5,9 @@
 #include "document/BitmapSelectionPlug.h"
 #include "document/ImagePlug.h"
 #include "document/SelectionRecord.h"
-#include "framework/DIBImage.h"
 #include "framework/GraphicsContext.h"
 #include "palette/PaletteModel.h"
+#include "pixels/DIBImage.h"
 
 namespace {
 
@@ -110,7 +110,7 @@ void BitmapView::paintFloating(GraphicsContext& gc, const Rect& clip)
     Point corner = record->region.bounds().topLeft();
     Rect dots = viewToDots(clip).intersected(Rect::fromSize(corner, floating.extent())).intersected(imageBounds());
     if (!dots.isEmpty())
-        floating.drawStretched(dots.translated(-corner.x, -corner.y), gc, dotsToView(dots), RasterOp::sourceCopy);
+        gc.drawStretched(floating, dots.translated(-corner.x, -corner.y), dotsToView(dots), RasterOp::sourceCopy);
 }
 
 void BitmapView::paintSurround(GraphicsContext& gc, const Rect& clip, const Rect& picture)

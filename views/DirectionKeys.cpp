@@ -1,6 +1,6 @@
 #include "views/DirectionKeys.h"
 
-#include "core/VirtualKey.h"
+#include "resources/VirtualKey.h"
 
 #include <initializer_list>
 

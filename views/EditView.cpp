@@ -2,7 +2,6 @@
 
 #include "base/BusyPointer.h"
 #include "core/Aspects.h"
-#include "core/VirtualKey.h"
 #include "document/BitmapDocument.h"
 #include "document/BitmapSelectionPlug.h"
 #include "document/ImagePlug.h"
@@ -11,6 +10,7 @@
 #include "framework/KeyState.h"
 #include "framework/MenuState.h"
 #include "resources/CommandIds.h"
+#include "resources/VirtualKey.h"
 #include "views/InformationDisplay.h"
 #include "views/MeshCells.h"
 #include "views/NudgeStep.h"

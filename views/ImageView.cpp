@@ -2,8 +2,8 @@
 
 #include "core/Aspects.h"
 #include "document/ImagePlug.h"
-#include "framework/DIBImage.h"
 #include "framework/GraphicsContext.h"
+#include "pixels/DIBImage.h"
 
 ImageView::ImageView(QWidget* container) : Visual::Component(container) {}
 
@@ -113,5 +113,5 @@ void ImageView::paintImage(GraphicsContext& gc, const Rect& clip)
         return;
     Rect dots = viewToDots(clip).intersected(shown->bounds());
     if (!dots.isEmpty())
-        shown->drawStretched(dots, gc, dotsToView(dots), RasterOp::sourceCopy);
+        gc.drawStretched(*shown, dots, dotsToView(dots), RasterOp::sourceCopy);
 }

@@ -2,7 +2,7 @@
 
 #include "framework/CursorFlash.h"
 #include "framework/GraphicsContext.h"
-#include "framework/MaskImage.h"
+#include "pixels/MaskImage.h"
 #include "views/ImageView.h"
 
 void SelectionOutline::setRegion(const Region* region)

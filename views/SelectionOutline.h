@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/Region.h"
 #include "framework/Timer.h"
+#include "pixels/Region.h"
 
 #include <optional>
 

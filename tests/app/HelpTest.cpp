@@ -1,8 +1,8 @@
 #include "app/Help.h"
 #include "base/ScopedService.h"
+#include "base/ScriptedMessageBox.h"
 #include "framework/DesktopServices.h"
 #include "framework/HelpViewer.h"
-#include "framework/ScriptedMessageBox.h"
 #include "resources/StringTable.h"
 #include "tests/framework/EventLoop.h"
 

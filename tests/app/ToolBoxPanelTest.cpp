@@ -3,7 +3,6 @@
 #include "app/ToneIndicator.h"
 #include "document/BitmapDocument.h"
 #include "document/BitmapPalette.h"
-#include "document/DocumentDialogs.h"
 #include "document/NewParams.h"
 #include "framework/ContextMenu.h"
 #include "framework/DialogPage.h"
@@ -11,6 +10,7 @@
 #include "framework/FrameClient.h"
 #include "framework/MDIWorkSpace.h"
 #include "framework/ScriptedColorChooser.h"
+#include "framework/ScriptedDialogs.h"
 #include "framework/SyntheticInput.h"
 #include "panels/ToggleButtonsPlug.h"
 #include "resources/CommandIds.h"
@@ -237,13 +237,18 @@ TEST_F(ToolBoxPanelTest, TheToneStripShowsThePatternAndAClickAsksForAnother)
     document->setDrawingTone(3);
     EXPECT_EQ(coloursIn(tone, all), (std::set<ColorRef>{rgb(0, 0, 0), rgb(255, 255, 255)}));
 
+    // The tone dialog, cancelled, for the picture shown; nothing without one.
     std::vector<BitmapDocument*> asked;
-    DocumentDialogs::Run saved =
-        std::exchange(DocumentDialogs::installed().tone, [&](BitmapDocument& d) { asked.push_back(&d); });
+    ScriptedDialogs script;
+    auto record = [&](ModalDialog& d) {
+        if (d.caption() == "トーン")
+            asked.push_back(document);
+    };
+    script.answerNext(record);
     syntheticInput::pressMouse(tone, {2, 2}, Button::left);
     panel.setModel(nullptr);
+    script.answerNext(record);
     syntheticInput::pressMouse(tone, {2, 2}, Button::left);
-    DocumentDialogs::installed().tone = saved;
     EXPECT_EQ(asked, (std::vector<BitmapDocument*>{document}));
 }
 

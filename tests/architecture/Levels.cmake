@@ -1,6 +1,7 @@
 # Holds the sources to the levels table of README.md, so that the table is written once: a file may
 # include headers of its own level and lower ones only, every top-level source folder has a level, and
-# Qt headers stay in framework/ and the main.cpp files, behind the framework's own operations.
+# Qt headers stay in framework/, the pixel core (pixels/) and the main.cpp files, behind their own
+# operations.
 # Run as: cmake -DSOURCE_DIR=<source root> -P Levels.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -43,10 +44,10 @@ foreach(source IN LISTS sources)
   endif()
   file(STRINGS ${SOURCE_DIR}/${source} includes REGEX "^[ \t]*#[ \t]*include")
 
-  if(NOT source MATCHES "^framework/" AND NOT source MATCHES "(^|/)main\\.cpp$")
+  if(NOT source MATCHES "^(framework|pixels)/" AND NOT source MATCHES "(^|/)main\\.cpp$")
     foreach(include IN LISTS includes)
       if(include MATCHES "include[ \t]*(<Q[^>]*>)")
-        list(APPEND problems "${source} includes the Qt header ${CMAKE_MATCH_1} outside framework/")
+        list(APPEND problems "${source} includes the Qt header ${CMAKE_MATCH_1} outside framework/ and pixels/")
       endif()
     endforeach()
   endif()

@@ -1,6 +1,6 @@
 #include "base/Alert.h"
 #include "base/ErrorCodes.h"
-#include "framework/ScriptedMessageBox.h"
+#include "base/ScriptedMessageBox.h"
 #include "resources/StringTable.h"
 
 #include <gtest/gtest.h>

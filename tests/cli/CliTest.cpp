@@ -1,7 +1,7 @@
 #include "cli/Cli.h"
 #include "cli/PictureFiles.h"
-#include "framework/DIBImage.h"
 #include "palette/PaletteModel.h"
+#include "pixels/DIBImage.h"
 #include "tests/base/ChildProcess.h"
 #include "tests/formats/BmpBuilder.h"
 

@@ -4,8 +4,8 @@
 #include "document/NewParams.h"
 #include "document/Pen.h"
 #include "document/UndoRecord.h"
-#include "framework/DIBImage.h"
-#include "framework/MaskImage.h"
+#include "pixels/DIBImage.h"
+#include "pixels/MaskImage.h"
 #include "resources/Bitmaps.h"
 #include "tests/core/Listener.h"
 

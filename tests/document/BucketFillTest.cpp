@@ -1,12 +1,12 @@
 #include "document/BucketFill.h"
+#include "base/ScriptedMessageBox.h"
 #include "document/BitmapDocument.h"
 #include "document/BitmapSelectionPlug.h"
 #include "document/NewParams.h"
 #include "document/PencilStroke.h"
 #include "document/SelectionCommands.h"
 #include "document/UndoRecord.h"
-#include "framework/Region.h"
-#include "framework/ScriptedMessageBox.h"
+#include "pixels/Region.h"
 #include "resources/StringTable.h"
 
 #include <gtest/gtest.h>

@@ -2,10 +2,10 @@
 #include "document/BitmapDocument.h"
 #include "document/BitmapPalette.h"
 #include "document/BitmapSelectionPlug.h"
+#include "document/DocumentWindows.h"
 #include "document/NewParams.h"
 #include "document/SelectionRecord.h"
 #include "document/UndoRecord.h"
-#include "framework/DocumentWindows.h"
 #include "tests/core/Listener.h"
 
 #include <gtest/gtest.h>

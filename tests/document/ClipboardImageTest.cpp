@@ -6,7 +6,7 @@
 #include "document/PastedPicture.h"
 #include "document/SelectionRecord.h"
 #include "document/UndoRecord.h"
-#include "framework/DIBImage.h"
+#include "pixels/DIBImage.h"
 #include "tests/core/Listener.h"
 
 #include <gtest/gtest.h>

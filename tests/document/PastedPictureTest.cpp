@@ -1,9 +1,9 @@
 #include "document/PastedPicture.h"
-#include "framework/DecodedPicture.h"
-#include "framework/IndexedImage.h"
-#include "framework/MaskImage.h"
-#include "framework/TrueColorImage.h"
 #include "palette/PaletteModel.h"
+#include "pixels/DecodedPicture.h"
+#include "pixels/IndexedImage.h"
+#include "pixels/MaskImage.h"
+#include "pixels/TrueColorImage.h"
 #include "tests/formats/BmpBuilder.h"
 
 #include <gtest/gtest.h>

@@ -7,8 +7,7 @@
 #include "document/SelectionCommands.h"
 #include "document/SelectionRecord.h"
 #include "document/UndoRecord.h"
-#include "framework/CommandTable.h"
-#include "framework/DIBImage.h"
+#include "pixels/DIBImage.h"
 #include "resources/CommandIds.h"
 #include "tests/core/Listener.h"
 
@@ -129,7 +128,10 @@ protected:
     }
     void command(uint32_t id)
     {
-        interfaceFor<CommandInterface>(document, &aspects::Model::menuEx)->command(id, nullptr);
+        if (id == commands::undo)
+            document->undo();
+        else
+            selectionCommands::run(*document, id);
     }
 
     BitmapDocument* document;

@@ -1,8 +1,8 @@
 #include "formats/Backup.h"
 #include "base/ErrorFrame.h"
 #include "base/FilePath.h"
+#include "base/ScriptedMessageBox.h"
 #include "formats/ReplacingWrite.h"
-#include "framework/ScriptedMessageBox.h"
 #include "resources/StringTable.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 
 #include "base/ErrorFrame.h"
 #include "formats/ImageFormat.h"
-#include "framework/DIBImage.h"
 #include "palette/PaletteModel.h"
+#include "pixels/DIBImage.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // TIFF, files that libtiff's tiffcp rewrites in big-endian strips) must read to the pixels it
 // decodes, and files written here must decode in it to the same pixels. Skips without it.
 #include "formats/FormatTable.h"
-#include "framework/DIBImage.h"
 #include "palette/PaletteModel.h"
+#include "pixels/DIBImage.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "base/ErrorFrame.h"
 #include "formats/BmpFormat.h"
-#include "framework/IndexedImage.h"
-#include "framework/TrueColorImage.h"
 #include "palette/PaletteModel.h"
+#include "pixels/IndexedImage.h"
+#include "pixels/TrueColorImage.h"
 #include "tests/formats/BmpBuilder.h"
 
 #include <gtest/gtest.h>

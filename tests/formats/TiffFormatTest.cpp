@@ -2,9 +2,9 @@
 #include "base/ErrorFrame.h"
 #include "formats/FormatTable.h"
 #include "formats/TiffFile.h"
-#include "framework/IndexedImage.h"
-#include "framework/TrueColorImage.h"
 #include "palette/PaletteModel.h"
+#include "pixels/IndexedImage.h"
+#include "pixels/TrueColorImage.h"
 #include "tests/formats/FormatTest.h"
 #include "tests/formats/TiffBuilder.h"
 

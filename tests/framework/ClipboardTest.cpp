@@ -1,7 +1,7 @@
 #include "framework/Clipboard.h"
-#include "framework/DIBImage.h"
-#include "framework/IndexedImage.h"
-#include "framework/MaskImage.h"
+#include "pixels/DIBImage.h"
+#include "pixels/IndexedImage.h"
+#include "pixels/MaskImage.h"
 #include "tests/framework/EventLoop.h"
 
 #include <gtest/gtest.h>

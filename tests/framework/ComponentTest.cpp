@@ -1,12 +1,12 @@
 #include "framework/Component.h"
 #include "base/ErrorFrame.h"
 #include "core/Aspects.h"
-#include "core/VirtualKey.h"
 #include "framework/GraphicsContext.h"
 #include "framework/ScrollBarBinding.h"
 #include "framework/SyntheticInput.h"
 #include "framework/Timer.h"
 #include "resources/Accelerators.h"
+#include "resources/VirtualKey.h"
 #include "tests/framework/EventLoop.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,11 @@
 #include "base/ErrorFrame.h"
-#include "framework/IndexedImage.h"
-#include "framework/LogicalPalette.h"
-#include "framework/MaskImage.h"
-#include "framework/TrueColorImage.h"
+#include "framework/GraphicsContext.h"
 #include "framework/WindowGC.h"
 #include "framework/WindowSurface.h"
+#include "pixels/IndexedImage.h"
+#include "pixels/LogicalPalette.h"
+#include "pixels/MaskImage.h"
+#include "pixels/TrueColorImage.h"
 
 #include <gtest/gtest.h>
 
@@ -236,7 +237,7 @@ TEST_F(DrawTest, StretchingRepeatsEachDotZoomTimes)
 {
     {
         WindowGC gc(surface);
-        image.drawStretched({0, 0, 4, 2}, gc, {0, 0, 12, 6}, RasterOp::sourceCopy);
+        gc.drawStretched(image, {0, 0, 4, 2}, {0, 0, 12, 6}, RasterOp::sourceCopy);
     }
     EXPECT_EQ(surface.pixelAt({0, 0}), rgb(255, 0, 0));
     EXPECT_EQ(surface.pixelAt({2, 2}), rgb(255, 0, 0));
@@ -250,8 +251,8 @@ TEST_F(DrawTest, AMirroredRectangleShowsTheColumnsReversed)
 {
     {
         WindowGC gc(surface);
-        image.drawStretched({4, 0, 0, 1}, gc, {0, 0, 4, 1}, RasterOp::sourceCopy);
-        image.drawStretched({0, 0, 4, 1}, gc, {4, 1, 0, 2}, RasterOp::sourceCopy);
+        gc.drawStretched(image, {4, 0, 0, 1}, {0, 0, 4, 1}, RasterOp::sourceCopy);
+        gc.drawStretched(image, {0, 0, 4, 1}, {4, 1, 0, 2}, RasterOp::sourceCopy);
     }
     for (int row = 0; row < 2; ++row) {
         EXPECT_EQ(surface.pixelAt({0, row}), rgb(255, 255, 255)) << row;
@@ -264,9 +265,9 @@ TEST_F(DrawTest, MirroringBothRectanglesCancelsOut)
 {
     {
         WindowGC gc(surface);
-        image.drawStretched({4, 0, 0, 1}, gc, {8, 0, 0, 2}, RasterOp::sourceCopy);
+        gc.drawStretched(image, {4, 0, 0, 1}, {8, 0, 0, 2}, RasterOp::sourceCopy);
         // Mirrored and clipped: only columns 0 and 1 exist, shown reversed at their scaled place.
-        image.drawStretched({2, 0, -2, 1}, gc, {0, 4, 4, 5}, RasterOp::sourceCopy);
+        gc.drawStretched(image, {2, 0, -2, 1}, {0, 4, 4, 5}, RasterOp::sourceCopy);
     }
     EXPECT_EQ(surface.pixelAt({0, 0}), rgb(255, 0, 0));
     EXPECT_EQ(surface.pixelAt({7, 1}), rgb(255, 255, 255));
@@ -280,7 +281,7 @@ TEST_F(DrawTest, TheSourceIsClippedToTheImageAndTheScaleKept)
     {
         WindowGC gc(surface);
         // Half of this source lies left of the image; only columns 0 and 1 exist to be drawn.
-        image.drawStretched({-2, 0, 2, 1}, gc, {0, 0, 8, 2}, RasterOp::sourceCopy);
+        gc.drawStretched(image, {-2, 0, 2, 1}, {0, 0, 8, 2}, RasterOp::sourceCopy);
     }
     EXPECT_EQ(surface.pixelAt({3, 0}), rgb(255, 255, 255)) << "the missing columns stay untouched";
     EXPECT_EQ(surface.pixelAt({4, 0}), rgb(255, 0, 0));
@@ -291,8 +292,8 @@ TEST_F(DrawTest, DrawAtCopiesUnscaledAndSkipsSourcesOutsideTheImage)
 {
     {
         WindowGC gc(surface);
-        image.drawAt({10, 10, 12, 12}, gc, {0, 0}, RasterOp::sourceCopy);
-        image.drawAt({-1, 0, 2, 1}, gc, {5, 5}, RasterOp::sourceCopy);
+        gc.drawAt(image, {10, 10, 12, 12}, {0, 0}, RasterOp::sourceCopy);
+        gc.drawAt(image, {-1, 0, 2, 1}, {5, 5}, RasterOp::sourceCopy);
     }
     EXPECT_EQ(surface.pixelAt({0, 0}), rgb(255, 255, 255));
     EXPECT_EQ(surface.pixelAt({5, 5}), rgb(255, 255, 255)) << "the clipped column keeps its place";
@@ -311,7 +312,7 @@ TEST(IndexedDrawTest, IndexedPixelsShowTheirPaletteColours)
     WindowSurface surface({4, 4});
     {
         WindowGC gc(surface);
-        image.drawStretched({0, 0, 2, 1}, gc, {0, 0, 4, 2}, RasterOp::sourceCopy);
+        gc.drawStretched(image, {0, 0, 2, 1}, {0, 0, 4, 2}, RasterOp::sourceCopy);
     }
     EXPECT_EQ(surface.pixelAt({0, 0}), rgb(0, 0, 0));
     EXPECT_EQ(surface.pixelAt({3, 1}), rgb(0, 128, 255));
@@ -320,7 +321,7 @@ TEST(IndexedDrawTest, IndexedPixelsShowTheirPaletteColours)
     image.setPalette(palette);
     {
         WindowGC gc(surface);
-        image.drawAt({0, 0, 2, 1}, gc, {0, 3}, RasterOp::sourceCopy);
+        gc.drawAt(image, {0, 0, 2, 1}, {0, 3}, RasterOp::sourceCopy);
     }
     EXPECT_EQ(surface.pixelAt({1, 3}), rgb(9, 9, 9));
 }

@@ -1,11 +1,11 @@
-#include "framework/IndexedImage.h"
-#include "framework/LogicalPalette.h"
-#include "framework/MaskImage.h"
 #include "framework/MemoryGC.h"
-#include "framework/Region.h"
-#include "framework/TrueColorImage.h"
 #include "framework/WindowGC.h"
 #include "framework/WindowSurface.h"
+#include "pixels/IndexedImage.h"
+#include "pixels/LogicalPalette.h"
+#include "pixels/MaskImage.h"
+#include "pixels/Region.h"
+#include "pixels/TrueColorImage.h"
 
 #include "tests/framework/EventLoop.h"
 
@@ -119,14 +119,14 @@ TEST(GraphicsContextTest, ZoomedCopiesMatchThePainterInsideTheClip)
             WindowGC gc(zoomed);
             gc.fillRect({0, 0, 20, 20}, rgb(1, 1, 1));
             gc.intersectClip({4, 5, 13, 11});
-            image->drawStretched({0, 0, 4, 3}, gc, {1, 2, 13, 11}, RasterOp::sourceCopy);
+            gc.drawStretched(*image, {0, 0, 4, 3}, {1, 2, 13, 11}, RasterOp::sourceCopy);
         }
         {
             // A mirrored copy goes through the painter; mirroring twice gives the same picture.
             WindowGC gc(mirrored);
             gc.fillRect({0, 0, 20, 20}, rgb(1, 1, 1));
             gc.intersectClip({4, 5, 13, 11});
-            image->drawStretched({4, 3, 0, 0}, gc, {13, 11, 1, 2}, RasterOp::sourceCopy);
+            gc.drawStretched(*image, {4, 3, 0, 0}, {13, 11, 1, 2}, RasterOp::sourceCopy);
         }
         for (int y = 0; y < 20; ++y)
             for (int x = 0; x < 20; ++x)
@@ -144,7 +144,7 @@ TEST(MemoryGCTest, DrawingIntoAnIndexedImageWritesPaletteIndices)
     IndexedImage image(palette);
     image.create({6, 3});
     {
-        auto gc = image.makeGC();
+        auto gc = makeGC(image);
         gc->fillRect({0, 0, 2, 1}, paletteIndex(7));
         gc->fillRect({2, 0, 4, 1}, rgb(255, 10, 10)); // nearest entry: 5
     }
@@ -164,8 +164,8 @@ TEST(MemoryGCTest, CopyingBetweenIndexedImagesCopiesIndicesNotColours)
     source.row(0)[1] = 2;
     target.create({2, 1});
     {
-        auto gc = target.makeGC();
-        source.drawAt({0, 0, 2, 1}, *gc, {0, 0}, RasterOp::sourceCopy);
+        auto gc = makeGC(target);
+        gc->drawAt(source, {0, 0, 2, 1}, {0, 0}, RasterOp::sourceCopy);
     }
     EXPECT_EQ(target.pixelAt({0, 0}), paletteIndex(3));
     EXPECT_EQ(target.pixelAt({1, 0}), paletteIndex(2));
@@ -187,9 +187,9 @@ TEST(MemoryGCTest, ColourSourcesIntoAnIndexedImageTakeTheNearestEntries)
     IndexedImage target(palette);
     target.create({2, 2});
     {
-        auto gc = target.makeGC();
-        color.drawAt({0, 0, 2, 1}, *gc, {0, 0}, RasterOp::sourceCopy);
-        mask->drawAt({0, 0, 2, 1}, *gc, {0, 1}, RasterOp::sourceCopy);
+        auto gc = makeGC(target);
+        gc->drawAt(color, {0, 0, 2, 1}, {0, 0}, RasterOp::sourceCopy);
+        gc->drawAt(*mask, {0, 0, 2, 1}, {0, 1}, RasterOp::sourceCopy);
     }
     EXPECT_EQ(target.pixelAt({0, 0}), paletteIndex(1));
     EXPECT_EQ(target.pixelAt({1, 0}), paletteIndex(2));
@@ -206,10 +206,10 @@ TEST(MemoryGCTest, RasterOperationsCombineWithWhatIsThere)
     for (int x = 0; x < 3; ++x)
         target.fillRun(target.row(0) + 3 * x, rgb(0xFF, 0x0F, 0x11), 1);
     {
-        auto gc = target.makeGC();
-        source.drawAt({0, 0, 1, 1}, *gc, {0, 0}, RasterOp::sourceInvert);
-        source.drawAt({0, 0, 1, 1}, *gc, {1, 0}, RasterOp::sourceAnd);
-        source.drawAt({0, 0, 1, 1}, *gc, {2, 0}, RasterOp::sourcePaint);
+        auto gc = makeGC(target);
+        gc->drawAt(source, {0, 0, 1, 1}, {0, 0}, RasterOp::sourceInvert);
+        gc->drawAt(source, {0, 0, 1, 1}, {1, 0}, RasterOp::sourceAnd);
+        gc->drawAt(source, {0, 0, 1, 1}, {2, 0}, RasterOp::sourcePaint);
     }
     EXPECT_EQ(target.pixelAt({0, 0}), rgb(0xF0, 0xFF, 0x22));
     EXPECT_EQ(target.pixelAt({1, 0}), rgb(0x0F, 0x00, 0x11));
@@ -221,7 +221,7 @@ TEST(MemoryGCTest, DrawingIntoATrueColourImageWritesBlueGreenRed)
     TrueColorImage image;
     image.create({3, 2});
     {
-        auto gc = image.makeGC();
+        auto gc = makeGC(image);
         gc->fillRect({1, 1, 3, 2}, rgb(0x30, 0x20, 0x10));
     }
     EXPECT_EQ(image.pixelAt({2, 1}), rgb(0x30, 0x20, 0x10));
@@ -234,7 +234,7 @@ TEST(MemoryGCTest, DrawingIntoAMaskSetsBitsOnRelease)
     auto mask = MaskImage::newMask({10, 4});
     mask->clear(false);
     {
-        auto gc = mask->makeGC();
+        auto gc = makeGC(*mask);
         gc->fillRect({2, 1, 9, 3}, rgb(255, 255, 255));
         gc->fillRect({4, 2, 5, 3}, rgb(0, 0, 0));
     }

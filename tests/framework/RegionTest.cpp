@@ -1,7 +1,8 @@
-#include "framework/Region.h"
-#include "framework/MaskImage.h"
+#include "pixels/Region.h"
+#include "framework/GraphicsContext.h"
 #include "framework/WindowGC.h"
 #include "framework/WindowSurface.h"
+#include "pixels/MaskImage.h"
 
 #include <gtest/gtest.h>
 
@@ -153,7 +154,7 @@ TEST(RegionTest, FillAndFramePaintTheRegionOnly)
     {
         WindowGC gc(surface);
         gc.fillRect({0, 0, 8, 8}, rgb(0, 0, 0));
-        region.frame(gc, Brush::solid(rgb(255, 0, 0)), 2);
+        gc.frameRegion(region, Brush::solid(rgb(255, 0, 0)), 2);
     }
     EXPECT_EQ(surface.pixelAt({1, 1}), rgb(255, 0, 0));
     EXPECT_EQ(surface.pixelAt({2, 2}), rgb(255, 0, 0));
@@ -161,7 +162,7 @@ TEST(RegionTest, FillAndFramePaintTheRegionOnly)
     EXPECT_EQ(surface.pixelAt({0, 0}), rgb(0, 0, 0));
     {
         WindowGC gc(surface);
-        region.fill(gc, Brush::solid(rgb(0, 0, 255)));
+        gc.fillRegion(region, Brush::solid(rgb(0, 0, 255)));
     }
     EXPECT_EQ(surface.pixelAt({3, 3}), rgb(0, 0, 255));
     EXPECT_EQ(surface.pixelAt({7, 7}), rgb(0, 0, 0));

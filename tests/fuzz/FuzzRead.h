@@ -4,8 +4,8 @@
 // in a crash or a read outside the buffers.
 #include "base/ErrorFrame.h"
 #include "formats/ImageFormat.h"
-#include "framework/DIBImage.h"
 #include "palette/PaletteModel.h"
+#include "pixels/DIBImage.h"
 #include "tests/fuzz/MemoryFile.h"
 
 #include <cstdlib>

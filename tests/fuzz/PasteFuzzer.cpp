@@ -3,8 +3,8 @@
 // code; never crash or read outside the block. The first byte chooses: bit 0 marked, bit 1 a BMP file.
 #include "base/ErrorFrame.h"
 #include "document/PastedPicture.h"
-#include "framework/DIBImage.h"
 #include "palette/PaletteModel.h"
+#include "pixels/DIBImage.h"
 
 #include <cstdlib>
 #include <span>

@@ -1,7 +1,7 @@
 #include "operations/PenStamp.h"
 
 #include "core/DigitalLine.h"
-#include "framework/MaskImage.h"
+#include "pixels/MaskImage.h"
 #include "resources/Bitmaps.h"
 #include "tests/operations/TestImages.h"
 

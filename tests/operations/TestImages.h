@@ -1,9 +1,9 @@
 #pragma once
 
-#include "framework/IndexedImage.h"
-#include "framework/LogicalPalette.h"
-#include "framework/MaskImage.h"
-#include "framework/TrueColorImage.h"
+#include "pixels/IndexedImage.h"
+#include "pixels/LogicalPalette.h"
+#include "pixels/MaskImage.h"
+#include "pixels/TrueColorImage.h"
 
 #include <memory>
 #include <ostream>

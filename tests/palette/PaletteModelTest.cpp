@@ -1,8 +1,6 @@
 #include "palette/PaletteModel.h"
 #include "core/Aspects.h"
-#include "framework/LogicalPalette.h"
-#include "framework/ScriptedColorChooser.h"
-#include "palette/ColorValue.h"
+#include "pixels/LogicalPalette.h"
 #include "tests/core/Listener.h"
 
 #include <gtest/gtest.h>
@@ -129,22 +127,6 @@ TEST(PaletteModelTest, CopiesAreIndependentAndNearestIndicesUseThePlatformPalett
     copy.nearestIndices(2, wanted, found);
     EXPECT_EQ(found[0], 5);
     EXPECT_EQ(found[1], 0);
-}
-
-TEST(ColorValueTest, ChoosingStoresTheAnswerAndCancelKeepsTheColour)
-{
-    ColorValue value(rgb(1, 2, 3));
-    Listener listener(&value);
-    ScriptedColorChooser chooser;
-    value.choose();
-    EXPECT_EQ(chooser.requests(), std::vector<ColorRef>{rgb(1, 2, 3)});
-    EXPECT_EQ(value.value(), rgb(1, 2, 3));
-    chooser.answerNext(rgb(4, 5, 6));
-    value.choose();
-    EXPECT_EQ(value.value(), rgb(4, 5, 6));
-    EXPECT_EQ(listener.count(&aspects::ColorValue::access), 1);
-    value.setValue(rgb(4, 5, 6));
-    EXPECT_EQ(listener.count(&aspects::ColorValue::access), 1) << "an equal colour sends nothing";
 }
 
 } // namespace

@@ -17,7 +17,7 @@
 #include "views/ToolBox.h"
 #include "views/ZoomSteps.h"
 
-#include "core/VirtualKey.h"
+#include "resources/VirtualKey.h"
 #include "views/tools/DrawTool.h"
 #include "views/tools/LineTool.h"
 #include "views/tools/ToolSet.h"

@@ -1,14 +1,14 @@
-#include "core/VirtualKey.h"
 #include "document/BitmapSelectionPlug.h"
 #include "document/SelectionRecord.h"
 #include "framework/CursorFlash.h"
-#include "framework/DIBImage.h"
 #include "framework/MemoryGC.h"
 #include "framework/ScriptedKeyState.h"
 #include "framework/SyntheticInput.h"
 #include "framework/WindowGC.h"
+#include "pixels/DIBImage.h"
 #include "resources/Accelerators.h"
 #include "resources/CommandIds.h"
+#include "resources/VirtualKey.h"
 #include "tests/views/EditViewFixture.h"
 #include "views/BitmapSubView.h"
 #include "views/NudgeStep.h"
@@ -34,7 +34,7 @@ protected:
         record->region.setRect(rect);
         record->floatingImage = document->image()->newOfSameKind();
         record->floatingImage->create({rect.width(), rect.height()});
-        record->floatingImage->makeGC()->fillRect(record->floatingImage->bounds(), color);
+        makeGC(*record->floatingImage)->fillRect(record->floatingImage->bounds(), color);
         record->transparentColor = document->backgroundColor();
         document->selectionPlug().setSelection(record);
     }

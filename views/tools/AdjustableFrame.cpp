@@ -2,7 +2,7 @@
 
 #include "framework/Brush.h"
 #include "framework/GraphicsContext.h"
-#include "framework/Region.h"
+#include "pixels/Region.h"
 #include "views/InformationDisplay.h"
 #include "views/tools/GridCorner.h"
 #include "views/tools/ToolEnvironment.h"

@@ -2,7 +2,7 @@
 
 #include "document/BitmapDocument.h"
 #include "document/SelectionCommands.h"
-#include "framework/Region.h"
+#include "pixels/Region.h"
 #include "views/tools/ToolEnvironment.h"
 
 void BandSelectionTool::press(const Visual::MouseEvent& event)

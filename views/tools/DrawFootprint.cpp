@@ -1,9 +1,10 @@
 #include "views/tools/DrawFootprint.h"
+#include "framework/GraphicsContext.h"
 
 #include "document/BitmapDocument.h"
 #include "document/SelectionRecord.h"
-#include "framework/DIBImage.h"
 #include "framework/MemoryGC.h"
+#include "pixels/DIBImage.h"
 
 #include <algorithm>
 
@@ -47,13 +48,13 @@ void DrawFootprint::pickUp(BitmapDocument& document, bool background)
     const DIBImage& image = *document.image();
     auto pattern = image.newOfSameKind();
     pattern->create({m_size, m_size});
-    auto gc = pattern->makeGC();
+    auto gc = makeGC(*pattern);
     gc->fillRect(pattern->bounds(), document.backgroundColor());
-    image.drawAt(rect(), *gc, {0, 0}, RasterOp::sourceCopy);
+    gc->drawAt(image, rect(), {0, 0}, RasterOp::sourceCopy);
     // What is seen is what is picked up: a floating image covers the picture where it lies.
     if (std::shared_ptr<SelectionRecord> record = document.selection(); record && record->floatingImage) {
         Point corner = record->region.bounds().topLeft();
-        record->floatingImage->drawAt(rect().translated(-corner.x, -corner.y), *gc, {0, 0}, RasterOp::sourceCopy);
+        gc->drawAt(*record->floatingImage, rect().translated(-corner.x, -corner.y), {0, 0}, RasterOp::sourceCopy);
     }
     gc.reset();
     m_pattern = pattern;

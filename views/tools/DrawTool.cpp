@@ -1,11 +1,11 @@
 #include "views/tools/DrawTool.h"
 
-#include "core/VirtualKey.h"
 #include "document/BitmapDocument.h"
 #include "document/ImagePlug.h"
 #include "document/UndoRecord.h"
 #include "framework/GraphicsContext.h"
 #include "resources/CommandIds.h"
+#include "resources/VirtualKey.h"
 #include "views/tools/ToolEnvironment.h"
 
 using Visual::KeyEvent;

@@ -2,7 +2,7 @@
 
 #include "core/Aspects.h"
 #include "framework/GraphicsContext.h"
-#include "framework/MaskImage.h"
+#include "pixels/MaskImage.h"
 #include "resources/Bitmaps.h"
 
 #include <algorithm>
@@ -71,8 +71,8 @@ void PenCells::paint(GraphicsContext& gc, const Rect& clip)
         if (i == m_selected)
             gc.frameRect(cell, rgb(0, 0, 0));
         const MaskImage& pen = *m_pens[size_t(i)];
-        pen.drawAt(pen.bounds(), gc,
-                   {cell.left + (m_cell.x - pen.width()) / 2, cell.top + (m_cell.y - pen.height()) / 2},
-                   RasterOp::sourceCopy);
+        gc.drawAt(pen, pen.bounds(),
+                  {cell.left + (m_cell.x - pen.width()) / 2, cell.top + (m_cell.y - pen.height()) / 2},
+                  RasterOp::sourceCopy);
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/Region.h"
+#include "pixels/Region.h"
 #include "views/tools/BandSelectionTool.h"
 
 // Selects the rectangle of a rubber band.

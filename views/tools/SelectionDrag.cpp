@@ -7,7 +7,7 @@
 #include "document/UndoRecord.h"
 #include "framework/Brush.h"
 #include "framework/GraphicsContext.h"
-#include "framework/MaskImage.h"
+#include "pixels/MaskImage.h"
 #include "views/InformationDisplay.h"
 #include "views/tools/InsideSelection.h"
 #include "views/tools/RubberBand.h"
@@ -58,7 +58,7 @@ void DragOutline::paint(GraphicsContext& gc) const
     if (!m_shown)
         return;
     gc.setInvertMode();
-    m_shown->frame(gc, Brush::solid(rgb(0, 0, 0)), 1);
+    gc.frameRegion(*m_shown, Brush::solid(rgb(0, 0, 0)), 1);
     gc.restoreDefaults();
 }
 

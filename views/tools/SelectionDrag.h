@@ -2,7 +2,7 @@
 
 #include "core/Geometry.h"
 #include "framework/Controllers.h"
-#include "framework/Region.h"
+#include "pixels/Region.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/DIBImage.h"
+#include "pixels/DIBImage.h"
 
 #include <array>
 
@@ -12,7 +12,6 @@ class IndexedImage : public DIBImage {
 public:
     explicit IndexedImage(std::shared_ptr<LogicalPalette> palette = nullptr);
 
-    std::shared_ptr<MemoryGC> makeGC() override;
     std::shared_ptr<DIBImage> newOfSameKind() const override;
     void fillColorTable(uint8_t* table) const override;
     int colorCount() const override;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/DIBImage.h"
+#include "pixels/DIBImage.h"
 
 // A 24-bit image of blue, green, red bytes. Pixels read back as RGB colours.
 class TrueColorImage : public DIBImage {

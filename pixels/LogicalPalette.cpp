@@ -1,4 +1,4 @@
-#include "framework/LogicalPalette.h"
+#include "pixels/LogicalPalette.h"
 
 #include <algorithm>
 

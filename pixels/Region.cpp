@@ -1,8 +1,7 @@
-#include "framework/Region.h"
+#include "pixels/Region.h"
 
-#include "framework/GraphicsContext.h"
-#include "framework/MaskImage.h"
-#include "framework/QtGeometry.h"
+#include "pixels/MaskImage.h"
+#include "pixels/QtGeometry.h"
 
 #include <QPolygon>
 #include <QRegion>
@@ -189,14 +188,4 @@ Region Region::frameBand(int width) const
     Region band;
     *band.m_region = m_region->subtracted(inner);
     return band;
-}
-
-void Region::frame(GraphicsContext& gc, const Brush& brush, int width) const
-{
-    frameBand(width).fill(gc, brush);
-}
-
-void Region::fill(GraphicsContext& gc, const Brush& brush) const
-{
-    gc.fillRegion(*this, brush);
 }

@@ -1,4 +1,4 @@
-#include "framework/TrueColorImage.h"
+#include "pixels/TrueColorImage.h"
 
 #include <algorithm>
 #include <cstring>

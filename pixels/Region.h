@@ -5,10 +5,8 @@
 #include <memory>
 #include <vector>
 
-class GraphicsContext;
 class MaskImage;
 class QRegion;
-struct Brush;
 
 // A set of dots held as a union of rectangles: the shape of every selection.
 class Region {
@@ -50,9 +48,6 @@ public:
     // The band width dots wide along the region's inside edge: its dots with a neighbour within
     // width dots (across or down) outside it.
     Region frameBand(int width) const;
-    // Outlines the region with its frameBand.
-    void frame(GraphicsContext& gc, const Brush& brush, int width) const;
-    void fill(GraphicsContext& gc, const Brush& brush) const;
 
     const QRegion& qRegion() const { return *m_region; }
 

@@ -1,10 +1,7 @@
-#include "dialogs/InstallDocumentDialogs.h"
+#include "commands/DocumentCommands.h"
 
-#include "core/Aspects.h"
 #include "document/BitmapDocument.h"
-#include "document/DocumentDialogs.h"
 #include "document/NewParams.h"
-#include "framework/CommandTable.h"
 #include "framework/ScriptedColorChooser.h"
 #include "framework/ScriptedDialogs.h"
 #include "resources/DialogTemplates.h"
@@ -19,20 +16,18 @@
 
 namespace {
 
-// Each document command runs its own dialog once installed; a second install changes nothing.
-TEST(InstallDocumentDialogsTest, TheDocumentCommandsRunTheirDialogs)
+// Each document command with a dialog runs its own.
+TEST(DocumentCommandsTest, TheDocumentCommandsRunTheirDialogs)
 {
     testApplication();
-    installDocumentDialogs();
-    installDocumentDialogs();
     auto* document = new BitmapDocument(NewParams::current());
     NewDocumentParams params = NewDocumentParams::fromPreferences(NewParams::current());
     params.fullColor = true;
     params.imageSize = {4, 4};
     document->newContent(params, "/nonexistent/default.rgb", "untitled");
     Listener holder(document);
-    auto* commands = interfaceFor<CommandInterface>(document, &aspects::Model::menuEx);
-    ASSERT_NE(commands, nullptr);
+    DocumentCommands documentCommands(*document);
+    CommandInterface* commands = &documentCommands;
 
     struct Row {
         uint32_t id;
@@ -55,19 +50,6 @@ TEST(InstallDocumentDialogsTest, TheDocumentCommandsRunTheirDialogs)
         }
     }
     EXPECT_FALSE(document->isModified()) << "every dialog was cancelled";
-}
-
-TEST(InstallDocumentDialogsTest, ChoosingAToneRunsTheToneDialog)
-{
-    testApplication();
-    installDocumentDialogs();
-    auto* document = new BitmapDocument(NewParams::current());
-    Listener holder(document);
-    ScriptedDialogs script;
-    std::vector<std::string> captions;
-    script.answerNext([&](ModalDialog& d) { captions.push_back(d.caption()); });
-    document->chooseTone();
-    EXPECT_EQ(captions, std::vector<std::string>{"トーン"});
 }
 
 } // namespace

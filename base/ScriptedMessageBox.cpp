@@ -1,4 +1,4 @@
-#include "framework/ScriptedMessageBox.h"
+#include "base/ScriptedMessageBox.h"
 
 std::vector<int> ScriptedMessageBox::messageIds() const
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/DIBImage.h"
+#include "pixels/DIBImage.h"
 
 #include <utility>
 #include <vector>

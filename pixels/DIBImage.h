@@ -1,16 +1,13 @@
 #pragma once
 
-#include "core/Color.h"
+#include "base/Color.h"
 #include "core/Geometry.h"
-#include "framework/RasterOp.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 
-class GraphicsContext;
-class MemoryGC;
 class QImage;
 
 // An image whose pixels the program reads and writes directly. Rows are padded to 4 bytes; bits()
@@ -25,8 +22,6 @@ public:
     DIBImage& operator=(const DIBImage&) = delete;
 
     virtual Point extent() const { return {m_width, m_height}; }
-    // A graphics context that draws into this image.
-    virtual std::shared_ptr<MemoryGC> makeGC();
     virtual ~DIBImage();
     // Replaces the pixels by zeroed ones of the given size; raises -1 when there is no room.
     void create(Point size);
@@ -43,12 +38,6 @@ public:
     std::shared_ptr<DIBImage> duplicate() const;
     // Every byte 0xFF when flag is set, else 0x00.
     void clear(bool flag);
-    // Copies the part of source inside the image, unscaled, to dest shifted as much as the clipping
-    // moved the source's top-left corner.
-    void drawAt(Rect source, GraphicsContext& gc, Point dest, RasterOp op) const;
-    // Copies source to dest, scaling with nearest neighbours. A rectangle whose right is below its
-    // left (or bottom below top) is mirrored. Only the part of source inside the image is read.
-    void drawStretched(Rect source, GraphicsContext& gc, Rect dest, RasterOp op) const;
 
     bool isEmpty() const { return !m_memory; }
     int32_t width() const { return m_width; }
@@ -72,10 +61,11 @@ protected:
 
     // Masks keep the bottom row first in memory, as the bitmaps they are loaded from do.
     virtual bool bottomUp() const { return false; }
+    // Graphics contexts draw from and into images through the Qt images below.
+    friend class GraphicsContext;
+    friend class MemoryGC;
     // The pixels of source (inside the image) as a Qt image to draw from.
     virtual QImage sourceImage(const Rect& source) const = 0;
-
-    friend class MemoryGC;
     // The Qt image that a MemoryGC paints on and how it maps colours; endDrawing takes the painted
     // image back for kinds that draw on a copy.
     virtual QImage beginDrawing() = 0;

@@ -1,11 +1,9 @@
-#include "framework/DIBImage.h"
+#include "pixels/DIBImage.h"
 
 #include "base/ErrorFrame.h"
-#include "framework/MemoryGC.h"
 
 #include <QImage>
 
-#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <sys/mman.h>
@@ -16,17 +14,6 @@ void putLittleEndian(uint8_t* p, uint32_t v, int bytes)
 {
     for (int i = 0; i < bytes; ++i)
         p[i] = uint8_t(v >> (8 * i));
-}
-
-// A rectangle as a range per axis plus whether it is mirrored on that axis.
-struct Span {
-    int32_t low, high;
-    bool mirrored;
-};
-
-Span span(int32_t from, int32_t to)
-{
-    return to < from ? Span{to, from, true} : Span{from, to, false};
 }
 
 } // namespace
@@ -53,11 +40,6 @@ void DIBImage::FreeMemory::operator()(uint8_t* p) const
 }
 
 DIBImage::~DIBImage() = default;
-
-std::shared_ptr<MemoryGC> DIBImage::makeGC()
-{
-    return std::make_shared<MemoryGC>(*this, nullptr);
-}
 
 void DIBImage::endDrawing(const QImage&) {}
 
@@ -120,38 +102,4 @@ void DIBImage::clearPadding(int32_t y)
 {
     int32_t used = int32_t((int64_t(m_depth) * m_width + 7) / 8);
     std::memset(row(y) + used, 0, size_t(std::abs(m_stride) - used));
-}
-
-void DIBImage::drawAt(Rect source, GraphicsContext& gc, Point dest, RasterOp op) const
-{
-    Rect clipped = source.intersected(bounds());
-    if (clipped.isEmpty())
-        return;
-    Point at{dest.x + clipped.left - source.left, dest.y + clipped.top - source.top};
-    gc.drawImage(sourceImage(clipped), Rect::fromSize(at, {clipped.width(), clipped.height()}), false, false, op);
-}
-
-void DIBImage::drawStretched(Rect source, GraphicsContext& gc, Rect dest, RasterOp op) const
-{
-    Span sx = span(source.left, source.right), sy = span(source.top, source.bottom);
-    Span dx = span(dest.left, dest.right), dy = span(dest.top, dest.bottom);
-    if (sx.low == sx.high || sy.low == sy.high || dx.low == dx.high || dy.low == dy.high)
-        return;
-    Rect normal{sx.low, sy.low, sx.high, sy.high};
-    Rect clipped = normal.intersected(bounds());
-    if (clipped.isEmpty())
-        return;
-    // The destination shrinks with the source so the scale stays the same. A mirrored source counts
-    // from its other end, so both mirrors combine into one flip per axis.
-    bool flipX = sx.mirrored != dx.mirrored, flipY = sy.mirrored != dy.mirrored;
-    double scaleX = double(dx.high - dx.low) / (sx.high - sx.low);
-    double scaleY = double(dy.high - dy.low) / (sy.high - sy.low);
-    auto place = [](const Span& d, int32_t from, int32_t to, int32_t sourceLow, double scale, bool flip) {
-        double a = flip ? d.high - (to - sourceLow) * scale : d.low + (from - sourceLow) * scale;
-        double b = flip ? d.high - (from - sourceLow) * scale : d.low + (to - sourceLow) * scale;
-        return std::pair<int32_t, int32_t>{int32_t(std::lround(a)), int32_t(std::lround(b))};
-    };
-    auto [left, right] = place(dx, clipped.left, clipped.right, sx.low, scaleX, flipX);
-    auto [top, bottom] = place(dy, clipped.top, clipped.bottom, sy.low, scaleY, flipY);
-    gc.drawImage(sourceImage(clipped), {left, top, right, bottom}, flipX, flipY, op);
 }

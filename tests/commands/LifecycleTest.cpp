@@ -1,19 +1,23 @@
 #include "base/ScopedService.h"
+#include "base/ScriptedMessageBox.h"
+#include "commands/DocumentCommands.h"
+#include "commands/FileCommands.h"
+#include "commands/SaveAsDialog.h"
 #include "core/Aspects.h"
 #include "document/BitmapDocument.h"
 #include "document/BitmapPalette.h"
 #include "document/BitmapSelectionPlug.h"
 #include "document/DocumentLifecycle.h"
+#include "document/DocumentWindows.h"
 #include "document/NewParams.h"
 #include "document/OpenDocuments.h"
 #include "document/SelectionRecord.h"
 #include "document/UndoRecord.h"
 #include "formats/Backup.h"
 #include "formats/FormatTable.h"
-#include "framework/DIBImage.h"
-#include "framework/DocumentWindows.h"
 #include "framework/ScriptedFileDialogs.h"
-#include "framework/ScriptedMessageBox.h"
+#include "pixels/DIBImage.h"
+#include "resources/CommandIds.h"
 #include "resources/StringTable.h"
 #include "tests/core/Listener.h"
 #include "tests/formats/FileFailures.h"
@@ -89,6 +93,8 @@ protected:
         EXPECT_TRUE(document->saveAs());
         return document;
     }
+    // The Revert command, which asks before the document reads its file again.
+    static void revert(BitmapDocument* document) { DocumentCommands(*document).command(commands::revert, nullptr); }
     BitmapDocument* newPicture()
     {
         NewDocumentParams params = NewDocumentParams::fromPreferences(NewParams::current());
@@ -103,6 +109,8 @@ protected:
     Windows windows;
     ScriptedFileDialogs dialogs;
     ScriptedMessageBox box;
+    DesktopFilingQuestions questions;
+    ScopedService<installFilingQuestions> installedQuestions{&questions};
 };
 
 TEST_F(LifecycleTest, NewPicturesAreNumberedAndTheCounterNeverGoesBack)
@@ -256,9 +264,9 @@ TEST_F(LifecycleTest, OpenWithTheDialogUsesTheOpenFilters)
     savedPicture("a.bmp");
     windows.windows.clear();
     dialogs.answerNext(std::nullopt);
-    EXPECT_EQ(lifecycle::openDocument(), nullptr);
+    EXPECT_EQ(openDocument(), nullptr);
     dialogs.answerNext(FileChoice{at("a.bmp"), 1});
-    EXPECT_NE(lifecycle::openDocument(), nullptr);
+    EXPECT_NE(openDocument(), nullptr);
     EXPECT_EQ(dialogs.requests().back().filters, std::string(loadString(strings::openFilters)));
     EXPECT_EQ(dialogs.requests().back().defaultExtension, "bmp");
 }
@@ -266,16 +274,16 @@ TEST_F(LifecycleTest, OpenWithTheDialogUsesTheOpenFilters)
 TEST_F(LifecycleTest, RevertAsksAndAFailedReReadKeepsThePicture)
 {
     BitmapDocument* document = savedPicture("a.bmp");
-    document->revert();
+    revert(document);
     EXPECT_TRUE(box.requests().empty()) << "nothing to revert";
 
     document->fillRect({0, 0, 8, 4}, paletteIndex(5));
     box.answerNext(alertAnswer::no);
-    document->revert();
+    revert(document);
     EXPECT_EQ(document->pixelAt({7, 3}), paletteIndex(5));
 
     box.answerNext(alertAnswer::yes);
-    document->revert();
+    revert(document);
     EXPECT_EQ(document->pixelAt({7, 3}), paletteIndex(0));
     EXPECT_EQ(document->pixelAt({0, 0}), paletteIndex(9));
     EXPECT_FALSE(document->isModified());
@@ -285,7 +293,7 @@ TEST_F(LifecycleTest, RevertAsksAndAFailedReReadKeepsThePicture)
     document->fillRect({0, 0, 8, 4}, paletteIndex(6));
     std::ofstream(at("a.bmp"), std::ios::trunc) << "damaged";
     box.answerNext(alertAnswer::yes);
-    document->revert();
+    revert(document);
     EXPECT_EQ(box.messageIds().back(), messages::unknownFormat);
     EXPECT_EQ(document->pixelAt({7, 3}), paletteIndex(6)) << "the picture stays as it was";
     EXPECT_NE(document->palette(), nullptr);
@@ -304,10 +312,10 @@ TEST_F(LifecycleTest, RevertEndsACropFrameButAnswerNoKeepsIt)
     document->fillRect({0, 0, 1, 1}, paletteIndex(4));
     document->interactive().enter(&frame);
     box.answerNext(alertAnswer::no);
-    document->revert();
+    revert(document);
     EXPECT_FALSE(frame.ended);
     box.answerNext(alertAnswer::yes);
-    document->revert();
+    revert(document);
     EXPECT_TRUE(frame.ended);
     EXPECT_FALSE(document->isInteractive());
 }
@@ -324,14 +332,14 @@ TEST_F(LifecycleTest, RevertDropsAFloatingSelectionOnlyWhenThePictureIsReadAgain
     floatAt({2, 1});
     ASSERT_TRUE(document->isModified());
     box.answerNext(alertAnswer::yes);
-    document->revert();
+    revert(document);
     EXPECT_EQ(document->selection(), nullptr);
     EXPECT_EQ(document->pixelAt({0, 0}), paletteIndex(9)) << "the dots the move cut out are back";
 
     floatAt({1, 0});
     std::ofstream(at("a.bmp"), std::ios::trunc) << "damaged";
     box.answerNext(alertAnswer::yes);
-    document->revert();
+    revert(document);
     ASSERT_NE(document->selection(), nullptr) << "a failed read loses nothing";
     EXPECT_NE(document->selection()->floatingImage, nullptr);
 }

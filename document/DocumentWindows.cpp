@@ -1,4 +1,4 @@
-#include "framework/DocumentWindows.h"
+#include "document/DocumentWindows.h"
 
 #include "base/ServiceSlot.h"
 

@@ -1,4 +1,4 @@
-#include "framework/MaskImage.h"
+#include "pixels/MaskImage.h"
 
 #include "base/ErrorFrame.h"
 #include "resources/Bitmaps.h"

@@ -1,7 +1,6 @@
-#include "framework/IndexedImage.h"
+#include "pixels/IndexedImage.h"
 
-#include "framework/LogicalPalette.h"
-#include "framework/MemoryGC.h"
+#include "pixels/LogicalPalette.h"
 
 #include <QImage>
 
@@ -10,11 +9,6 @@
 IndexedImage::IndexedImage(std::shared_ptr<LogicalPalette> palette) : DIBImage(8)
 {
     setPalette(std::move(palette));
-}
-
-std::shared_ptr<MemoryGC> IndexedImage::makeGC()
-{
-    return std::make_shared<MemoryGC>(*this, m_palette);
 }
 
 std::shared_ptr<DIBImage> IndexedImage::newOfSameKind() const

@@ -1,0 +1,47 @@
+#include "commands/CommandGroup.h"
+#include "dialogs/MeshDialogs.h"
+#include "document/BitmapDocument.h"
+#include "document/BitmapPalette.h"
+#include "resources/CommandIds.h"
+
+namespace {
+
+bool meshColor(BitmapDocument& document, uint32_t, Window*)
+{
+    runMeshColorDialog(document);
+    return true;
+}
+
+// W and Q step the drawing colour's index by one, with Shift by a row of 16; a full-colour picture
+// has no index to step.
+bool stepDrawingColor(BitmapDocument& document, uint32_t id, Window*)
+{
+    BitmapPalette* palette = document.palette();
+    if (!palette)
+        return true;
+    switch (id) {
+    case commands::nextDrawingIndex: palette->stepDrawingIndex(1); break;
+    case commands::previousDrawingIndex: palette->stepDrawingIndex(-1); break;
+    case commands::nextDrawingRow: palette->stepDrawingRow(1); break;
+    default: palette->stepDrawingRow(-1); break;
+    }
+    return true;
+}
+
+constexpr CommandGroup::Handler handlers[] = {
+    {commands::meshColor, meshColor},
+    {commands::nextDrawingIndex, stepDrawingColor},
+    {commands::previousDrawingIndex, stepDrawingColor},
+    {commands::nextDrawingRow, stepDrawingColor},
+    {commands::previousDrawingRow, stepDrawingColor},
+};
+
+constexpr CommandGroup::ItemRule rules[] = {
+    {commands::editPalette, EnableRule::indexed},     {commands::loadPalette, EnableRule::indexed},
+    {commands::savePalette, EnableRule::indexed},     {commands::sortPalette, EnableRule::indexed},
+    {commands::paletteRotation, EnableRule::indexed}, {commands::meshColor, EnableRule::always},
+};
+
+} // namespace
+
+const CommandGroup paletteCommands{handlers, rules};

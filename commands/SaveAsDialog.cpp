@@ -1,0 +1,57 @@
+#include "commands/SaveAsDialog.h"
+
+#include "base/Alert.h"
+#include "document/BitmapDocument.h"
+#include "formats/FormatTable.h"
+#include "framework/FileDialogs.h"
+#include "resources/StringTable.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+
+// The format of a save dialog's filter entry: entry 1 is the first format.
+int formatForFilter(int filterIndex)
+{
+    return std::clamp<int>(filterIndex - 1, 0, int(imageFormats().size()) - 1);
+}
+
+} // namespace
+
+std::optional<SaveTarget> chooseSaveTarget(const BitmapDocument& document)
+{
+    FileDialogRequest request{"", std::string(loadString(strings::saveFilters)), document.currentFormat() + 1, "",
+                              document.file() ? document.file()->path() : ""};
+    // A name whose extension is not the chosen type's asks first.
+    auto accept = [](const FileChoice& choice) {
+        const ImageFormat& format = *imageFormats()[size_t(formatForFilter(choice.filterIndex))];
+        std::string extension = std::filesystem::path(choice.path).extension().string();
+        if (!extension.empty())
+            extension.erase(0, 1);
+        if (!extension.empty() && sameExtension(extension, format.extension()))
+            return true;
+        setAlertArgs(extension.empty() ? std::string(loadString(strings::none)) : std::string(extension),
+                     std::string(loadString(format.nameId())));
+        int answer = alert(messages::extensionMismatch, alertFlags::yesNo);
+        setAlertArgs();
+        return answer == alertAnswer::yes;
+    };
+    std::optional<FileChoice> choice = chooseSaveFile(request, accept);
+    if (!choice)
+        return std::nullopt;
+    return SaveTarget{choice->path, formatForFilter(choice->filterIndex)};
+}
+
+std::optional<SaveTarget> DesktopFilingQuestions::chooseSaveTarget(const BitmapDocument& document)
+{
+    return ::chooseSaveTarget(document);
+}
+
+int DesktopFilingQuestions::askSaveChanges(const std::string& title)
+{
+    setAlertArgs(title);
+    int answer = alert(messages::saveChanges, alertFlags::yesNoCancel);
+    setAlertArgs();
+    return answer;
+}

@@ -1,7 +1,0 @@
-#include "document/DocumentDialogs.h"
-
-DocumentDialogs& DocumentDialogs::installed()
-{
-    static DocumentDialogs dialogs;
-    return dialogs;
-}
