@@ -8,8 +8,11 @@
 #include "document/BitmapSelectionPlug.h"
 #include "document/DocumentLifecycle.h"
 #include "document/FilingQuestions.h"
+#include "document/MaskPaintUndo.h"
 #include "document/NewParams.h"
 #include "document/OpenDocuments.h"
+#include "document/PaletteUndo.h"
+#include "document/PixelsUndo.h"
 #include "document/SelectionRecord.h"
 #include "document/UndoRecord.h"
 #include "formats/Backup.h"
@@ -29,76 +32,6 @@
 #include "resources/StringTable.h"
 
 #include <algorithm>
-
-namespace {
-
-// Puts back the dots of one rectangle, keeping the dots it covers for the inverse step.
-class PixelsUndo : public UndoAction {
-public:
-    PixelsUndo(BitmapDocument& document, std::shared_ptr<DIBImage> pixels, Point at)
-        : m_document(document), m_pixels(std::move(pixels)), m_at(at)
-    {
-    }
-    void undoAction() override
-    {
-        m_document.savePixelsForUndo(Rect::fromSize(m_at, m_pixels->extent()));
-        m_document.pasteImage(*m_pixels, m_at);
-    }
-
-private:
-    BitmapDocument& m_document;
-    std::shared_ptr<DIBImage> m_pixels;
-    Point m_at;
-};
-
-// Undoes a fill of a mask by painting the mask again: with the one colour its dots all had, and as
-// the inverse step with the fill's colour through its tone. Neither keeps the pixels.
-class MaskPaintUndo : public UndoAction {
-public:
-    struct Paint {
-        ColorRef color;
-        std::optional<ToneBytes> tone;
-    };
-    MaskPaintUndo(BitmapDocument& document, std::shared_ptr<const MaskImage> mask, Point origin, Paint paint,
-                  Paint inverse)
-        : m_document(document), m_mask(std::move(mask)), m_origin(origin), m_paint(paint), m_inverse(inverse)
-    {
-    }
-    void undoAction() override
-    {
-        UndoRecord::instance().addUndo(
-            &m_document, std::make_unique<MaskPaintUndo>(m_document, m_mask, m_origin, m_inverse, m_paint));
-        m_document.fillMask(*m_mask, m_origin, m_paint.color, m_paint.tone ? &*m_paint.tone : nullptr);
-    }
-
-private:
-    BitmapDocument& m_document;
-    std::shared_ptr<const MaskImage> m_mask;
-    Point m_origin;
-    Paint m_paint;
-    Paint m_inverse;
-};
-
-// Puts back the palette's precision and colours, keeping the present ones for the inverse step.
-class PaletteUndo : public UndoAction {
-public:
-    PaletteUndo(BitmapDocument& document, PaletteModel::Snapshot colors)
-        : m_document(document), m_colors(std::move(colors))
-    {
-    }
-    void undoAction() override
-    {
-        m_document.savePaletteForUndo();
-        if (BitmapPalette* palette = m_document.palette())
-            palette->restore(m_colors);
-    }
-
-private:
-    BitmapDocument& m_document;
-    PaletteModel::Snapshot m_colors;
-};
-
-} // namespace
 
 NewDocumentParams NewDocumentParams::fromPreferences(const NewParams& params)
 {

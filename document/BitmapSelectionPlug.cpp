@@ -2,46 +2,14 @@
 
 #include "core/Aspects.h"
 #include "document/BitmapDocument.h"
+#include "document/PositionUndo.h"
 #include "document/SelectionRecord.h"
+#include "document/SelectionUndo.h"
 #include "document/UndoRecord.h"
 #include "operations/FloatingComposite.h"
 #include "pixels/MaskImage.h"
 
 namespace {
-
-// Puts back a former selection (or none), keeping the present one for the inverse step.
-class SelectionUndo : public UndoAction {
-public:
-    SelectionUndo(BitmapDocument& document, std::shared_ptr<SelectionRecord> record)
-        : m_document(document), m_record(std::move(record))
-    {
-    }
-    void undoAction() override { m_document.selectionPlug().restore(m_record); }
-
-private:
-    BitmapDocument& m_document;
-    std::shared_ptr<SelectionRecord> m_record;
-};
-
-// Moves a floating selection back to where it was, while it is still the document's selection.
-class PositionUndo : public UndoAction {
-public:
-    PositionUndo(BitmapDocument& document, std::weak_ptr<SelectionRecord> record, Point offset)
-        : m_document(document), m_record(std::move(record)), m_offset(offset)
-    {
-    }
-    void undoAction() override
-    {
-        std::shared_ptr<SelectionRecord> record = m_record.lock();
-        if (record && record == m_document.selection())
-            m_document.selectionPlug().shift(m_offset);
-    }
-
-private:
-    BitmapDocument& m_document;
-    std::weak_ptr<SelectionRecord> m_record;
-    Point m_offset;
-};
 
 // The mask that decides where the floating image shows: the region itself in mode 1, the
 // transparency mask otherwise.

@@ -1,33 +1,12 @@
 #include "document/CanvasOperations.h"
 
 #include "document/BitmapDocument.h"
+#include "document/CanvasUndo.h"
 #include "document/DocumentLifecycle.h"
 #include "document/UndoRecord.h"
 #include "pixels/DIBImage.h"
 
 #include <memory>
-
-namespace {
-
-// Puts the other canvas back, keeping the present one for the inverse step.
-class CanvasUndo : public UndoAction {
-public:
-    CanvasUndo(BitmapDocument& document, std::shared_ptr<DIBImage> image)
-        : m_document(document), m_image(std::move(image))
-    {
-    }
-    void undoAction() override
-    {
-        std::shared_ptr<DIBImage> present = m_document.replaceImage(std::move(m_image));
-        UndoRecord::instance().addUndo(&m_document, std::make_unique<CanvasUndo>(m_document, std::move(present)));
-    }
-
-private:
-    BitmapDocument& m_document;
-    std::shared_ptr<DIBImage> m_image;
-};
-
-} // namespace
 
 // FIXME: the animation frame size is cut to the new canvas once the document has an animation model.
 void resizeCanvas(BitmapDocument& document, const Rect& rect)
