@@ -1,6 +1,5 @@
 #include "document/BitmapDocument.h"
 
-#include "base/Alert.h"
 #include "base/ErrorFrame.h"
 #include "base/FileErrors.h"
 #include "core/Aspects.h"
@@ -29,7 +28,6 @@
 #include "pixels/MaskImage.h"
 #include "pixels/TrueColorImage.h"
 #include "resources/Bitmaps.h"
-#include "resources/StringTable.h"
 
 #include <algorithm>
 
