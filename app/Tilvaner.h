@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/RecentFiles.h"
+#include "commands/DesktopFilingQuestions.h"
 #include "commands/DocumentCommands.h"
-#include "commands/SaveAsDialog.h"
 #include "core/Dependent.h"
 #include "document/DocumentWindows.h"
 #include "formats/SettingsFile.h"
@@ -74,7 +74,6 @@ private:
     void createPanels();
     void savePlacement();
     bool routeToDocument(uint32_t id);
-    // The active document window's views and its document, either null.
     // Who takes a command in the active document window: its views, then its picture.
     struct WindowHandlers {
         CommandInterface* views = nullptr;

@@ -84,10 +84,17 @@ bool pasteSettings(BitmapDocument& document, uint32_t, Window*)
 }
 
 // The selection's edits are ignored while an interactive mode holds the picture.
-bool editSelection(BitmapDocument& document, uint32_t id, Window*)
+bool fillSelection(BitmapDocument& document, uint32_t id, Window*)
 {
     if (!document.isInteractive())
-        selectionCommands::run(document, id);
+        selectionCommands::fill(document, id == commands::drawSelectionBorder);
+    return true;
+}
+
+bool clearSelection(BitmapDocument& document, uint32_t, Window*)
+{
+    if (!document.isInteractive())
+        selectionCommands::clear(document);
     return true;
 }
 
@@ -97,9 +104,9 @@ constexpr CommandGroup::Handler handlers[] = {
     {commands::copy, copy},
     {commands::paste, paste},
     {commands::pasteSettings, pasteSettings},
-    {commands::fillSelection, editSelection},
-    {commands::drawSelectionBorder, editSelection},
-    {commands::clearSelection, editSelection},
+    {commands::fillSelection, fillSelection},
+    {commands::drawSelectionBorder, fillSelection},
+    {commands::clearSelection, clearSelection},
 };
 
 constexpr CommandGroup::ItemRule rules[] = {
@@ -113,20 +120,6 @@ constexpr CommandGroup::ItemRule rules[] = {
     {commands::clearSelection, EnableRule::selection},
 };
 
-constexpr CommandGroup::Handler selectHandlers[] = {
-    {commands::selectAll, editSelection},
-    {commands::selectNone, editSelection},
-    {commands::invertSelection, editSelection},
-};
-
-constexpr CommandGroup::ItemRule selectRules[] = {
-    {commands::selectAll, EnableRule::notInteractive},
-    {commands::selectNone, EnableRule::selection},
-    {commands::invertSelection, EnableRule::selection},
-};
-
 } // namespace
 
 const CommandGroup editCommands{handlers, rules};
-// The Select menu's commands work on the selection as the Edit menu's last ones do.
-const CommandGroup selectCommands{selectHandlers, selectRules};

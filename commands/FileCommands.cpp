@@ -27,16 +27,19 @@ bool close(BitmapDocument&, uint32_t, Window* from)
     return true;
 }
 
-bool save(BitmapDocument& document, uint32_t, Window*)
-{
-    document.save();
-    return true;
-}
-
 bool saveAs(BitmapDocument& document, uint32_t, Window*)
 {
     if (std::optional<SaveTarget> target = chooseSaveTarget(document))
         document.saveAs(*target);
+    return true;
+}
+
+// An untitled picture is saved as Save As saves it.
+bool save(BitmapDocument& document, uint32_t id, Window* from)
+{
+    if (!document.file())
+        return saveAs(document, id, from);
+    document.save();
     return true;
 }
 

@@ -42,16 +42,3 @@ std::optional<SaveTarget> chooseSaveTarget(const BitmapDocument& document)
         return std::nullopt;
     return SaveTarget{choice->path, formatForFilter(choice->filterIndex)};
 }
-
-std::optional<SaveTarget> DesktopFilingQuestions::chooseSaveTarget(const BitmapDocument& document)
-{
-    return ::chooseSaveTarget(document);
-}
-
-int DesktopFilingQuestions::askSaveChanges(const std::string& title)
-{
-    setAlertArgs(title);
-    int answer = alert(messages::saveChanges, alertFlags::yesNoCancel);
-    setAlertArgs();
-    return answer;
-}

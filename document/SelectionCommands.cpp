@@ -92,17 +92,4 @@ void invert(BitmapDocument& document)
     select(document, rest);
 }
 
-bool run(BitmapDocument& document, uint32_t id)
-{
-    switch (id) {
-    case commands::fillSelection: fill(document, false); return true;
-    case commands::drawSelectionBorder: fill(document, true); return true;
-    case commands::clearSelection: clear(document); return true;
-    case commands::selectAll: selectAll(document); return true;
-    case commands::selectNone: selectNone(document); return true;
-    case commands::invertSelection: invert(document); return true;
-    default: return false;
-    }
-}
-
 } // namespace selectionCommands

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstdint>
-
 class BitmapDocument;
 class Region;
 
@@ -26,8 +24,5 @@ void selectAll(BitmapDocument& document);
 void selectNone(BitmapDocument& document);
 // Commits the selection and selects the rest of the picture, if any.
 void invert(BitmapDocument& document);
-// The step of a command of the Edit or Select menu that works on the selection (fill, border, clear,
-// select all, none, invert); false for any other command.
-bool run(BitmapDocument& document, uint32_t id);
 
 } // namespace selectionCommands

@@ -19,12 +19,6 @@ std::optional<ColorRef> chooseColor(ColorRef initial)
     return g_chooser ? g_chooser->choose(initial) : std::nullopt;
 }
 
-void chooseColorFor(ColorInterface& value)
-{
-    if (std::optional<ColorRef> chosen = chooseColor(value.value()))
-        value.setValue(*chosen);
-}
-
 std::optional<ColorRef> DesktopColorChooser::choose(ColorRef initial)
 {
     QColor chosen =

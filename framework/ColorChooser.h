@@ -1,7 +1,6 @@
 #pragma once
 
 #include "base/Color.h"
-#include "core/ValueInterfaces.h"
 
 #include <optional>
 
@@ -18,8 +17,6 @@ protected:
 
 ColorChooserService* installColorChooser(ColorChooserService* service);
 std::optional<ColorRef> chooseColor(ColorRef initial);
-// Lets the user pick a colour for value, starting from its current one; OK stores it.
-void chooseColorFor(ColorInterface& value);
 
 // The desktop's colour dialog, fully opened, modal over the program; its 16 custom colours are
 // shared by every use in the process.

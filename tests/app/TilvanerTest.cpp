@@ -183,7 +183,7 @@ TEST_F(TilvanerTest, MenusFollowTheRulesWithAndWithoutADocument)
     EXPECT_EQ(active(), nullptr) << "Close shuts the window the command came from";
 }
 
-TEST_F(TilvanerTest, StartInstallsTheDialogsOfTheDocumentCommands)
+TEST_F(TilvanerTest, ADocumentCommandRunsItsDialogOnTheActiveDocument)
 {
     Tilvaner& app = start();
     lifecycle::newDocument({true, 0, 0x00FFFFFF, {16, 16}, {8, 8}});

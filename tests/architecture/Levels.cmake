@@ -1,7 +1,8 @@
 # Holds the sources to the levels table of README.md, so that the table is written once: a file may
-# include headers of its own level and lower ones only, every top-level source folder has a level, and
-# Qt headers stay in framework/, the pixel core (pixels/) and the main.cpp files, behind their own
-# operations.
+# include headers of lower levels, and of its own level only from its own row and the rows above it;
+# every top-level source folder has a level; Qt headers stay in the level-1 folders (the pixel core and
+# the framework) and the main.cpp files, behind their own operations; and the model and the command
+# line include nothing of the framework, so that they run without a display.
 # Run as: cmake -DSOURCE_DIR=<source root> -P Levels.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -9,6 +10,7 @@ cmake_minimum_required(VERSION 3.25)
 # the folder column name parts of folders, not folders.
 file(STRINGS ${SOURCE_DIR}/README.md readme)
 set(inTable FALSE)
+set(row 0)
 set(folders "")
 set(problems "")
 foreach(line IN LISTS readme)
@@ -19,6 +21,7 @@ foreach(line IN LISTS readme)
     endif()
   elseif(inTable AND line MATCHES "^\\|[ \t]*([0-9]+)[ \t]*\\|([^|]*)\\|")
     set(level ${CMAKE_MATCH_1})
+    math(EXPR row "${row} + 1")
     string(REGEX MATCHALL "`[^`/]+/`" named "${CMAKE_MATCH_2}")
     foreach(folder IN LISTS named)
       string(REGEX REPLACE "^`([^`/]+)/`$" "\\1" folder "${folder}")
@@ -26,13 +29,20 @@ foreach(line IN LISTS readme)
         list(APPEND problems "${folder}/ is listed at level ${level_${folder}} and at level ${level}")
       endif()
       set(level_${folder} ${level})
+      set(row_${folder} ${row})
       list(APPEND folders ${folder})
+      if(level EQUAL 1)
+        list(APPEND platform ${folder})
+      endif()
     endforeach()
   endif()
 endforeach()
 if(NOT folders)
   message(FATAL_ERROR "No levels table (\"| level | folder | what |\") under \"## Layout and levels\" in README.md")
 endif()
+
+# The model and tilvaner-cli: they see the pixel core of level 1, never the rest of the platform.
+set(headless palette formats operations document cli)
 
 # Tests, benchmarks and build trees may reach into every level.
 set(exempt "^(tests|bench|build[^/]*|\\.[^/]*)/")
@@ -44,10 +54,11 @@ foreach(source IN LISTS sources)
   endif()
   file(STRINGS ${SOURCE_DIR}/${source} includes REGEX "^[ \t]*#[ \t]*include")
 
-  if(NOT source MATCHES "^(framework|pixels)/" AND NOT source MATCHES "(^|/)main\\.cpp$")
+  string(REGEX MATCH "^[^/]+" top "${source}")
+  if(NOT top IN_LIST platform AND NOT source MATCHES "(^|/)main\\.cpp$")
     foreach(include IN LISTS includes)
       if(include MATCHES "include[ \t]*(<Q[^>]*>)")
-        list(APPEND problems "${source} includes the Qt header ${CMAKE_MATCH_1} outside framework/ and pixels/")
+        list(APPEND problems "${source} includes the Qt header ${CMAKE_MATCH_1} outside the level-1 folders")
       endif()
     endforeach()
   endif()
@@ -77,6 +88,12 @@ foreach(source IN LISTS sources)
       if(level_${target} GREATER level_${folder})
         list(APPEND problems "${source} (${folder}/, level ${level_${folder}}) includes \"${header}\" \
 (${target}/, level ${level_${target}})")
+      elseif(level_${target} EQUAL level_${folder} AND row_${target} GREATER row_${folder})
+        list(APPEND problems "${source} (${folder}/) includes \"${header}\" from ${target}/, listed after \
+it on level ${level_${folder}}")
+      elseif(target STREQUAL "framework" AND folder IN_LIST headless)
+        list(APPEND problems "${source} (${folder}/) includes \"${header}\": the model and tilvaner-cli \
+see nothing of the framework")
       endif()
     elseif(IS_DIRECTORY ${SOURCE_DIR}/${target})
       list(APPEND problems "${source} (${folder}/, level ${level_${folder}}) includes \"${header}\" \

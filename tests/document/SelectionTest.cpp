@@ -8,7 +8,6 @@
 #include "document/SelectionRecord.h"
 #include "document/UndoRecord.h"
 #include "pixels/DIBImage.h"
-#include "resources/CommandIds.h"
 #include "tests/core/Listener.h"
 
 #include <gtest/gtest.h>
@@ -121,17 +120,10 @@ protected:
         step();
         State after = state();
         EXPECT_NE(after, before);
-        command(commands::undo);
+        document->undo();
         EXPECT_EQ(state(), before);
-        command(commands::undo);
+        document->undo();
         EXPECT_EQ(state(), after);
-    }
-    void command(uint32_t id)
-    {
-        if (id == commands::undo)
-            document->undo();
-        else
-            selectionCommands::run(*document, id);
     }
 
     BitmapDocument* document;
@@ -286,17 +278,19 @@ TEST_F(SelectionTest, CommandsUndoAndRedo)
         Rect selected;
         std::optional<Point> floatBy; // a move before the command, with or without Ctrl
         bool keepCopy;
-        uint32_t id;
+        void (*command)(BitmapDocument&);
     };
+    auto fill = [](BitmapDocument& d) { selectionCommands::fill(d, false); };
+    auto border = [](BitmapDocument& d) { selectionCommands::fill(d, true); };
     const Row rows[] = {
-        {"fill", {1, 0, 4, 3}, std::nullopt, false, commands::fillSelection},
-        {"fill floating", {1, 0, 4, 3}, Point{2, 1}, false, commands::fillSelection},
-        {"border", {1, 0, 5, 4}, std::nullopt, false, commands::drawSelectionBorder},
-        {"clear", {0, 0, 3, 3}, std::nullopt, false, commands::clearSelection},
-        {"clear floating", {0, 0, 3, 3}, Point{1, 1}, true, commands::clearSelection},
-        {"select all", {0, 0, 3, 3}, Point{1, 1}, false, commands::selectAll},
-        {"select none", {0, 0, 3, 3}, Point{4, 0}, false, commands::selectNone},
-        {"invert", {2, 1, 4, 3}, std::nullopt, false, commands::invertSelection},
+        {"fill", {1, 0, 4, 3}, std::nullopt, false, fill},
+        {"fill floating", {1, 0, 4, 3}, Point{2, 1}, false, fill},
+        {"border", {1, 0, 5, 4}, std::nullopt, false, border},
+        {"clear", {0, 0, 3, 3}, std::nullopt, false, selectionCommands::clear},
+        {"clear floating", {0, 0, 3, 3}, Point{1, 1}, true, selectionCommands::clear},
+        {"select all", {0, 0, 3, 3}, Point{1, 1}, false, selectionCommands::selectAll},
+        {"select none", {0, 0, 3, 3}, Point{4, 0}, false, selectionCommands::selectNone},
+        {"invert", {2, 1, 4, 3}, std::nullopt, false, selectionCommands::invert},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -306,7 +300,7 @@ TEST_F(SelectionTest, CommandsUndoAndRedo)
         select(row.selected);
         if (row.floatBy)
             document->selectionPlug().moveBy(*row.floatBy, row.keepCopy);
-        expectUndoAndRedo([&] { command(row.id); });
+        expectUndoAndRedo([&] { row.command(*document); });
     }
 }
 
@@ -369,7 +363,7 @@ TEST_F(SelectionTest, ThePencilAndSelectNoneCommitAFloatingImage)
     draw({"##......", "........", "........", "........"});
     select({0, 0, 2, 1});
     document->selectionPlug().moveBy({0, 2}, false);
-    command(commands::selectNone);
+    selectionCommands::selectNone(*document);
     EXPECT_EQ(picture(), (Dots{"........", "........", "##......", "........"}));
     select({0, 2, 2, 3});
     document->selectionPlug().moveBy({0, 1}, false);

@@ -1,5 +1,6 @@
 #include "palette/PaletteModel.h"
 #include "core/Aspects.h"
+#include "palette/ColorValue.h"
 #include "pixels/LogicalPalette.h"
 #include "tests/core/Listener.h"
 
@@ -127,6 +128,17 @@ TEST(PaletteModelTest, CopiesAreIndependentAndNearestIndicesUseThePlatformPalett
     copy.nearestIndices(2, wanted, found);
     EXPECT_EQ(found[0], 5);
     EXPECT_EQ(found[1], 0);
+}
+
+TEST(ColorValueTest, ANewColourIsStoredAndTold)
+{
+    ColorValue value(rgb(1, 2, 3));
+    Listener listener(&value);
+    value.setValue(rgb(4, 5, 6));
+    EXPECT_EQ(value.value(), rgb(4, 5, 6));
+    EXPECT_EQ(listener.count(&aspects::ColorValue::access), 1);
+    value.setValue(rgb(4, 5, 6));
+    EXPECT_EQ(listener.count(&aspects::ColorValue::access), 1) << "an equal colour sends nothing";
 }
 
 } // namespace
