@@ -42,9 +42,11 @@ int main(int argc, char* argv[])
     std::vector<std::string> arguments(argv + 1, argv + argc);
     Tilvaner editor(SettingsFile::application());
     try {
+        // Before the start, which already listens for other starts: a signal that comes while the
+        // editor is still starting waits in the loop instead of killing it.
+        application.onTerminate([&editor] { editor.requestExit(); });
         if (!editor.start(arguments))
             return 0;
-        application.onTerminate([&editor] { editor.requestExit(); });
         editor.passCommandLine(arguments);
     } catch (...) {
         reportError(currentError(), 0, std::nullopt);

@@ -1,6 +1,7 @@
 #!/bin/bash
 # tilvaner-cli runs on a server without a display: the binary needs no Qt Widgets and no X11, EGL or
-# D-Bus library of its own (Qt Gui may bring them), and it converts and draws with no display set.
+# D-Bus library of its own (Qt Gui brings them, and its link interface the GL dispatch libraries), and
+# it converts and draws with no display set.
 # Usage: headless-cli.sh path/to/tilvaner-cli
 set -u
 cli=$1
@@ -13,7 +14,7 @@ needed=$(readelf -d "$cli" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
 [ -n "$needed" ] || fail "readelf lists no needed libraries"
 for library in $needed; do
     case $library in
-    libQt6Widgets* | libX11* | libxcb* | libEGL* | libGL* | libOpenGL* | libQt6DBus* | libdbus*)
+    libQt6Widgets* | libX11* | libxcb* | libEGL* | libQt6DBus* | libdbus*)
         fail "tilvaner-cli needs $library itself" ;;
     esac
 done
