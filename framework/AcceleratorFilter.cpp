@@ -14,7 +14,8 @@ namespace {
 uint8_t modifiersOf(Qt::KeyboardModifiers modifiers)
 {
     return uint8_t((modifiers & Qt::ShiftModifier ? Accelerator::shift : 0) |
-                   (modifiers & Qt::ControlModifier ? Accelerator::control : 0));
+                   (modifiers & Qt::ControlModifier ? Accelerator::control : 0) |
+                   (modifiers & Qt::AltModifier ? Accelerator::alt : 0));
 }
 
 bool isTextInput(const QWidget* widget)
@@ -35,7 +36,8 @@ public:
         if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
             return false;
         auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->modifiers() & Qt::AltModifier) || !belongsToFrame(static_cast<QWidget*>(watched)))
+        // A key with Alt that no entry takes goes on to the menu bar's mnemonics.
+        if (!belongsToFrame(static_cast<QWidget*>(watched)))
             return false;
         std::string text = key->text().toStdString();
         uint32_t command = AcceleratorFilter::translate(
@@ -78,9 +80,9 @@ uint32_t AcceleratorFilter::translate(std::span<const Accelerator> table, uint32
                                       std::string_view text)
 {
     for (const Accelerator& accelerator : table) {
-        // A character entry matches what was typed, whatever it took to type it.
+        // A character entry matches what was typed, whatever it took to type it, but for Ctrl and Alt.
         bool matches = accelerator.character ? text.size() == 1 && uint8_t(text[0]) == accelerator.key &&
-                                                   !(modifiers & Accelerator::control)
+                                                   !(modifiers & (Accelerator::control | Accelerator::alt))
                                              : key == accelerator.key && modifiers == accelerator.modifiers;
         if (matches)
             return accelerator.command;

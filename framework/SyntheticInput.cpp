@@ -40,6 +40,8 @@ Qt::KeyboardModifiers qtModifiersOf(uint8_t modifiers)
         qtModifiers |= Qt::ShiftModifier;
     if (modifiers & Accelerator::control)
         qtModifiers |= Qt::ControlModifier;
+    if (modifiers & Accelerator::alt)
+        qtModifiers |= Qt::AltModifier;
     return qtModifiers;
 }
 

@@ -9,13 +9,17 @@ namespace {
 
 constexpr uint8_t S = Accelerator::shift;
 constexpr uint8_t C = Accelerator::control;
+constexpr uint8_t A = Accelerator::alt;
 
-constexpr std::array<Accelerator, 57> table{{
+constexpr std::array<Accelerator, 59> table{{
     {'N', C, commands::newDocument},
     {'O', C, commands::open},
     {'W', C, commands::close},
     {'S', C | S, commands::writeSetFile},
     {'Q', C, commands::exit},
+    // The keys every desktop editor undoes with; the first is the one the menu shows.
+    {'Z', C, commands::undo},
+    {keys::back, A, commands::undo},
     {'X', C, commands::cut},
     {keys::del, S, commands::cut},
     {'C', C, commands::copy},
@@ -75,6 +79,7 @@ std::string keyName(uint32_t key)
     if (key >= keys::f1 && key < keys::f1 + 12)
         return "F" + std::to_string(key - keys::f1 + 1);
     switch (key) {
+    case keys::back: return "Backspace";
     case keys::del: return "Delete";
     case keys::insert: return "Insert";
     case keys::escape: return "Esc";
@@ -94,6 +99,8 @@ std::string acceleratorText(const Accelerator& accelerator)
     std::string text;
     if (accelerator.modifiers & Accelerator::control)
         text += "Ctrl+";
+    if (accelerator.modifiers & Accelerator::alt)
+        text += "Alt+";
     if (accelerator.modifiers & Accelerator::shift)
         text += "Shift+";
     return text + keyName(accelerator.key);

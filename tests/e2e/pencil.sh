@@ -1,6 +1,7 @@
 #!/bin/bash
 # Draws with the pencil in the real editor under an X server, through real pointer and key events:
-# a stroke, a Shift + press that joins the next stroke to it, a third stroke taken back with Undo,
+# a stroke, a Shift + press that joins the next stroke to it, a third stroke taken back with Undo from
+# the menu and two more with its keys Ctrl+Z and Alt+Backspace,
 # and a save;
 # then checks the saved picture's dots.
 # Usage: pencil.sh path/to/tilvaner (run under xvfb-run, with xdotool installed).
@@ -16,10 +17,19 @@ xdotool mousemove $x0 $y0 mousedown 1 mousemove $((x0 + 20)) $y0 mousemove $((x0
 sleep 0.3
 xdotool keydown shift mousemove $((x0 + 40)) $((y0 + 30)) mousedown 1 mouseup 1 keyup shift
 sleep 0.3
-# A third stroke, which Undo takes back alone; then the save.
+# A third stroke, which Undo from the Edit menu takes back alone.
 xdotool mousemove $((x0 + 10)) $((y0 + 10)) mousedown 1 mousemove $((x0 + 10)) $((y0 + 20)) mouseup 1
 sleep 0.3
 xdotool key alt+e && sleep 0.5 && xdotool key u
+sleep 0.3
+# Two more strokes, taken back by the Undo keys Ctrl+Z and Alt+Backspace.
+xdotool mousemove $((x0 + 20)) $((y0 + 10)) mousedown 1 mousemove $((x0 + 20)) $((y0 + 20)) mouseup 1
+sleep 0.3
+xdotool key ctrl+z
+sleep 0.3
+xdotool mousemove $((x0 + 30)) $((y0 + 10)) mousedown 1 mousemove $((x0 + 30)) $((y0 + 20)) mouseup 1
+sleep 0.3
+xdotool key alt+BackSpace
 sleep 0.3
 save_and_quit "$picture"
 

@@ -228,8 +228,11 @@ TEST_F(WorkSpaceTest, KeysBecomeCommandsUnlessTheirItemIsDisabled)
     client.disabled = {commands::cut};
     syntheticInput::pressKey(workspace, 'X', Accelerator::control);
     syntheticInput::pressKey(workspace, 'K', 0, "k");
-    EXPECT_EQ(client.commands,
-              (std::vector<uint32_t>{commands::newDocument, commands::toolPanel, commands::animationForward}));
+    syntheticInput::pressKey(workspace, 'Z', Accelerator::control);
+    syntheticInput::pressKey(workspace, keys::back, Accelerator::alt);
+    syntheticInput::pressKey(workspace, 0, Accelerator::alt, ".");
+    EXPECT_EQ(client.commands, (std::vector<uint32_t>{commands::newDocument, commands::toolPanel,
+                                                      commands::animationForward, commands::undo, commands::undo}));
 }
 
 TEST(AcceleratorTable, ModifiersMustMatchExactlyButCharacterEntriesMatchWhatWasTyped)
@@ -246,6 +249,8 @@ TEST(AcceleratorTable, ModifiersMustMatchExactlyButCharacterEntriesMatchWhatWasT
     EXPECT_EQ(AcceleratorFilter::translate(table, 0, Accelerator::shift, ","), commands::animationBack);
     EXPECT_EQ(acceleratorTextFor(table, commands::helpContents), "Shift+F1");
     EXPECT_EQ(acceleratorTextFor(table, commands::animationBack), ",");
+    EXPECT_EQ(acceleratorTextFor(table, commands::undo), "Ctrl+Z") << "Alt+Backspace undoes too";
+    EXPECT_EQ(acceleratorText({keys::back, Accelerator::alt, commands::undo}), "Alt+Backspace");
 }
 
 } // namespace
