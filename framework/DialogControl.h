@@ -16,6 +16,11 @@ namespace Visual {
 class Component;
 }
 
+class DialogControl;
+namespace syntheticInput {
+void pressKey(DialogControl& control, uint32_t key, uint8_t modifiers, const std::string& text);
+}
+
 // One control of a dialog made from a template, found by its id. Adaptors read and write it; tests
 // use it the way a user would (typing, clicking, stepping an up-down).
 class DialogControl {
@@ -76,6 +81,7 @@ public:
 
 private:
     friend class DialogPage;
+    friend void syntheticInput::pressKey(DialogControl&, uint32_t, uint8_t, const std::string&);
     DialogControl(const ControlTemplate& layout, QWidget* widget, bool takesFocus);
 
     void clicked();

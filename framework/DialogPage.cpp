@@ -160,10 +160,18 @@ void DialogPage::commit()
 
 DialogControl* DialogPage::initialFocus() const
 {
-    for (const auto& c : m_controls)
-        if (takesFocus(c->kind()) && c->isEnabled())
+    // A focused plain push button is what Enter presses, so the dialog opens on the first other
+    // control, where Enter means the default button; on a plain button only when there is nothing else.
+    DialogControl* button = nullptr;
+    for (const auto& c : m_controls) {
+        if (!takesFocus(c->kind()) || !c->isEnabled())
+            continue;
+        if (c->kind() != ControlKind::PushButton)
             return c.get();
-    return nullptr;
+        if (!button)
+            button = c.get();
+    }
+    return button;
 }
 
 DialogControl* DialogPage::focusedControl() const

@@ -59,7 +59,8 @@ public:
     // Has every adaptor write what was entered.
     void commit();
 
-    // The control that takes the focus when the page is shown: the first that can, in template order.
+    // The control that takes the focus when the page is shown: the first that can, in template order,
+    // passing over plain push buttons while any other control can.
     DialogControl* initialFocus() const;
     // The page's control that has the focus, or null.
     DialogControl* focusedControl() const;

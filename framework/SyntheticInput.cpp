@@ -1,5 +1,6 @@
 #include "framework/SyntheticInput.h"
 
+#include "framework/DialogControl.h"
 #include "framework/KeyMap.h"
 #include "framework/Window.h"
 #include "resources/Accelerators.h"
@@ -120,6 +121,12 @@ void pressKeyWhereFocused(uint32_t key, uint8_t modifiers, const std::string& te
 {
     if (QWidget* focused = QApplication::focusWidget())
         sendKey(focused, key, modifiers, text);
+}
+
+void pressKey(DialogControl& control, uint32_t key, uint8_t modifiers, const std::string& text)
+{
+    QWidget* widget = control.m_widget;
+    sendKey(widget->focusProxy() ? widget->focusProxy() : widget, key, modifiers, text);
 }
 
 } // namespace syntheticInput

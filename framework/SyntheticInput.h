@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+class DialogControl;
 class Window;
 
 // Input made by the program itself, delivered as the platform delivers a user's: for tests that
@@ -16,6 +17,9 @@ namespace syntheticInput {
 void pressKey(Window& window, uint32_t key, uint8_t modifiers, const std::string& text = "");
 // The same press and release where the keyboard focus is, as the platform sends typed keys.
 void pressKeyWhereFocused(uint32_t key, uint8_t modifiers, const std::string& text = "");
+// The same press and release on a dialog's control (on the component inside a component control), as
+// typing reaches it while it has the focus in the active dialog.
+void pressKey(DialogControl& control, uint32_t key, uint8_t modifiers, const std::string& text = "");
 
 // Pointer events on a component at p (in its coordinates), with Accelerator modifiers.
 enum class Button { left, right };

@@ -4,10 +4,12 @@
 #include "document/NewParams.h"
 #include "framework/ScriptedColorChooser.h"
 #include "framework/ScriptedDialogs.h"
+#include "framework/SyntheticInput.h"
 #include "palette/ColorSelectionModel.h"
 #include "panels/PaletteGrid.h"
 #include "panels/PaletteGridDialog.h"
 #include "resources/DialogTemplates.h"
+#include "resources/VirtualKey.h"
 #include "tests/core/Listener.h"
 #include "tests/framework/DialogControls.h"
 #include "tests/framework/EventLoop.h"
@@ -169,6 +171,14 @@ void pressCell(ModalDialog& dialog, int n)
     grid.dispatchMouse(press);
     Visual::MouseEvent release{Visual::MouseEvent::leftUp, press.at};
     grid.dispatchMouse(release);
+}
+
+TEST_F(MeshDialogsTest, EnterInTheFreshColourGridPressesOk)
+{
+    BitmapDocument& document = makeDocument(false);
+    ScriptedDialogs script;
+    script.answerNext([](ModalDialog& d) { syntheticInput::pressKey(*d.focusedControl(), keys::enter, 0); });
+    EXPECT_TRUE(runMeshColorDialog(document));
 }
 
 TEST_F(MeshDialogsTest, AnIndexedMeshColourIsAnEntryPickedFromThePaletteGrid)

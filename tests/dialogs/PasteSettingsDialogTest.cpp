@@ -5,6 +5,8 @@
 #include "document/NewParams.h"
 #include "document/SelectionRecord.h"
 #include "framework/ScriptedDialogs.h"
+#include "framework/SyntheticInput.h"
+#include "resources/VirtualKey.h"
 #include "tests/core/Listener.h"
 #include "tests/framework/DialogControls.h"
 #include "tests/framework/EventLoop.h"
@@ -58,6 +60,12 @@ TEST_F(PasteSettingsDialogTest, TheButtonsShowTheModeAndOkStoresTheChosenOne)
         d.press(okButtonId);
     }));
     EXPECT_EQ(heard(), 0) << "no selection to tell of";
+}
+
+TEST_F(PasteSettingsDialogTest, EnterInTheFreshDialogPressesOk)
+{
+    EXPECT_TRUE(run([](ModalDialog& d) { syntheticInput::pressKey(*d.focusedControl(), keys::enter, 0); }));
+    EXPECT_EQ(document->pasteMode(), 0);
 }
 
 TEST_F(PasteSettingsDialogTest, OkGivesASelectionOfAnotherModeTheNewOneAndCancelNothing)

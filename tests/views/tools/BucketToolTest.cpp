@@ -13,6 +13,7 @@
 #include "pixels/Region.h"
 #include "resources/Accelerators.h"
 #include "resources/CommandIds.h"
+#include "resources/VirtualKey.h"
 #include "tests/framework/DialogControls.h"
 #include "tests/views/EditViewFixture.h"
 #include "tests/views/tools/FakeToolEnvironment.h"
@@ -184,6 +185,16 @@ TEST_F(BucketToolTest, TheBorderColoursDialogShowsPicksResetsAndReplacesTheListO
     open(walls, true);
     tool.openOptions();
     EXPECT_EQ(script.shownCount(), 2) << "a full-colour picture has no border colours";
+}
+
+TEST_F(BucketToolTest, EnterInTheFreshBorderColoursDialogPressesOk)
+{
+    open(walls, false);
+    document->setBorderColors({1, 7});
+    ScriptedDialogs script;
+    script.answerNext([&](ModalDialog& d) { syntheticInput::pressKey(*d.focusedControl(), keys::enter, 0); });
+    EXPECT_TRUE(runBorderColorsDialog(*document, view.picker)) << "not \"All\", which keeps the dialog open";
+    EXPECT_EQ(document->borderColors(), (std::vector<uint8_t>{1, 7}));
 }
 
 // The real edit view of an indexed picture, with the bucket current.
