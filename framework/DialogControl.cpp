@@ -119,11 +119,15 @@ void DialogControl::focus()
         static_cast<QLineEdit*>(m_widget)->selectAll();
 }
 
-bool DialogControl::isFocused() const
+QWidget* DialogControl::focusTarget() const
 {
     // A component control hands its focus to the component inside it.
-    QWidget* target = m_widget->focusProxy() ? m_widget->focusProxy() : m_widget;
-    return m_widget->window()->focusWidget() == target;
+    return m_widget->focusProxy() ? m_widget->focusProxy() : m_widget;
+}
+
+bool DialogControl::isFocused() const
+{
+    return m_widget->window()->focusWidget() == focusTarget();
 }
 
 void DialogControl::click()

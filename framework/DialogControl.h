@@ -86,6 +86,8 @@ private:
 
     void clicked();
     void stepped(int delta);
+    // The widget that holds the keyboard focus when the control has it.
+    QWidget* focusTarget() const;
     // The native window a component of this control is made in; only component controls have one.
     QWidget* componentContainer() const;
     void adopt(Visual::Component& component);

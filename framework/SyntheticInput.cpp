@@ -125,8 +125,7 @@ void pressKeyWhereFocused(uint32_t key, uint8_t modifiers, const std::string& te
 
 void pressKey(DialogControl& control, uint32_t key, uint8_t modifiers, const std::string& text)
 {
-    QWidget* widget = control.m_widget;
-    sendKey(widget->focusProxy() ? widget->focusProxy() : widget, key, modifiers, text);
+    sendKey(control.focusTarget(), key, modifiers, text);
 }
 
 } // namespace syntheticInput
