@@ -6,7 +6,9 @@
 # - the tool box's Line button, then a line in 0x36;
 # - the panel's menu swaps to the wide grid, whose cell (row 10, column 4) gives 0xA4; a stroke;
 # - Shift on the wide grid's cell (row 2, column 1) makes 0x21 the background, which clearing a
-#   rectangle selected with the Rect tool (A) puts there.
+#   rectangle selected with the Rect tool (A) puts there;
+# - the tool box's Draw button, whose press pops up the square sizes: the first click in the picture
+#   closes them and places the square, where Z stamps a dot in 0xA4.
 # Usage: panels.sh path/to/tilvaner (run under xvfb-run, with xdotool installed).
 source "$(dirname "$0")/session.sh"
 size=400
@@ -49,6 +51,11 @@ xdotool mousemove $((x0 + 40)) $((y0 + 50)) mousedown 1 mousemove $((x0 + 45)) $
 sleep 0.3
 xdotool key alt+e && sleep 0.5 && xdotool key r
 sleep 0.3
+panel_at "ツール"
+click $((PX + 2 + 16 + 8)) $((PY + 20 + 4 * 16 + 8))
+click $x0 $((y0 + 70))
+xdotool key z
+sleep 0.3
 save_and_quit "$picture"
 
 all=$(indexed_ink "$picture")
@@ -60,9 +67,10 @@ fx=${first%%,*} rest=${first#*,} fy=${rest%%,*}
 expected=$( (for x in $(seq $fx $((fx + 20))); do echo "$x,$fy,53"; done
              for x in $(seq $fx $((fx + 20))); do echo "$x,$((fy + 10)),54"; done
              for x in $(seq $fx $((fx + 20))); do echo "$x,$((fy + 20)),54"; done
-             for x in $(seq $fx $((fx + 20))); do echo "$x,$((fy + 30)),164"; done) | sort -t, -k2n -k1n)
+             for x in $(seq $fx $((fx + 20))); do echo "$x,$((fy + 30)),164"; done
+             echo "$fx,$((fy + 70)),164") | sort -t, -k2n -k1n)
 [ -n "$first" ] || fail "nothing was drawn"
-[ "$dots" = "$expected" ] || fail "the strokes are not in entries 0x35, 0x36, 0x36 (line) and 0xA4:
+[ "$dots" = "$expected" ] || fail "the strokes are not in entries 0x35, 0x36, 0x36 (line) and 0xA4, with the Draw dot below:
 $(echo "$dots" | awk -F, '{print $2, $3}' | uniq -c | head -20)"
 box=$(echo "$all" | grep ',33$' | awk -F, 'NR == 1 { l = r = $1; t = b = $2 }
     { l = $1 < l ? $1 : l; r = $1 > r ? $1 : r; t = $2 < t ? $2 : t; b = $2 > b ? $2 : b }
