@@ -1,3 +1,4 @@
+#include "base/Alert.h"
 #include "base/BusyPointer.h"
 #include "commands/CommandGroup.h"
 #include "core/Aspects.h"
@@ -7,10 +8,12 @@
 #include "document/PasteView.h"
 #include "document/PastedPicture.h"
 #include "document/SelectionCommands.h"
+#include "formats/BmpFormat.h"
 #include "framework/Clipboard.h"
 #include "framework/Window.h"
 #include "pixels/DIBImage.h"
 #include "resources/CommandIds.h"
+#include "resources/StringTable.h"
 
 namespace {
 
@@ -32,18 +35,37 @@ bool copySelection(const BitmapDocument& document)
     return true;
 }
 
-// The clipboard's picture as an image of the document's kind, or none.
+bool tooLarge(const clipboard::Contents& contents)
+{
+    std::span<const uint8_t> bytes = contents.bytes.span();
+    switch (contents.kind) {
+    case clipboard::Contents::Kind::dib: return packedDib::exceedsMaxSide(bytes);
+    case clipboard::Contents::Kind::bmpFile: {
+        auto inside = packedDib::insideFile(bytes);
+        return inside && packedDib::exceedsMaxSide(inside->first);
+    }
+    case clipboard::Contents::Kind::picture: return contents.picture.refused == DecodedPicture::Refusal::tooLarge;
+    case clipboard::Contents::Kind::none: break;
+    }
+    return false;
+}
+
+// The clipboard's picture as an image of the document's kind; none, and the user told why, when the
+// paste refuses it.
 std::shared_ptr<DIBImage> clipboardPicture(const BitmapDocument& document)
 {
     clipboard::Contents contents = clipboard::take();
     PasteTarget target = PasteTarget::of(document);
+    std::shared_ptr<DIBImage> image;
     switch (contents.kind) {
-    case clipboard::Contents::Kind::dib: return fromDib(target, contents.bytes.span(), 0, contents.marked);
-    case clipboard::Contents::Kind::bmpFile: return fromBmpFile(target, contents.bytes.span());
-    case clipboard::Contents::Kind::picture: return fromPicture(target, contents.picture);
+    case clipboard::Contents::Kind::dib: image = fromDib(target, contents.bytes.span(), 0, contents.marked); break;
+    case clipboard::Contents::Kind::bmpFile: image = fromBmpFile(target, contents.bytes.span()); break;
+    case clipboard::Contents::Kind::picture: image = fromPicture(target, contents.picture); break;
     case clipboard::Contents::Kind::none: break;
     }
-    return nullptr;
+    if (!image)
+        alert(tooLarge(contents) ? messages::clipboardTooLarge : messages::clipboardUnreadable, alertFlags::ok);
+    return image;
 }
 
 bool cut(BitmapDocument& document, uint32_t, Window*)

@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr int32_t maxSide = 10000;
+constexpr int32_t maxSide = DIBImage::maxSide;
 constexpr uint32_t infoHeaderSize = 40;
 constexpr uint32_t fileHeaderSize = uint32_t(packedDib::fileHeaderSize);
 constexpr uint32_t bitFieldsCompression = 3;
@@ -355,6 +355,14 @@ std::optional<Layout> layoutOf(std::span<const uint8_t> dib, size_t pixelOffset)
         return std::nullopt;
     return Layout{info.width,           info.height,         int(bits),     bitFields,
                   tableEntriesOf(info), size_t(tableOffset), size_t(pixels)};
+}
+
+bool exceedsMaxSide(std::span<const uint8_t> dib)
+{
+    if (dib.size() < infoHeaderSize)
+        return false;
+    InfoHeader info = parseInfo(dib.data());
+    return info.width > maxSide || info.height > maxSide || info.height < -maxSide;
 }
 
 std::optional<std::pair<std::span<const uint8_t>, size_t>> insideFile(std::span<const uint8_t> file)

@@ -35,6 +35,8 @@ struct Layout {
 // compression is neither none nor bit fields at 16 or 32 bits, or the bytes end before the rows do.
 // pixelOffset, when not 0, is where the rows start (a file's data offset less its file header).
 std::optional<Layout> layoutOf(std::span<const uint8_t> dib, size_t pixelOffset = 0);
+// Whether the header of a packed DIB gives a side beyond the largest picture the editor takes.
+bool exceedsMaxSide(std::span<const uint8_t> dib);
 // The packed DIB inside the bytes of a BMP file and the offset of its rows, or nothing when the
 // bytes do not start with a file header.
 std::optional<std::pair<std::span<const uint8_t>, size_t>> insideFile(std::span<const uint8_t> file);

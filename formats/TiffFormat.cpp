@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr uint32_t maxSide = 10000;
+constexpr uint32_t maxSide = DIBImage::maxSide;
 constexpr int32_t rowsPerCall = 256;
 
 class TiffFormat : public ImageFormat {

@@ -1,6 +1,8 @@
 #include "framework/Clipboard.h"
 
-#include <QBuffer>
+#include "pixels/DIBImage.h"
+#include "pixels/PngWriter.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
@@ -17,6 +19,11 @@ const QString bmpType = QStringLiteral("image/bmp");
 const QString pngType = QStringLiteral("image/png");
 constexpr qsizetype fileHeaderSize = 14;
 constexpr qsizetype infoHeaderSize = 40;
+
+uint32_t le32(std::span<const uint8_t> at)
+{
+    return uint32_t(at[0]) | uint32_t(at[1]) << 8 | uint32_t(at[2]) << 16 | uint32_t(at[3]) << 24;
+}
 
 QByteArray bmpFileOf(const QByteArray& dib)
 {
@@ -64,14 +71,20 @@ private:
             m_bmpFile = bmpFileOf(m_dib);
         return m_bmpFile;
     }
+    // Encoded from the copy's own rows, which are bottom-up with the table the copy always writes:
+    // no decoding of the DIB, so every size the editor allows is offered.
     const QByteArray& png() const
     {
         if (m_png.isEmpty()) {
-            // An 8-bit DIB decodes to an indexed image, which the PNG writer keeps indexed.
-            QImage image = QImage::fromData(bmpFile(), "BMP");
-            QBuffer buffer(&m_png);
-            buffer.open(QIODevice::WriteOnly);
-            image.save(&buffer, "PNG");
+            auto bytes = std::span(reinterpret_cast<const uint8_t*>(m_dib.constData()), size_t(m_dib.size()));
+            Point size{int32_t(le32(bytes.subspan(4))), int32_t(le32(bytes.subspan(8)))};
+            int depth = bytes[14];
+            size_t tableSize = depth == 8 ? 4 * 256 : 0;
+            auto rowLength = ptrdiff_t(DIBImage::rowLength(depth, size.x));
+            const uint8_t* bottom = bytes.data() + infoHeaderSize + tableSize;
+            std::vector<uint8_t> encoded = encodePng(
+                {bottom + (size.y - 1) * rowLength, -rowLength, size, depth, bytes.subspan(infoHeaderSize, tableSize)});
+            m_png = QByteArray(reinterpret_cast<const char*>(encoded.data()), qsizetype(encoded.size()));
         }
         return m_png;
     }

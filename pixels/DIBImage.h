@@ -16,6 +16,8 @@ class QImage;
 class DIBImage {
 public:
     static constexpr int headerSize = 40;
+    // The longest side of any picture the editor opens, creates or pastes.
+    static constexpr int32_t maxSide = 10000;
     using Header = std::array<uint8_t, headerSize>;
 
     DIBImage(const DIBImage&) = delete;

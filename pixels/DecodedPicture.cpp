@@ -5,7 +5,11 @@
 #include "pixels/MaskImage.h"
 #include "pixels/TrueColorImage.h"
 
+#include <QBuffer>
 #include <QImage>
+#include <QImageReader>
+
+#include <algorithm>
 
 #include <cstring>
 
@@ -64,12 +68,41 @@ DecodedPicture fromTrueColor(const QImage& source)
     return picture;
 }
 
+DecodedPicture refusal(DecodedPicture::Refusal why)
+{
+    DecodedPicture picture;
+    picture.refused = why;
+    return picture;
+}
+
+bool tooLarge(QSize size)
+{
+    return size.width() > DIBImage::maxSide || size.height() > DIBImage::maxSide;
+}
+
+// Reads the picture once its header has shown a size the editor takes. Qt's own limit on what a
+// reader may allocate is raised to what the largest such picture needs at 64 bits a dot.
+DecodedPicture read(const QByteArray& bytes, const char* format)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    if (tooLarge(reader.size()))
+        return refusal(DecodedPicture::Refusal::tooLarge);
+    constexpr int largestMegabytes = int(int64_t(DIBImage::maxSide) * DIBImage::maxSide * 8 >> 20) + 1;
+    QImageReader::setAllocationLimit(std::max(QImageReader::allocationLimit(), largestMegabytes));
+    return decodedFrom(reader.read());
+}
+
 } // namespace
 
 DecodedPicture decodedFrom(const QImage& image)
 {
     if (image.isNull())
-        return {};
+        return refusal(DecodedPicture::Refusal::unreadable);
+    if (tooLarge(image.size()))
+        return refusal(DecodedPicture::Refusal::tooLarge);
     switch (image.format()) {
     case QImage::Format_Indexed8:
     case QImage::Format_Mono:
@@ -80,7 +113,7 @@ DecodedPicture decodedFrom(const QImage& image)
 
 DecodedPicture decodePicture(std::span<const uint8_t> bytes)
 {
-    return decodedFrom(QImage::fromData(bytes.data(), int(bytes.size())));
+    return read(QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())), nullptr);
 }
 
 DecodedPicture decodePackedDib(std::span<const uint8_t> dib, size_t pixelOffset)
@@ -96,5 +129,5 @@ DecodedPicture decodePackedDib(std::span<const uint8_t> dib, size_t pixelOffset)
     put32(2, uint32_t(fileHeaderSize + dib.size()));
     put32(10, uint32_t(fileHeaderSize + pixelOffset));
     file.append(reinterpret_cast<const char*>(dib.data()), qsizetype(dib.size()));
-    return decodedFrom(QImage::fromData(file, "BMP"));
+    return read(file, "BMP");
 }

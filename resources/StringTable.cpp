@@ -7,7 +7,7 @@
 namespace {
 
 // Sorted by id.
-constexpr std::array<std::pair<int, std::string_view>, 37> table{{
+constexpr std::array<std::pair<int, std::string_view>, 39> table{{
     {1, "すべての形式/*.bmp;*.tif/BMPファイル (*.BMP)/*.bmp/TIFFファイル (*.TIF)/*.TIF/すべてのファイル (*.*)/*.*/"},
     {2, "SETファイル (*.SET)/*.set/すべてのファイル (*.*)/*.*/"},
     {3, "BMPファイル (*.BMP)/*.bmp/TIFFファイル (*.TIF)/*.TIF/"},
@@ -38,6 +38,8 @@ constexpr std::array<std::pair<int, std::string_view>, 37> table{{
     {151, "%2報告%複雑すぎて実行できませんでした。"},
     {152, "%1確認%この絵を最初からやり直しますか？"},
     {153, "%0エラー%アニメーションサイズが画像サイズと合わないため、\n^0 を開けません。"},
+    {154, "%0エラー%クリップボードの絵が大きすぎるため貼り付けできません。"},
+    {155, "%0エラー%クリップボードの絵を読み込めません。"},
     {1000, "Tilvaner"},
     {1001, "環境設定"},
     {1002, "SETファイルの読み込み"},

@@ -48,4 +48,7 @@ constexpr int imageTooLarge = 150;
 constexpr int tooComplex = 151;
 constexpr int revert = 152;
 constexpr int animationSizeMismatch = 153;
+// A picture offered by another program that a paste refuses.
+constexpr int clipboardTooLarge = 154;
+constexpr int clipboardUnreadable = 155;
 } // namespace messages

@@ -3,7 +3,7 @@
 # picture reaches xclip as the program's DIB, its marker, a BMP and a PNG with the picture's colours;
 # a PNG that xclip puts on the clipboard pastes into the picture at its nearest colours; and two
 # editor processes with their own meeting points pass an 8-bit picture with its indices, although
-# their palettes differ.
+# their palettes differ. A PNG that ends too soon brings a message, and a 6000 x 6000 one pastes.
 # Usage: clipboard.sh path/to/tilvaner (run under xvfb-run, with xdotool, xclip and python3).
 source "$(dirname "$0")/session.sh"
 editor=$1
@@ -89,6 +89,19 @@ if what == 'bmp':
 elif what == 'png':
     a = palette('a')
     write_png(sys.argv[2], [[a[100], a[101]], [a[102], a[103]]])
+elif what == 'big-png':
+    # A side of 6000 in one colour of a, entry 200, or the first 4,000 bytes of it: a picture another
+    # program offers that is larger than Qt reads by default, and one that ends too soon.
+    size, c = 6000, palette('a')[200]
+    raw = (b'\0' + bytes(c) * size) * size
+    chunk = lambda k, d: struct.pack('>I', len(d)) + k + d + struct.pack('>I', zlib.crc32(k + d) & 0xffffffff)
+    ihdr = struct.pack('>IIBBBBB', size, size, 8, 2, 0, 0, 0)
+    whole = b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', ihdr) + chunk(b'IDAT', zlib.compress(raw, 1)) + chunk(b'IEND', b'')
+    open(sys.argv[2], 'wb').write(whole[:4000] if sys.argv[3] == 'cut' else whole)
+elif what == 'check-all':
+    w, h, dots = read_bmp(sys.argv[2])
+    got = {dots[x, y][0] for y in range(h) for x in range(w)}
+    assert got == {int(sys.argv[3])}, got
 elif what == 'check-copy':
     # The PNG and the BMP of a copy of picture a: every dot in a's colour, the BMP with a's index.
     a = palette('a')
@@ -150,6 +163,24 @@ sleep 0.5
 keys "$win_a" ctrl+v ctrl+d
 save "$win_a" "$work/a.bmp"
 pictures check-png-paste "$work/a.bmp" || fail "the pasted PNG is not in the saved picture"
+
+# A picture that ends too soon is refused with a message; a 6000 x 6000 one pastes.
+pictures big-png "$work/cut.png" cut
+xclip -selection clipboard -t image/png -i "$work/cut.png"
+sleep 0.5
+keys "$win_a" ctrl+v
+wait_for 'message=$(xdotool search --onlyvisible --name "^エラー$" | head -1); [ -n "$message" ]' ||
+    fail "no message for a picture that cannot be read"
+xdotool windowfocus --sync "$message" key Return
+wait_for '! xdotool search --onlyvisible --name "^エラー$" >/dev/null' || fail "the message did not close"
+pictures big-png "$work/big.png" whole
+xclip -selection clipboard -t image/png -i "$work/big.png"
+sleep 0.5
+keys "$win_a" ctrl+v
+sleep 3
+keys "$win_a" ctrl+d
+save "$win_a" "$work/a.bmp"
+pictures check-all "$work/a.bmp" 200 || fail "the 6000 x 6000 PNG did not cover the picture"
 
 # Two editors: b's palette is a's reversed, so only the indices can bring a's dots across.
 start b "$work/b.bmp"

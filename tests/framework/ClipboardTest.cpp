@@ -2,6 +2,7 @@
 #include "pixels/DIBImage.h"
 #include "pixels/IndexedImage.h"
 #include "pixels/MaskImage.h"
+#include "pixels/PngWriter.h"
 #include "tests/framework/EventLoop.h"
 
 #include <gtest/gtest.h>
@@ -87,6 +88,49 @@ TEST(ClipboardTest, ACopyOffersTheDibTheMarkerABmpFileAndAPng)
     ASSERT_TRUE(contents.picture.image);
     ASSERT_EQ(contents.picture.image->depth(), 8);
     EXPECT_EQ(contents.picture.colors.at(contents.picture.image->row(0)[1]), rgb(0, 0, 255));
+}
+
+// Above the 128 MB that Qt's readers allocate by default: the PNG is made from the copy's own rows,
+// top row first, and reads back whole.
+TEST(ClipboardTest, ABigCopyOffersAWholePng)
+{
+    testApplication();
+    constexpr uint32_t side = 6000;
+    constexpr size_t rowLength = 3 * side;
+    std::vector<uint8_t> dib(40 + rowLength * side, 0x40);
+    put32(dib, 0, 40);
+    put32(dib, 4, side);
+    put32(dib, 8, side);
+    put32(dib, 12, 0x00180001);
+    put32(dib, 16, 0);
+    const std::array<uint8_t, 3> red{0, 0, 255};
+    std::copy(red.begin(), red.end(), dib.end() - rowLength); // the top row comes last
+    publishCopy(dib);
+    std::vector<uint8_t> png = held("image/png");
+    dib = {};
+    DecodedPicture picture = decodePicture(png);
+    ASSERT_TRUE(picture.image);
+    EXPECT_EQ(picture.image->extent(), (Point{side, side}));
+    EXPECT_EQ(picture.image->pixelAt({0, 0}), rgb(255, 0, 0));
+    EXPECT_EQ(picture.image->pixelAt({0, side - 1}), rgb(0x40, 0x40, 0x40));
+}
+
+// Sides are checked before the pixels are read; bytes that are no picture are unreadable.
+TEST(ClipboardTest, PicturesBeyondTheLargestSideOrUnreadableAreRefused)
+{
+    testApplication();
+    // A 10001 x 1 picture, then the same bytes cut short, then text.
+    std::vector<uint8_t> row(3 * 10001 + 3, 0);
+    std::vector<uint8_t> wide = encodePng({row.data(), 0, {10001, 1}, 24, {}});
+    ASSERT_FALSE(wide.empty());
+    EXPECT_EQ(decodePicture(wide).refused, DecodedPicture::Refusal::tooLarge);
+    std::vector<uint8_t> small = encodePng({row.data(), 0, {10000, 1}, 24, {}});
+    EXPECT_EQ(decodePicture(small).refused, DecodedPicture::Refusal::none);
+    small.resize(small.size() / 2);
+    EXPECT_EQ(decodePicture(small).refused, DecodedPicture::Refusal::unreadable);
+    const std::string text = "not a picture";
+    EXPECT_EQ(decodePicture(std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size())).refused,
+              DecodedPicture::Refusal::unreadable);
 }
 
 TEST(ClipboardTest, OtherProgramsBmpFilesComeBeforeTheirOtherPictures)
