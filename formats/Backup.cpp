@@ -34,6 +34,21 @@ bool moveFile(const fs::path& from, const fs::path& to)
     return fs::remove(from, error);
 }
 
+// Gives the file a second name, or a copy of its own where links are refused (another file system,
+// a file system without links), so that its own name goes on holding it until the save replaces it.
+bool linkOrCopy(const fs::path& from, const fs::path& to)
+{
+    std::error_code error;
+    fs::create_hard_link(from, to, error);
+    if (!error)
+        return true;
+    if (!fs::copy_file(from, to, fs::copy_options::overwrite_existing, error)) {
+        fs::remove(to, error);
+        return false;
+    }
+    return true;
+}
+
 // The folder the chain lives in, or nothing when it cannot be formed.
 std::optional<fs::path> backupFolder(const BackupSettings& settings, const FilePath& file)
 {
@@ -114,7 +129,7 @@ bool makeBackup(const BackupSettings& settings, const FilePath& file)
         if (!moveFile(name(j), name(j + 1)))
             return false;
     // A link stays where it is and keeps leading to the file that the save replaces.
-    return moveFile(file.followingLinks().path(), name(0));
+    return linkOrCopy(file.followingLinks().path(), name(0));
 }
 
 void refuseWriteProtected(const FilePath& file)

@@ -28,8 +28,9 @@ void saveBackupSettings(SettingsFile& file, const BackupSettings& settings);
 // "~backup" for generation 0, "~backup<g>" for generation g, with the file's extension.
 std::string backupName(int generation, std::string_view extension);
 
-// Moves file into the folder's chain of backups, shifting the older generations along; false when
-// that cannot be done (the backup folder's absence is reported with its own message).
+// Puts file at the head of the folder's chain of backups, shifting the older generations along,
+// while file keeps its own name until the save replaces it; false when that cannot be done (the
+// backup folder's absence is reported with its own message).
 bool makeBackup(const BackupSettings& settings, const FilePath& file);
 
 // Refuses to overwrite a write-protected file (message 133, then the quiet code).

@@ -1,6 +1,6 @@
 #!/bin/bash
-# tilvaner-cli convert ended in the middle of its write, by a session signal or by a file-size
-# limit, leaves no temporary file beside OUT and OUT as it was.
+# tilvaner-cli convert ended in the middle of its write, by a session signal, by SIGKILL or by a
+# file-size limit, leaves no temporary file beside OUT and OUT as it was.
 # Usage: signals.sh path/to/tilvaner-cli
 set -u
 cli=$1
@@ -11,6 +11,9 @@ fail() { echo "FAIL: $*"; exit 1; }
 # Little-endian 32-bit numbers as printf escapes.
 le32() { printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $(($1 >> 24 & 255)); }
 temporaries() { find "$work" -name '.tilvaner-*.tmp' | wc -l; }
+# Whether process $1 is writing a new file in the work folder: a named temporary file, or one that
+# has no name yet.
+writing() { [ "$(temporaries)" -gt 0 ] || ls -l /proc/"$1"/fd 2>/dev/null | grep -q "$work/.*(deleted)"; }
 
 # A black full-colour BMP of 6000 x 6000 dots (108 MB): its write takes long enough to be caught.
 side=6000
@@ -24,16 +27,16 @@ bytes=$((side * side * 3))
 } >"$work/big.bmp"
 "$cli" info "$work/big.bmp" | grep -q "width: $side" || fail "the test picture does not read"
 
-for signal in TERM HUP; do
+for signal in TERM HUP KILL; do
     echo old >"$work/out.bmp"
     "$cli" convert "$work/big.bmp" "$work/out.bmp" &
     pid=$!
     # The signal comes once the new file is there, in the middle of the write.
     for _ in $(seq 2000); do
-        [ "$(temporaries)" -gt 0 ] && break
+        writing $pid && break
         sleep 0.01
     done
-    [ "$(temporaries)" -gt 0 ] || fail "$signal: no temporary file was seen"
+    writing $pid || fail "$signal: no new file was seen"
     kill -"$signal" $pid
     wait $pid
     status=$?

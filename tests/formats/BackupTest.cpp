@@ -78,6 +78,11 @@ TEST_F(BackupTest, EachSaveShiftsTheChainAndTheOldestFallsOff)
     EXPECT_EQ(read("~backup1.bmp"), "v2");
     EXPECT_EQ(read("~backup2.bmp"), "(missing)");
     EXPECT_TRUE(box.requests().empty());
+
+    // Between the backup and the replacement, the name still holds the whole picture.
+    backupBeforeSave(path("a.bmp"));
+    EXPECT_EQ(read("a.bmp"), "v4");
+    EXPECT_EQ(read("~backup.bmp"), "v4");
 }
 
 TEST_F(BackupTest, FilesShareTheChainOfTheirExtensionOnly)

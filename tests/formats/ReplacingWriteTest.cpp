@@ -147,4 +147,37 @@ TEST_F(ReplacingWriteTest, ASignalDuringTheWriteRemovesTheNewFileAndStillEndsThe
     EXPECT_EQ(read("a.bmp"), "precious");
 }
 
+// Killed outright in the middle of its write, a process leaves no file behind: the new file has no
+// name until it is complete. The named temporaries of processes that are gone (left where the file
+// system gives no unnamed files) go with the next save into their folder; a live process keeps its own.
+TEST_F(ReplacingWriteTest, AKilledWriteLeavesNothingAndTheDeadsTemporariesAreRemoved)
+{
+    put("a.bmp", "precious");
+    pid_t child = fork();
+    if (child == 0) {
+        FilePath file;
+        file.setInDirectory("a.bmp", folder);
+        writeReplacing(file, [&](FilePath& out) {
+            out.createForWrite();
+            out.write("half", 4);
+            raise(SIGKILL);
+        });
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(names(), (std::vector<std::string>{"a.bmp", "other"}));
+
+    const std::string dead = ".tilvaner-" + std::to_string(child) + "-1.tmp";
+    const std::string alive = ".tilvaner-" + std::to_string(getppid()) + "-1.tmp";
+    for (const std::string& name : {dead, alive, std::string(".tilvaner-x-1.tmp")})
+        put(name, "left");
+    EXPECT_EQ(save("a.bmp", "new"), errorNone);
+    EXPECT_EQ(read("a.bmp"), "new");
+    std::vector<std::string> kept{".tilvaner-x-1.tmp", alive, "a.bmp", "other"};
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(names(), kept);
+}
+
 } // namespace
