@@ -46,7 +46,16 @@ void PaletteGrid::paintCell(GraphicsContext& gc, int n, const Rect& cell)
     PaletteModel* colors = palette();
     gc.fillRect({cell.left + 1, cell.top + 1, cell.right - 1, cell.bottom - 1},
                 colors ? colors->colorAt(n) : rgb(0, 0, 0));
-    gc.frameRect(cell, m_selection.includes(n) ? rgb(0, 0, 0) : rgb(255, 255, 255));
+    if (m_selection.includes(n)) {
+        gc.frameRect(cell, rgb(0, 0, 0));
+        return;
+    }
+    // White above and left, grey below and right: between two cells lie a white line and a grey
+    // one, so that every entry stands apart from its neighbours, white and grey ones included.
+    gc.frameRect(cell, rgb(255, 255, 255));
+    constexpr ColorRef shade = rgb(128, 128, 128);
+    gc.fillRect({cell.right - 1, cell.top, cell.right, cell.bottom}, shade);
+    gc.fillRect({cell.left, cell.bottom - 1, cell.right, cell.bottom}, shade);
 }
 
 void PaletteGrid::pressed(int n, const MouseEvent& press)

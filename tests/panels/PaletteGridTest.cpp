@@ -140,7 +140,8 @@ TEST_F(PaletteGridTest, CellsShowTheirColourFramedBlackWhenSelectedAndFollowTheP
     PaletteGrid& cells = grid(selection);
     EXPECT_EQ(cells.surface().pixelAt({15, 15}), palette.colorAt(17)) << "inside";
     EXPECT_EQ(cells.surface().pixelAt({10, 10}), rgb(0, 0, 0)) << "the frame of a selected entry";
-    EXPECT_EQ(cells.surface().pixelAt({20, 19}), rgb(255, 255, 255)) << "the frame of another";
+    EXPECT_EQ(cells.surface().pixelAt({20, 10}), rgb(255, 255, 255)) << "the frame of another, white above and left";
+    EXPECT_EQ(cells.surface().pixelAt({29, 19}), rgb(128, 128, 128)) << "and grey below and right";
     EXPECT_EQ(cells.surface().pixelAt({25, 15}), palette.colorAt(18));
 
     palette.setColorAt(18, rgb(1, 2, 3));
@@ -151,6 +152,20 @@ TEST_F(PaletteGridTest, CellsShowTheirColourFramedBlackWhenSelectedAndFollowTheP
     cells.updateNow();
     EXPECT_EQ(cells.surface().pixelAt({10, 10}), rgb(255, 255, 255));
     EXPECT_EQ(cells.surface().pixelAt({20, 10}), rgb(0, 0, 0));
+
+    // Neighbouring entries of the frames' own colours still stand apart, across and down.
+    for (ColorRef c : {rgb(255, 255, 255), rgb(128, 128, 128)}) {
+        for (int n : {33, 34, 49})
+            palette.setColorAt(n, c);
+        palette.changed();
+        cells.updateNow();
+        for (Point step : {Point{1, 0}, Point{0, 1}}) {
+            int seams = 0;
+            for (int i = 11; i < 29; ++i)
+                seams += cells.surface().pixelAt({step.x ? i : 15, step.y ? 10 + i : 25}) != c;
+            EXPECT_GE(seams, 1) << std::hex << c << " " << step.x;
+        }
+    }
 }
 
 TEST_F(PaletteGridTest, AShortClickNeverBlinksAndAHoldBlinksUntilReleaseLeavingThePaletteAsItWas)
