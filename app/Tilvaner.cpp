@@ -247,8 +247,9 @@ void Tilvaner::dropFiles(const std::vector<std::string>& paths)
 void Tilvaner::openWindow(Model& document)
 {
     auto* window = new ScheduledWindow(*m_workspace, document);
+    DocumentViews* views = nullptr;
     try {
-        auto* views = new DocumentViews(window->client(), document, ToolBox::current(), ZoomSteps::mainSteps().at(0));
+        views = new DocumentViews(window->client(), document, ToolBox::current(), ZoomSteps::mainSteps().at(0));
         window->setContent(*views);
     } catch (...) {
         // A window that could not be made whole must not keep the document alive unseen.
@@ -256,7 +257,32 @@ void Tilvaner::openWindow(Model& document)
         throw;
     }
     window->show();
+    m_workspace->placeNewWindow(*window, freeArea());
+    views->shrinkToPicture();
     m_workspace->activate(*window);
+}
+
+Rect Tilvaner::freeArea() const
+{
+    // A panel over the area narrows it from the side its middle is on; a rest narrower than a third
+    // of the area is too little for a picture, and the whole area is taken.
+    constexpr int32_t gap = 8;
+    Rect area = m_workspace->areaRect();
+    Point origin = m_workspace->areaOrigin();
+    int32_t left = area.left, right = area.right;
+    for (FloatingPanel* panel : m_panels) {
+        if (!panel || !panel->isVisible())
+            continue;
+        Rect r = panel->frameRect();
+        r = {r.left - origin.x, r.top - origin.y, r.right - origin.x, r.bottom - origin.y};
+        if (r.intersected(area).isEmpty())
+            continue;
+        if (r.left + r.right < area.left + area.right)
+            left = std::max(left, r.right + gap);
+        else
+            right = std::min(right, r.left - gap);
+    }
+    return right - left >= area.width() / 3 ? Rect{left, area.top, right, area.bottom} : area;
 }
 
 void Tilvaner::update()

@@ -4,6 +4,7 @@
 #include "commands/DesktopFilingQuestions.h"
 #include "commands/DocumentCommands.h"
 #include "core/Dependent.h"
+#include "core/Geometry.h"
 #include "document/DocumentWindows.h"
 #include "formats/SettingsFile.h"
 #include "framework/CommandTable.h"
@@ -72,6 +73,8 @@ private:
     void rebindPanels(ScheduledWindow* window);
 
     void createPanels();
+    // The part of the document area, in its own coordinates, that no shown panel covers.
+    Rect freeArea() const;
     void savePlacement();
     bool routeToDocument(uint32_t id);
     // Who takes a command in the active document window: its views, then its picture.

@@ -210,6 +210,22 @@ Rect MDIWorkSpace::areaRect() const
     return {0, 0, m_area->viewport()->width(), m_area->viewport()->height()};
 }
 
+Point MDIWorkSpace::areaOrigin() const
+{
+    QPoint origin = m_area->viewport()->mapToGlobal(QPoint(0, 0));
+    return {origin.x(), origin.y()};
+}
+
+void MDIWorkSpace::placeNewWindow(ScheduledWindow& window, const Rect& free)
+{
+    int32_t step = window.handle()->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window.handle());
+    auto others = int32_t(documentWindows().size()) - 1;
+    int32_t offset = std::max(0, others) * step;
+    if (offset > free.width() / 2 || offset > free.height() / 2)
+        offset = 0;
+    window.place({free.left + offset, free.top + offset, free.right, free.bottom});
+}
+
 Rect MDIWorkSpace::desktopRect() const
 {
     QScreen* screen = m_frame->screen() ? m_frame->screen() : QGuiApplication::primaryScreen();

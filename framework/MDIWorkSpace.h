@@ -50,6 +50,12 @@ public:
     QMdiArea& area() const { return *m_area; }
     // The document area, in the coordinates of the document windows' frames.
     Rect areaRect() const;
+    // Where the area's top-left corner lies on the screen.
+    Point areaOrigin() const;
+    // Places a new document window in free, the part of the area it may take: the first one fills
+    // it, each further one goes a title bar down and right of the one before and takes the rest,
+    // starting again at the corner when less than half of free would be left.
+    void placeNewWindow(ScheduledWindow& window, const Rect& free);
     // The rectangle of the desktop that windows may take.
     Rect desktopRect() const;
     // Gives the frame, window decorations included, this rectangle. A window manager may add the

@@ -165,6 +165,20 @@ bool DocumentViews::showSelectionOnly(uint32_t, Window*)
     return true;
 }
 
+void DocumentViews::shrinkToPicture()
+{
+    int64_t z = m_editView->zoom();
+    Rect bounds = m_editView->imageBounds();
+    Point now = size();
+    // The picture with its one-dot frame on each side, beside the scroll bars; a small picture's
+    // window keeps room for its caption and buttons.
+    constexpr Point smallest{200, 150};
+    auto needed = [z](int32_t picture, int32_t least, int32_t has) {
+        return int32_t(std::min<int64_t>(std::max<int64_t>(picture * z + 2 + barThickness, least), has));
+    };
+    fitWindowTo({needed(bounds.width(), smallest.x, now.x), needed(bounds.height(), smallest.y, now.y)});
+}
+
 void DocumentViews::showSubView(int32_t magnification)
 {
     if (!m_subView) {

@@ -35,6 +35,9 @@ public:
     // The left column's width and the sub-view's height.
     Point subSize() const { return m_subSize; }
     void setSubSize(Point size);
+    // Shrinks the window to what shows the whole picture, framed, at its zoom, where the picture
+    // needs less than the window has.
+    void shrinkToPicture();
 
     bool command(uint32_t id, Window* from) override;
     void menuOpening(MenuState& popup) override;

@@ -77,6 +77,24 @@ protected:
         return path.string();
     }
 
+    // A white full-colour BMP of side x side dots.
+    std::string whitePicture(const std::string& name, int32_t side) const
+    {
+        uint32_t row = (3 * uint32_t(side) + 3) / 4 * 4, bytes = 54 + row * uint32_t(side);
+        std::vector<unsigned char> file(bytes, 0xFF);
+        auto put = [&](size_t at, uint32_t v, int n) {
+            for (int i = 0; i < n; ++i)
+                file[at + size_t(i)] = (unsigned char)(v >> (8 * i));
+        };
+        std::fill(file.begin(), file.begin() + 54, 0);
+        file[0] = 'B', file[1] = 'M';
+        put(2, bytes, 4), put(10, 54, 4), put(14, 40, 4), put(18, uint32_t(side), 4), put(22, uint32_t(side), 4);
+        put(26, 1, 2), put(28, 24, 2);
+        fs::path path = folder / name;
+        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), bytes);
+        return path.string();
+    }
+
     ScheduledWindow* active() const { return editor->workspace()->activeDocumentWindow(); }
 
     fs::path folder;
@@ -385,6 +403,35 @@ TEST_F(TilvanerTest, AnOpenedPictureIsShownInItsWindow)
     EXPECT_EQ(view->surface().pixelAt({dot.x - 1, dot.y - 1}), rgb(0, 0, 0)) << "its frame";
     EXPECT_EQ(view->surface().pixelAt({0, 0}), rgb(128, 128, 128));
     EXPECT_TRUE(view->hasFocus()) << "the keys go to the picture at once";
+}
+
+// A new window keeps clear of the panels shown over the area; it takes the free part, or only what
+// a smaller picture needs at its zoom.
+TEST_F(TilvanerTest, ANewWindowKeepsClearOfThePanelsAndFitsItsPicture)
+{
+    Tilvaner& app = start();
+    Point origin = app.workspace()->areaOrigin();
+    for (int32_t side : {200, 1200}) {
+        SCOPED_TRACE(side);
+        app.dropFiles({whitePicture("p" + std::to_string(side) + ".bmp", side)});
+        runEvents(50);
+        ASSERT_NE(active(), nullptr);
+        Rect window = active()->frameRect();
+        Rect onScreen{window.left + origin.x, window.top + origin.y, window.right + origin.x, window.bottom + origin.y};
+        for (int i = 0; i < Tilvaner::panelCount; ++i)
+            if (app.panel(i)->isVisible())
+                EXPECT_TRUE(app.panel(i)->frameRect().intersected(onScreen).isEmpty()) << "panel " << i;
+        Point view = interfaceFor<EditView>(active(), &aspects::EditView::access)->size();
+        if (side == 200) {
+            EXPECT_EQ(view, (Point{side + 2, side + 2})) << "the picture and its frame";
+        } else {
+            Rect palette = app.panel(Tilvaner::palettePanel)->frameRect();
+            EXPECT_GE(window.right + origin.x, palette.left - 8 - 1) << "up to the palette panel";
+            EXPECT_EQ(window.bottom, app.workspace()->areaRect().bottom);
+        }
+        active()->close();
+        runEvents(20);
+    }
 }
 
 TEST_F(TilvanerTest, NamesHandedOverDuringADialogOpenWhenItCloses)
