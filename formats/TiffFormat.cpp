@@ -46,6 +46,33 @@ void readRows(TiffFile& tiff, DIBImage& image, size_t rowBytes, Convert convert)
     }
 }
 
+// Rows of rowBytes that fit a buffer small enough to stay in the processor's cache between the
+// system call and the pass over it.
+int32_t cachedRows(size_t rowBytes)
+{
+    constexpr size_t cachedBytes = 256 * 1024;
+    return int32_t(std::clamp<size_t>(cachedBytes / rowBytes, 1, rowsPerCall));
+}
+
+// Reads red, green and blue rows into image's blue, green and red ones through a buffer that stays in
+// the processor's cache, so that the picture's memory is written once, as a plain read writes it.
+void readColorRows(TiffFile& tiff, DIBImage& image)
+{
+    size_t rowBytes = 3 * size_t(image.width());
+    int32_t batch = cachedRows(rowBytes);
+    std::vector<uint8_t> buffer(rowBytes * size_t(batch));
+    for (int32_t first = 0; first < image.height(); first += batch) {
+        int32_t rows = std::min(batch, image.height() - first);
+        size_t want = rowBytes * size_t(rows);
+        if (tiff.readPixels(want, buffer.data()) != want)
+            raiseError(errorQuiet);
+        for (int32_t i = 0; i < rows; ++i) {
+            swapRedAndBlue(buffer.data() + rowBytes * size_t(i), image.row(first + i), size_t(image.width()));
+            image.clearPadding(first + i);
+        }
+    }
+}
+
 std::shared_ptr<DIBImage> TiffFormat::readImage(PaletteModel& palette)
 {
     TiffFile tiff(file);
@@ -68,7 +95,7 @@ std::shared_ptr<DIBImage> TiffFormat::readImage(PaletteModel& palette)
     if (!paletted) {
         auto image = std::make_shared<TrueColorImage>();
         image->create(size);
-        readRows(tiff, *image, 3 * size_t(size.x), [&](uint8_t* row) { swapRedAndBlue(row, row, size_t(size.x)); });
+        readColorRows(tiff, *image);
         return image;
     }
 
@@ -132,9 +159,10 @@ void TiffFormat::writeImage(const DIBImage& image, const PaletteModel& palette)
     // Rows top first, back to back; a document's stored values are its colour numbers, and colour
     // pixels go out as red, green, blue.
     size_t rowBytes = size_t(size.x) * (indexed ? 1 : 3);
+    int32_t batch = cachedRows(rowBytes);
     std::vector<uint8_t> buffer;
-    for (int32_t first = 0; first < size.y; first += rowsPerCall) {
-        int32_t rows = std::min(rowsPerCall, size.y - first);
+    for (int32_t first = 0; first < size.y; first += batch) {
+        int32_t rows = std::min(batch, size.y - first);
         buffer.resize(rowBytes * size_t(rows));
         for (int32_t i = 0; i < rows; ++i) {
             const uint8_t* from = image.row(first + i);
