@@ -1,6 +1,7 @@
 #include "formats/TiffFormat.h"
 #include "base/ErrorFrame.h"
 #include "formats/FormatTable.h"
+#include "formats/PackedRows.h"
 #include "formats/TiffFile.h"
 #include "palette/PaletteModel.h"
 #include "pixels/IndexedImage.h"
@@ -101,6 +102,23 @@ TEST_F(TiffFormatTest, FourBitRowsOfOddWidthEndOnAHighNibble)
     ASSERT_TRUE(image);
     expectPalettePicture(*image, 5, 3, 4);
     EXPECT_EQ(palette.colorAt(16), rgb(0, 0, 0)) << "entries beyond the file's colours are black";
+}
+
+// The swap goes five dots at a time where it can: every count around its steps, in place and not.
+TEST(SwapRedAndBlueTest, EveryDotOfEveryCountSwapsInPlaceAndBetweenRows)
+{
+    for (size_t count = 0; count <= 23; ++count) {
+        std::vector<uint8_t> row(3 * count + 1, 0xEE), expected(row), copy(row.size(), 0xEE);
+        for (size_t i = 0; i < 3 * count; ++i)
+            row[i] = uint8_t(i + 1);
+        for (size_t d = 0; d < count; ++d)
+            for (size_t c = 0; c < 3; ++c)
+                expected[3 * d + c] = uint8_t(3 * d + (2 - c) + 1);
+        swapRedAndBlue(row.data(), copy.data(), count);
+        EXPECT_EQ(copy, expected) << count;
+        swapRedAndBlue(row.data(), row.data(), count);
+        EXPECT_EQ(row, expected) << count << ", in place; the byte after the row untouched";
+    }
 }
 
 TEST_F(TiffFormatTest, RgbPixelsComeInRedGreenBlue)

@@ -1,0 +1,181 @@
+#!/bin/bash
+# Drives the real editor under an X server with a seeded stream of random events: keys from its
+# accelerator table, clicks, Shift + clicks, right clicks and short drags in the picture, and clicks
+# in the tool box and the palette panel. Every dialog, message box or menu they open is closed
+# before the next event. Fails when the editor crashes, reports a sanitizer error, stops answering
+# or does not end cleanly; the failure shows the seed and the last events, so the run can be replayed
+# with TILVANER_RANDOM_SEED=<seed>. The default seed is fixed, so that every CI run is the same.
+# Usage: random-input.sh path/to/tilvaner (run under xvfb-run, with xdotool installed).
+source "$(dirname "$0")/session.sh"
+seed=${TILVANER_RANDOM_SEED:-1989}
+echo "seed $seed"
+RANDOM=$seed
+# Paced so that the run stays well under two minutes also in a sanitizer build, which is several
+# times slower to answer.
+count=300
+pace=0.1
+events=()
+
+sanitizer_reports() {
+    grep -E 'ERROR: AddressSanitizer|runtime error:|LeakSanitizer|ERROR: [A-Za-z]+Sanitizer' "$work/stderr" 2>/dev/null | head -20
+}
+# The helpers of session.sh fail through this too: every failure tells how to replay it.
+fail() {
+    echo "FAIL: $*"
+    local first=$((${#events[@]} > 40 ? ${#events[@]} - 40 : 0))
+    echo "seed $seed; ${#events[@]} events, the last of them:"
+    printf '  %s\n' "${events[@]:first}"
+    local reports
+    reports=$(sanitizer_reports)
+    [ -z "$reports" ] || printf 'sanitizer:\n%s\n' "$reports"
+    [ -s "$work/stderr" ] && { echo "the editor's last words:"; tail -30 "$work/stderr"; }
+    exit 1
+}
+log() { events+=("$((${#events[@]} + 1)) $*"); }
+
+# Several times the picture's view: the view point and 180 dots right of and below it stay on the
+# picture at zoom 1.
+size=400
+picture=$work/indexed.bmp
+indexed_bmp "$picture"
+start_editor "$1" "$picture" 2>"$work/stderr"
+editor=$!
+panels='^(ツール|パレット|情報|アニメーション)$'
+xdotool search --onlyvisible --name '' 2>/dev/null | sort >"$work/windows"
+
+# Visible top-level windows that were not there at the start and are not panels: dialogs, message
+# boxes and popped-up menus (menus are called "Tilvaner" too, so names alone cannot tell them).
+extra() {
+    local w
+    for w in $(xdotool search --onlyvisible --name '' 2>/dev/null | sort | comm -13 "$work/windows" -); do
+        xdotool getwindowname "$w" 2>/dev/null | grep -qE "$panels" || echo "$w"
+    done
+}
+# Closes whatever the last event opened, newest first, as a person would: Escape, then Return for a
+# box that Escape does not close. A box may open another one, so this goes on until none is left.
+settle() {
+    local w tries=0 name
+    while w=$(extra | tail -1); [ -n "$w" ]; do
+        kill -0 $editor 2>/dev/null || fail "the editor ended with a window open"
+        name=$(xdotool getwindowname "$w" 2>/dev/null)
+        ((++tries <= 12)) || fail "the window \"$name\" would not close"
+        xdotool windowfocus "$w" 2>/dev/null
+        if ((tries % 2)); then xdotool key Escape; else xdotool key Return; fi
+        for _ in $(seq 30); do extra | grep -qx "$w" || break; sleep 0.1; done
+    done
+}
+# The editor answers when F9 turns the information panel over and back: a key that has to go
+# through its event loop. A dialog that opened late takes the key, so it is closed and tried again.
+info_shown() { [ -n "$(xdotool search --onlyvisible --name '^情報$' 2>/dev/null)" ]; }
+answers() {
+    local before after attempt
+    for attempt in 1 2 3; do
+        settle
+        kill -0 $editor 2>/dev/null || fail "the editor ended"
+        info_shown && before=1 || before=0
+        xdotool windowfocus "$main" 2>/dev/null
+        xdotool key F9
+        for _ in $(seq 100); do info_shown && after=1 || after=0; [ $after != $before ] && break; sleep 0.1; done
+        if [ $after != $before ]; then
+            xdotool key F9
+            for _ in $(seq 100); do info_shown && after=1 || after=0; [ $after = $before ] && return 0; sleep 0.1; done
+        fi
+    done
+    fail "the editor stopped answering"
+}
+
+keys=(ctrl+z alt+BackSpace ctrl+x shift+Delete ctrl+c ctrl+Insert ctrl+v shift+Insert ctrl+b ctrl+f ctrl+e Delete
+      c shift+c shift+v shift+x shift+z ctrl+a ctrl+d Escape shift+e shift+F4 shift+F5 g F6 F7 F8 F9 m shift+m s a
+      shift+a f v d t F1 F2 F3 F4 F5 1 2 3 w q shift+w shift+q e r comma period Left Right Up Down z Tab)
+
+# A point in the picture's view: sets px, py.
+view_point() { px=$((x0 + RANDOM % 181)) py=$((y0 + RANDOM % 181)); }
+# A point in the client area of panel $1: sets px, py; false when the panel is hidden.
+panel_point() {
+    [ -n "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ] || return 1
+    panel_at "$1"
+    px=$((PX + RANDOM % WIDTH)) py=$((PY + RANDOM % HEIGHT))
+}
+
+for n in $(seq $count); do
+    kind=$((RANDOM % 100))
+    if ((kind < 45)); then
+        key=${keys[RANDOM % ${#keys[@]}]}
+        log "key $key"
+        xdotool windowfocus "$main" 2>/dev/null
+        xdotool key "$key"
+    elif ((kind < 60)); then
+        view_point
+        log "click at $px,$py"
+        xdotool mousemove $px $py click 1
+    elif ((kind < 64)); then
+        view_point
+        log "shift+click at $px,$py"
+        xdotool keydown shift mousemove $px $py click 1 keyup shift
+    elif ((kind < 76)); then
+        view_point
+        path=("$px" "$py") turns=$((1 + RANDOM % 3))
+        # Not in $(...): a subshell draws from a RANDOM of its own, and the stream would not replay.
+        for ((i = 0; i < turns; ++i)); do
+            path+=($((px += RANDOM % 61 - 30)) $((py += RANDOM % 61 - 30)))
+        done
+        log "drag through ${path[*]}"
+        xdotool mousemove ${path[0]} ${path[1]} mousedown 1
+        for ((i = 2; i < ${#path[@]}; i += 2)); do xdotool mousemove ${path[i]} ${path[i + 1]}; done
+        xdotool mouseup 1
+    elif ((kind < 82)); then
+        view_point
+        log "right click at $px,$py"
+        xdotool mousemove $px $py click 3
+    elif ((kind < 90)); then
+        if panel_point "ツール"; then
+            log "tool box click at $px,$py"
+            xdotool mousemove $px $py click 1
+        else
+            log "tool box hidden"
+        fi
+    elif ((kind < 98)); then
+        if panel_point "パレット"; then
+            log "palette click at $px,$py"
+            xdotool mousemove $px $py click 1
+        else
+            log "palette hidden"
+        fi
+    else
+        if panel_point "パレット"; then
+            log "palette right click at $px,$py"
+            xdotool mousemove $px $py click 3
+        else
+            log "palette hidden"
+        fi
+    fi
+    sleep $pace
+    kill -0 $editor 2>/dev/null || fail "the editor ended"
+    settle
+    ((n % 25)) || answers
+done
+answers
+reports=$(sanitizer_reports)
+[ -z "$reports" ] || fail "a sanitizer report"
+
+# SIGTERM ends the editor as its window's close would: each changed picture asks to be saved, and
+# No (or Return, Yes, for any other box) goes on.
+kill -TERM $editor
+tries=0
+for _ in $(seq 300); do
+    kill -0 $editor 2>/dev/null || break
+    w=$(extra | tail -1)
+    if [ -n "$w" ]; then
+        xdotool windowfocus "$w" 2>/dev/null
+        if ((tries++ % 2)); then xdotool key Return; else xdotool key n; fi
+        sleep 0.5
+    fi
+    sleep 0.1
+done
+kill -0 $editor 2>/dev/null && fail "the editor did not end on SIGTERM"
+wait $editor
+status=$?
+[ $status = 0 ] || [ $status = 143 ] || fail "the editor ended with status $status"
+reports=$(sanitizer_reports)
+[ -z "$reports" ] || fail "a sanitizer report"
+echo "PASS"
