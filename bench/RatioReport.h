@@ -4,23 +4,36 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
-// Keeps each run's processor time per iteration so that a benchmark program can print ratios
-// between runs of the same invocation at the end.
+// Keeps each benchmark's processor time per iteration, the median of its repetitions, so that a
+// benchmark program can print ratios between runs of the same invocation at the end.
 class RecordingReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
-        for (const Run& run : runs)
-            times[run.benchmark_name()] = run.GetAdjustedCPUTime();
+        for (const Run& run : runs) {
+            if (run.run_type != Run::RT_Iteration)
+                continue;
+            std::vector<double>& all = m_repetitions[run.benchmark_name()];
+            all.push_back(run.GetAdjustedCPUTime());
+            std::vector<double> sorted = all;
+            std::sort(sorted.begin(), sorted.end());
+            size_t middle = sorted.size() / 2;
+            times[run.benchmark_name()] =
+                sorted.size() % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
+        }
         ConsoleReporter::ReportRuns(runs);
     }
     std::map<std::string, double> times;
+
+private:
+    std::map<std::string, std::vector<double>> m_repetitions;
 };
 
 // The main of a benchmark program that needs the application object: runs the benchmarks without a

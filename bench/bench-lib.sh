@@ -71,3 +71,14 @@ best_of() {
 
 # best COMMAND...: the best of three runs.
 best() { best_of 3 "$@"; }
+
+# median COMMAND...: the median wall time of three runs, in seconds.
+median() {
+  local times=()
+  for _ in 1 2 3; do
+    local start end
+    start=$(date +%s%N); "$@" > /dev/null; end=$(date +%s%N)
+    times+=($((end - start)))
+  done
+  printf '%s\n' "${times[@]}" | sort -n | sed -n 2p | awk '{ printf "%.3f", $1 / 1e9 }'
+}
