@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-// Keeps each benchmark's processor time per iteration, the median of its repetitions, so that a
-// benchmark program can print ratios between runs of the same invocation at the end.
+// Keeps each benchmark's processor and wall time per iteration, the median of its repetitions, so
+// that a benchmark program can print ratios between runs of the same invocation at the end.
 class RecordingReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
@@ -20,20 +20,27 @@ public:
         for (const Run& run : runs) {
             if (run.run_type != Run::RT_Iteration)
                 continue;
-            std::vector<double>& all = m_repetitions[run.benchmark_name()];
-            all.push_back(run.GetAdjustedCPUTime());
-            std::vector<double> sorted = all;
-            std::sort(sorted.begin(), sorted.end());
-            size_t middle = sorted.size() / 2;
-            times[run.benchmark_name()] =
-                sorted.size() % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
+            times[run.benchmark_name()] = median(m_cpu[run.benchmark_name()], run.GetAdjustedCPUTime());
+            realTimes[run.benchmark_name()] = median(m_real[run.benchmark_name()], run.GetAdjustedRealTime());
         }
         ConsoleReporter::ReportRuns(runs);
     }
     std::map<std::string, double> times;
+    std::map<std::string, double> realTimes;
 
 private:
-    std::map<std::string, std::vector<double>> m_repetitions;
+    // Adds time to all and answers the median of all.
+    static double median(std::vector<double>& all, double time)
+    {
+        all.push_back(time);
+        std::vector<double> sorted = all;
+        std::sort(sorted.begin(), sorted.end());
+        size_t middle = sorted.size() / 2;
+        return sorted.size() % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
+    }
+
+    std::map<std::string, std::vector<double>> m_cpu;
+    std::map<std::string, std::vector<double>> m_real;
 };
 
 // The main of a benchmark program that needs the application object: runs the benchmarks without a

@@ -47,7 +47,10 @@ int runOnDocument(const std::string& command, const std::string& in, const std::
         return 1;
     }
     static const PaletteModel noPalette;
-    bool written = guardCallback(
-        [&] { writePicture(out, *document->shownImage(), document->palette() ? *document->palette() : noPalette); });
+    bool written = guardCallback([&] {
+        document->useShownImage([&](const DIBImage& shown) {
+            writePicture(out, shown, document->palette() ? *document->palette() : noPalette);
+        });
+    });
     return written ? 0 : 1;
 }

@@ -24,6 +24,7 @@
 #include "operations/MaskFill.h"
 #include "operations/PenStamp.h"
 #include "operations/RectFill.h"
+#include "operations/SwapArea.h"
 #include "pixels/IndexedImage.h"
 #include "pixels/MaskImage.h"
 #include "pixels/TrueColorImage.h"
@@ -293,14 +294,23 @@ std::shared_ptr<DIBImage> BitmapDocument::copyArea(const Rect& rect) const
     return ::copyArea(*m_image, rect, m_backgroundColor);
 }
 
-std::shared_ptr<const DIBImage> BitmapDocument::shownImage() const
+void BitmapDocument::useShownImage(const std::function<void(const DIBImage&)>& use) const
 {
     const SelectionRecord* record = selection().get();
     if (!record || !record->floatingImage)
-        return m_image;
-    std::shared_ptr<DIBImage> shown = m_image->duplicate();
-    imagePaste(*shown, *record->floatingImage, record->region.bounds().topLeft());
-    return shown;
+        return use(*m_image);
+    // While shown, the floating image is the composite over its bounds.
+    struct Exchange {
+        DIBImage& picture;
+        DIBImage& piece;
+        Point at;
+        Exchange(DIBImage& picture, DIBImage& piece, Point at) : picture(picture), piece(piece), at(at)
+        {
+            swapArea(picture, piece, at);
+        }
+        ~Exchange() { swapArea(picture, piece, at); }
+    } exchange(*m_image, *record->floatingImage, record->region.bounds().topLeft());
+    use(*m_image);
 }
 
 void BitmapDocument::clearMask(const MaskImage* mask, Point origin)
@@ -396,7 +406,7 @@ void BitmapDocument::writeTo(const FilePath& file)
         file,
         [&](FilePath& out) {
             writer.file = out;
-            writer.writeImage(*shownImage(), m_palette ? *m_palette : noPalette);
+            useShownImage([&](const DIBImage& shown) { writer.writeImage(shown, m_palette ? *m_palette : noPalette); });
         },
         [&] { backupBeforeSave(file); });
     UndoRecord::instance().forget(this);

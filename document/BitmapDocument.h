@@ -9,6 +9,7 @@
 #include "document/InteractiveMode.h"
 #include "document/Pen.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -119,8 +120,9 @@ public:
     void flatten();
     // The picture's pixels in rect, the background colour outside the picture.
     std::shared_ptr<DIBImage> copyArea(const Rect& rect) const;
-    // The picture as it is seen: with a floating image composited into a copy of it, else itself.
-    std::shared_ptr<const DIBImage> shownImage() const;
+    // Hands use the picture as it is seen, without a second copy of it: a floating image is
+    // exchanged into the picture for the call and back after it, however the call ends.
+    void useShownImage(const std::function<void(const DIBImage&)>& use) const;
     // Whether an interactive mode (crop, transform, replacement preview) blocks editing.
     bool isInteractive() const { return m_interactive.isActive(); }
     // Saves the dots under the mask for undo and fills them with the background colour.

@@ -382,7 +382,8 @@ TEST_F(SelectionTest, SavingWritesWhatIsSeenAndLeavesTheSelectionFloating)
     FilePath path;
     path.setFullPath(folder + "/shown.bmp");
     ASSERT_TRUE(document->saveTo(path));
-    EXPECT_TRUE(document->selection()->floatingImage);
+    ASSERT_TRUE(document->selection()->floatingImage);
+    EXPECT_EQ(document->selection()->floatingImage->pixelAt({1, 1}), figure) << "the floating image is as it was";
     EXPECT_EQ(picture(), (Dots{"........", "........", "........", "........"}));
 
     auto* read = new BitmapDocument(NewParams::current());

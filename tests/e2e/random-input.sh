@@ -23,7 +23,7 @@ sanitizer_reports() {
 fail() {
     echo "FAIL: $*"
     local first=$((${#events[@]} > 40 ? ${#events[@]} - 40 : 0))
-    echo "seed $seed; ${#events[@]} events, the last of them:"
+    echo "seed $seed; the last events:"
     printf '  %s\n' "${events[@]:first}"
     local reports
     reports=$(sanitizer_reports)
@@ -31,7 +31,7 @@ fail() {
     [ -s "$work/stderr" ] && { echo "the editor's last words:"; tail -30 "$work/stderr"; }
     exit 1
 }
-log() { events+=("$((${#events[@]} + 1)) $*"); }
+log() { events+=("$n $*"); }
 
 # Several times the picture's view: the view point and 180 dots right of and below it stay on the
 # picture at zoom 1.
@@ -41,27 +41,36 @@ indexed_bmp "$picture"
 start_editor "$1" "$picture" 2>"$work/stderr"
 editor=$!
 panels='^(ツール|パレット|情報|アニメーション)$'
-xdotool search --onlyvisible --name '' 2>/dev/null | sort >"$work/windows"
+# The windows there at the start, and the panels met since (found by name once, as each name is one
+# more process and the machine may be busy).
+declare -A known
+for w in $(xdotool search --onlyvisible --name '' 2>/dev/null); do known[$w]=1; done
 
-# Visible top-level windows that were not there at the start and are not panels: dialogs, message
-# boxes and popped-up menus (menus are called "Tilvaner" too, so names alone cannot tell them).
+# Sets opened to the visible top-level windows that were not there at the start and are not panels:
+# dialogs, message boxes and popped-up menus (menus are called "Tilvaner" too, so names alone cannot
+# tell them), newest last.
 extra() {
-    local w
-    for w in $(xdotool search --onlyvisible --name '' 2>/dev/null | sort | comm -13 "$work/windows" -); do
-        xdotool getwindowname "$w" 2>/dev/null | grep -qE "$panels" || echo "$w"
+    local w name
+    opened=()
+    for w in $(xdotool search --onlyvisible --name '' 2>/dev/null | sort -n); do
+        [ -z "${known[$w]-}" ] || continue
+        name=$(xdotool getwindowname "$w" 2>/dev/null)
+        if [[ $name =~ $panels ]]; then known[$w]=1; else opened+=("$w"); fi
     done
 }
 # Closes whatever the last event opened, newest first, as a person would: Escape, then Return for a
 # box that Escape does not close. A box may open another one, so this goes on until none is left.
 settle() {
-    local w tries=0 name
-    while w=$(extra | tail -1); [ -n "$w" ]; do
+    local w tries=0 name key
+    while extra; ((${#opened[@]})); do
         kill -0 $editor 2>/dev/null || fail "the editor ended with a window open"
+        w=${opened[-1]}
         name=$(xdotool getwindowname "$w" 2>/dev/null)
         ((++tries <= 12)) || fail "the window \"$name\" would not close"
-        xdotool windowfocus "$w" 2>/dev/null
-        if ((tries % 2)); then xdotool key Escape; else xdotool key Return; fi
-        for _ in $(seq 30); do extra | grep -qx "$w" || break; sleep 0.1; done
+        if ((tries % 2)); then key=Escape; else key=Return; fi
+        events+=("    $key to \"$name\"")
+        xdotool windowfocus "$w" key $key 2>/dev/null
+        for _ in $(seq 30); do xdotool search --onlyvisible --name '' 2>/dev/null | grep -qx "$w" || break; sleep 0.1; done
     done
 }
 # The editor answers when F9 turns the information panel over and back: a key that has to go
@@ -73,8 +82,8 @@ answers() {
         settle
         kill -0 $editor 2>/dev/null || fail "the editor ended"
         info_shown && before=1 || before=0
-        xdotool windowfocus "$main" 2>/dev/null
-        xdotool key F9
+        events+=("    F9 twice, to see that the editor answers")
+        xdotool windowfocus "$main" key F9 2>/dev/null
         for _ in $(seq 100); do info_shown && after=1 || after=0; [ $after != $before ] && break; sleep 0.1; done
         if [ $after != $before ]; then
             xdotool key F9
@@ -102,8 +111,7 @@ for n in $(seq $count); do
     if ((kind < 45)); then
         key=${keys[RANDOM % ${#keys[@]}]}
         log "key $key"
-        xdotool windowfocus "$main" 2>/dev/null
-        xdotool key "$key"
+        xdotool windowfocus "$main" key "$key" 2>/dev/null
     elif ((kind < 60)); then
         view_point
         log "click at $px,$py"
@@ -120,9 +128,9 @@ for n in $(seq $count); do
             path+=($((px += RANDOM % 61 - 30)) $((py += RANDOM % 61 - 30)))
         done
         log "drag through ${path[*]}"
-        xdotool mousemove ${path[0]} ${path[1]} mousedown 1
-        for ((i = 2; i < ${#path[@]}; i += 2)); do xdotool mousemove ${path[i]} ${path[i + 1]}; done
-        xdotool mouseup 1
+        moves=()
+        for ((i = 2; i < ${#path[@]}; i += 2)); do moves+=(mousemove ${path[i]} ${path[i + 1]}); done
+        xdotool mousemove ${path[0]} ${path[1]} mousedown 1 "${moves[@]}" mouseup 1
     elif ((kind < 82)); then
         view_point
         log "right click at $px,$py"
@@ -164,10 +172,10 @@ kill -TERM $editor
 tries=0
 for _ in $(seq 300); do
     kill -0 $editor 2>/dev/null || break
-    w=$(extra | tail -1)
-    if [ -n "$w" ]; then
-        xdotool windowfocus "$w" 2>/dev/null
-        if ((tries++ % 2)); then xdotool key Return; else xdotool key n; fi
+    extra
+    if ((${#opened[@]})); then
+        if ((tries++ % 2)); then key=Return; else key=n; fi
+        xdotool windowfocus "${opened[-1]}" key $key 2>/dev/null
         sleep 0.5
     fi
     sleep 0.1
