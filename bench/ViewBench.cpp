@@ -2,8 +2,8 @@
 // and 16. Painting must follow the area drawn, not the picture: the program prints, for each zoom,
 // the huge picture's time over the small one's, and each repaint over a plain copy of the same
 // number of screen pixels measured in the same run; a blink of a huge select-all's outline over a
-// small one's; and a phase of press-and-hold blinking of palette entries (the palette changes and the
-// view repaints), huge over small and against the plain copy. The ratios use processor time, which a busy machine
+// small one's, and so a nudge of it; and a phase of press-and-hold blinking of palette entries (the palette changes and
+// the view repaints), huge over small and against the plain copy. The ratios use processor time, which a busy machine
 // disturbs less than the clock.
 #include "bench/RatioReport.h"
 #include "document/BitmapDocument.h"
@@ -104,6 +104,29 @@ BENCHMARK(BM_OutlineBlink)
     ->ArgNames({"side", "zoom"})
     ->Unit(benchmark::kMicrosecond);
 
+// A one-dot nudge, to and fro, of a selection (not lifted) of side x side dots at the top-left
+// corner of a 10000 x 10000 picture, the view on that corner at zoom 1: the frame must move with
+// it, not be made again, whatever the selection's size. arg: the selection's side.
+void BM_OutlineNudge(benchmark::State& state)
+{
+    auto side = int32_t(state.range(0));
+    ShownPicture shown(10000, false);
+    shown.view->setZoom(1, {screen.x / 2, screen.y / 2});
+    auto place = [&](int32_t x) {
+        auto record = std::make_shared<SelectionRecord>();
+        record->region.setRect({x, 0, x + side - 1, side});
+        shown.document->selectionPlug().setSelection(record);
+        shown.view->updateNow();
+    };
+    place(0);
+    int32_t x = 0;
+    for (auto _ : state) {
+        x = 1 - x;
+        place(x);
+    }
+}
+BENCHMARK(BM_OutlineNudge)->Arg(256)->Arg(10000)->ArgName("side")->Unit(benchmark::kMicrosecond);
+
 // One phase of press-and-hold blinking of a row of 16 entries on an 8-bit picture: the palette's
 // colours change and the whole view shows them. At zoom 8 both pictures fill the view, so the
 // repaint is the same and what differs is what the palette change costs. arg: picture side.
@@ -161,6 +184,11 @@ int main(int argc, char** argv)
             if (small > 0 && huge > 0)
                 std::printf("%4d  %.2f\n", zoom, huge / small);
         }
+        double nudgeSmall = reporter.times["BM_OutlineNudge/side:256"];
+        double nudgeAll = reporter.times["BM_OutlineNudge/side:10000"];
+        if (nudgeSmall > 0 && nudgeAll > 0)
+            std::printf("\nnudge of a select-all vs a 256 x 256 selection (target <= 1.2): %.2f\n",
+                        nudgeAll / nudgeSmall);
         // Every fifth phase changes nothing; the others change the palette and repaint the view.
         double small = reporter.times["BM_PaletteBlink/side:256"], huge = reporter.times["BM_PaletteBlink/side:10000"];
         std::printf("\npalette blink phase  10000/256 (target <= 1.2)  256 vs copy  10000 vs copy (target <= 4)\n");

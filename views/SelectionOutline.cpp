@@ -11,12 +11,28 @@ void SelectionOutline::setRegion(const Region* region)
     // A new record of the same dots (a lift, another paste mode) keeps the frame as it is.
     if (none ? !m_dots : m_dots && *m_dots == *region && m_zoom == m_view.zoom())
         return;
+    if (!none && m_dots && m_zoom == m_view.zoom() && moveBand(*region))
+        return;
     invalidateBand();
     if (none)
         m_dots.reset();
     else
         m_dots = *region;
     rebuild();
+}
+
+bool SelectionOutline::moveBand(const Region& region)
+{
+    Point from = m_dots->bounds().topLeft(), to = region.bounds().topLeft();
+    Region moved = *m_dots;
+    moved.offset(to.x - from.x, to.y - from.y);
+    if (!(moved == region))
+        return false;
+    invalidateBand();
+    m_dots = std::move(moved);
+    m_band.offset((to.x - from.x) * m_zoom, (to.y - from.y) * m_zoom);
+    invalidateBand();
+    return true;
 }
 
 void SelectionOutline::followZoom()

@@ -9,7 +9,7 @@ class GraphicsContext;
 class ImageView;
 
 // The blinking frame round a view's selection. It is kept in zoomed image pixels (dots x zoom), so
-// scrolling needs no rebuild and only a new selection or zoom makes it anew; it is drawn in invert
+// scrolling or moving the selection needs no rebuild and only a new shape or zoom makes it anew; it is drawn in invert
 // mode while in its shown phase, and a blink redraws only its one-pixel band.
 class SelectionOutline : public TimerTarget {
 public:
@@ -31,6 +31,9 @@ public:
 
 private:
     void rebuild();
+    // The same dots at another place: the frame moves with them instead of being made again.
+    // False when region is no such move.
+    bool moveBand(const Region& region);
     // Marks the parts of the band in view to be drawn again.
     void invalidateBand() const;
     // Window pixels = zoomed image pixels + shift.

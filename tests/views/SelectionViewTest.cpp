@@ -90,7 +90,9 @@ TEST_F(SelectionViewTest, TheOutlineIsMadeAnewOnlyWhenTheSelectionOrTheZoomChang
     view().setZoom(3, {30, 30});
     EXPECT_EQ(outline.rebuildCount(), 2);
     document->selectionPlug().moveBy({1, 0}, false);
-    EXPECT_EQ(outline.rebuildCount(), 3);
+    EXPECT_EQ(outline.rebuildCount(), 2) << "a move carries the frame along";
+    select({10, 10, 21, 20});
+    EXPECT_EQ(outline.rebuildCount(), 3) << "another shape makes it anew";
     document->commitSelection();
     EXPECT_EQ(outline.rebuildCount(), 3) << "no selection: nothing to make";
     EXPECT_FALSE(outline.isBlinking()) << "the timer stops with the selection";
@@ -111,6 +113,12 @@ TEST_F(SelectionViewTest, TheOutlineFramesTheSelectionAtTheZoomAndFollowsScrolli
     frame = view().dotsToView({20, 20, 30, 30});
     EXPECT_EQ(shown({frame.left, frame.top + 5}), whiteOutlined);
     EXPECT_EQ(shown({frame.left + 2, frame.top + 5}), white) << "no trace where the frame was";
+
+    document->selectionPlug().moveBy({3, 1}, false);
+    Rect moved = view().dotsToView({23, 21, 33, 31});
+    EXPECT_EQ(shown({moved.left, moved.top + 5}), whiteOutlined) << "the frame goes with a move";
+    EXPECT_EQ(shown({moved.right - 1, moved.bottom - 1}), whiteOutlined);
+    EXPECT_EQ(shown({frame.left, frame.top + 5}), white) << "and leaves no trace";
 }
 
 TEST_F(SelectionViewTest, ABlinkRedrawsTheBandAlone)
