@@ -15,6 +15,7 @@ RANDOM=$seed
 count=300
 pace=0.1
 events=()
+n=0
 
 sanitizer_reports() {
     grep -E 'ERROR: AddressSanitizer|runtime error:|LeakSanitizer|ERROR: [A-Za-z]+Sanitizer' "$work/stderr" 2>/dev/null | head -20
@@ -65,14 +66,15 @@ extra() {
         fi
     done
 }
-# Closes whatever the last event opened, newest first, as a person would: Escape, then Return for a
-# box that Escape does not close. A box may open another one, so this goes on until none is left.
+# Closes whatever the last event opened, newest first, as a person would: Escape after one event and
+# Return after the next, so that the dialogs' OK is tried too, then the other key for a box that
+# the first did not close. A box may open another one, so this goes on until none is left.
 settle() {
     local tries=0 key
     while extra; [ -n "$newest" ]; do
         kill -0 $editor 2>/dev/null || fail "the editor ended with a window open"
         ((++tries <= 12)) || fail "the window \"$newest_name\" would not close"
-        if ((tries % 2)); then key=Escape; else key=Return; fi
+        if (((tries + n) % 2)); then key=Escape; else key=Return; fi
         events+=("    $key to \"$newest_name\"")
         xdotool windowfocus "$newest" key $key 2>/dev/null
         for _ in $(seq 30); do
