@@ -356,10 +356,8 @@ void BitmapDocument::savePixelsForUndo(const Rect& rect)
     Rect area = rect.intersected(bounds());
     if (area.isEmpty())
         return;
-    std::shared_ptr<DIBImage> pixels = m_image->newOfSameKind();
-    pixels->create({area.width(), area.height()});
-    imagePaste(*pixels, *m_image, {-area.left, -area.top});
-    UndoRecord::instance().addUndo(this, std::make_unique<PixelsUndo>(*this, std::move(pixels), area.topLeft()));
+    UndoRecord::instance().addUndo(this,
+                                   std::make_unique<PixelsUndo>(*this, m_image->copyOfArea(area), area.topLeft()));
 }
 
 void BitmapDocument::savePaletteForUndo()

@@ -19,11 +19,11 @@ void putLittleEndian(uint8_t* p, uint32_t v, int bytes)
 } // namespace
 
 // Big pictures take their memory straight from the system as zeroed huge pages, so that a new
-// 10000 x 10000 picture costs few page faults; small ones come from the heap, zeroed.
-uint8_t* DIBImage::allocatePixels(size_t bytes)
+// 10000 x 10000 picture costs few page faults; small ones come from the heap.
+uint8_t* DIBImage::allocatePixels(size_t bytes, bool zeroed)
 {
     if (bytes < hugePageThreshold)
-        return static_cast<uint8_t*>(std::calloc(bytes, 1));
+        return static_cast<uint8_t*>(zeroed ? std::calloc(bytes, 1) : std::malloc(bytes));
     void* memory = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (memory == MAP_FAILED)
         return nullptr;
@@ -50,11 +50,16 @@ int32_t DIBImage::rowLength(int32_t depth, int32_t width)
 
 void DIBImage::create(Point size)
 {
+    allocate(size, true);
+}
+
+void DIBImage::allocate(Point size, bool zeroed)
+{
     if (size.x <= 0 || size.y <= 0 || int64_t(size.x) * m_depth > INT32_MAX - 31)
         raiseError(errorOutOfMemory);
     int32_t length = rowLength(m_depth, size.x);
     size_t bytes = size_t(size.y) * size_t(length);
-    uint8_t* memory = allocatePixels(bytes);
+    uint8_t* memory = allocatePixels(bytes, zeroed);
     if (!memory)
         raiseError(errorOutOfMemory);
     m_memory = std::unique_ptr<uint8_t, FreeMemory>(memory, FreeMemory{bytes});
@@ -85,10 +90,25 @@ std::shared_ptr<DIBImage> DIBImage::duplicate() const
     std::shared_ptr<DIBImage> copy = newOfSameKind();
     if (isEmpty())
         return copy;
-    copy->create(extent());
+    copy->allocate(extent(), false);
     size_t length = size_t(std::abs(m_stride));
     for (int32_t y = 0; y < m_height; ++y)
         std::memcpy(copy->row(y), row(y), length);
+    return copy;
+}
+
+// Unzeroed memory, every byte of it written: an undo copy costs the copy alone.
+std::shared_ptr<DIBImage> DIBImage::copyOfArea(const Rect& area) const
+{
+    if (m_depth % 8 != 0 || area.isEmpty() || area.intersected(bounds()) != area)
+        raiseError(errorQuiet);
+    std::shared_ptr<DIBImage> copy = newOfSameKind();
+    copy->allocate({area.width(), area.height()}, false);
+    size_t pixel = size_t(m_depth / 8);
+    for (int32_t y = 0; y < area.height(); ++y) {
+        std::memcpy(copy->row(y), row(area.top + y) + pixel * size_t(area.left), pixel * size_t(area.width()));
+        copy->clearPadding(y);
+    }
     return copy;
 }
 

@@ -38,6 +38,9 @@ public:
     virtual void fillRun(uint8_t* buffer, ColorRef value, int count) const = 0;
 
     std::shared_ptr<DIBImage> duplicate() const;
+    // A new image of the same kind holding the pixels of area, which lies inside the image; the
+    // image is 8 or 24 bits deep.
+    std::shared_ptr<DIBImage> copyOfArea(const Rect& area) const;
     // Every byte 0xFF when flag is set, else 0x00.
     void clear(bool flag);
 
@@ -75,7 +78,9 @@ protected:
 
 private:
     static constexpr size_t hugePageThreshold = 4 << 20;
-    static uint8_t* allocatePixels(size_t bytes);
+    // Pixel memory, zeroed unless the caller fills all of it.
+    static uint8_t* allocatePixels(size_t bytes, bool zeroed);
+    void allocate(Point size, bool zeroed);
     struct FreeMemory {
         size_t bytes;
         void operator()(uint8_t* p) const;
