@@ -75,11 +75,32 @@ LineRows lineRows(Point from, Point to)
 {
     LineRows line{std::min(from.y, to.y), {}};
     line.extents.assign(size_t(std::abs(to.y - from.y) + 1), {INT32_MAX, INT32_MIN});
+    if (from.y == to.y && from.x != to.x) {
+        // Across: one row, from included and to excluded, without a walk over its dots.
+        line.extents = {from.x < to.x ? std::pair{from.x, to.x} : std::pair{to.x + 1, from.x + 1}};
+        return line;
+    }
+    // A row's dots come one after another: its extent is kept at hand and stored when the row ends,
+    // not read and written back for every dot.
+    int32_t row = INT32_MIN, first = 0, last = 0;
+    auto store = [&] {
+        if (row == INT32_MIN)
+            return;
+        auto& extent = line.extents[size_t(row - line.top)];
+        extent = {std::min(extent.first, first), std::max(extent.second, last)};
+    };
     forEachLineDot(from, to, [&](Point dot) {
-        auto& [first, last] = line.extents[size_t(dot.y - line.top)];
-        first = std::min(first, dot.x);
-        last = std::max(last, dot.x + 1);
+        if (dot.y != row) {
+            store();
+            row = dot.y;
+            first = dot.x;
+            last = dot.x + 1;
+        } else {
+            first = std::min(first, dot.x);
+            last = std::max(last, dot.x + 1);
+        }
     });
+    store();
     // The end itself is not drawn, so its row may hold no dot.
     while (!line.extents.empty() && line.extents.back().first > line.extents.back().second)
         line.extents.pop_back();
