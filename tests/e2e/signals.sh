@@ -26,6 +26,14 @@ bytes=$((side * side * 3))
     head -c $bytes /dev/zero
 } >"$work/big.bmp"
 "$cli" info "$work/big.bmp" | grep -q "width: $side" || fail "the test picture does not read"
+# A 4 x 4 one, whose save into the folder clears what a killed save may have left there.
+{
+    printf "BM$(le32 102)\\0\\0\\0\\0\\x36\\0\\0\\0\\x28\\0\\0\\0$(le32 4)$(le32 4)"
+    printf '\x01\0\x18\0\0\0\0\0'
+    printf "$(le32 48)"
+    printf '\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0'
+    head -c 48 /dev/zero
+} >"$work/small.bmp"
 
 for signal in TERM HUP KILL; do
     echo old >"$work/out.bmp"
@@ -41,6 +49,9 @@ for signal in TERM HUP KILL; do
     wait $pid
     status=$?
     [ $status -eq $((128 + $(kill -l "$signal"))) ] || fail "$signal: exit status $status"
+    # Where the file system gives no unnamed files, a killed save leaves its named one to the next
+    # save into the folder.
+    [ "$signal" = KILL ] && { "$cli" convert "$work/small.bmp" "$work/small-copy.bmp" || fail "the small save failed"; }
     [ "$(temporaries)" -eq 0 ] || fail "$signal left a temporary file"
     [ "$(cat "$work/out.bmp")" = old ] || fail "$signal: OUT changed"
 done
