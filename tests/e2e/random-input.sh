@@ -15,7 +15,7 @@ RANDOM=$seed
 # minutes all the same (the seed still replays it: the events sent are the first of the same stream).
 count=300
 pace=0.1
-budget=90
+budget=80
 events=()
 n=0
 
