@@ -89,8 +89,8 @@ settle() {
 # through its event loop. A dialog that opened late takes the key, so it is closed and tried again.
 info_shown() { [ -n "$(xdotool search --onlyvisible --name '^情報$' 2>/dev/null)" ]; }
 answers() {
-    local before after attempt
-    for attempt in 1 2 3; do
+    local before after
+    for _ in 1 2 3; do
         look
         settle
         kill -0 $editor 2>/dev/null || fail "the editor ended"
