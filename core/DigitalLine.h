@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
 
 // Calls visit(dot) for each dot of the digital line from `from` to `to`: one dot per step along the
 // major axis, `from` included and `to` excluded, so that lines joined end to start draw each dot
@@ -31,4 +32,17 @@ void forEachLineDot(Point from, Point to, Visit&& visit)
             ++offset;
         }
     }
+}
+
+// The dots of a line across or down (from and to share a row or a column) as the rectangle they fill:
+// the dots forEachLineDot visits, found without the walk. Empty for a line from a dot to itself.
+inline Rect straightLineDots(Point from, Point to)
+{
+    auto span = [](int32_t a, int32_t b) { return a <= b ? std::pair{a, b} : std::pair{b + 1, a + 1}; };
+    if (from.x == to.x) {
+        auto [top, bottom] = span(from.y, to.y);
+        return {from.x, top, from.x + 1, bottom};
+    }
+    auto [left, right] = span(from.x, to.x);
+    return {left, from.y, right, from.y + 1};
 }

@@ -161,15 +161,9 @@ GraphicsContext& GraphicsContext::moveTo(Point p)
 GraphicsContext& GraphicsContext::lineTo(Point p)
 {
     if (m_pen.width <= 1 && (p.x == m_position.x || p.y == m_position.y)) {
-        // Across or down, the line's dots are a one-dot-wide rectangle, filled in one call: from
-        // included, p excluded, whichever way the line runs.
-        auto span = [](int32_t from, int32_t to) {
-            return from <= to ? std::pair{from, to} : std::pair{to + 1, from + 1};
-        };
-        auto [left, right] = p.x == m_position.x ? std::pair{p.x, p.x + 1} : span(m_position.x, p.x);
-        auto [top, bottom] = p.x == m_position.x ? span(m_position.y, p.y) : std::pair{p.y, p.y + 1};
-        if (left < right && top < bottom && p != m_position)
-            m_painter->fillRect(QRect(left, top, right - left, bottom - top), resolve(m_pen.color));
+        // Across or down, the line's dots are one rectangle, filled in one call.
+        if (Rect dots = straightLineDots(m_position, p); !dots.isEmpty())
+            m_painter->fillRect(toQRect(dots), resolve(m_pen.color));
     } else if (m_pen.width <= 1) {
         m_painter->setPen(QPen(resolve(m_pen.color), 0));
         QPolygon dots;

@@ -74,12 +74,13 @@ struct LineRows {
 LineRows lineRows(Point from, Point to)
 {
     LineRows line{std::min(from.y, to.y), {}};
-    line.extents.assign(size_t(std::abs(to.y - from.y) + 1), {INT32_MAX, INT32_MIN});
     if (from.y == to.y && from.x != to.x) {
-        // Across: one row, from included and to excluded, without a walk over its dots.
-        line.extents = {from.x < to.x ? std::pair{from.x, to.x} : std::pair{to.x + 1, from.x + 1}};
+        // Across: one row, without a walk over its dots.
+        Rect dots = straightLineDots(from, to);
+        line.extents = {{dots.left, dots.right}};
         return line;
     }
+    line.extents.assign(size_t(std::abs(to.y - from.y) + 1), {INT32_MAX, INT32_MIN});
     // A row's dots come one after another: its extent is kept at hand and stored when the row ends,
     // not read and written back for every dot.
     int32_t row = INT32_MIN, first = 0, last = 0;

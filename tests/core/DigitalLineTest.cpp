@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <ostream>
+#include <utility>
 #include <vector>
 
 std::ostream& operator<<(std::ostream& out, const Point& p)
@@ -41,6 +43,23 @@ TEST(DigitalLineTest, StartsAtTheFirstDotAndStopsBeforeTheLast)
     };
     for (const LineCase& c : cases)
         EXPECT_EQ(lineDots(c.from, c.to), c.dots) << c.from << " to " << c.to;
+}
+
+// Across and down, each way: the rectangle holds exactly the dots of the walk.
+TEST(DigitalLineTest, AStraightLineIsTheRectangleOfItsDots)
+{
+    for (Point to : {Point{7, 2}, Point{-3, 2}, Point{2, 9}, Point{2, -4}, Point{2, 2}}) {
+        std::vector<Point> inside;
+        Rect r = straightLineDots({2, 2}, to);
+        for (int32_t y = r.top; y < r.bottom; ++y)
+            for (int32_t x = r.left; x < r.right; ++x)
+                inside.push_back({x, y});
+        std::vector<Point> walked = lineDots({2, 2}, to);
+        std::sort(walked.begin(), walked.end(), [](Point a, Point b) {
+            return std::pair{a.y, a.x} < std::pair{b.y, b.x};
+        });
+        EXPECT_EQ(inside, walked) << to;
+    }
 }
 
 TEST(DigitalLineTest, StepsOneDotAlongTheMajorAxisAndEndsNextToTheLastDot)
