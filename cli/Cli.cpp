@@ -4,6 +4,7 @@
 #include "base/ErrorFrame.h"
 #include "cli/ClipboardSteps.h"
 #include "cli/DrawCommand.h"
+#include "cli/PaletteCommand.h"
 #include "cli/PictureFiles.h"
 #include "cli/SelectCommand.h"
 #include "formats/FormatTable.h"
@@ -29,13 +30,14 @@ Commands:
 constexpr const char* usageTail = R"(  --help            show this text
 
 On failure the message the editor would show is printed on standard error as two lines, its
-title and its text, and the exit status is 1; convert, draw and select then leave OUT as it was,
-with no partial file behind.
+title and its text, and the exit status is 1; convert, draw, select and palette move then leave
+OUT as it was, with no partial file behind.
 )";
 
 std::string usage()
 {
-    return std::string(usageHead) + drawUsage + selectUsage + clipboardStepsUsage + selectNotes + usageTail;
+    return std::string(usageHead) + drawUsage + selectUsage + clipboardStepsUsage + selectNotes + paletteUsage +
+           usageTail;
 }
 
 // Prints alerts as the editor would show them: the title on one line and the text on the next.
@@ -98,6 +100,8 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         return runDraw({arguments.begin() + 1, arguments.end()}, err);
     if (!arguments.empty() && arguments[0] == "select")
         return runSelect({arguments.begin() + 1, arguments.end()}, err);
+    if (!arguments.empty() && arguments[0] == "palette")
+        return runPalette({arguments.begin() + 1, arguments.end()}, out, err);
     bool done = guardCallback([&] {
         if (arguments.size() == 2 && arguments[0] == "info")
             info(arguments[1], out);

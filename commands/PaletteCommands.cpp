@@ -1,10 +1,24 @@
 #include "commands/CommandGroup.h"
 #include "dialogs/MeshDialogs.h"
+#include "dialogs/PaletteEditDialog.h"
+#include "dialogs/PaletteSortDialog.h"
 #include "document/BitmapDocument.h"
 #include "document/BitmapPalette.h"
 #include "resources/CommandIds.h"
 
 namespace {
+
+bool editPalette(BitmapDocument& document, uint32_t, Window*)
+{
+    runPaletteEditDialog(document);
+    return true;
+}
+
+bool sortPalette(BitmapDocument& document, uint32_t, Window*)
+{
+    runPaletteSortDialog(document);
+    return true;
+}
 
 bool meshColor(BitmapDocument& document, uint32_t, Window*)
 {
@@ -29,6 +43,8 @@ bool stepDrawingColor(BitmapDocument& document, uint32_t id, Window*)
 }
 
 constexpr CommandGroup::Handler handlers[] = {
+    {commands::editPalette, editPalette},
+    {commands::sortPalette, sortPalette},
     {commands::meshColor, meshColor},
     {commands::nextDrawingIndex, stepDrawingColor},
     {commands::previousDrawingIndex, stepDrawingColor},

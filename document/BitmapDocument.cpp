@@ -21,6 +21,7 @@
 #include "operations/CopyArea.h"
 #include "operations/FloatingComposite.h"
 #include "operations/ImagePaste.h"
+#include "operations/IndexTranslation.h"
 #include "operations/MaskFill.h"
 #include "operations/PenStamp.h"
 #include "operations/RectFill.h"
@@ -465,6 +466,14 @@ void BitmapDocument::revert()
     // The undo step goes only with a successful read, so a failed revert leaves everything as it was.
     if (setFile(*file()))
         UndoRecord::instance().forget(this);
+}
+
+void BitmapDocument::renumberPixels(const std::array<uint8_t, 256>& table)
+{
+    if (m_image->depth() != 8)
+        return;
+    translateIndices(*m_image, table);
+    applied(bounds());
 }
 
 std::shared_ptr<DIBImage> BitmapDocument::replaceImage(std::shared_ptr<DIBImage> image)

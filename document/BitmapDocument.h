@@ -9,6 +9,7 @@
 #include "document/InteractiveMode.h"
 #include "document/Pen.h"
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -129,6 +130,9 @@ public:
     void clearMask(const MaskImage* mask, Point origin);
     // Copies an image into the picture at p; another depth's colours become the nearest ones.
     void pasteImage(const DIBImage& source, Point p);
+
+    // Every dot of an indexed picture becomes table[dot]; the picture is modified and redrawn.
+    void renumberPixels(const std::array<uint8_t, 256>& table);
 
     // Takes image, of the picture's kind, as the picture (a new canvas size), answers the old one,
     // and every view follows; the document is modified.

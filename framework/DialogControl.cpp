@@ -6,11 +6,14 @@
 #include "pixels/QtGeometry.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSlider>
 
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -55,6 +58,8 @@ std::string DialogControl::text() const
         text = static_cast<QGroupBox*>(m_widget)->title();
     else if (isButton(m_kind))
         text = static_cast<QAbstractButton*>(m_widget)->text();
+    else if (m_kind == ControlKind::ComboBox)
+        text = static_cast<QComboBox*>(m_widget)->currentText();
     return text.toStdString();
 }
 
@@ -146,16 +151,114 @@ void DialogControl::step(int delta)
         arrow->click();
 }
 
+void DialogControl::pageStep(int delta)
+{
+    if (m_kind != ControlKind::UpDown || !m_widget->isEnabled())
+        return;
+    for (int i = 0; i < std::abs(delta); ++i)
+        guardCallback([&] { stepped(delta > 0 ? +1 : -1, true); });
+}
+
+void DialogControl::setItems(const std::vector<std::string>& items)
+{
+    if (m_kind != ControlKind::ComboBox)
+        return;
+    auto* box = static_cast<QComboBox*>(m_widget);
+    box->clear();
+    for (const std::string& item : items)
+        box->addItem(QString::fromStdString(item));
+    // Adding to an empty box makes its first item current; the caller chooses instead.
+    box->setCurrentIndex(-1);
+}
+
+int DialogControl::itemCount() const
+{
+    return m_kind == ControlKind::ComboBox ? static_cast<QComboBox*>(m_widget)->count() : 0;
+}
+
+std::string DialogControl::itemText(int index) const
+{
+    if (m_kind != ControlKind::ComboBox)
+        return {};
+    return static_cast<QComboBox*>(m_widget)->itemText(index).toStdString();
+}
+
+int DialogControl::currentIndex() const
+{
+    return m_kind == ControlKind::ComboBox ? static_cast<QComboBox*>(m_widget)->currentIndex() : -1;
+}
+
+void DialogControl::setCurrentIndex(int index)
+{
+    if (m_kind == ControlKind::ComboBox)
+        static_cast<QComboBox*>(m_widget)->setCurrentIndex(index);
+}
+
+void DialogControl::select(int index)
+{
+    if (m_kind != ControlKind::ComboBox || !m_widget->isEnabled() || index < 0 || index >= itemCount())
+        return;
+    static_cast<QComboBox*>(m_widget)->setCurrentIndex(index);
+    guardCallback([&] { selected(index); });
+}
+
+void DialogControl::setRange(int minimum, int maximum, int pageStep)
+{
+    if (m_kind != ControlKind::TrackBar)
+        return;
+    auto* slider = static_cast<QSlider*>(m_widget);
+    bool setting = std::exchange(m_settingPosition, true);
+    slider->setRange(minimum, maximum);
+    slider->setSingleStep(1);
+    slider->setPageStep(pageStep);
+    m_settingPosition = setting;
+}
+
+int DialogControl::position() const
+{
+    return m_kind == ControlKind::TrackBar ? static_cast<QSlider*>(m_widget)->value() : 0;
+}
+
+void DialogControl::setPosition(int position)
+{
+    if (m_kind != ControlKind::TrackBar)
+        return;
+    bool setting = std::exchange(m_settingPosition, true);
+    static_cast<QSlider*>(m_widget)->setValue(position);
+    m_settingPosition = setting;
+}
+
+void DialogControl::slide(int position)
+{
+    // The slider reports the change as it reports a drag, through its page's connection.
+    if (m_kind == ControlKind::TrackBar && m_widget->isEnabled())
+        static_cast<QSlider*>(m_widget)->setValue(position);
+}
+
 void DialogControl::clicked()
 {
     if (m_clicked)
         m_clicked();
 }
 
-void DialogControl::stepped(int delta)
+void DialogControl::stepped(int delta, bool page)
 {
-    if (m_step)
+    if (page && m_pageStep)
+        m_pageStep(delta);
+    else if (m_step)
         m_step(delta);
+}
+
+void DialogControl::selected(int index)
+{
+    if (m_selected)
+        m_selected(index);
+}
+
+void DialogControl::moved(int position)
+{
+    if (!m_settingPosition && m_moved)
+        m_moved(position);
 }
 
 QWidget* DialogControl::componentContainer() const

@@ -3,13 +3,16 @@
 #include "base/ErrorFrame.h"
 #include "framework/DialogWidgets.h"
 
+#include <QApplication>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 
 #include <cmath>
 #include <string_view>
@@ -47,6 +50,16 @@ QWidget* makeWidget(const ControlTemplate& layout, QWidget* parent)
     case ControlKind::Component:
         // The place only; the dialog's code puts its component inside.
         return new QWidget(parent);
+    case ControlKind::ComboBox: {
+        auto* box = new QComboBox(parent);
+        box->setEditable(false);
+        return box;
+    }
+    case ControlKind::TrackBar: {
+        auto* slider = new QSlider(Qt::Horizontal, parent);
+        slider->setTickPosition(QSlider::TicksBelow);
+        return slider;
+    }
     }
     return new QWidget(parent);
 }
@@ -59,7 +72,14 @@ bool isButton(ControlKind kind)
 
 bool takesFocus(ControlKind kind)
 {
-    return kind == ControlKind::Edit || isButton(kind);
+    return kind == ControlKind::Edit || kind == ControlKind::ComboBox || kind == ControlKind::TrackBar ||
+           isButton(kind);
+}
+
+// Shift or Ctrl held on an up-down's arrow makes its click a page step.
+bool pageHeld()
+{
+    return QApplication::keyboardModifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
 }
 
 } // namespace
@@ -109,9 +129,17 @@ DialogPage::DialogPage(const DialogTemplate& layout, QWidget* parent, Focus focu
         if (c.kind == ControlKind::UpDown) {
             auto* buttons = static_cast<UpDownButtons*>(widget);
             QObject::connect(buttons->up(), &QToolButton::clicked, widget,
-                             [control] { guardCallback([&] { control->stepped(+1); }); });
+                             [control] { guardCallback([&] { control->stepped(+1, pageHeld()); }); });
             QObject::connect(buttons->down(), &QToolButton::clicked, widget,
-                             [control] { guardCallback([&] { control->stepped(-1); }); });
+                             [control] { guardCallback([&] { control->stepped(-1, pageHeld()); }); });
+            buttons->onWheel([control](int delta, bool page) { control->stepped(delta, page); });
+        } else if (c.kind == ControlKind::ComboBox) {
+            QObject::connect(static_cast<QComboBox*>(widget), &QComboBox::activated, widget,
+                             [control](int index) { guardCallback([&] { control->selected(index); }); });
+        } else if (c.kind == ControlKind::TrackBar) {
+            // The value reports drags, keys and clicks in the groove alike; moved() leaves out the program's.
+            QObject::connect(static_cast<QSlider*>(widget), &QSlider::valueChanged, widget,
+                             [control](int position) { guardCallback([&] { control->moved(position); }); });
         } else if (isButton(c.kind)) {
             QObject::connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked, widget,
                              [control] { guardCallback([&] { control->clicked(); }); });

@@ -5,6 +5,9 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QWheelEvent>
+
+#include <cstdlib>
 
 SwatchButton::SwatchButton(QWidget* parent) : QAbstractButton(parent)
 {
@@ -57,4 +60,18 @@ void UpDownButtons::resizeEvent(QResizeEvent*)
     int half = height() / 2;
     m_up->setGeometry(0, 0, width(), half);
     m_down->setGeometry(0, half, width(), height() - half);
+}
+
+void UpDownButtons::wheelEvent(QWheelEvent* event)
+{
+    event->accept();
+    m_pendingTurn += event->angleDelta().y();
+    bool page = event->modifiers() & Qt::ControlModifier;
+    // A notch is 120; a finer wheel steps once its turns add up to one.
+    while (std::abs(m_pendingTurn) >= 120) {
+        int delta = m_pendingTurn > 0 ? +1 : -1;
+        m_pendingTurn -= delta * 120;
+        if (m_wheel)
+            guardCallback([&] { m_wheel(delta, page); });
+    }
 }

@@ -7,6 +7,8 @@
 #include <QToolButton>
 #include <QWidget>
 
+#include <functional>
+
 // A button that shows a colour; pressing it asks for another.
 class SwatchButton : public QAbstractButton {
 public:
@@ -22,18 +24,24 @@ private:
     QColor m_color;
 };
 
-// Two small arrow buttons stacked, which step the number beside them.
+// Two small arrow buttons stacked, which step the number beside them; the wheel over them steps too.
 class UpDownButtons : public QWidget {
 public:
     explicit UpDownButtons(QWidget* parent);
 
     QToolButton* up() const { return m_up; }
     QToolButton* down() const { return m_down; }
+    // Called with +1 or -1 for each notch the wheel turns over the buttons, and whether Ctrl was held.
+    void onWheel(std::function<void(int delta, bool page)> handler) { m_wheel = std::move(handler); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     QToolButton* m_up;
     QToolButton* m_down;
+    std::function<void(int, bool)> m_wheel;
+    // Eighths of a degree turned towards the next notch, as fine-stepping wheels report them.
+    int m_pendingTurn = 0;
 };

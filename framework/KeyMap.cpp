@@ -36,3 +36,16 @@ uint32_t keyNumber(int qtKey, bool keypad)
     default: return 0;
     }
 }
+
+uint32_t dialogKeyNumber(int qtKey, bool keypad)
+{
+    if (keypad) {
+        // The keypad's keys with Num Lock off, in the order of the digits they carry.
+        static constexpr int digits[] = {Qt::Key_Insert, Qt::Key_End,   Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Left,
+                                         Qt::Key_Clear,  Qt::Key_Right, Qt::Key_Home, Qt::Key_Up,       Qt::Key_PageUp};
+        for (int n = 0; n < 10; ++n)
+            if (qtKey == digits[n])
+                return keys::numpad(n);
+    }
+    return keyNumber(qtKey, keypad);
+}

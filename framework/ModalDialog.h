@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -7,6 +9,7 @@
 class DialogControl;
 class DialogPage;
 class NativeDialog;
+class QObject;
 class QWidget;
 class Window;
 struct DialogTemplate;
@@ -40,6 +43,13 @@ public:
     // While the dialog runs, window (a view it picks colours from) still takes the mouse; every
     // other window stays blocked. Null, the default, blocks them all.
     void leaveOpenToMouse(Window* window) { m_openToMouse = window; }
+    // The dialog opens centred over the active window every time, wherever it was moved before.
+    void openAtDefaultPlace() { m_remembersPlace = false; }
+    // Hears every key pressed anywhere in the dialog, repeats included, before the control with the
+    // focus gets it: its key number (resources/VirtualKey.h, a keypad key its digit in either Num Lock
+    // state) and Accelerator modifiers. Answering true eats the key. Keys without a number, and keys
+    // in an open drop-down list, are not heard.
+    void onKey(std::function<bool(uint32_t key, uint8_t modifiers)> handler);
     // Ends the dialog with result. OK first validates every control in order: the first that refuses
     // takes the focus and the dialog stays open; otherwise every adaptor writes what was entered.
     void endModal(int result);
@@ -73,5 +83,9 @@ private:
     NativeDialog* m_native;
     std::vector<std::unique_ptr<DialogPage>> m_pages;
     Window* m_openToMouse = nullptr;
+    bool m_remembersPlace = true;
     int m_result = -1;
+    std::function<bool(uint32_t, uint8_t)> m_key;
+    // Installed on the application with the first key hook, so that it sees keys before any widget.
+    std::unique_ptr<QObject> m_keyFilter;
 };

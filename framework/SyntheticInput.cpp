@@ -32,6 +32,8 @@ int qtKeyFor(uint32_t key)
 
 namespace syntheticInput {
 
+static_assert((keypad & (Accelerator::shift | Accelerator::control | Accelerator::alt)) == 0);
+
 namespace {
 
 Qt::KeyboardModifiers qtModifiersOf(uint8_t modifiers)
@@ -89,6 +91,15 @@ void turnWheel(Window& window, Point p, Point turn, uint8_t modifiers)
     QApplication::sendEvent(window.handle(), &event);
 }
 
+void turnWheel(DialogControl& control, Point turn, uint8_t modifiers)
+{
+    QWidget* widget = control.m_widget;
+    QPointF middle = QRectF(widget->rect()).center();
+    QWheelEvent event(middle, widget->mapToGlobal(middle), QPoint(), QPoint(turn.x, turn.y), Qt::NoButton,
+                      qtModifiersOf(modifiers), Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &event);
+}
+
 void requestMaximise(Window& window)
 {
     window.handle()->setWindowState(window.handle()->windowState() | Qt::WindowMaximized);
@@ -99,7 +110,7 @@ namespace {
 void sendKey(QWidget* target, uint32_t key, uint8_t modifiers, const std::string& text)
 {
     Qt::KeyboardModifiers qtModifiers = qtModifiersOf(modifiers);
-    if (key >= keys::numpad0 && key <= keys::numpad(9))
+    if ((modifiers & keypad) || (key >= keys::numpad0 && key <= keys::numpad(9)))
         qtModifiers |= Qt::KeypadModifier;
     QString typed = QString::fromStdString(text);
     // A key without a number of its own (punctuation) is known by the character it types.

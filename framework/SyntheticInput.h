@@ -12,6 +12,10 @@ class Window;
 // drive windows without a person, and for replaying keys.
 namespace syntheticInput {
 
+// A modifier bit beside Accelerator's for the key presses below: the key comes from the keypad, as
+// keypad 0 with Num Lock off comes as keys::insert. The keypad's digits carry it of themselves.
+constexpr uint8_t keypad = 8;
+
 // A key press and release on window: a key number of resources/VirtualKey.h with Accelerator modifiers,
 // and the text it types. Key 0 is the key that types text's first character.
 void pressKey(Window& window, uint32_t key, uint8_t modifiers, const std::string& text = "");
@@ -32,5 +36,7 @@ void doubleClickMouse(Window& window, Point p, Button button, uint8_t modifiers 
 void requestMaximise(Window& window);
 // A turn of the wheel with the pointer at p, in 120ths of a notch (positive y away from the user).
 void turnWheel(Window& window, Point p, Point turn, uint8_t modifiers = 0);
+// The same turn with the pointer over the middle of a dialog's control.
+void turnWheel(DialogControl& control, Point turn, uint8_t modifiers = 0);
 
 } // namespace syntheticInput

@@ -1,5 +1,22 @@
 #include "palette/MultiColorSelectionModel.h"
 
+std::vector<int> MultiColorSelectionModel::entries() const
+{
+    std::vector<int> list;
+    for (uint32_t k = 0; k < m_entries.count(); ++k)
+        list.push_back(m_entries[k]);
+    return list;
+}
+
+void MultiColorSelectionModel::selectEntries(std::span<const int> entries)
+{
+    removeAll();
+    for (int i : entries)
+        if (isEntry(i) && !includes(i))
+            m_entries.append(i);
+    changed();
+}
+
 void MultiColorSelectionModel::add(int i)
 {
     if (!isEntry(i) || includes(i))

@@ -3,6 +3,9 @@
 #include "core/GrowableArray.h"
 #include "palette/ColorSelectionModel.h"
 
+#include <span>
+#include <vector>
+
 // Any set of entries, kept in the order they were selected: the palette dialogs act on the entries
 // in that order.
 class MultiColorSelectionModel : public ColorSelectionModel {
@@ -12,6 +15,11 @@ public:
     int count() const { return int(m_entries.count()); }
     // The k-th selected entry, in the order of selection.
     int at(int k) const { return m_entries[uint32_t(k)]; }
+
+    // The selected entries, in the order of selection.
+    std::vector<int> entries() const;
+    // The selection becomes entries, in their order, with one notification.
+    void selectEntries(std::span<const int> entries);
 
     bool includes(int i) const override { return m_entries.indexOf(i) < m_entries.count(); }
     // Silent when i is already selected.

@@ -47,6 +47,68 @@ DialogTemplate borderColorsDialog()
     return dialog;
 }
 
+// A palette dialog of the grid and OK alone; "All" in the grid's corner when the headers act.
+DialogTemplate paletteOkDialog(const char* name, const char* caption, bool withAll)
+{
+    DialogTemplate dialog{name, caption, 160, 176, {}};
+    addPaletteGrid(dialog.controls, 22, 16);
+    if (withAll)
+        dialog.controls.push_back({PushButton, 90, "All", 8, 4, 14, 12});
+    dialog.controls.push_back({DefaultPushButton, okButtonId, "OK", 55, 154, 50, 14});
+    return dialog;
+}
+
+// The grid on the left; on the right the selected entry's swatch, its red, green and blue at the
+// palette's precision with their up-downs, the precision and the editing buttons.
+DialogTemplate paletteEditDialog()
+{
+    DialogTemplate dialog{"PALETTE_EDIT_DIALOG", "パレットの編集", 254, 176, {}};
+    addPaletteGrid(dialog.controls, 22, 16);
+    dialog.controls.push_back({PushButton, 90, "All", 8, 4, 14, 12});
+    dialog.controls.push_back({ColorSwatch, 100, "", 160, 14, 86, 20});
+    static const char* const channels[] = {"R：", "G：", "B："};
+    for (int j = 0; j < 3; ++j) {
+        int y = 40 + j * 15;
+        dialog.controls.push_back({StaticText, none, channels[j], 162, y + 2, 14, 8});
+        dialog.controls.push_back({ValueText, 101 + 2 * j, "", 178, y, 30, 12});
+        dialog.controls.push_back({UpDown, 102 + 2 * j, "", 208, y, 10, 12});
+    }
+    dialog.controls.push_back({ComboBox, 108, "", 160, 88, 86, 12});
+    dialog.controls.push_back({PushButton, 107, "色調整(&T)...", 160, 106, 86, 14});
+    dialog.controls.push_back({PushButton, 109, "グラデーション(&G)", 160, 122, 86, 14});
+    dialog.controls.push_back({PushButton, 110, "元の状態(&R)", 160, 138, 86, 14});
+    dialog.controls.push_back({DefaultPushButton, okButtonId, "OK", 160, 156, 86, 14});
+    return dialog;
+}
+
+// Three sliders, each with its label above and the marks of its ends and middle below.
+DialogTemplate colorToneDialog()
+{
+    DialogTemplate dialog{"COLOR_TONE_DIALOG", "", 196, 150, {}};
+    struct Slider {
+        int id;
+        const char* label;
+        const char* marks[3];
+    };
+    static const Slider sliders[] = {
+        {100, "色相(&H)：", {"↑-180ﾟ", "↑0ﾟ", "+180ﾟ↑"}},
+        {101, "彩度(&A)：", {"↑50%", "↑100%", "200%↑"}},
+        {102, "明度(&I)：", {"↑50%", "↑100%", "200%↑"}},
+    };
+    for (int k = 0; k < 3; ++k) {
+        const Slider& slider = sliders[k];
+        int y = 6 + k * 40;
+        dialog.controls.push_back({StaticText, none, slider.label, 8, y, 80, 8});
+        dialog.controls.push_back({TrackBar, slider.id, "", 8, y + 10, 180, 16});
+        dialog.controls.push_back({StaticText, none, slider.marks[0], 8, y + 27, 40, 8});
+        dialog.controls.push_back({StaticText, none, slider.marks[1], 86, y + 27, 40, 8});
+        dialog.controls.push_back({StaticText, none, slider.marks[2], 160, y + 27, 36, 8});
+    }
+    dialog.controls.push_back({DefaultPushButton, okButtonId, "OK", 42, 130, 50, 14});
+    dialog.controls.push_back({PushButton, cancelButtonId, "キャンセル", 104, 130, 50, 14});
+    return dialog;
+}
+
 DialogTemplate zoomKeyPage()
 {
     static const char* const mainKeys[] = {"F1：", "F2：", "F3：", "F4：", "F5："};
@@ -225,6 +287,10 @@ std::vector<DialogTemplate> makeTemplates()
                          }});
     templates.push_back(meshColorDialog());
     templates.push_back(borderColorsDialog());
+    templates.push_back(paletteEditDialog());
+    templates.push_back(colorToneDialog());
+    templates.push_back(paletteOkDialog("PALETTE_SORT_DIALOG", "パレットの並び替え", true));
+    templates.push_back(paletteOkDialog("PALETTE_PASTE_DIALOG", "パレットの貼り付け", false));
     templates.push_back({"PASTE_PARAMS_DIALOG",
                          "貼り付け設定",
                          150,

@@ -20,6 +20,10 @@ enum class ControlKind {
     ColorSwatch,
     // An area the program draws itself: the dialog's code puts a Visual::Component there.
     Component,
+    // A drop-down list to pick one item from; nothing can be typed into it.
+    ComboBox,
+    // A horizontal slider with tick marks below it, for a number within a range.
+    TrackBar,
 };
 
 // The id of controls that nobody looks up: labels and frames.

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -428,6 +429,60 @@ TEST_F(CliTest, APasteTheEditorWouldIgnoreExitsOneAndWritesNothing)
     EXPECT_EQ(run({"select", in, out, "--paste", in, "--at", "1"}), 2);
     EXPECT_EQ(run({"select", in, out, "--copy"}), 2);
     EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CliTest, PaletteListsAndMovesEntriesKeepingThePictureAsItLooks)
+{
+    // Dots 0 1 0 / 1 1 1 over entries 0 = black and 1 = orange (0xFF8000 as R G B).
+    std::string in = file("in.bmp", picture().bytes());
+    EXPECT_EQ(run({"palette", "list", in}), 0) << err.str();
+    std::string listed = out.str();
+    EXPECT_EQ(listed.substr(0, 20), "0 0 0 0\n1 255 128 0\n");
+    EXPECT_EQ(std::count(listed.begin(), listed.end(), '\n'), 256);
+
+    std::string moved = folder + "/moved.bmp";
+    EXPECT_EQ(run({"palette", "move", in, moved, "--entries", "1,0", "--by", "5"}), 0) << err.str();
+    PaletteModel palette;
+    int format = 0;
+    std::shared_ptr<DIBImage> image = readPicture(moved, palette, format);
+    EXPECT_EQ(palette.colorAt(5), rgb(0, 0, 0));
+    EXPECT_EQ(palette.colorAt(6), rgb(255, 128, 0));
+    // The file's bottom row 0 1 0 is the picture's row 1.
+    EXPECT_EQ(image->row(1)[0], 5);
+    EXPECT_EQ(image->row(1)[1], 6);
+    EXPECT_EQ(image->row(0)[0], 6);
+    EXPECT_EQ(palette.colorAt(0), rgb(0, 0, 0)) << "the entries they landed on filled their places";
+}
+
+TEST_F(CliTest, PaletteRefusesWhatItCannotDoAndWritesNothing)
+{
+    std::string in = file("in.bmp", picture().bytes());
+    std::string output = folder + "/out.bmp";
+    for (const std::vector<std::string>& steps : std::vector<std::vector<std::string>>{
+             {"--entries", "1"},
+             {"--by", "1"},
+             {"--entries", "250,255", "--by", "1"},
+             {"--entries", "0", "--by", "-1"},
+             {"--entries", "256", "--by", "1"},
+             {"--entries", "1", "--by", "1", "--order"},
+             {"--entries", "1", "--shift", "1"},
+         }) {
+        std::vector<std::string> arguments{"palette", "move", in, output};
+        arguments.insert(arguments.end(), steps.begin(), steps.end());
+        EXPECT_EQ(run(arguments), 2) << steps.back();
+        EXPECT_NE(err.str().find("palette move: "), std::string::npos) << steps.back();
+        EXPECT_FALSE(std::filesystem::exists(output)) << steps.back();
+    }
+    EXPECT_EQ(run({"palette", "shuffle", in}), 2);
+    std::string rgbPicture = file("rgb.bmp", blank(2, 2, true));
+    EXPECT_EQ(run({"palette", "list", rgbPicture}), 1);
+    EXPECT_EQ(err.str(), "palette list: the picture has no palette (it is full colour)\n");
+    EXPECT_EQ(run({"palette", "move", rgbPicture, output, "--entries", "1", "--by", "1"}), 1);
+    EXPECT_FALSE(std::filesystem::exists(output));
 }
 
 } // namespace

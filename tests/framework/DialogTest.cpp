@@ -13,11 +13,16 @@
 #include "framework/ScriptedColorChooser.h"
 #include "framework/ScriptedDialogs.h"
 #include "framework/SyntheticInput.h"
+#include "resources/Accelerators.h"
+#include "resources/VirtualKey.h"
 #include "tests/framework/DialogControls.h"
 #include "tests/framework/EventLoop.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -379,6 +384,142 @@ TEST_F(DialogTest, ARunCanLeaveOneWindowOpenToTheMouseWhileTheOthersStayBlocked)
     EXPECT_EQ(other->presses.size(), 1u) << "the block ends with the run";
     picture->destroy();
     other->destroy();
+}
+
+const DialogTemplate liveDialog{"TEST_LIVE_DIALOG",
+                                "見本",
+                                160,
+                                80,
+                                {
+                                    {ControlKind::ComboBox, 50, "", 8, 8, 80, 12},
+                                    {ControlKind::TrackBar, 51, "", 8, 24, 100, 16},
+                                    {ControlKind::Edit, 52, "", 8, 44, 30, 12},
+                                    {ControlKind::UpDown, 53, "", 38, 44, 10, 12},
+                                    {ControlKind::DefaultPushButton, okButtonId, "OK", 100, 62, 50, 14},
+                                }};
+
+TEST_F(DialogTest, LiveControlsCallTheirHandlersForTheUsersChangesAlone)
+{
+    ScriptedDialogs script;
+    Dialog dialog(liveDialog);
+    DialogControl& combo = *dialog.control(50);
+    DialogControl& track = *dialog.control(51);
+    DialogControl& upDown = *dialog.control(53);
+    std::string calls;
+    combo.onSelected([&](int index) { calls += "pick" + std::to_string(index) + " "; });
+    track.onMoved([&](int position) { calls += "move" + std::to_string(position) + " "; });
+    upDown.onStep([&](int delta) { calls += "step" + std::to_string(delta) + " "; });
+    upDown.onPageStep([&](int delta) { calls += "page" + std::to_string(delta) + " "; });
+    combo.setItems({"赤", "緑", "青"});
+    track.setRange(0, 255, 16);
+    auto wheel = [&](int turn, uint8_t modifiers) { syntheticInput::turnWheel(upDown, {0, turn}, modifiers); };
+
+    struct Row {
+        const char* what;
+        std::function<void()> act;
+        const char* calls;
+        int index;
+        int position;
+    };
+    const Row rows[] = {
+        {"set an item", [&] { combo.setCurrentIndex(2); }, "", 2, 0},
+        {"pick an item", [&] { combo.select(0); }, "pick0 ", 0, 0},
+        {"pick it again", [&] { combo.select(0); }, "pick0 ", 0, 0},
+        {"pick beyond the items", [&] { combo.select(3); }, "", 0, 0},
+        {"Down on the box", [&] { syntheticInput::pressKey(combo, keys::down, 0); }, "pick1 ", 1, 0},
+        {"set none", [&] { combo.setCurrentIndex(-1); }, "", -1, 0},
+        {"set beyond the range", [&] { track.setPosition(300); }, "", -1, 255},
+        {"narrow the range", [&] { track.setRange(0, 100, 10); }, "", -1, 100},
+        {"slide", [&] { track.slide(40); }, "move40 ", -1, 40},
+        {"slide where it is", [&] { track.slide(40); }, "", -1, 40},
+        {"slide below the range", [&] { track.slide(-5); }, "move0 ", -1, 0},
+        {"Page Up on the bar", [&] { syntheticInput::pressKey(track, keys::pageUp, 0); }, "move10 ", -1, 10},
+        {"Right on the bar", [&] { syntheticInput::pressKey(track, keys::right, 0); }, "move11 ", -1, 11},
+        {"step", [&] { upDown.step(+2); }, "step1 step1 ", -1, 11},
+        {"step down", [&] { upDown.step(-1); }, "step-1 ", -1, 11},
+        {"page step", [&] { upDown.pageStep(+2); }, "page1 page1 ", -1, 11},
+        {"page step down", [&] { upDown.pageStep(-1); }, "page-1 ", -1, 11},
+        {"wheel, two notches", [&] { wheel(240, 0); }, "step1 step1 ", -1, 11},
+        {"wheel with Ctrl", [&] { wheel(-120, Accelerator::control); }, "page-1 ", -1, 11},
+        {"wheel with Shift", [&] { wheel(120, Accelerator::shift); }, "step1 ", -1, 11},
+        {"half a notch", [&] { wheel(60, 0); }, "", -1, 11},
+        {"the other half", [&] { wheel(60, 0); }, "step1 ", -1, 11},
+        {"page step without a page handler",
+         [&] {
+             upDown.onPageStep(nullptr);
+             upDown.pageStep(-1);
+         },
+         "step-1 ", -1, 11},
+    };
+    script.answerNext([&](ModalDialog& d) {
+        EXPECT_EQ(d.focusedControl(), &combo) << "a combo box takes the focus as a field does";
+        EXPECT_EQ(combo.itemCount(), 3);
+        EXPECT_EQ(combo.itemText(1), "緑");
+        EXPECT_EQ(combo.itemText(3), "");
+        EXPECT_EQ(combo.currentIndex(), -1) << "new items leave none current";
+        for (const Row& row : rows) {
+            calls.clear();
+            row.act();
+            EXPECT_EQ(calls, row.calls) << row.what;
+            EXPECT_EQ(combo.currentIndex(), row.index) << row.what;
+            EXPECT_EQ(combo.text(), row.index < 0 ? "" : combo.itemText(row.index)) << row.what;
+            EXPECT_EQ(track.position(), row.position) << row.what;
+        }
+    });
+    dialog.runModal();
+}
+
+TEST_F(DialogTest, TheKeyHookHearsKeysBeforeTheFocusedControlAndCanEatThem)
+{
+    ScriptedDialogs script;
+    Dialog dialog(liveDialog);
+    std::vector<std::pair<uint32_t, uint8_t>> heard;
+    // The hook eats the keypad's digits, as a dialog that takes them for its own commands would.
+    dialog.onKey([&](uint32_t key, uint8_t modifiers) {
+        heard.emplace_back(key, modifiers);
+        return key >= keys::numpad(0) && key <= keys::numpad(9);
+    });
+    struct Row {
+        uint32_t key;
+        uint8_t modifiers;
+        const char* text;
+        uint32_t heardKey;
+        uint8_t heardModifiers;
+        const char* typed;
+    };
+    constexpr uint8_t keypad = syntheticInput::keypad;
+    const Row rows[] = {
+        // With Num Lock off the keypad sends Insert, End, PageUp, Up for its 0, 1, 9, 8.
+        {keys::insert, keypad, "", keys::numpad(0), 0, ""},
+        {keys::end, keypad, "", keys::numpad(1), 0, ""},
+        {keys::pageUp, uint8_t(keypad | Accelerator::shift), "", keys::numpad(9), Accelerator::shift, ""},
+        {keys::up, keypad, "", keys::numpad(8), 0, ""},
+        // The keys of the same names elsewhere keep them.
+        {keys::insert, 0, "", keys::insert, 0, ""},
+        {keys::left, 0, "", keys::left, 0, ""},
+        // With Num Lock on keypad 0 would type, but the hook eats it; the 0 above the letters types.
+        {keys::numpad(0), 0, "0", keys::numpad(0), 0, ""},
+        {'0', 0, "0", '0', 0, "0"},
+        {'A', Accelerator::shift, "A", 'A', Accelerator::shift, "A"},
+    };
+    script.answerNext([&](ModalDialog& d) {
+        DialogControl& edit = control(d, 52);
+        edit.focus();
+        for (const Row& row : rows) {
+            edit.setText("");
+            heard.clear();
+            syntheticInput::pressKey(edit, row.key, row.modifiers, row.text);
+            std::vector<std::pair<uint32_t, uint8_t>> once{{row.heardKey, row.heardModifiers}};
+            EXPECT_EQ(heard, once) << "key " << row.key << " modifiers " << int(row.modifiers);
+            EXPECT_EQ(edit.text(), row.typed) << "key " << row.key << " modifiers " << int(row.modifiers);
+        }
+        d.press(okButtonId);
+    });
+    Dialog other(liveDialog);
+    syntheticInput::pressKey(*other.control(52), 'B', 0, "b");
+    EXPECT_TRUE(heard.empty()) << "another dialog's keys are its own";
+    EXPECT_EQ(other.control(52)->text(), "b");
+    EXPECT_EQ(dialog.runModal(), okButtonId);
 }
 
 } // namespace

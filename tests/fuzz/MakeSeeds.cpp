@@ -1,6 +1,8 @@
 // Writes the fuzzers' seed files: small, well-formed pictures in every kind the readers accept.
-// Usage: make_seeds FOLDER (writes FOLDER/bmp/*, tiff/*, settings/*, handover/* and palette/*).
+// Usage: make_seeds FOLDER (writes FOLDER/bmp/*, tiff/*, settings/*, handover/*, palette/* and
+// palette-clipboard/*).
 #include "framework/SingleInstance.h"
+#include "palette/PaletteClipboardLayout.h"
 #include "tests/formats/BmpBuilder.h"
 #include "tests/formats/TiffBuilder.h"
 
@@ -24,6 +26,25 @@ std::vector<std::vector<uint8_t>> rows(int count, int bytes)
             all.back().push_back(uint8_t(i * 37 + y * 11));
     }
     return all;
+}
+
+// The palette clipboard fuzzer's input: the object's length in two bytes, little-endian, the object,
+// then the order block.
+std::string paletteClipboardInput(const std::vector<uint8_t>& object, const std::vector<uint8_t>& block)
+{
+    std::string bytes{char(object.size()), char(object.size() >> 8)};
+    bytes.append(object.begin(), object.end());
+    bytes.append(block.begin(), block.end());
+    return bytes;
+}
+
+// A palette object as another program may write it: a stated count apart from the entries it holds.
+std::vector<uint8_t> paletteObject(uint16_t stated, int entries)
+{
+    std::vector<uint8_t> bytes{0x00, 0x03, uint8_t(stated), uint8_t(stated >> 8)};
+    for (int k = 0; k < entries; ++k)
+        bytes.insert(bytes.end(), {uint8_t(k), uint8_t(k * 3), uint8_t(255 - k), 0});
+    return bytes;
 }
 
 TiffBuilder tiff(int bits, bool rgb, bool bigEndian, std::vector<uint32_t> strips)
@@ -104,5 +125,12 @@ int main(int argc, char* argv[])
         palette += {char(i), char(255 - i), char(i * 7)};
     save(folder / "palette/256-colours.rgb", palette);
     save(folder / "palette/ragged.rgb", palette.substr(0, 100));
+    const std::vector<ColorRef> copied{rgb(0x10, 0x20, 0x30), rgb(0xA1, 0xB2, 0xC3), rgb(0xFF, 0x00, 0x7F)};
+    std::vector<uint8_t> copiedObject = paletteClipboard::paletteObjectBytes(copied);
+    save(folder / "palette-clipboard/copy-3-17-200", paletteClipboardInput(copiedObject, {3, 17, 200}));
+    save(folder / "palette-clipboard/short-block", paletteClipboardInput(copiedObject, {5}));
+    save(folder / "palette-clipboard/16-colours-no-block", paletteClipboardInput(paletteObject(16, 16), {}));
+    save(folder / "palette-clipboard/count-beyond-data", paletteClipboardInput(paletteObject(9, 2), {1, 2}));
+    save(folder / "palette-clipboard/300-entries", paletteClipboardInput(paletteObject(300, 300), {}));
     return 0;
 }

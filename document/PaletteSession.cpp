@@ -1,0 +1,67 @@
+#include "document/PaletteSession.h"
+
+#include "document/BitmapDocument.h"
+#include "document/BitmapPalette.h"
+#include "document/CanvasUndo.h"
+#include "document/PaletteUndo.h"
+#include "document/UndoRecord.h"
+#include "pixels/DIBImage.h"
+
+#include <cstring>
+
+namespace {
+
+// Whether two images of one size hold the same pixels, padding aside.
+bool samePixels(const DIBImage& a, const DIBImage& b)
+{
+    size_t length = size_t(a.width()) * size_t(a.depth() / 8);
+    for (int32_t y = 0; y < a.height(); ++y)
+        if (std::memcmp(a.row(y), b.row(y), length) != 0)
+            return false;
+    return true;
+}
+
+} // namespace
+
+PaletteSession::PaletteSession(BitmapDocument& document, Scope scope)
+    : m_document(document), m_wasModified(document.isModified())
+{
+    if (scope == Scope::paletteAndImage) {
+        document.commitSelection();
+        m_image = document.image()->duplicate();
+    }
+    if (BitmapPalette* palette = document.palette())
+        m_colors = palette->snapshot().value_or(PaletteModel::Snapshot{});
+}
+
+PaletteSession::~PaletteSession()
+{
+    if (!m_ended)
+        restore();
+}
+
+void PaletteSession::keep()
+{
+    m_ended = true;
+    BitmapPalette* palette = m_document.palette();
+    bool colorsChanged = palette && palette->snapshot().value_or(PaletteModel::Snapshot{}) != m_colors;
+    bool pixelsChanged = m_image && !samePixels(*m_image, *m_document.image());
+    if (!colorsChanged && !pixelsChanged)
+        return;
+    UndoRecord& undo = UndoRecord::instance();
+    undo.beginUndo(&m_document);
+    if (m_image)
+        undo.addUndo(&m_document, std::make_unique<CanvasUndo>(m_document, std::move(m_image)));
+    undo.addUndo(&m_document, std::make_unique<PaletteUndo>(m_document, m_colors));
+    m_document.setModified(true);
+}
+
+void PaletteSession::restore()
+{
+    m_ended = true;
+    if (m_image)
+        m_document.replaceImage(std::move(m_image));
+    if (BitmapPalette* palette = m_document.palette())
+        palette->restore(m_colors);
+    m_document.setModified(m_wasModified);
+}
