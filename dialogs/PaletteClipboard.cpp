@@ -10,7 +10,8 @@ void copyPaletteColors(const PaletteEdit& edit)
 {
     if (edit.count() == 0)
         return;
-    clipboard::publish(paletteClipboard::clipboardItems(paletteClipboard::copyOfEntries(edit.colors(), edit.entries())));
+    clipboard::publish(
+        paletteClipboard::clipboardItems(paletteClipboard::copyOfEntries(edit.colors(), edit.entries())));
 }
 
 void pastePaletteColors(PaletteEdit& edit)

@@ -48,8 +48,8 @@ struct KeypadStep {
     int delta;
 };
 constexpr KeypadStep keypadSteps[] = {
-    {allChannels, -1},  {redChannel, -1},  {greenChannel, -1}, {blueChannel, -1},
-    {redChannel, +1},   {greenChannel, +1}, {blueChannel, +1}, {allChannels, +1},
+    {allChannels, -1}, {redChannel, -1},   {greenChannel, -1}, {blueChannel, -1},
+    {redChannel, +1},  {greenChannel, +1}, {blueChannel, +1},  {allChannels, +1},
 };
 
 // The dialog's controls bound to the edit: they show its selected entry and act on it at once.

@@ -65,11 +65,8 @@ TEST_F(PaletteSortTest, ASortMovesColoursAndRenumbersDotsSoThePictureLooksTheSam
         std::vector<int> moved;
     };
     const Row rows[] = {
-        {{5}, 1, {6}},
-        {{0, 1}, 1, {1, 2}},
-        {{200, 3, 17}, 16, {19, 33, 216}},
-        {{15, 16}, -15, {0, 1}},
-        {{250}, 10, {250}},
+        {{5}, 1, {6}},           {{0, 1}, 1, {1, 2}}, {{200, 3, 17}, 16, {19, 33, 216}},
+        {{15, 16}, -15, {0, 1}}, {{250}, 10, {250}},
     };
     for (const Row& row : rows) {
         SetUp();
