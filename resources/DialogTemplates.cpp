@@ -101,7 +101,7 @@ DialogTemplate colorToneDialog()
         dialog.controls.push_back({StaticText, none, slider.label, 8, y, 80, 8});
         dialog.controls.push_back({TrackBar, slider.id, "", 8, y + 10, 180, 16});
         dialog.controls.push_back({StaticText, none, slider.marks[0], 8, y + 27, 40, 8});
-        dialog.controls.push_back({StaticText, none, slider.marks[1], 86, y + 27, 40, 8});
+        dialog.controls.push_back({StaticText, none, slider.marks[1], 95, y + 27, 40, 8});
         dialog.controls.push_back({StaticText, none, slider.marks[2], 160, y + 27, 36, 8});
     }
     dialog.controls.push_back({DefaultPushButton, okButtonId, "OK", 42, 130, 50, 14});
