@@ -1,6 +1,8 @@
 #include "base/ByteShuffle.h"
 
-#include <cstring>
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#endif
 
 namespace byteShuffle {
 
@@ -27,34 +29,30 @@ void widenOneByOne(const uint8_t* from, uint8_t* to, size_t count)
 }
 
 #if defined(__x86_64__) && defined(__GNUC__)
-using Bytes = uint8_t __attribute__((vector_size(16)));
-
 // 16 bytes are read and written for five dots, the 16th as it was, so the next five overwrite it;
 // the same holds when from and to are the same row.
 __attribute__((target("ssse3"))) void swapFiveAtATime(const uint8_t* from, uint8_t* to, size_t count)
 {
-    const Bytes order{2, 1, 0, 5, 4, 3, 8, 7, 6, 11, 10, 9, 14, 13, 12, 15};
+    const __m128i order = _mm_setr_epi8(2, 1, 0, 5, 4, 3, 8, 7, 6, 11, 10, 9, 14, 13, 12, 15);
     size_t done = 0;
     for (; 3 * done + 16 <= 3 * count; done += 5) {
-        Bytes dots;
-        std::memcpy(&dots, from + 3 * done, sizeof dots);
-        dots = __builtin_shuffle(dots, order);
-        std::memcpy(to + 3 * done, &dots, sizeof dots);
+        __m128i dots = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 3 * done));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + 3 * done), _mm_shuffle_epi8(dots, order));
     }
     swapOneByOne(from + 3 * done, to + 3 * done, count - done);
 }
 
-// Four dots from 16 bytes read, of which 12 are used; index 16 picks the opaque byte.
+// Four dots from 16 bytes read, of which 12 are used; the shuffle leaves the fourth byte of each 0
+// and the opaque bits fill it.
 __attribute__((target("ssse3"))) void widenFourAtATime(const uint8_t* from, uint8_t* to, size_t count)
 {
-    const Bytes order{0, 1, 2, 16, 3, 4, 5, 16, 6, 7, 8, 16, 9, 10, 11, 16};
-    const Bytes opaque{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+    const __m128i order = _mm_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
+    const __m128i opaque = _mm_set1_epi32(int32_t(0xFF000000));
     size_t done = 0;
     for (; 3 * done + 16 <= 3 * count; done += 4) {
-        Bytes dots;
-        std::memcpy(&dots, from + 3 * done, sizeof dots);
-        dots = __builtin_shuffle(dots, opaque, order);
-        std::memcpy(to + 4 * done, &dots, sizeof dots);
+        __m128i dots = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 3 * done));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + 4 * done),
+                         _mm_or_si128(_mm_shuffle_epi8(dots, order), opaque));
     }
     widenOneByOne(from + 3 * done, to + 4 * done, count - done);
 }
