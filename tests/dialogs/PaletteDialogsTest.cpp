@@ -291,4 +291,64 @@ TEST_F(PaletteDialogsTest, CopiedColoursPasteAtTheirEntriesAndDragIntoPlace)
     EXPECT_TRUE(target.isModified());
 }
 
+TEST_F(PaletteDialogsTest, APasteTakesOnlyWhatAnotherProgramsBytesReallyHold)
+{
+    using Items = std::vector<std::pair<std::string, std::vector<uint8_t>>>;
+    // The palette object: version 0x0300, a count, then red, green, blue and flags per entry.
+    auto object = [](int stated, int present) {
+        std::vector<uint8_t> bytes{0x00, 0x03, uint8_t(stated), uint8_t(stated >> 8)};
+        for (int i = 0; i < present; ++i)
+            bytes.insert(bytes.end(), {uint8_t(i), 7, 7, 0});
+        return bytes;
+    };
+    struct Row {
+        const char* what;
+        Items items;
+        int pasted;
+        int firstEntry;
+    };
+    const Row rows[] = {
+        {"no palette at all", {{"text/plain", {'#', '0', '0'}}}, 0, 0},
+        {"a header cut short", {{"application/x-tilvaner-palette", {0x00, 0x03, 0x05}}}, 0, 0},
+        {"another version", {{"application/x-tilvaner-palette", {0x00, 0x04, 1, 0, 1, 2, 3, 0}}}, 0, 0},
+        {"more entries stated than sent", {{"application/x-tilvaner-palette", object(200, 3)}}, 3, 0},
+        {"300 entries", {{"application/x-tilvaner-palette", object(300, 300)}}, 256, 0},
+        {"an order block too short",
+         {{"application/x-tilvaner-palette", object(3, 3)}, {"application/x-tilvaner-palette-order", {40, 41}}},
+         3,
+         0},
+        {"an order block",
+         {{"application/x-tilvaner-palette", object(2, 2)}, {"application/x-tilvaner-palette-order", {40, 41}}},
+         2,
+         40},
+    };
+    for (const Row& row : rows) {
+        BitmapDocument& document = makeDocument();
+        const std::vector<ColorRef> before = colors(document);
+        clipboard::publish(row.items);
+        int pasted = -1;
+        script.answerNext([&](ModalDialog& d) {
+            int shown = script.shownCount();
+            key(d, 'V', Accelerator::control);
+            if (script.shownCount() == shown)
+                pasted = 0;
+            d.press(okButtonId);
+        });
+        if (row.pasted > 0)
+            script.answerNext([&](ModalDialog& d) {
+                pasted = 0;
+                for (int i = 0; i < 256; ++i)
+                    pasted += document.palette()->colorAt(i) != before[size_t(i)] ? 1 : 0;
+                EXPECT_EQ(document.palette()->colorAt(row.firstEntry), rgb(0, 7, 7)) << row.what;
+                d.press(okButtonId);
+            });
+        runPaletteEditDialog(document);
+        EXPECT_EQ(pasted, row.pasted) << row.what;
+        if (row.pasted == 0) {
+            EXPECT_EQ(colors(document), before) << row.what;
+            EXPECT_FALSE(document.isModified()) << row.what;
+        }
+    }
+}
+
 } // namespace
