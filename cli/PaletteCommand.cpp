@@ -48,40 +48,60 @@ int list(const std::string& name, std::ostream& out, std::ostream& err)
     return 0;
 }
 
+// The entries a move takes, ascending and each once, and how far they go.
+struct Move {
+    std::vector<int> entries;
+    int by = 0;
+};
+
+Move moveArguments(const std::vector<std::string>& arguments)
+{
+    Move move;
+    std::optional<int> by;
+    for (size_t i = 3; i < arguments.size(); ++i) {
+        const std::string& option = arguments[i];
+        if (i + 1 == arguments.size())
+            throw BadArgument{option + ": needs a value"};
+        const std::string& value = arguments[++i];
+        if (option == "--entries") {
+            std::vector<int32_t> numbers = stepNumbers(value, 0, 255, option);
+            move.entries.assign(numbers.begin(), numbers.end());
+        } else if (option == "--by") {
+            by = stepNumber(value, -255, 255, option);
+        } else {
+            throw BadArgument{"unknown option \"" + option + "\""};
+        }
+    }
+    if (move.entries.empty() || !by)
+        throw BadArgument{"needs --entries and --by"};
+    move.by = *by;
+    std::sort(move.entries.begin(), move.entries.end());
+    move.entries.erase(std::unique(move.entries.begin(), move.entries.end()), move.entries.end());
+    if (!landsInside(move.entries, move.by))
+        throw BadArgument{"--by: an entry would land outside 0-255"};
+    return move;
+}
+
+// Bad arguments are refused before IN is read.
 int move(const std::vector<std::string>& arguments, std::ostream& err)
 {
     if (arguments.size() < 3) {
         err << "palette move: expected IN OUT --entries E,... --by D\n";
         return 2;
     }
+    Move move;
+    try {
+        move = moveArguments(arguments);
+    } catch (const BadArgument& bad) {
+        err << "palette move: " << bad.reason << '\n';
+        return 2;
+    }
     return runOnDocument(
         "palette move", arguments[1], arguments[2],
         [&](BitmapDocument& document) {
-            std::vector<int> entries;
-            std::optional<int> by;
-            for (size_t i = 3; i < arguments.size(); ++i) {
-                const std::string& option = arguments[i];
-                if (i + 1 == arguments.size())
-                    throw BadArgument{option + ": needs a value"};
-                const std::string& value = arguments[++i];
-                if (option == "--entries") {
-                    std::vector<int32_t> numbers = stepNumbers(value, 0, 255, option);
-                    entries.assign(numbers.begin(), numbers.end());
-                } else if (option == "--by") {
-                    by = stepNumber(value, -255, 255, option);
-                } else {
-                    throw BadArgument{"unknown option \"" + option + "\""};
-                }
-            }
-            if (entries.empty() || !by)
-                throw BadArgument{"needs --entries and --by"};
-            std::sort(entries.begin(), entries.end());
-            entries.erase(std::unique(entries.begin(), entries.end()), entries.end());
-            if (!landsInside(entries, *by))
-                throw BadArgument{"--by: an entry would land outside 0-255"};
             if (!document.palette())
                 throw StepFailed{noPalette};
-            sortPaletteEntries(document, entries, *by);
+            sortPaletteEntries(document, move.entries, move.by);
         },
         err);
 }

@@ -23,21 +23,28 @@ bool samePixels(const DIBImage& a, const DIBImage& b)
 
 } // namespace
 
-PaletteSession::PaletteSession(BitmapDocument& document, Scope scope)
-    : m_document(document), m_wasModified(document.isModified())
+PaletteSession::PaletteSession(BitmapDocument& document, Scope scope) : m_document(document)
 {
     if (scope == Scope::paletteAndImage) {
         document.commitSelection();
         m_image = document.image()->duplicate();
     }
+    // After the selection went down, which stays down whatever the command's end.
+    m_wasModified = document.isModified();
     if (BitmapPalette* palette = document.palette())
         m_colors = palette->snapshot().value_or(PaletteModel::Snapshot{});
 }
 
 PaletteSession::~PaletteSession()
 {
-    if (!m_ended)
+    if (m_ended)
+        return;
+    // Left by an error, which goes on to its handler: a second one while putting things back must
+    // not end the program.
+    try {
         restore();
+    } catch (...) {
+    }
 }
 
 void PaletteSession::keep()
@@ -46,8 +53,11 @@ void PaletteSession::keep()
     BitmapPalette* palette = m_document.palette();
     bool colorsChanged = palette && palette->snapshot().value_or(PaletteModel::Snapshot{}) != m_colors;
     bool pixelsChanged = m_image && !samePixels(*m_image, *m_document.image());
-    if (!colorsChanged && !pixelsChanged)
+    if (!colorsChanged && !pixelsChanged) {
+        // A sort dragged there and back renumbered the dots twice and changed nothing.
+        m_document.setModified(m_wasModified);
         return;
+    }
     UndoRecord& undo = UndoRecord::instance();
     undo.beginUndo(&m_document);
     if (m_image)

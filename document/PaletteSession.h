@@ -32,6 +32,6 @@ private:
     BitmapDocument& m_document;
     PaletteModel::Snapshot m_colors;
     std::shared_ptr<DIBImage> m_image;
-    bool m_wasModified;
+    bool m_wasModified = false;
     bool m_ended = false;
 };

@@ -9,7 +9,9 @@ PalettePaste::PalettePaste(PaletteModel& palette, std::vector<ColorRef> colors, 
     : ColorSelectionModel(&palette), m_palette(palette), m_colors(std::move(colors)), m_offsets(std::move(offsets)),
       m_snapshot(palette.snapshot().value_or(PaletteModel::Snapshot{}))
 {
-    m_colors.resize(std::min(m_colors.size(), m_offsets.size()));
+    size_t count = std::min(m_colors.size(), m_offsets.size());
+    m_colors.resize(count);
+    m_offsets.resize(count);
     place();
     m_palette.changed();
 }

@@ -478,6 +478,8 @@ TEST_F(CliTest, PaletteRefusesWhatItCannotDoAndWritesNothing)
         EXPECT_FALSE(std::filesystem::exists(output)) << steps.back();
     }
     EXPECT_EQ(run({"palette", "shuffle", in}), 2);
+    EXPECT_EQ(run({"palette", "move", folder + "/missing.bmp", output, "--entries", "1"}), 2)
+        << "arguments are refused before the picture is read";
     std::string rgbPicture = file("rgb.bmp", blank(2, 2, true));
     EXPECT_EQ(run({"palette", "list", rgbPicture}), 1);
     EXPECT_EQ(err.str(), "palette list: the picture has no palette (it is full colour)\n");

@@ -129,6 +129,15 @@ TEST_F(PaletteSortTest, AnyOtherEndPutsEverythingBackAndAnUnchangedPaletteMakesN
         EXPECT_FALSE(UndoRecord::instance().canUndo(document.get())) << cancelled;
     }
     {
+        PaletteSession session(*document, PaletteSession::Scope::paletteAndImage);
+        sortPaletteEntries(*document, std::vector<int>{9}, 1);
+        sortPaletteEntries(*document, std::vector<int>{10}, -1);
+        session.keep();
+    }
+    EXPECT_EQ(pixels(), pixelsBefore);
+    EXPECT_FALSE(document->isModified()) << "a sort dragged there and back";
+    EXPECT_FALSE(UndoRecord::instance().canUndo(document.get()));
+    {
         PaletteSession session(*document, PaletteSession::Scope::palette);
         document->palette()->setColorAt(7, rgb(1, 2, 3));
         document->palette()->setColorAt(7, colorsBefore[7]);

@@ -1,16 +1,13 @@
-#include "core/Aspects.h"
 #include "palette/ChannelAdjust.h"
 #include "palette/ColorMoves.h"
 #include "palette/Gradation.h"
 #include "palette/PaletteModel.h"
 #include "palette/ToneShift.h"
-#include "tests/core/Listener.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <numeric>
 #include <random>
 #include <utility>
@@ -92,17 +89,6 @@ TEST(ChannelAdjustTest, StepsAreLevelsOfThePrecisionClampedThenQuantised)
         EXPECT_EQ(palette.colorAt(200), row.expected);
         EXPECT_EQ(palette.colorAt(4), row.start) << "an entry outside the selection keeps its colour";
     }
-}
-
-TEST(ChannelAdjustTest, ChannelValuesAreTheTopBitsOfEachChannel)
-{
-    PaletteModel palette;
-    restoreRaw(palette, 5, {{7, rgb(0x84, 0xC6, 0xFF)}});
-    EXPECT_EQ(channelValue(palette, 7, 0), 16);
-    EXPECT_EQ(channelValue(palette, 7, 1), 24);
-    EXPECT_EQ(channelValue(palette, 7, 2), 31);
-    palette.setPrecision(3);
-    EXPECT_EQ(channelValue(palette, 7, 0), 4);
 }
 
 TEST(GradationTest, RampsOverTheSortedEntriesRoundingDown)
@@ -232,36 +218,6 @@ TEST(ColorMovesTest, AMoveLosesNoColourAndTheRemapFollowsEveryColour)
         ASSERT_EQ(after, before);
     }
     EXPECT_GT(landed, 500) << "most rounds should move something";
-}
-
-TEST(PaletteAlgorithmsTest, EachChangeNotifiesOnceAndANoOpNotAtAll)
-{
-    PaletteModel::Snapshot snapshot;
-    struct Row {
-        const char* name;
-        std::function<void(PaletteModel&)> run;
-        int notifications;
-    };
-    const std::vector<int> none, two{4, 9}, three{4, 9, 12};
-    const Row rows[] = {
-        {"adjust", [&](PaletteModel& p) { adjustChannels(p, three, allChannels, 1); }, 1},
-        {"adjust nothing", [&](PaletteModel& p) { adjustChannelsByPage(p, none, allChannels, 1); }, 0},
-        {"gradation", [&](PaletteModel& p) { gradation(p, three); }, 1},
-        {"gradation of two", [&](PaletteModel& p) { gradation(p, two); }, 0},
-        {"move", [&](PaletteModel& p) { moveColors(p, three, 3); }, 1},
-        {"move off the end", [&](PaletteModel& p) { moveColors(p, three, 250); }, 0},
-        {"copy", [&](PaletteModel& p) { copyColors(p, three, -4); }, 1},
-        {"copy off the start", [&](PaletteModel& p) { copyColors(p, three, -5); }, 0},
-        {"tone", [&](PaletteModel& p) { applyTone(p, snapshot, three, {.hueShift = 10}); }, 1},
-    };
-    for (const Row& row : rows) {
-        PaletteModel palette;
-        fillDistinct(palette);
-        snapshot = *palette.snapshot();
-        Listener listener(&palette);
-        row.run(palette);
-        EXPECT_EQ(listener.count(&aspects::PaletteModel::access), row.notifications) << row.name;
-    }
 }
 
 TEST(ToneShiftTest, TurnsHueAndScalesSaturationAndValue)
