@@ -6,6 +6,7 @@
 #include "document/NewParams.h"
 #include "document/UndoRecord.h"
 #include "framework/Clipboard.h"
+#include "framework/ScriptedColorChooser.h"
 #include "framework/ScriptedDialogs.h"
 #include "framework/SyntheticInput.h"
 #include "palette/ColorSelectionModel.h"
@@ -102,6 +103,7 @@ TEST_F(PaletteDialogsTest, TheEditDialogChangesColoursAtOnceAndOkMakesThemOneUnd
     BitmapDocument& document = makeDocument();
     const std::vector<ColorRef> before = colors(document);
     BitmapPalette& palette = *document.palette();
+    ScriptedColorChooser chooser;
     script.answerNext([&](ModalDialog& d) {
         EXPECT_EQ(d.caption(), "パレットの編集");
         EXPECT_EQ(control(d, 101).text(), "---");
@@ -125,6 +127,10 @@ TEST_F(PaletteDialogsTest, TheEditDialogChangesColoursAtOnceAndOkMakesThemOneUnd
         EXPECT_EQ(palette.precision(), 3);
         EXPECT_EQ(palette.colorAt(100), rgb(0xB6, 0x49, 0xDB));
         EXPECT_EQ(control(d, 101).text(), "  5") << "the channels show at the precision";
+        chooser.answerNext(rgb(0x20, 0x40, 0xFF));
+        control(d, 100).click();
+        EXPECT_EQ(palette.colorAt(100), rgb(0x24, 0x49, 0xFF)) << "the chosen colour, quantised";
+        EXPECT_EQ(chooser.requests(), std::vector<ColorRef>{rgb(0xB6, 0x49, 0xDB)});
         d.press(okButtonId);
     });
     EXPECT_TRUE(runPaletteEditDialog(document));
