@@ -5,6 +5,7 @@
 #include "cli/ClipboardSteps.h"
 #include "cli/DrawCommand.h"
 #include "cli/PaletteCommand.h"
+#include "cli/PaletteConvert.h"
 #include "cli/PictureFiles.h"
 #include "cli/SelectCommand.h"
 #include "formats/FormatTable.h"

@@ -3,6 +3,7 @@
 #include "base/Alert.h"
 #include "base/ErrorFrame.h"
 #include "cli/CommandDocument.h"
+#include "cli/PaletteConvert.h"
 #include "cli/PictureFiles.h"
 #include "cli/StepArguments.h"
 #include "document/BitmapDocument.h"
@@ -114,6 +115,8 @@ int runPalette(const std::vector<std::string>& arguments, std::ostream& out, std
         return list(arguments[1], out, err);
     if (!arguments.empty() && arguments[0] == "move")
         return move(arguments, err);
-    err << "palette: expected list PIC or move IN OUT --entries E,... --by D\n";
+    if (!arguments.empty() && arguments[0] == "convert")
+        return convertPalette({arguments.begin() + 1, arguments.end()}, err);
+    err << "palette: expected list PIC, move IN OUT --entries E,... --by D or convert IN OUT\n";
     return 2;
 }

@@ -488,3 +488,38 @@ TEST_F(CliTest, PaletteRefusesWhatItCannotDoAndWritesNothing)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CliTest, PaletteConvertGoesBetweenEveryFormatAndRefusesWhatItCannotRead)
+{
+    std::string gpl =
+        file("in.gpl", "GIMP Palette\r\nName: hand\r\n# made by hand\r\n255 128   0 orange\r\n  0  0 255\tblue");
+    std::string chain[] = {gpl,
+                           folder + "/a.act",
+                           folder + "/b.pal",
+                           folder + "/c.ase",
+                           folder + "/d.pal",
+                           folder + "/e.rgb",
+                           folder + "/f.hex"};
+    for (size_t i = 1; i < std::size(chain); ++i) {
+        std::vector<std::string> arguments{"palette", "convert", chain[i - 1], chain[i]};
+        if (i == 2)
+            arguments.push_back("--riff");
+        EXPECT_EQ(run(arguments), 0) << chain[i] << ": " << err.str();
+    }
+    std::ifstream hex(chain[6]);
+    std::string text((std::istreambuf_iterator<char>(hex)), std::istreambuf_iterator<char>());
+    // The table of an .act keeps all 256 entries, the first two of them coloured.
+    EXPECT_EQ(text.substr(0, 14), "FF8000\n0000FF\n");
+
+    std::string output = folder + "/out.gpl";
+    EXPECT_EQ(run({"palette", "convert", file("short.rgb", "ab"), output}), 1);
+    EXPECT_NE(err.str().find("ファイルのデータが足りません"), std::string::npos) << err.str();
+    EXPECT_EQ(run({"palette", "convert", file("odd.gpl", "GIMP Palette\nnot a colour\n"), output}), 1);
+    EXPECT_NE(err.str().find("認識できない形式"), std::string::npos) << err.str();
+    EXPECT_EQ(run({"palette", "convert", gpl, folder + "/out.txt"}), 2);
+    EXPECT_FALSE(std::filesystem::exists(output));
+}
+
+} // namespace

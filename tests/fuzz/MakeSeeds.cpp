@@ -1,11 +1,15 @@
 // Writes the fuzzers' seed files: small, well-formed pictures in every kind the readers accept.
-// Usage: make_seeds FOLDER (writes FOLDER/bmp/*, tiff/*, settings/*, handover/*, palette/* and
-// palette-clipboard/*).
+// Usage: make_seeds FOLDER (writes FOLDER/bmp/*, tiff/*, settings/*, handover/*, palette/*,
+// palette-clipboard/* and palette-formats/*).
+#include "formats/ActPaletteFormat.h"
+#include "formats/AsePaletteFormat.h"
+#include "formats/RiffPaletteFormat.h"
 #include "framework/SingleInstance.h"
 #include "palette/PaletteClipboardLayout.h"
 #include "tests/formats/BmpBuilder.h"
 #include "tests/formats/TiffBuilder.h"
 
+#include <bit>
 #include <filesystem>
 #include <fstream>
 
@@ -45,6 +49,41 @@ std::vector<uint8_t> paletteObject(uint16_t stated, int entries)
     for (int k = 0; k < entries; ++k)
         bytes.insert(bytes.end(), {uint8_t(k), uint8_t(k * 3), uint8_t(255 - k), 0});
     return bytes;
+}
+
+std::string bytesOf(const std::vector<uint8_t>& bytes)
+{
+    return {bytes.begin(), bytes.end()};
+}
+
+std::string le32(uint32_t v)
+{
+    return {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
+}
+
+std::string be16(uint16_t v)
+{
+    return {char(v >> 8), char(v)};
+}
+
+std::string be32(uint32_t v)
+{
+    return be16(uint16_t(v >> 16)) + be16(uint16_t(v));
+}
+
+// A block of a swatch exchange file: its type, the length of its body, the body.
+std::string aseBlock(uint16_t type, const std::string& body)
+{
+    return be16(type) + be32(uint32_t(body.size())) + body;
+}
+
+// A colour block named by one letter.
+std::string aseColor(char name, const std::string& model, std::initializer_list<float> values)
+{
+    std::string body = be16(2) + be16(uint16_t(name)) + be16(0) + model;
+    for (float v : values)
+        body += be32(std::bit_cast<uint32_t>(v));
+    return aseBlock(0x0001, body + be16(2));
 }
 
 TiffBuilder tiff(int bits, bool rgb, bool bigEndian, std::vector<uint32_t> strips)
@@ -125,6 +164,26 @@ int main(int argc, char* argv[])
         palette += {char(i), char(255 - i), char(i * 7)};
     save(folder / "palette/256-colours.rgb", palette);
     save(folder / "palette/ragged.rgb", palette.substr(0, 100));
+    // Every palette format reads these; each format's own files come from its writer, and by hand
+    // where a writer never makes them (other chunks, groups, other colour models).
+    std::vector<ColorRef> sixteen;
+    for (int i = 0; i < 16; ++i)
+        sixteen.push_back(rgb(uint8_t(i * 16), uint8_t(255 - i * 9), uint8_t(i * 5)));
+    save(folder / "palette-formats/16-colours.pal", bytesOf(riffPaletteFormat().write(sixteen)));
+    save(folder / "palette-formats/16-colours.act", bytesOf(actPaletteFormat().write(sixteen)));
+    save(folder / "palette-formats/16-colours.ase", bytesOf(asePaletteFormat().write(sixteen)));
+    save(folder / "palette-formats/256-colours-uncounted.act", palette);
+    save(folder / "palette-formats/odd-chunk.pal", "RIFF" + le32(34) + "PAL " + "LIST" + le32(5) + "INFOa" +
+                                                       std::string(1, '\0') + "data" + le32(8) +
+                                                       std::string{0x00, 0x03, 0x01, 0x00, 0x10, 0x20, 0x30, 0x00});
+    save(folder / "palette-formats/every-model.ase",
+         "ASEF" + be16(1) + be16(0) + be32(6) + aseBlock(0xC001, be16(2) + be16('G') + be16(0)) +
+             aseColor('a', "RGB ", {0.2f, 0.6f, 1.0f}) + aseColor('b', "CMYK", {0.2f, 0.4f, 0.6f, 0.1f}) +
+             aseBlock(0xC002, "") + aseColor('c', "LAB ", {0.5363f, 36.31f, 45.38f}) + aseColor('d', "Gray", {0.25f}));
+    save(folder / "palette-formats/gimp.gpl",
+         "GIMP Palette\nName: Seeds\nColumns: 4\n#\n  0   0   0\tBlack\n255 128  64\tOrange\n");
+    save(folder / "palette-formats/jasc.pal", "JASC-PAL\r\n0100\r\n2\r\n0 0 0\r\n255 128 64\r\n");
+    save(folder / "palette-formats/colours.hex", "#FF8040\n00ff00\n");
     const std::vector<ColorRef> copied{rgb(0x10, 0x20, 0x30), rgb(0xA1, 0xB2, 0xC3), rgb(0xFF, 0x00, 0x7F)};
     std::vector<uint8_t> copiedObject = paletteClipboard::paletteObjectBytes(copied);
     save(folder / "palette-clipboard/copy-3-17-200", paletteClipboardInput(copiedObject, {3, 17, 200}));
