@@ -5,7 +5,7 @@
 #include "cli/ClipboardSteps.h"
 #include "cli/DrawCommand.h"
 #include "cli/PaletteCommand.h"
-#include "cli/PaletteConvert.h"
+#include "cli/PaletteFileCommands.h"
 #include "cli/PictureFiles.h"
 #include "cli/SelectCommand.h"
 #include "formats/FormatTable.h"
@@ -31,14 +31,14 @@ Commands:
 constexpr const char* usageTail = R"(  --help            show this text
 
 On failure the message the editor would show is printed on standard error as two lines, its
-title and its text, and the exit status is 1; convert, draw, select and palette move then leave
-OUT as it was, with no partial file behind.
+title and its text, and the exit status is 1; convert, draw, select and the palette commands
+then leave OUT as it was, with no partial file behind.
 )";
 
 std::string usage()
 {
     return std::string(usageHead) + drawUsage + selectUsage + clipboardStepsUsage + selectNotes + paletteUsage +
-           usageTail;
+           paletteFileUsage + usageTail;
 }
 
 // Prints alerts as the editor would show them: the title on one line and the text on the next.

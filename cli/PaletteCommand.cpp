@@ -3,7 +3,7 @@
 #include "base/Alert.h"
 #include "base/ErrorFrame.h"
 #include "cli/CommandDocument.h"
-#include "cli/PaletteConvert.h"
+#include "cli/PaletteFileCommands.h"
 #include "cli/PictureFiles.h"
 #include "cli/StepArguments.h"
 #include "document/BitmapDocument.h"
@@ -24,7 +24,6 @@ const char* const paletteUsage =
                     the editor's palette sort does: the colours they land on fill the
                     places they leave, and every pixel is renumbered with them, so OUT
                     looks like IN; every landing entry must lie in 0-255
-                    A picture without a palette is refused with status 1.
 )";
 
 namespace {
@@ -115,8 +114,13 @@ int runPalette(const std::vector<std::string>& arguments, std::ostream& out, std
         return list(arguments[1], out, err);
     if (!arguments.empty() && arguments[0] == "move")
         return move(arguments, err);
+    std::vector<std::string> rest(arguments.empty() ? arguments.end() : arguments.begin() + 1, arguments.end());
     if (!arguments.empty() && arguments[0] == "convert")
-        return convertPalette({arguments.begin() + 1, arguments.end()}, err);
-    err << "palette: expected list PIC, move IN OUT --entries E,... --by D or convert IN OUT\n";
+        return convertPalette(rest, err);
+    if (!arguments.empty() && arguments[0] == "save")
+        return savePalette(rest, err);
+    if (!arguments.empty() && arguments[0] == "load")
+        return loadPalette(rest, err);
+    err << "palette: expected list, move, convert, save or load (see --help)\n";
     return 2;
 }

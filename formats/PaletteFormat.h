@@ -42,3 +42,6 @@ std::span<const PaletteFormat* const> paletteFormats();
 // The format of a file: the first whose signature the bytes carry, else the first of the
 // extension (compared without case), else null.
 const PaletteFormat* paletteFormatOf(std::span<const uint8_t> bytes, std::string_view extension);
+// The format a file of this extension is saved in: ".pal" is JASC text unless riff asks for the
+// RIFF form. Null for an extension no palette format has.
+const PaletteFormat* paletteFormatForSave(std::string_view extension, bool riff);

@@ -30,3 +30,12 @@ const PaletteFormat* paletteFormatOf(std::span<const uint8_t> bytes, std::string
             return format;
     return nullptr;
 }
+
+const PaletteFormat* paletteFormatForSave(std::string_view extension, bool riff)
+{
+    bool riffForm = riff && utf8::equalIgnoringCase(extension, riffPaletteFormat().extension());
+    for (const PaletteFormat* format : paletteFormats())
+        if (utf8::equalIgnoringCase(format->extension(), extension) && (format == &riffPaletteFormat()) == riffForm)
+            return format;
+    return nullptr;
+}

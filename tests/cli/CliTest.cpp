@@ -522,4 +522,33 @@ TEST_F(CliTest, PaletteConvertGoesBetweenEveryFormatAndRefusesWhatItCannotRead)
     EXPECT_FALSE(std::filesystem::exists(output));
 }
 
+TEST_F(CliTest, PaletteSaveWritesFlaggedRowsAndLoadPlacesABlockWithTheDotsUntouched)
+{
+    std::string in = file("in.bmp", picture().bytes());
+    std::string hex = folder + "/rows.hex";
+    EXPECT_EQ(run({"palette", "save", in, hex, "--rows", "0,2"}), 0) << err.str();
+    std::ifstream saved(hex);
+    std::string text((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 32) << "two rows of 16";
+    EXPECT_EQ(text.substr(0, 14), "000000\nFF8000\n");
+
+    std::string gpl = file("two.gpl", "GIMP Palette\n1 2 3\n4 5 6\n");
+    std::string out = folder + "/out.bmp";
+    EXPECT_EQ(run({"palette", "load", in, gpl, out, "--at", "10"}), 0) << err.str();
+    PaletteModel palette;
+    int format = 0;
+    std::shared_ptr<DIBImage> image = readPicture(out, palette, format);
+    EXPECT_EQ(palette.colorAt(10), rgb(1, 2, 3));
+    EXPECT_EQ(palette.colorAt(11), rgb(4, 5, 6));
+    EXPECT_EQ(palette.colorAt(1), rgb(255, 128, 0));
+    EXPECT_EQ(image->row(1)[1], 1) << "the dots keep their entries";
+
+    std::string refused = folder + "/refused.bmp";
+    EXPECT_EQ(run({"palette", "load", in, gpl, refused, "--at", "255"}), 2);
+    EXPECT_EQ(run({"palette", "save", in, folder + "/x.gpl", "--rows", "16"}), 2);
+    EXPECT_EQ(run({"palette", "save", file("rgb.bmp", blank(2, 2, true)), folder + "/y.gpl"}), 1);
+    EXPECT_EQ(run({"palette", "load", file("rgb2.bmp", blank(2, 2, true)), gpl, refused}), 1);
+    EXPECT_FALSE(std::filesystem::exists(refused));
+}
+
 } // namespace
