@@ -1,4 +1,5 @@
 #include "commands/CommandGroup.h"
+#include "commands/PaletteFileCommands.h"
 #include "dialogs/MeshDialogs.h"
 #include "dialogs/PaletteEditDialog.h"
 #include "dialogs/PaletteSortDialog.h"
@@ -44,6 +45,8 @@ bool stepDrawingColor(BitmapDocument& document, uint32_t id, Window*)
 
 constexpr CommandGroup::Handler handlers[] = {
     {commands::editPalette, editPalette},
+    {commands::loadPalette, loadPaletteFile},
+    {commands::savePalette, savePaletteFile},
     {commands::sortPalette, sortPalette},
     {commands::meshColor, meshColor},
     {commands::nextDrawingIndex, stepDrawingColor},

@@ -1,13 +1,12 @@
 #include "commands/SaveAsDialog.h"
 
-#include "base/Alert.h"
+#include "commands/ExtensionQuestion.h"
 #include "document/BitmapDocument.h"
 #include "formats/FormatTable.h"
 #include "framework/FileDialogs.h"
 #include "resources/StringTable.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace {
 
@@ -26,16 +25,7 @@ std::optional<SaveTarget> chooseSaveTarget(const BitmapDocument& document)
     // A name whose extension is not the chosen type's asks first.
     auto accept = [](const FileChoice& choice) {
         const ImageFormat& format = *imageFormats()[size_t(formatForFilter(choice.filterIndex))];
-        std::string extension = std::filesystem::path(choice.path).extension().string();
-        if (!extension.empty())
-            extension.erase(0, 1);
-        if (!extension.empty() && sameExtension(extension, format.extension()))
-            return true;
-        setAlertArgs(extension.empty() ? std::string(loadString(strings::none)) : std::string(extension),
-                     std::string(loadString(format.nameId())));
-        int answer = alert(messages::extensionMismatch, alertFlags::yesNo);
-        setAlertArgs();
-        return answer == alertAnswer::yes;
+        return acceptsExtension(choice.path, format.extension(), std::string(loadString(format.nameId())));
     };
     std::optional<FileChoice> choice = chooseSaveFile(request, accept);
     if (!choice)

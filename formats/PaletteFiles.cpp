@@ -41,12 +41,16 @@ LoadedPalette readPaletteFile(FilePath& file)
     return loaded;
 }
 
-void writePaletteFile(const FilePath& target, const PaletteFormat& format, std::span<const ColorRef> colors)
+void writePaletteFile(const FilePath& target, const PaletteFormat& format, std::span<const ColorRef> colors,
+                      const std::function<void()>& beforeReplacing)
 {
     std::vector<uint8_t> bytes = format.write(colors);
-    writeReplacing(target, [&](FilePath& file) {
-        file.createForWrite();
-        FileScope scope(file, FileScope::OnFailure::remove);
-        file.write(bytes.data(), bytes.size());
-    });
+    writeReplacing(
+        target,
+        [&](FilePath& file) {
+            file.createForWrite();
+            FileScope scope(file, FileScope::OnFailure::remove);
+            file.write(bytes.data(), bytes.size());
+        },
+        beforeReplacing);
 }

@@ -2,6 +2,7 @@
 
 #include "formats/PaletteFormat.h"
 
+#include <functional>
 #include <span>
 
 class FilePath;
@@ -18,5 +19,6 @@ struct LoadedPalette {
 LoadedPalette readPaletteFile(FilePath& file);
 
 // Writes the colours to target in format through a replacing write, so that a failed save keeps
-// the old file.
-void writePaletteFile(const FilePath& target, const PaletteFormat& format, std::span<const ColorRef> colors);
+// the old file; beforeReplacing runs once the new file is complete (backups, a last refusal).
+void writePaletteFile(const FilePath& target, const PaletteFormat& format, std::span<const ColorRef> colors,
+                      const std::function<void()>& beforeReplacing = {});

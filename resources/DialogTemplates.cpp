@@ -291,6 +291,8 @@ std::vector<DialogTemplate> makeTemplates()
     templates.push_back(colorToneDialog());
     templates.push_back(paletteOkDialog("PALETTE_SORT_DIALOG", "パレットの並び替え", true));
     templates.push_back(paletteOkDialog("PALETTE_PASTE_DIALOG", "パレットの貼り付け", false));
+    templates.push_back(paletteOkDialog("PALETTE_LOAD_DIALOG", "パレットの読み込み", false));
+    templates.push_back(paletteOkDialog("PALETTE_SAVE_DIALOG", "パレットの保存", true));
     templates.push_back({"PASTE_PARAMS_DIALOG",
                          "貼り付け設定",
                          150,
