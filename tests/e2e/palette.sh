@@ -7,7 +7,8 @@
 # - the sort dialog: entry 0xFF dragged onto 0xFE, so every dot becomes 0xFE and the picture looks
 #   the same; OK; saved.
 # Picture B, opened in the same editor: the edit dialog pastes with Ctrl+V, the paste dialog drags
-# the colours one row down (0x20, 0x22, 0x24), OK twice; saved.
+# the colours one row down (0x20, 0x22, 0x24), OK twice; a four-colour .hex file is loaded through
+# the Palette menu and its block dragged to row 4; the palette is saved as a raw file; B is saved.
 # Usage: palette.sh path/to/tilvaner (run under xvfb-run, with xdotool installed).
 source "$(dirname "$0")/session.sh"
 size=64
@@ -94,6 +95,26 @@ xdotool key Return
 sleep 0.5
 xdotool key Return
 sleep 0.5
+
+# A palette file of four colours loaded into B and dragged to row 4; then B's palette saved raw.
+printf '#FF0000\n#00FF00\n#0000FF\n#FFFF00\n' >"$work/four.hex"
+refocus
+xdotool key alt+p && sleep 0.5 && xdotool key l
+sleep 1.5
+xdotool type --delay 20 "$work/four.hex"
+xdotool key Return
+dialog "パレットの読み込み" 160 176
+drag_cell 0 64
+xdotool key Return
+sleep 0.5
+refocus
+xdotool key alt+p && sleep 0.5 && xdotool key s
+dialog "パレットの保存" 160 176
+xdotool key Return
+sleep 1.5
+xdotool type --delay 20 "$work/b-palette.rgb"
+xdotool key Return
+wait_for '[ -s "$work/b-palette.rgb" ]' || fail "the palette file was not saved"
 refocus
 save_and_quit "$b"
 
@@ -109,4 +130,11 @@ for pair in "32 16 16 239" "34 50 18 237" "36 84 20 235" "16 16 16 239" "18 18 1
     set -- $pair
     [ "$(entry "$b" "$1")" = "$2 $3 $4" ] || fail "entry $1 of B is $(entry "$b" "$1"), not $2 $3 $4"
 done
+for pair in "64 255 0 0" "67 255 255 0" "0 0 0 255" "3 3 3 252"; do
+    set -- $pair
+    [ "$(entry "$b" "$1")" = "$2 $3 $4" ] || fail "after the load, entry $1 of B is $(entry "$b" "$1"), not $2 $3 $4"
+done
+[ "$(stat -c %s "$work/b-palette.rgb")" = 768 ] || fail "the saved palette file does not hold 16 rows"
+[ "$(od -An -tu1 -j$((65 * 3)) -N3 "$work/b-palette.rgb" | xargs)" = "0 255 0" ] ||
+    fail "entry 65 of the saved palette file is not the loaded green"
 echo "PASS"
