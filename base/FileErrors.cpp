@@ -21,3 +21,11 @@ void reportWriteFailure(int32_t code, const std::string& name)
 {
     reportError(code, messages::writeFailed, name);
 }
+
+void reportPaletteReadFailure(int32_t code, const std::string& name)
+{
+    if (code == errorFileTooShort)
+        reportError(code, messages::readFailed, name);
+    else
+        reportReadFailure(code, name);
+}

@@ -8,3 +8,6 @@
 // message or the read (136) or write (137) one.
 void reportReadFailure(int32_t code, const std::string& name);
 void reportWriteFailure(int32_t code, const std::string& name);
+// A palette file's failed read: as a picture's, except that a file too short for one colour says
+// so (138) rather than calling its format unknown.
+void reportPaletteReadFailure(int32_t code, const std::string& name);

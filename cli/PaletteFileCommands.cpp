@@ -52,12 +52,7 @@ std::optional<std::vector<ColorRef>> readColors(const std::string& name, std::os
         file.setFullPath(name);
         loaded = readPaletteFile(file);
     } catch (...) {
-        int32_t code = currentError();
-        // A file too short for one colour says so, rather than calling its format unknown.
-        if (code == errorFileTooShort)
-            reportError(code, messages::readFailed, shownName(file, name));
-        else
-            reportReadFailure(code, shownName(file, name));
+        reportPaletteReadFailure(currentError(), shownName(file, name));
         return std::nullopt;
     }
     std::vector<ColorRef>& colors = loaded.palette.colors;

@@ -76,13 +76,7 @@ bool loadPaletteFile(BitmapDocument& document, uint32_t, Window*)
         file.setFullPath(*chosen);
         loaded = readPaletteFile(file);
     } catch (...) {
-        int32_t code = currentError();
-        std::string name = file.name().empty() ? *chosen : std::string(file.name());
-        // A file too short for one colour says so, rather than calling its format unknown.
-        if (code == errorFileTooShort)
-            reportError(code, messages::readFailed, name);
-        else
-            reportReadFailure(code, name);
+        reportPaletteReadFailure(currentError(), file.name().empty() ? *chosen : std::string(file.name()));
         return true;
     }
     std::vector<ColorRef>& colors = loaded.palette.colors;
