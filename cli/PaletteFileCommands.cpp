@@ -1,7 +1,6 @@
 #include "cli/PaletteFileCommands.h"
 
 #include "base/Alert.h"
-#include "base/ErrorCodes.h"
 #include "base/ErrorFrame.h"
 #include "base/FileErrors.h"
 #include "base/FilePath.h"
@@ -14,7 +13,6 @@
 #include "palette/PaletteBlocks.h"
 #include "palette/PaletteModel.h"
 #include "pixels/DIBImage.h"
-#include "resources/StringTable.h"
 
 #include <memory>
 #include <optional>

@@ -2,7 +2,6 @@
 
 #include "base/Alert.h"
 #include "base/BusyPointer.h"
-#include "base/ErrorCodes.h"
 #include "base/ErrorFrame.h"
 #include "base/FileErrors.h"
 #include "base/FilePath.h"

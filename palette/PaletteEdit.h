@@ -18,7 +18,6 @@ public:
     PaletteEdit(PaletteModel& palette, PaletteModel::Snapshot opening);
 
     PaletteModel& colors() const { return m_palette; }
-    const PaletteModel::Snapshot& opening() const { return m_opening; }
 
     // The one selected entry, or -1 when none or several are selected.
     int single() const;
@@ -27,8 +26,6 @@ public:
     void setCurrentColor(ColorRef c);
     // Channel 0, 1 or 2 of the single entry in units of the precision, or -1 without one.
     int channel(int j) const;
-    // The largest channel value at the precision.
-    int channelMaximum() const { return (1 << m_palette.precision()) - 1; }
     // Steps the channels of mask (1 red, 2 green, 4 blue) of every selected entry by delta units of
     // the precision, or by delta pages.
     void adjust(int mask, int delta, bool page);

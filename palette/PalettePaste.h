@@ -14,7 +14,6 @@ public:
     // Writes the colours at their offsets (at most 256, each offset an entry).
     PalettePaste(PaletteModel& palette, std::vector<ColorRef> colors, std::vector<uint8_t> offsets);
 
-    int base() const { return m_base; }
     // The palette as it was before the paste.
     const PaletteModel::Snapshot& snapshot() const { return m_snapshot; }
 
