@@ -2,6 +2,7 @@
 #include "commands/PaletteFileCommands.h"
 #include "dialogs/MeshDialogs.h"
 #include "dialogs/PaletteEditDialog.h"
+#include "dialogs/PaletteRotationDialog.h"
 #include "dialogs/PaletteSortDialog.h"
 #include "document/BitmapDocument.h"
 #include "document/BitmapPalette.h"
@@ -18,6 +19,12 @@ bool editPalette(BitmapDocument& document, uint32_t, Window*)
 bool sortPalette(BitmapDocument& document, uint32_t, Window*)
 {
     runPaletteSortDialog(document);
+    return true;
+}
+
+bool rotatePalette(BitmapDocument& document, uint32_t, Window*)
+{
+    runPaletteRotationDialog(document);
     return true;
 }
 
@@ -44,15 +51,11 @@ bool stepDrawingColor(BitmapDocument& document, uint32_t id, Window*)
 }
 
 constexpr CommandGroup::Handler handlers[] = {
-    {commands::editPalette, editPalette},
-    {commands::loadPalette, loadPaletteFile},
-    {commands::savePalette, savePaletteFile},
-    {commands::sortPalette, sortPalette},
-    {commands::meshColor, meshColor},
-    {commands::nextDrawingIndex, stepDrawingColor},
-    {commands::previousDrawingIndex, stepDrawingColor},
-    {commands::nextDrawingRow, stepDrawingColor},
-    {commands::previousDrawingRow, stepDrawingColor},
+    {commands::editPalette, editPalette},           {commands::loadPalette, loadPaletteFile},
+    {commands::savePalette, savePaletteFile},       {commands::sortPalette, sortPalette},
+    {commands::paletteRotation, rotatePalette},     {commands::meshColor, meshColor},
+    {commands::nextDrawingIndex, stepDrawingColor}, {commands::previousDrawingIndex, stepDrawingColor},
+    {commands::nextDrawingRow, stepDrawingColor},   {commands::previousDrawingRow, stepDrawingColor},
 };
 
 constexpr CommandGroup::ItemRule rules[] = {

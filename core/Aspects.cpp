@@ -59,6 +59,10 @@ namespace PaletteEdit { namespace Aspect { constinit const ::Aspect colors("Pale
 namespace ColorModulator { namespace Aspect { constinit const ::Aspect hue("ColorModulator::Aspect::hue"); }}
 namespace ColorModulator { namespace Aspect { constinit const ::Aspect saturation("ColorModulator::Aspect::saturation"); }}
 namespace ColorModulator { namespace Aspect { constinit const ::Aspect value("ColorModulator::Aspect::value"); }}
+namespace PaletteRotation { namespace Aspect { constinit const ::Aspect animation("PaletteRotation::Aspect::animation"); }}
+namespace PaletteRotation { namespace Aspect { constinit const ::Aspect direction("PaletteRotation::Aspect::direction"); }}
+namespace PaletteRotation { namespace Aspect { constinit const ::Aspect interval("PaletteRotation::Aspect::interval"); }}
+namespace PaletteRotation { namespace Aspect { constinit const ::Aspect intervalSpin("PaletteRotation::Aspect::intervalSpin"); }}
 
 // animation
 namespace Animation { constinit const ::Aspect access("Animation::access"); }

@@ -98,6 +98,10 @@ namespace PaletteEdit { namespace Aspect { extern const ::Aspect colors; }}
 namespace ColorModulator { namespace Aspect { extern const ::Aspect hue; }}
 namespace ColorModulator { namespace Aspect { extern const ::Aspect saturation; }}
 namespace ColorModulator { namespace Aspect { extern const ::Aspect value; }}
+namespace PaletteRotation { namespace Aspect { extern const ::Aspect animation; }}
+namespace PaletteRotation { namespace Aspect { extern const ::Aspect direction; }}
+namespace PaletteRotation { namespace Aspect { extern const ::Aspect interval; }}
+namespace PaletteRotation { namespace Aspect { extern const ::Aspect intervalSpin; }}
 
 // animation
 namespace Animation { extern const ::Aspect access; }

@@ -33,10 +33,10 @@ Timer::~Timer()
     stop();
 }
 
-bool Timer::start(int intervalMs)
+bool Timer::start(int intervalMs, Precision precision)
 {
     stop();
-    int id = host().startTimer(intervalMs);
+    int id = host().startTimer(intervalMs, precision == Precision::precise ? Qt::PreciseTimer : Qt::CoarseTimer);
     if (id == 0)
         return false;
     m_id = id;

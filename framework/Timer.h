@@ -22,8 +22,13 @@ public:
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
 
-    // (Re)starts the timer; false when the platform gives no timer.
-    bool start(int intervalMs);
+    // Coarse timers may fire a few per cent late, which suits blinking; precise ones keep to the
+    // millisecond, for steps that must follow a clock.
+    enum class Precision { coarse, precise };
+
+    // (Re)starts the timer; false when the platform gives no timer. A target may restart its timer
+    // from its tick, to schedule the next one.
+    bool start(int intervalMs, Precision precision = Precision::coarse);
     void stop();
     bool isRunning() const { return m_id != 0; }
 

@@ -81,6 +81,25 @@ DialogTemplate paletteEditDialog()
     return dialog;
 }
 
+// The grid on the left; on the right start and stop, the direction pair and the interval in
+// sixtieths of a second with its up-down.
+DialogTemplate paletteAnimationDialog()
+{
+    DialogTemplate dialog{"PALETTE_ANIMATION_DIALOG", "パレット回転アニメ", 254, 176, {}};
+    addPaletteGrid(dialog.controls, 22, 16);
+    dialog.controls.push_back({PushButton, 90, "All", 8, 4, 14, 12});
+    dialog.controls.push_back({PushButton, 100, "アニメ開始(&A)", 160, 14, 86, 14});
+    dialog.controls.push_back({PushButton, 101, "停止(&S)", 160, 32, 86, 14});
+    dialog.controls.push_back({GroupBox, none, "", 160, 50, 86, 36});
+    dialog.controls.push_back({RadioButton, 102, "順方向(&F)", 166, 58, 76, 12, true});
+    dialog.controls.push_back({RadioButton, 103, "逆方向(&B)", 166, 71, 76, 12});
+    dialog.controls.push_back({StaticText, none, "間隔(1/60秒)：", 160, 94, 86, 8});
+    dialog.controls.push_back({ValueText, 104, "", 160, 104, 30, 12});
+    dialog.controls.push_back({UpDown, 105, "", 190, 104, 10, 12});
+    dialog.controls.push_back({DefaultPushButton, okButtonId, "終了", 160, 156, 86, 14});
+    return dialog;
+}
+
 // Three sliders, each with its label above and the marks of its ends and middle below.
 DialogTemplate colorToneDialog()
 {
@@ -289,6 +308,7 @@ std::vector<DialogTemplate> makeTemplates()
     templates.push_back(borderColorsDialog());
     templates.push_back(paletteEditDialog());
     templates.push_back(colorToneDialog());
+    templates.push_back(paletteAnimationDialog());
     templates.push_back(paletteOkDialog("PALETTE_SORT_DIALOG", "パレットの並び替え", true));
     templates.push_back(paletteOkDialog("PALETTE_PASTE_DIALOG", "パレットの貼り付け", false));
     templates.push_back(paletteOkDialog("PALETTE_LOAD_DIALOG", "パレットの読み込み", false));

@@ -1,11 +1,13 @@
 #include "base/ScriptedMessageBox.h"
 #include "dialogs/PaletteEditDialog.h"
+#include "dialogs/PaletteRotationDialog.h"
 #include "dialogs/PaletteSortDialog.h"
 #include "document/BitmapDocument.h"
 #include "document/BitmapPalette.h"
 #include "document/NewParams.h"
 #include "document/UndoRecord.h"
 #include "framework/Clipboard.h"
+#include "framework/Clock.h"
 #include "framework/ScriptedColorChooser.h"
 #include "framework/ScriptedDialogs.h"
 #include "framework/SyntheticInput.h"
@@ -247,6 +249,45 @@ TEST_F(PaletteDialogsTest, TheSortRenumbersThePixelsAndOkKeepsPixelsAndPaletteAs
     document.undo();
     EXPECT_EQ(document.pixelAt({5, 0}), paletteIndex(5));
     EXPECT_EQ(colors(document), before);
+}
+
+TEST_F(PaletteDialogsTest, ARotationStepsOnThePlatformTimerAndEveryEndPutsTheColoursBack)
+{
+    BitmapDocument& document = makeDocument();
+    const std::vector<ColorRef> before = colors(document);
+    TestClock clock;
+    const Clock* systemClock = Clock::install(&clock);
+    for (bool stopFirst : {true, false}) {
+        script.answerNext([&](ModalDialog& d) {
+            EXPECT_EQ(d.caption(), "パレット回転アニメ");
+            EXPECT_FALSE(control(d, 100).isEnabled()) << "nothing to rotate yet";
+            EXPECT_TRUE(control(d, 102).isChecked());
+            control(d, 90).click();
+            EXPECT_TRUE(control(d, 100).isEnabled());
+            EXPECT_FALSE(control(d, 101).isEnabled());
+            control(d, 103).click();
+            control(d, 105).pageStep(+1);
+            EXPECT_EQ(control(d, 104).text(), "11");
+            control(d, 105).step(-12);
+            EXPECT_EQ(control(d, 104).text(), "1");
+            control(d, 100).click();
+            EXPECT_FALSE(control(d, 100).isEnabled());
+            EXPECT_TRUE(control(d, 101).isEnabled());
+            clock.advance(16);
+            EXPECT_TRUE(runEvents(0, [&] { return document.palette()->colorAt(0) == before[1]; }))
+                << "one step backward: each colour one entry down";
+            if (stopFirst) {
+                control(d, 101).click();
+                EXPECT_EQ(colors(document), before);
+                d.press(okButtonId);
+            }
+        });
+        runPaletteRotationDialog(document);
+        EXPECT_EQ(colors(document), before) << stopFirst;
+        EXPECT_FALSE(document.isModified());
+        EXPECT_FALSE(UndoRecord::instance().canUndo(&document));
+    }
+    Clock::install(systemClock);
 }
 
 TEST_F(PaletteDialogsTest, CopiedColoursPasteAtTheirEntriesAndDragIntoPlace)

@@ -5,13 +5,16 @@
 #   and Ctrl+keypad 2 (green a page down): (3, 0, 255); entry 0x14 Ctrl+keypad 4 (red a page up);
 #   entries 0x10, 0x12, 0x14 ramped by the gradation button (Alt+G); copied with Ctrl+C; OK;
 # - the sort dialog: entry 0xFF dragged onto 0xFE, so every dot becomes 0xFE and the picture looks
-#   the same; OK; saved.
+#   the same; OK;
+# - the rotation dialog: entries 0 and 0xFE rotate backward every 11/60 s, so the picture blinks between blue and
+#   yellow on the screen; Stop shows yellow again; started once more and ended with the dialog, which
+#   puts the colours back; saved.
 # Picture B, opened in the same editor: the edit dialog pastes with Ctrl+V, the paste dialog drags
 # the colours one row down (0x20, 0x22, 0x24), OK twice; a four-colour .hex file is loaded through
 # the Palette menu and its block dragged to row 4; the palette is saved as a raw file; B is saved.
 # Usage: palette.sh path/to/tilvaner (run under xvfb-run, with xdotool installed).
 source "$(dirname "$0")/session.sh"
-size=64
+size=400
 a=$work/a.bmp
 b=$work/b.bmp
 indexed_bmp "$a"
@@ -73,6 +76,27 @@ click_cell 255
 drag_cell 255 254
 xdotool key Return
 sleep 0.5
+
+refocus
+xdotool key alt+p && sleep 0.5 && xdotool key a
+dialog "パレット回転アニメ" 254 176
+click_cell 0
+click_cell 254 shift
+# Shift on the interval's up arrow: a page up, to 11/60 s, slow enough for any build to show each step.
+xdotool mousemove "$(awk -v x="$DX" -v u="$UX" 'BEGIN { printf "%d", x + 195 * u }')" \
+    "$(awk -v y="$DY" -v u="$UY" 'BEGIN { printf "%d", y + 107 * u }')" keydown shift click 1 keyup shift
+xdotool key alt+b alt+a
+sleep 0.3
+seen=$(python3 "$(dirname "$0")/screen-colors.py" "$x0" "$y0" 80 0.02 | sort | xargs)
+[ "$seen" = "0000ff ffff00" ] || fail "the rotating picture showed $seen, not blue and yellow"
+xdotool key alt+s
+sleep 0.3
+seen=$(python3 "$(dirname "$0")/screen-colors.py" "$x0" "$y0" 10 0.005 | xargs)
+[ "$seen" = "ffff00" ] || fail "after Stop the picture showed $seen, not yellow"
+xdotool key alt+a
+sleep 0.3
+xdotool key Return
+sleep 0.5
 save_and_quit_a() {
     local before
     before=$(stat -c %y "$a")
@@ -124,6 +148,7 @@ save_and_quit "$b"
 [ "$(entry "$a" 17)" = "17 17 238" ] || fail "entry 0x11 of A, outside the ramp, changed"
 [ "$(entry "$a" 254)" = "255 255 0" ] || fail "the sort did not move entry 0xFF's colour to 0xFE"
 [ "$(entry "$a" 255)" = "254 254 1" ] || fail "the sort did not fill 0xFF with 0xFE's colour"
+[ "$(entry "$a" 0)" = "0 0 255" ] || fail "the rotation left entry 0 of A $(entry "$a" 0)"
 dots=$(od -An -tu1 -v -j1078 "$a" | tr -s ' ' '\n' | grep -v '^$' | sort -u)
 [ "$dots" = "254" ] || fail "the sort did not renumber every dot to 0xFE: $(echo $dots)"
 for pair in "32 16 16 239" "34 50 18 237" "36 84 20 235" "16 16 16 239" "18 18 18 237" "20 20 20 235" "33 33 33 222"; do
