@@ -22,11 +22,14 @@ public:
                 continue;
             times[run.benchmark_name()] = median(m_cpu[run.benchmark_name()], run.GetAdjustedCPUTime());
             realTimes[run.benchmark_name()] = median(m_real[run.benchmark_name()], run.GetAdjustedRealTime());
+            counters[run.benchmark_name()] = run.counters;
         }
         ConsoleReporter::ReportRuns(runs);
     }
     std::map<std::string, double> times;
     std::map<std::string, double> realTimes;
+    // The counters of each benchmark's last repetition.
+    std::map<std::string, benchmark::UserCounters> counters;
 
 private:
     // Adds time to all and answers the median of all.

@@ -4,10 +4,12 @@
 #include "framework/MouseOpening.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QLibraryInfo>
 #include <QScreen>
 #include <QSocketNotifier>
 #include <QThread>
+#include <QTimer>
 #include <QTranslator>
 
 #include <csignal>
@@ -61,6 +63,13 @@ void Application::processEvents(int maxMs)
     QCoreApplication::processEvents(QEventLoop::AllEvents, maxMs);
     // Outside the main loop, windows closed meanwhile are only deleted when asked.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void Application::waitForEvents(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 bool Application::isPaletteDisplay()

@@ -21,6 +21,9 @@ public:
     static void quit(int code);
     // Delivers the events that are waiting, and those that arrive within maxMs.
     static void processEvents(int maxMs);
+    // Delivers events as they arrive for ms milliseconds, the thread sleeping between them as the
+    // main loop's does.
+    static void waitForEvents(int ms);
     // Whether the screen shows 256 colours or fewer, so that pictures cannot look as they are.
     static bool isPaletteDisplay();
     // A text of the platform's own dialogs and buttons (Qt's context and source text) as they show it.
