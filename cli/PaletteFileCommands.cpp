@@ -29,6 +29,8 @@ const char* const paletteFileUsage = R"(  palette convert IN OUT [--riff]
                     Palette files are raw .rgb, GIMP .gpl, JASC or RIFF .pal, .act, .hex
                     or .ase, read by content, then extension, and written in the format
                     of their extension; a .pal is JASC text unless --riff is given.
+                    An indexed BMP or TIFF picture read as a palette file gives its
+                    colour table.
                     A picture without a palette is refused with status 1.
 )";
 

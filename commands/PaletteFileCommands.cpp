@@ -32,7 +32,8 @@ std::string filterOf(const PaletteFormat& format)
     return nameOf(format) + "/*." + std::string(format.extension()) + "/";
 }
 
-// Every palette file first, then each format, then any file: a file is read by its content.
+// Every palette file first, then each format, then the pictures whose colour tables load, then any
+// file: a file is read by its content.
 std::string openFilters()
 {
     std::string patterns;
@@ -41,7 +42,8 @@ std::string openFilters()
         patterns += (patterns.empty() ? "*." : ";*.") + std::string(format->extension());
         each += filterOf(*format);
     }
-    return std::string(loadString(strings::paletteFileName)) + "/" + patterns + "/" + each + "すべてのファイル/*.*/";
+    return std::string(loadString(strings::paletteFileName)) + "/" + patterns + ";*.bmp;*.tif/" + each +
+           std::string(loadString(strings::saveFilters)) + "すべてのファイル/*.*/";
 }
 
 std::string saveFilters()

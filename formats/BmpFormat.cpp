@@ -117,6 +117,19 @@ private:
     size_t m_position = 0;
 };
 
+// The colour table of a checked header with 8 bits or fewer, from tableStart.
+std::vector<ColorRef> readTable(ByteSource& source, const InfoHeader& info, int64_t tableStart)
+{
+    uint32_t count = tableEntriesOf(info);
+    std::array<uint8_t, 4 * 256> table;
+    source.seek(tableStart);
+    source.read(table.data(), 4 * count);
+    std::vector<ColorRef> colors(count);
+    for (uint32_t i = 0; i < count; ++i)
+        colors[i] = rgb(table[4 * i + 2], table[4 * i + 1], table[4 * i]);
+    return colors;
+}
+
 // The colour table and the rows of a checked header, from tableStart and dataOffset (0: right after
 // the table).
 std::shared_ptr<DIBImage> readBody(ByteSource& source, const InfoHeader& info, int64_t tableStart, int64_t dataOffset,
@@ -130,14 +143,8 @@ std::shared_ptr<DIBImage> readBody(ByteSource& source, const InfoHeader& info, i
         source.seek(tableStart + int64_t(info.colorsUsed) * 4);
         image = std::make_shared<TrueColorImage>();
     } else {
-        uint32_t count = tableEntriesOf(info);
-        std::array<uint8_t, 4 * 256> table;
-        source.seek(tableStart);
-        source.read(table.data(), 4 * count);
-        std::array<ColorRef, 256> colors;
-        for (uint32_t i = 0; i < count; ++i)
-            colors[i] = rgb(table[4 * i + 2], table[4 * i + 1], table[4 * i]);
-        palette.setColors(int(count), colors.data(), mapping.data());
+        std::vector<ColorRef> colors = readTable(source, info, tableStart);
+        palette.setColors(int(colors.size()), colors.data(), mapping.data());
         image = std::make_shared<IndexedImage>(palette.platformPalette());
     }
     if (dataOffset != 0)
@@ -273,13 +280,19 @@ public:
     int nameId() const override { return strings::bmpFormatName; }
     std::string_view extension() const override { return "bmp"; }
     std::shared_ptr<DIBImage> readImage(PaletteModel& palette) override;
+    std::vector<ColorRef> readColorTable() override;
     void writeImage(const DIBImage& image, const PaletteModel& palette) override;
 };
 
-std::shared_ptr<DIBImage> BmpFormat::readImage(PaletteModel& palette)
+struct CheckedHeader {
+    InfoHeader info;
+    int64_t tableStart;
+    uint32_t dataOffset;
+};
+
+// The headers of the open file, refused unless this reader can read the picture.
+CheckedHeader readCheckedHeader(FilePath& file)
 {
-    FileScope scope(file, FileScope::OnFailure::keep);
-    file.openForRead();
     std::array<uint8_t, fileHeaderSize + infoHeaderSize> header;
     file.read(header.data(), header.size());
     InfoHeader info = parseInfo(header.data() + fileHeaderSize);
@@ -300,8 +313,27 @@ std::shared_ptr<DIBImage> BmpFormat::readImage(PaletteModel& palette)
     // Pixels that start inside the headers or the colour table would turn those bytes into dots.
     if (dataOffset != 0 && int64_t(dataOffset) < tableStart + 4 * int64_t(tableEntriesOf(info)))
         raiseError(errorQuiet);
+    return {info, tableStart, dataOffset};
+}
+
+std::shared_ptr<DIBImage> BmpFormat::readImage(PaletteModel& palette)
+{
+    FileScope scope(file, FileScope::OnFailure::keep);
+    file.openForRead();
+    CheckedHeader header = readCheckedHeader(file);
     FileSource source(file);
-    return readBody(source, info, tableStart, dataOffset, palette);
+    return readBody(source, header.info, header.tableStart, header.dataOffset, palette);
+}
+
+std::vector<ColorRef> BmpFormat::readColorTable()
+{
+    FileScope scope(file, FileScope::OnFailure::keep);
+    file.openForRead();
+    CheckedHeader header = readCheckedHeader(file);
+    if (header.info.bits > 8)
+        raiseError(errorQuiet);
+    FileSource source(file);
+    return readTable(source, header.info, header.tableStart);
 }
 
 void BmpFormat::writeImage(const DIBImage& image, const PaletteModel& palette)

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "base/Color.h"
 #include "base/FilePath.h"
 
 #include <memory>
 #include <string_view>
+#include <vector>
 
 class DIBImage;
 class PaletteModel;
@@ -21,6 +23,9 @@ public:
     // A new 8-bit or 24-bit image. An 8-bit file's colours go into palette; a 24-bit file leaves
     // the palette alone.
     virtual std::shared_ptr<DIBImage> readImage(PaletteModel& palette) = 0;
+    // The colour table of an indexed picture, in the file's order, read without its dots; raises
+    // errorQuiet for a full-colour picture, which has none.
+    virtual std::vector<ColorRef> readColorTable() = 0;
     // Writes the image and, for 8 bits, the palette's colours. No partial file is left behind.
     virtual void writeImage(const DIBImage& image, const PaletteModel& palette) = 0;
 

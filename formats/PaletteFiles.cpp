@@ -4,8 +4,11 @@
 #include "base/ErrorFrame.h"
 #include "base/FilePath.h"
 #include "base/FileScope.h"
+#include "formats/FormatTable.h"
 #include "formats/ReplacingWrite.h"
 
+#include <algorithm>
+#include <array>
 #include <string_view>
 
 namespace {
@@ -19,6 +22,34 @@ std::string_view extensionOf(std::string_view name)
     return dot == std::string_view::npos ? std::string_view() : name.substr(dot + 1);
 }
 
+// The picture format whose signature begins head, or null.
+ImageFormat* pictureFormatOf(std::span<const uint8_t> head)
+{
+    auto startsWith = [head](std::string_view magic) {
+        return head.size() >= magic.size() && std::equal(magic.begin(), magic.end(), head.begin());
+    };
+    using namespace std::string_view_literals;
+    if (startsWith("BM"sv))
+        return imageFormats()[bmpFormat];
+    if (startsWith("II*\0"sv) || startsWith("MM\0*"sv))
+        return imageFormats()[tiffFormat];
+    return nullptr;
+}
+
+// The colour table of a picture file, or nothing when it is no picture with a table that this
+// program reads: a raw palette may begin like a picture.
+std::optional<std::vector<ColorRef>> readPictureColors(ImageFormat& format, const FilePath& file)
+{
+    format.file = file;
+    try {
+        return format.readColorTable();
+    } catch (...) {
+        if (currentError() == errorOutOfMemory)
+            raiseError(0);
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 LoadedPalette readPaletteFile(FilePath& file)
@@ -27,6 +58,16 @@ LoadedPalette readPaletteFile(FilePath& file)
     int64_t size = file.size();
     if (size < 3)
         raiseError(errorFileTooShort);
+    // A picture's colour table loads whatever the size of its dots.
+    std::array<uint8_t, 4> head{};
+    file.read(head.data(), size_t(std::min<int64_t>(size, 4)));
+    if (ImageFormat* picture = pictureFormatOf(std::span(head.data(), size_t(std::min<int64_t>(size, 4))))) {
+        file.close();
+        if (std::optional<std::vector<ColorRef>> colors = readPictureColors(*picture, file))
+            return {nullptr, {std::move(*colors), 0}};
+        file.openForRead();
+    }
+    file.seek(0, FilePath::Origin::start);
     if (size > largestPaletteFile)
         raiseError(errorQuiet);
     std::vector<uint8_t> bytes(static_cast<size_t>(size));

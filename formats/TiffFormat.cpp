@@ -24,6 +24,7 @@ public:
     int nameId() const override { return strings::tiffFormatName; }
     std::string_view extension() const override { return "tif"; }
     std::shared_ptr<DIBImage> readImage(PaletteModel& palette) override;
+    std::vector<ColorRef> readColorTable() override;
     void writeImage(const DIBImage& image, const PaletteModel& palette) override;
 };
 
@@ -73,13 +74,18 @@ void readColorRows(TiffFile& tiff, DIBImage& image)
     }
 }
 
-std::shared_ptr<DIBImage> TiffFormat::readImage(PaletteModel& palette)
+bool isPaletted(const TiffFile& tiff)
 {
-    TiffFile tiff(file);
+    return tiff.fields.photometric == tiffValues::photometricPalette;
+}
+
+// Opens the file and reads its first directory, refused unless this reader can read the picture.
+void openChecked(TiffFile& tiff)
+{
     if (tiff.openForRead() != 0 || tiff.readDirectory() != 0)
         raiseError(errorQuiet);
     const TiffFile::ImageFields& fields = tiff.fields;
-    bool paletted = fields.photometric == tiffValues::photometricPalette;
+    bool paletted = isPaletted(tiff);
     if ((!paletted && fields.photometric != tiffValues::photometricRgb) ||
         fields.compression != tiffValues::uncompressed || fields.planarConfiguration != tiffValues::chunky)
         raiseError(errorQuiet);
@@ -90,16 +96,12 @@ std::shared_ptr<DIBImage> TiffFormat::readImage(PaletteModel& palette)
         raiseError(errorQuiet);
     if (fields.imageWidth > maxSide || fields.imageLength > maxSide)
         raiseError(errorImageTooLarge);
-    Point size{int32_t(fields.imageWidth), int32_t(fields.imageLength)};
+}
 
-    if (!paletted) {
-        auto image = std::make_shared<TrueColorImage>();
-        image->create(size);
-        readColorRows(tiff, *image);
-        return image;
-    }
-
-    uint32_t n = 1u << bits;
+// The colour map of a checked paletted picture: one colour for each value its samples can hold.
+std::vector<ColorRef> readColorMap(TiffFile& tiff)
+{
+    uint32_t n = 1u << tiff.fields.bitsPerSample[0];
     const TiffFile::TagRecord* colorMap = tiff.tag(tiffTags::colorMap);
     std::vector<uint32_t> values(3 * n);
     if (!colorMap || colorMap->type != TiffFile::typeShort ||
@@ -108,9 +110,28 @@ std::shared_ptr<DIBImage> TiffFormat::readImage(PaletteModel& palette)
     std::vector<ColorRef> colors(n);
     for (uint32_t i = 0; i < n; ++i)
         colors[i] = rgb(uint8_t(values[i] >> 8), uint8_t(values[n + i] >> 8), uint8_t(values[2 * n + i] >> 8));
+    return colors;
+}
+
+std::shared_ptr<DIBImage> TiffFormat::readImage(PaletteModel& palette)
+{
+    TiffFile tiff(file);
+    openChecked(tiff);
+    const TiffFile::ImageFields& fields = tiff.fields;
+    uint16_t bits = fields.bitsPerSample[0];
+    Point size{int32_t(fields.imageWidth), int32_t(fields.imageLength)};
+
+    if (!isPaletted(tiff)) {
+        auto image = std::make_shared<TrueColorImage>();
+        image->create(size);
+        readColorRows(tiff, *image);
+        return image;
+    }
+
+    std::vector<ColorRef> colors = readColorMap(tiff);
     std::array<uint8_t, 256> mapping;
     std::iota(mapping.begin(), mapping.end(), 0);
-    palette.setColors(int(n), colors.data(), mapping.data());
+    palette.setColors(int(colors.size()), colors.data(), mapping.data());
     auto image = std::make_shared<IndexedImage>(palette.platformPalette());
     image->create(size);
     bool identity = std::is_sorted(mapping.begin(), mapping.end()) && mapping[255] == 255;
@@ -124,6 +145,15 @@ std::shared_ptr<DIBImage> TiffFormat::readImage(PaletteModel& palette)
                     row[x] = mapping[row[x]];
         });
     return image;
+}
+
+std::vector<ColorRef> TiffFormat::readColorTable()
+{
+    TiffFile tiff(file);
+    openChecked(tiff);
+    if (!isPaletted(tiff))
+        raiseError(errorQuiet);
+    return readColorMap(tiff);
 }
 
 void TiffFormat::writeImage(const DIBImage& image, const PaletteModel& palette)

@@ -512,12 +512,20 @@ TEST_F(CliTest, PaletteConvertGoesBetweenEveryFormatAndRefusesWhatItCannotRead)
     std::string text((std::istreambuf_iterator<char>(hex)), std::istreambuf_iterator<char>());
     // The table of an .act keeps all 256 entries, the first two of them coloured.
     EXPECT_EQ(text.substr(0, 14), "FF8000\n0000FF\n");
+    // A picture gives its colour table: the two colours it uses.
+    std::string table = folder + "/table.hex";
+    EXPECT_EQ(run({"palette", "convert", file("picture.bmp", picture().bytes()), table}), 0) << err.str();
+    std::ifstream tableText(table);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(tableText)), std::istreambuf_iterator<char>()),
+              "000000\nFF8000\n");
 
     std::string output = folder + "/out.gpl";
     EXPECT_EQ(run({"palette", "convert", file("short.rgb", "ab"), output}), 1);
     EXPECT_NE(err.str().find("ファイルのデータが足りません"), std::string::npos) << err.str();
     EXPECT_EQ(run({"palette", "convert", file("odd.gpl", "GIMP Palette\nnot a colour\n"), output}), 1);
     EXPECT_NE(err.str().find("認識できない形式"), std::string::npos) << err.str();
+    EXPECT_EQ(run({"palette", "convert", file("rgb.bmp", blank(2, 2, true)), output}), 1);
+    EXPECT_NE(err.str().find("認識できない形式"), std::string::npos) << "a full-colour picture has no table";
     EXPECT_EQ(run({"palette", "convert", gpl, folder + "/out.txt"}), 2);
     EXPECT_FALSE(std::filesystem::exists(output));
 }

@@ -5,6 +5,7 @@
 #include "document/BitmapDocument.h"
 #include "document/BitmapPalette.h"
 #include "document/NewParams.h"
+#include "formats/FormatTable.h"
 #include "formats/PaletteFiles.h"
 #include "framework/ScriptedDialogs.h"
 #include "framework/ScriptedFileDialogs.h"
@@ -25,6 +26,30 @@
 #include <unistd.h>
 
 namespace {
+
+// A 1 x 1 BMP of bits per dot with its colour table; colorsUsed 0 means all the depth has.
+std::string bmpBytes(int bits, const std::vector<ColorRef>& table, uint32_t colorsUsed)
+{
+    auto put = [](std::string& out, uint32_t v, int n) {
+        for (int i = 0; i < n; ++i)
+            out += char(v >> (8 * i));
+    };
+    uint32_t offset = 54 + 4 * uint32_t(table.size());
+    std::string out = "BM";
+    put(out, offset + 4, 4);
+    put(out, 0, 4);
+    put(out, offset, 4);
+    for (uint32_t v : {40u, 1u, 1u})
+        put(out, v, 4);
+    put(out, 1, 2);
+    put(out, uint32_t(bits), 2);
+    for (uint32_t v : {0u, 4u, 0u, 0u, colorsUsed, 0u})
+        put(out, v, 4);
+    for (ColorRef c : table)
+        put(out, uint32_t(blueOf(c)) | uint32_t(greenOf(c)) << 8 | uint32_t(redOf(c)) << 16, 4);
+    put(out, 0, 4);
+    return out;
+}
 
 ColorSelectionModel& selectionOf(ModalDialog& dialog)
 {
@@ -123,6 +148,78 @@ TEST_F(PaletteFileCommandsTest, LoadPlacesTheDraggedBlockAsOneUndoStepAndRefuses
     EXPECT_EQ(messages.messageIds(), std::vector<int>{messages::fileTooShort});
     EXPECT_EQ(dialogs.shownCount(), 2) << "a short file opens no dialog";
     EXPECT_EQ(document->palette()->colorAt(1), rgb(1, 1, 2)) << "a cancelled load changes nothing";
+}
+
+TEST_F(PaletteFileCommandsTest, PicturesGiveTheirColourTablesAndBadFilesChangeNothing)
+{
+    for (int format : {bmpFormat, tiffFormat}) {
+        ImageFormat& writer = *imageFormats()[size_t(format)];
+        writer.file.setFullPath(folder + "/picture." + std::string(writer.extension()));
+        writer.writeImage(*document->image(), *document->palette());
+        std::vector<ColorRef> colors = colorsIn(writer.file.path());
+        ASSERT_EQ(colors.size(), 256u) << writer.extension();
+        EXPECT_EQ(colors[200], rgb(200, 1, 2)) << writer.extension();
+    }
+    const std::vector<ColorRef> sixteen(16, rgb(9, 8, 7));
+    std::ofstream(folder + "/sixteen.bmp") << bmpBytes(4, sixteen, 0);
+    EXPECT_EQ(colorsIn(folder + "/sixteen.bmp"), sixteen) << "a 4-bit picture's table holds 16 colours";
+    std::ofstream(folder + "/three.bmp") << bmpBytes(8, {rgb(1, 2, 3), rgb(4, 5, 6), rgb(7, 8, 9)}, 3);
+    EXPECT_EQ(colorsIn(folder + "/three.bmp").size(), 3u) << "only the colours the table uses";
+    std::ofstream(folder + "/bm.rgb") << "BMx123";
+    EXPECT_EQ(colorsIn(folder + "/bm.rgb"), (std::vector<ColorRef>{rgb('B', 'M', 'x'), rgb('1', '2', '3')}))
+        << "a raw palette that begins like a picture";
+
+    // Loads that fail show the program's message and leave the palette as it was.
+    struct Row {
+        const char* name;
+        std::string bytes;
+        int message;
+    };
+    std::vector<Row> rows{
+        {"full-colour.bmp", bmpBytes(24, {}, 0), messages::unknownFormat},
+        {"broken.gpl", "GIMP Palette\n12 34\n", messages::unknownFormat},
+        {"random.xyz", "\x01\x02\x03\x04", messages::unknownFormat},
+        {"a-folder.rgb", "", messages::unknownFormat},
+    };
+    // Only a user without the administrator's rights is refused a file's bytes.
+    if (::geteuid() != 0)
+        rows.push_back({"unreadable.rgb", "abcdef", messages::accessDenied});
+    std::vector<int> expected;
+    for (const Row& row : rows) {
+        std::string path = folder + "/" + row.name;
+        if (row.bytes.empty())
+            std::filesystem::create_directories(path);
+        else
+            std::ofstream(path) << row.bytes;
+        if (row.message == messages::accessDenied)
+            std::filesystem::permissions(path, std::filesystem::perms::none);
+        files.answerNext(FileChoice{path, 1});
+        loadPaletteFile(*document, 0, nullptr);
+        expected.push_back(row.message);
+        EXPECT_EQ(messages.messageIds(), expected) << row.name;
+    }
+    EXPECT_EQ(dialogs.shownCount(), 0);
+    EXPECT_EQ(document->palette()->colorAt(3), rgb(3, 1, 2));
+    EXPECT_FALSE(document->isModified());
+
+    // A save that cannot be written leaves what was there; a write-protected file is refused first.
+    std::vector<std::pair<std::string, int>> saves{{folder + "/no-such-folder/rows.rgb", messages::writeFailed},
+                                                   {folder + "/a-folder.rgb", messages::writeFailed}};
+    std::string kept = folder + "/kept.rgb";
+    std::ofstream(kept) << "keep";
+    std::filesystem::permissions(kept, std::filesystem::perms::owner_read);
+    if (::geteuid() != 0)
+        saves.emplace_back(kept, messages::writeProtected);
+    for (const auto& [target, message] : saves) {
+        dialogs.answerNext([](ModalDialog& d) { d.press(okButtonId); });
+        files.answerNext(FileChoice{target, 1});
+        savePaletteFile(*document, 0, nullptr);
+        expected.push_back(message);
+        EXPECT_EQ(messages.messageIds(), expected) << target;
+    }
+    EXPECT_EQ(colorsIn(kept), (std::vector<ColorRef>{rgb('k', 'e', 'e')}));
+    EXPECT_TRUE(std::filesystem::is_directory(folder + "/a-folder.rgb"));
+    EXPECT_FALSE(std::filesystem::exists(folder + "/no-such-folder"));
 }
 
 } // namespace

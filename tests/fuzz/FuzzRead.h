@@ -1,7 +1,8 @@
 #pragma once
 
-// Hands any bytes to a picture reader: the read must end in an image or a raised error code, never
-// in a crash or a read outside the buffers.
+// Hands any bytes to a picture reader: the read, and that of the colour table alone, must end in an
+// image (a table of at most 256 colours) or a raised error code, never in a crash or a read outside
+// the buffers.
 #include "base/ErrorFrame.h"
 #include "formats/ImageFormat.h"
 #include "palette/PaletteModel.h"
@@ -31,6 +32,17 @@ inline void fuzzRead(ImageFormat& format, PaletteModel& palette, const std::stri
     }
 }
 
+inline void fuzzReadColorTable(ImageFormat& format, const std::string& path)
+{
+    try {
+        format.file.setFullPath(path);
+        if (format.readColorTable().size() > 256)
+            std::abort();
+    } catch (...) {
+        (void)currentError();
+    }
+}
+
 inline void fuzzRead(ImageFormat& format, const uint8_t* data, size_t size)
 {
     static MemoryFile input;
@@ -39,4 +51,5 @@ inline void fuzzRead(ImageFormat& format, const uint8_t* data, size_t size)
     fuzzRead(format, plain, input.path());
     ShiftedPalette shifted;
     fuzzRead(format, shifted, input.path());
+    fuzzReadColorTable(format, input.path());
 }
