@@ -22,6 +22,7 @@
 #include "palette/PaletteRotation.h"
 #include "palette/RotationTimer.h"
 #include "panels/PaletteFlasher.h"
+#include "pixels/DIBImage.h"
 #include "views/EditView.h"
 #include "views/ToolBox.h"
 
@@ -63,6 +64,14 @@ struct ShownPicture {
         Application::processEvents(50);
     }
     ~ShownPicture() { view->destroy(); }
+
+    // Zoom 8 at the centre, where pictures of every size fill the view, then a first repaint.
+    void fillView()
+    {
+        Point size = document->image()->extent();
+        view->setZoom(8, {size.x / 2, size.y / 2});
+        view->updateNow();
+    }
 
     ToolBox tools;
     BitmapDocument* document;
@@ -140,10 +149,8 @@ BENCHMARK(BM_OutlineNudge)->Arg(256)->Arg(10000)->ArgName("side")->Unit(benchmar
 // repaint is the same and what differs is what the palette change costs. arg: picture side.
 void BM_PaletteBlink(benchmark::State& state)
 {
-    int32_t side = int32_t(state.range(0));
-    ShownPicture shown(side, false);
-    shown.view->setZoom(8, {side / 2, side / 2});
-    shown.view->updateNow();
+    ShownPicture shown(int32_t(state.range(0)), false);
+    shown.fillView();
     TestClock clock;
     const Clock* previous = Clock::install(&clock);
     {
@@ -175,10 +182,8 @@ struct SteppedTimer : RotationTimer {
 // colours move and the view shows them; the picture's own dots are never touched. arg: picture side.
 void BM_RotationStep(benchmark::State& state)
 {
-    int32_t side = int32_t(state.range(0));
-    ShownPicture shown(side, false);
-    shown.view->setZoom(8, {side / 2, side / 2});
-    shown.view->updateNow();
+    ShownPicture shown(int32_t(state.range(0)), false);
+    shown.fillView();
     SteppedTimer timer;
     PaletteRotation rotation(*shown.document->palette(), timer);
     rotation.selectOnlyRow(15);
