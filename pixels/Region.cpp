@@ -178,6 +178,40 @@ std::shared_ptr<MaskImage> Region::toMask() const
     return mask;
 }
 
+Region Region::mirrored(bool horizontally, bool vertically) const
+{
+    Region result;
+    if (isEmpty())
+        return result;
+    Rect box = bounds();
+    result.setFromMask(*toMask(), {horizontally ? -1 : 1, vertically ? -1 : 1});
+    Rect turned = result.bounds();
+    result.offset(box.left - turned.left, box.top - turned.top);
+    return result;
+}
+
+Region Region::quarterTurned(bool clockwise) const
+{
+    Region result;
+    if (isEmpty())
+        return result;
+    Rect box = bounds();
+    std::shared_ptr<MaskImage> mask = MaskImage::newMask({box.height(), box.width()});
+    mask->clear(false);
+    for (const QRect& r : *m_region) {
+        Rect dots = toRect(r).translated(-box.left, -box.top);
+        // Clockwise, source row y becomes column (height - 1 - y); otherwise column x becomes row
+        // (width - 1 - x).
+        Rect turned = clockwise ? Rect{box.height() - dots.bottom, dots.left, box.height() - dots.top, dots.right}
+                                : Rect{dots.top, box.width() - dots.right, dots.bottom, box.width() - dots.left};
+        for (int32_t y = turned.top; y < turned.bottom; ++y)
+            mask->setRun(y, turned.left, turned.right);
+    }
+    result.setFromMask(*mask, {1, 1});
+    result.offset(box.left, box.top);
+    return result;
+}
+
 Region Region::frameBand(int width) const
 {
     QRegion inner = *m_region;

@@ -41,6 +41,12 @@ public:
     void xorRect(const Rect& r);
     void unionRegion(const Region& other);
     void subtract(const Region& other);
+    // The region mirrored within its bounds across the axes asked for, so that it stays aligned with
+    // an image of its bounds flipped the same way.
+    Region mirrored(bool horizontally, bool vertically) const;
+    // The region turned a quarter, clockwise or not, its bounds' top-left corner kept: aligned with
+    // an image of its bounds given the same exact quarter turn.
+    Region quarterTurned(bool clockwise) const;
 
     // A mask of the bounding size whose 1 bits are the region's dots; its (0, 0) is bounds()'s corner.
     std::shared_ptr<MaskImage> toMask() const;

@@ -35,6 +35,23 @@ DialogTemplate meshColorDialog()
     return dialog;
 }
 
+// A width (101) and a height (102) side by side, with OK and Cancel.
+DialogTemplate sizeDialog(const char* name, const char* caption, const char* widthLabel, const char* heightLabel)
+{
+    return {name,
+            caption,
+            160,
+            56,
+            {
+                {StaticText, none, widthLabel, 8, 12, 26, 8},
+                {Edit, 101, "", 34, 10, 34, 12},
+                {StaticText, none, heightLabel, 76, 12, 32, 8},
+                {Edit, 102, "", 108, 10, 34, 12},
+                {DefaultPushButton, okButtonId, "OK", 48, 34, 50, 14},
+                {PushButton, cancelButtonId, "キャンセル", 103, 34, 50, 14},
+            }};
+}
+
 // The bucket's border colours: the grid in any number of entries, with "All" in its corner.
 DialogTemplate borderColorsDialog()
 {
@@ -276,18 +293,20 @@ std::vector<DialogTemplate> makeTemplates()
                              {StaticText, none, "(0～9)", 92, 62, 40, 8},
                          }});
     templates.push_back(zoomKeyPage());
-    templates.push_back({"BLOCK_SIZE_DIALOG",
-                         "ブロックサイズ",
-                         160,
-                         56,
+    templates.push_back(sizeDialog("BLOCK_SIZE_DIALOG", "ブロックサイズ", "幅：", "高さ："));
+    templates.push_back({"ROTATE_DIALOG",
+                         "回転",
+                         150,
+                         72,
                          {
-                             {StaticText, none, "幅：", 10, 12, 22, 8},
-                             {Edit, 101, "", 34, 10, 34, 12},
-                             {StaticText, none, "高さ：", 80, 12, 26, 8},
-                             {Edit, 102, "", 108, 10, 34, 12},
-                             {DefaultPushButton, okButtonId, "OK", 48, 34, 50, 14},
-                             {PushButton, cancelButtonId, "キャンセル", 103, 34, 50, 14},
+                             {StaticText, none, "角度(&A)：", 10, 12, 40, 8},
+                             {Edit, 101, "", 52, 10, 50, 12},
+                             {RadioButton, 102, "時計回り", 10, 30, 60, 12, true},
+                             {RadioButton, 103, "反時計回り", 74, 30, 66, 12},
+                             {DefaultPushButton, okButtonId, "OK", 38, 50, 50, 14},
+                             {PushButton, cancelButtonId, "キャンセル", 93, 50, 50, 14},
                          }});
+    templates.push_back(sizeDialog("SCALE_DIALOG", "拡大縮小", "幅(&W)：", "高さ(&H)："));
     templates.push_back({"MESH_SIZE_DIALOG",
                          "メッシュサイズ",
                          160,

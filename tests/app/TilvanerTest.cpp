@@ -418,9 +418,11 @@ TEST_F(TilvanerTest, ANewWindowKeepsClearOfThePanelsAndFitsItsPicture)
         ASSERT_NE(active(), nullptr);
         Rect window = active()->frameRect();
         Rect onScreen{window.left + origin.x, window.top + origin.y, window.right + origin.x, window.bottom + origin.y};
-        for (int i = 0; i < Tilvaner::panelCount; ++i)
-            if (app.panel(i)->isVisible())
+        for (int i = 0; i < Tilvaner::panelCount; ++i) {
+            if (app.panel(i)->isVisible()) {
                 EXPECT_TRUE(app.panel(i)->frameRect().intersected(onScreen).isEmpty()) << "panel " << i;
+            }
+        }
         Point view = interfaceFor<EditView>(active(), &aspects::EditView::access)->size();
         if (side == 200) {
             EXPECT_EQ(view, (Point{side + 2, side + 2})) << "the picture and its frame";

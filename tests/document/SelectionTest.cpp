@@ -6,6 +6,7 @@
 #include "document/PencilStroke.h"
 #include "document/SelectionCommands.h"
 #include "document/SelectionRecord.h"
+#include "document/SelectionTransforms.h"
 #include "document/UndoRecord.h"
 #include "pixels/DIBImage.h"
 #include "tests/core/Listener.h"
@@ -14,6 +15,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <numbers>
 #include <optional>
 #include <string>
 #include <unistd.h>
@@ -302,6 +304,107 @@ TEST_F(SelectionTest, CommandsUndoAndRedo)
             document->selectionPlug().moveBy(*row.floatBy, row.keepCopy);
         expectUndoAndRedo([&] { row.command(*document); });
     }
+}
+
+TEST_F(SelectionTest, FlipsTurnsAndScalesMoveImageAndShapeTogetherAndUndoAndRedo)
+{
+    using namespace selectionTransforms;
+    struct Row {
+        const char* what;
+        std::optional<Point> floatBy;
+        void (*transform)(BitmapDocument&);
+        Dots shown;
+        Rect place;
+    };
+    const Row rows[] = {
+        {"across",
+         std::nullopt,
+         [](BitmapDocument& d) {
+             mirrorScale(d, {-1, 1});
+         },
+         {"........", "..o#....", ".#oo....", "........"},
+         {1, 1, 4, 3}},
+        {"down",
+         std::nullopt,
+         [](BitmapDocument& d) {
+             mirrorScale(d, {1, -1});
+         },
+         {"........", ".oo#....", ".#o.....", "........"},
+         {1, 1, 4, 3}},
+        {"both ways, floating",
+         Point{1, 0},
+         [](BitmapDocument& d) {
+             mirrorScale(d, {-1, -1});
+         },
+         {"........", "..#oo...", "...o#...", "........"},
+         {2, 1, 5, 3}},
+        {"a half turn",
+         std::nullopt,
+         [](BitmapDocument& d) { rotate(d, std::numbers::pi); },
+         {"........", ".#oo....", "..o#....", "........"},
+         {1, 1, 4, 3}},
+        {"a quarter clockwise, about the centre",
+         std::nullopt,
+         [](BitmapDocument& d) { rotate(d, std::numbers::pi / 2); },
+         {"........", "..o#....", "..oo....", "..#....."},
+         {2, 1, 4, 4}},
+        {"a quarter counter-clockwise",
+         std::nullopt,
+         [](BitmapDocument& d) { rotate(d, -std::numbers::pi / 2); },
+         {"........", "...#....", "..oo....", "..#o...."},
+         {2, 1, 4, 4}},
+        {"scaled wider",
+         std::nullopt,
+         [](BitmapDocument& d) {
+             scaleTo(d, {6, 2});
+         },
+         {"........", ".##oo...", ".oooo##.", "........"},
+         {1, 1, 7, 3}},
+        {"scaled to a negative width",
+         std::nullopt,
+         [](BitmapDocument& d) {
+             scaleTo(d, {-3, 2});
+         },
+         {"........", "..o#....", ".#oo....", "........"},
+         {1, 1, 4, 3}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        document->commitSelection();
+        draw({"........", ".#o.....", ".oo#....", "........"});
+        select({1, 1, 4, 3});
+        if (row.floatBy)
+            document->selectionPlug().moveBy(*row.floatBy, false);
+        expectUndoAndRedo([&] { row.transform(*document); });
+        EXPECT_EQ(shown(), row.shown);
+        EXPECT_EQ(document->selection()->region.bounds(), row.place);
+        EXPECT_TRUE(document->selection()->floatingImage != nullptr);
+        document->undo();
+    }
+    document->commitSelection();
+    rotate(*document, 0);
+    EXPECT_FALSE(document->selection()) << "no selection, nothing to turn";
+}
+
+TEST(SelectionTransformsTest, ATurnedSquareGrowsToItsBoxWithoutItsCorners)
+{
+    auto* document = new BitmapDocument(NewParams::current());
+    NewDocumentParams params = NewDocumentParams::fromPreferences(NewParams::current());
+    params.imageSize = {30, 30};
+    document->newContent(params, "/nonexistent/default.rgb", "untitled");
+    Listener keeping(document);
+    Region square;
+    square.setRect(Rect::fromSize({10, 10}, {10, 10}));
+    selectionCommands::select(*document, square);
+    selectionTransforms::rotate(*document, std::numbers::pi / 4);
+    const Region& turned = document->selection()->region;
+    EXPECT_EQ(turned.bounds().width(), 14);
+    EXPECT_EQ(turned.bounds().height(), 14);
+    EXPECT_EQ(turned.bounds().topLeft(), (Point{8, 8})) << "about the centre";
+    EXPECT_FALSE(turned.contains({8, 8}));
+    EXPECT_FALSE(turned.contains({21, 21}));
+    EXPECT_TRUE(turned.contains({15, 15}));
+    EXPECT_EQ(document->selection()->floatingImage->extent(), (Point{14, 14}));
 }
 
 TEST_F(SelectionTest, MovesAndModeChangesUndoAndRedo)
