@@ -6,9 +6,13 @@
 #include "document/BitmapDocument.h"
 #include "document/BitmapSelectionPlug.h"
 #include "document/SelectionCommands.h"
+#include "document/SelectionTransforms.h"
+#include "pixels/DIBImage.h"
 #include "pixels/Region.h"
 
+#include <cstdlib>
 #include <functional>
+#include <optional>
 
 const char* const selectUsage = R"(  select IN OUT STEP...
                     open IN, select and edit with the editor's selection commands, then
@@ -24,6 +28,13 @@ const char* const selectUsage = R"(  select IN OUT STEP...
                         through the tone, or clear it to the background colour
       --move DX,DY      move the selection, cutting it out first
       --move-copy DX,DY move it leaving a copy, as with Ctrl held
+      --flip x|y|both   mirror the selection across, down or both ways
+      --rotate D, --rotate-ccw D
+                        turn the selection D degrees (whole degrees of a decimal of at most
+                        6 digits) clockwise or counter-clockwise about its centre; 90 is an
+                        exact quarter turn, other angles grow it to the turned box
+      --scale W,H       scale the selection to W x H dots (1 to 10000 each; a negative side
+                        mirrors), its top-left kept
       --mode M          paste mode 0-3: background transparent, everything, behind, inside
       --color C, --background C
                         drawing or background colour: an index 0-255, or #RRGGBB for a
@@ -32,6 +43,7 @@ const char* const selectUsage = R"(  select IN OUT STEP...
 )";
 
 const char* const selectNotes = R"(                    A new selection commits the one before it, as in the editor.
+                    A flip, turn or scale without a selection exits with status 1.
                     Bad arguments exit with status 2.
 )";
 
@@ -52,8 +64,49 @@ Point offset(const std::string& value, const std::string& option)
     return points[0];
 }
 
+// The selection an image step acts on; StepFailed without one, where the editor's command is off.
+void needSelection(const BitmapDocument& document, const std::string& option)
+{
+    if (!document.selection())
+        throw StepFailed{option + ": nothing is selected"};
+}
+
+Point flipFactors(const std::string& value, const std::string& option)
+{
+    if (value == "x")
+        return {-1, 1};
+    if (value == "y")
+        return {1, -1};
+    if (value == "both")
+        return {-1, -1};
+    throw BadArgument{option + ": takes x, y or both"};
+}
+
+double turnAngle(const std::string& value, const std::string& option)
+{
+    std::optional<int32_t> degrees = selectionTransforms::wholeDegrees(value);
+    if (!degrees)
+        throw BadArgument{option + ": takes degrees, a number of at most 6 digits"};
+    return selectionTransforms::rotationAngle(*degrees, option == "--rotate-ccw");
+}
+
+Point scaledSize(const std::string& value, const std::string& option)
+{
+    Point size = stepPoint(value, option);
+    auto within = [](int32_t side) { return side != 0 && std::abs(side) <= DIBImage::maxSide; };
+    if (!within(size.x) || !within(size.y))
+        throw BadArgument{option + ": each side is 1 to 10000 dots, or -1 to -10000"};
+    return size;
+}
+
 const std::vector<Step>& steps()
 {
+    // The direction comes from the option's name.
+    auto turn = [](BitmapDocument& d, const std::string& v, const std::string& o) {
+        double angle = turnAngle(v, o);
+        needSelection(d, o);
+        selectionTransforms::rotate(d, angle);
+    };
     static const std::vector<Step> table{
         {"--rect", true,
          [](BitmapDocument& d, const std::string& v, const std::string& o) {
@@ -95,6 +148,20 @@ const std::vector<Step>& steps()
         {"--move-copy", true,
          [](BitmapDocument& d, const std::string& v, const std::string& o) {
              d.selectionPlug().moveBy(offset(v, o), true);
+         }},
+        {"--flip", true,
+         [](BitmapDocument& d, const std::string& v, const std::string& o) {
+             Point factors = flipFactors(v, o);
+             needSelection(d, o);
+             selectionTransforms::mirrorScale(d, factors);
+         }},
+        {"--rotate", true, turn},
+        {"--rotate-ccw", true, turn},
+        {"--scale", true,
+         [](BitmapDocument& d, const std::string& v, const std::string& o) {
+             Point size = scaledSize(v, o);
+             needSelection(d, o);
+             selectionTransforms::scaleTo(d, size);
          }},
         {"--mode", true,
          [](BitmapDocument& d, const std::string& v, const std::string& o) { d.setPasteMode(stepNumber(v, 0, 3, o)); }},

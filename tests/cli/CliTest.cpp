@@ -364,6 +364,46 @@ TEST_F(CliTest, SelectRunsTheSelectionStepsLeftToRightThenCommits)
         });
 }
 
+TEST_F(CliTest, SelectFlipsTurnsAndScalesTheSelectionAsTheImageMenuDoes)
+{
+    std::string in = file("in.bmp", blank(10, 6, false));
+    // An L in the box 1,1 - 4,4: its top row and its left column.
+    std::vector<std::string> ell{"--color", "0",      "--background", "1",      "--rect", "1,1,4,2",
+                                 "--fill",  "--rect", "1,2,2,4",      "--fill", "--rect", "1,1,4,4"};
+    auto then = [&](std::vector<std::string> steps) {
+        steps.insert(steps.begin(), ell.begin(), ell.end());
+        return steps;
+    };
+    expectDots("select", in,
+               {
+                   {then({"--flip", "x"}),
+                    {"..........", ".###......", "...#......", "...#......", "..........", ".........."},
+                    "flipped across"},
+                   {then({"--flip", "y"}),
+                    {"..........", ".#........", ".#........", ".###......", "..........", ".........."},
+                    "flipped down"},
+                   {then({"--rotate", "180"}),
+                    {"..........", "...#......", "...#......", ".###......", "..........", ".........."},
+                    "a half turn"},
+                   {then({"--rotate-ccw", "90.5"}),
+                    {"..........", ".#........", ".#........", ".###......", "..........", ".........."},
+                    "a quarter turn counter-clockwise"},
+                   {then({"--rotate", "90", "--move", "5,0"}),
+                    {"..........", "......###.", "........#.", "........#.", "..........", ".........."},
+                    "a quarter turn stays floating and moves"},
+                   {then({"--scale", "6,3"}),
+                    {"..........", ".######...", ".##.......", ".##.......", "..........", ".........."},
+                    "scaled to twice the width"},
+                   {then({"--scale", "-3,5"}),
+                    {"..........", ".###......", ".###......", "...#......", "...#......", "...#......"},
+                    "a negative width mirrors, rows 0, 0, 1, 2, 2 of three"},
+               });
+    std::string out = folder + "/unwritten.bmp";
+    EXPECT_EQ(outcome({"select", in, out, "--none", "--flip", "x"}), "1select: --flip: nothing is selected\n");
+    EXPECT_EQ(outcome({"select", in, out, "--scale", "2,2"}), "1select: --scale: nothing is selected\n");
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
 TEST_F(CliTest, SelectRefusesBadStepsWithStatusTwoAndWritesNothing)
 {
     std::string in = file("in.bmp", blank(4, 4, false));
@@ -379,6 +419,11 @@ TEST_F(CliTest, SelectRefusesBadStepsWithStatusTwoAndWritesNothing)
                       {"--tone", "-1"},
                       {"--background", "#FFFFFF"},
                       {"--all", "--wand"},
+                      {"--all", "--flip", "z"},
+                      {"--all", "--rotate", "1e3"},
+                      {"--all", "--rotate-ccw", "1234567"},
+                      {"--all", "--scale", "0,3"},
+                      {"--all", "--scale", "10001,1"},
                   });
     EXPECT_EQ(run({"select", in}), 2);
     EXPECT_EQ(run({"--help"}), 0);
