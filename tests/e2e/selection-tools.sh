@@ -3,7 +3,11 @@
 # pencil stroke selected with the Rect tool and dragged, then lassoed and dragged with Ctrl, which
 # leaves a copy; Escape drops the selection into the picture and the save is checked dot by dot.
 # Usage: selection-tools.sh path/to/tilvaner (run under xvfb-run, with xdotool installed).
-. "$(dirname "$0")/white-picture.sh"
+source "$(dirname "$0")/session.sh"
+size=1000
+picture=$work/white.bmp
+white_bmp "$picture"
+start_editor "$1" "$picture"
 xdotool windowfocus "$main" 2>/dev/null
 before=$(stat -c %y "$picture")
 # Each move waits, so that the editor sees it and not only the last of them.
