@@ -21,16 +21,6 @@ indexed_bmp "$a"
 indexed_bmp "$b"
 start_editor "$1" "$a"
 
-# The dialog captioned $1, its template $2 x $3 dialog units: sets DW and the scale of its units.
-dialog() {
-    # Named, not $1: wait_for evaluates the test inside itself.
-    local caption=$1
-    wait_for 'DW=$(xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null | head -1); [ -n "$DW" ]' ||
-        fail "no dialog \"$caption\""
-    sleep 0.3
-    eval "$(xdotool getwindowgeometry --shell "$DW")"
-    DX=$X DY=$Y UX=$(echo "$WIDTH $2" | awk '{ print $1 / $2 }') UY=$(echo "$HEIGHT $3" | awk '{ print $1 / $2 }')
-}
 # The centre of the grid's cell for entry $1: the grid fills 128 x 128 units from 22, 16 with
 # cells of whole pixels.
 cell() {
@@ -83,8 +73,8 @@ dialog "パレット回転アニメ" 254 176
 click_cell 0
 click_cell 254 shift
 # Shift on the interval's up arrow: a page up, to 11/60 s, slow enough for any build to show each step.
-xdotool mousemove "$(awk -v x="$DX" -v u="$UX" 'BEGIN { printf "%d", x + 195 * u }')" \
-    "$(awk -v y="$DY" -v u="$UY" 'BEGIN { printf "%d", y + 107 * u }')" keydown shift click 1 keyup shift
+dialog_point 195 107
+xdotool mousemove "$CX" "$CY" keydown shift click 1 keyup shift
 xdotool key alt+b alt+a
 sleep 0.3
 seen=$(python3 "$(dirname "$0")/screen-colors.py" "$x0" "$y0" 80 0.02 | sort | xargs)

@@ -97,6 +97,21 @@ panel_at() {
     PX=$X PY=$Y
 }
 click() { xdotool mousemove "$1" "$2" click 1; sleep 0.3; }
+# The dialog captioned $1, its template $2 x $3 dialog units: sets DW and the scale of its units.
+dialog() {
+    # Named, not $1: wait_for evaluates the test inside itself.
+    local caption=$1
+    wait_for 'DW=$(xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null | head -1); [ -n "$DW" ]' ||
+        fail "no dialog \"$caption\""
+    sleep 0.3
+    eval "$(xdotool getwindowgeometry --shell "$DW")"
+    DX=$X DY=$Y UX=$(echo "$WIDTH $2" | awk '{ print $1 / $2 }') UY=$(echo "$HEIGHT $3" | awk '{ print $1 / $2 }')
+}
+# The screen point of (x, y) in dialog units of the dialog found last: sets CX and CY.
+dialog_point() {
+    CX=$(awk -v x="$DX" -v u="$UX" -v d="$1" 'BEGIN { printf "%d", x + d * u }')
+    CY=$(awk -v y="$DY" -v u="$UY" -v d="$2" 'BEGIN { printf "%d", y + d * u }')
+}
 
 # Saves with the File menu and waits until the picture $1 has changed on disk; ends the editor.
 save_and_quit() {

@@ -15,17 +15,6 @@ white_bmp "$picture"
 start_editor "$1" "$picture"
 path() { for p in "$@"; do xdotool mousemove $((x0 + ${p%,*})) $((y0 + ${p#*,})); sleep 0.15; done; }
 refocus() { xdotool windowfocus "$main" 2>/dev/null; sleep 0.3; }
-# Waits for the dialog captioned $1, a template $2 dialog units wide: sets DW, its X and Y, and U,
-# the pixels of a dialog unit across.
-dialog() {
-    local caption=$1
-    wait_for 'DW=$(xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null | head -1); [ -n "$DW" ]' ||
-        fail "no dialog \"$caption\""
-    sleep 0.3
-    eval "$(xdotool getwindowgeometry --shell "$DW")"
-    U=$(echo "$WIDTH $2" | awk '{ print $1 / $2 }')
-}
-
 path 0,10; xdotool mousedown 1; path 0,5 0,0 10,0 20,0; xdotool mouseup 1; sleep 0.3
 xdotool key a; sleep 0.3
 path -5,-5; xdotool mousedown 1; path 10,5 25,15; xdotool mouseup 1; sleep 0.3
@@ -33,17 +22,17 @@ xdotool key shift+x; sleep 0.3
 xdotool key alt+i && sleep 0.4 && xdotool key r && sleep 0.4 && xdotool key 9; sleep 0.5
 refocus
 xdotool key alt+i && sleep 0.4 && xdotool key r && sleep 0.4 && xdotool key i
-dialog "回転" 150
+dialog "回転" 150 72
 xdotool key ctrl+a && xdotool type 90
 # The counter-clockwise button, which has no mnemonic: its place in the template is 74, 30.
-xdotool mousemove "$(awk -v x="$X" -v u="$U" 'BEGIN { printf "%d", x + 80 * u }')" \
-    "$(awk -v y="$Y" -v u="$U" 'BEGIN { printf "%d", y + 36 * u }')" click 1
+dialog_point 80 36
+xdotool mousemove "$CX" "$CY" click 1
 sleep 0.2
 xdotool key Return
 sleep 0.5
 refocus
 xdotool key alt+i && sleep 0.4 && xdotool key s && sleep 0.4 && xdotool key i
-dialog "拡大縮小" 160
+dialog "拡大縮小" 160 56
 # Each field opens with its number selected: copied, doubled and typed over it.
 double_field() {
     xdotool key ctrl+a ctrl+c; sleep 0.3
