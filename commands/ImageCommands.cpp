@@ -6,6 +6,7 @@
 #include "dialogs/RotateDialog.h"
 #include "dialogs/ScaleDialog.h"
 #include "document/BitmapDocument.h"
+#include "document/CanvasOperations.h"
 #include "document/NewParams.h"
 #include "document/SelectionRecord.h"
 #include "document/SelectionTransforms.h"
@@ -68,6 +69,12 @@ bool scaleByNumbers(BitmapDocument& document, uint32_t, Window*)
     return true;
 }
 
+bool duplicate(BitmapDocument& document, uint32_t, Window*)
+{
+    newDocumentFrom(document, document.bounds());
+    return true;
+}
+
 constexpr CommandGroup::Handler handlers[] = {
     {commands::flipHorizontally, flip},
     {commands::flipVertically, flip},
@@ -77,6 +84,7 @@ constexpr CommandGroup::Handler handlers[] = {
     {commands::rotateAnticlockwise, quarterTurn},
     {commands::rotateByNumber, rotateByNumber},
     {commands::scaleByNumbers, scaleByNumbers},
+    {commands::duplicate, duplicate},
     {commands::blockSize, blockSize},
 };
 
