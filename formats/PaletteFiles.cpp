@@ -60,8 +60,9 @@ LoadedPalette readPaletteFile(FilePath& file)
         raiseError(errorFileTooShort);
     // A picture's colour table loads whatever the size of its dots.
     std::array<uint8_t, 4> head{};
-    file.read(head.data(), size_t(std::min<int64_t>(size, 4)));
-    if (ImageFormat* picture = pictureFormatOf(std::span(head.data(), size_t(std::min<int64_t>(size, 4))))) {
+    std::span<uint8_t> start(head.data(), size_t(std::min<int64_t>(size, 4)));
+    file.read(start.data(), start.size());
+    if (ImageFormat* picture = pictureFormatOf(start)) {
         file.close();
         if (std::optional<std::vector<ColorRef>> colors = readPictureColors(*picture, file))
             return {nullptr, {std::move(*colors), 0}};

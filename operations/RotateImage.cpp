@@ -70,8 +70,7 @@ RotationGeometry rotationGeometry(const Rect& source, double angle)
     int64_t bx = (turn.c * halfWidth + turn.s * halfHeight) >> 15,
             by = (turn.s * halfWidth - turn.c * halfHeight) >> 15;
     int64_t spanX = std::max({ax, -ax, bx, -bx}), spanY = std::max({ay, -ay, by, -by});
-    int64_t lowX = std::min({ax, -ax, bx, -bx}), lowY = std::min({ay, -ay, by, -by});
-    Point lower{nearestPixel(centreX + lowX), nearestPixel(centreY + lowY)};
+    Point lower{nearestPixel(centreX - spanX), nearestPixel(centreY - spanY)};
     if (turn.isCopyOrHalfTurn())
         turn.box = source;
     else if (turn.isQuarterTurn())
