@@ -1,5 +1,6 @@
 // Image and region costs on a 10000 x 10000 picture. Each figure is read against BM_CopyReference,
 // a plain memcpy of the same bytes in the same run.
+#include "bench/CopyReference.h"
 #include "core/DigitalLine.h"
 #include "operations/IndexTranslation.h"
 #include "operations/PenStamp.h"
@@ -21,13 +22,7 @@ constexpr int32_t side = 10000;
 
 void BM_CopyReference(benchmark::State& state)
 {
-    size_t bytes = size_t(side) * size_t(DIBImage::rowLength(int(state.range(0)), side));
-    std::vector<uint8_t> from(bytes, 1), to(bytes);
-    for (auto _ : state) {
-        std::memcpy(to.data(), from.data(), bytes);
-        benchmark::DoNotOptimize(to.data());
-    }
-    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(bytes));
+    copyReference(state, side);
 }
 BENCHMARK(BM_CopyReference)->Arg(8)->Arg(24)->Unit(benchmark::kMillisecond);
 

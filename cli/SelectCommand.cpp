@@ -5,6 +5,9 @@
 #include "cli/StepArguments.h"
 #include "document/BitmapDocument.h"
 #include "document/BitmapSelectionPlug.h"
+#include "document/CanvasOperations.h"
+#include "document/ColorReplacement.h"
+#include "document/OutlineShapes.h"
 #include "document/SelectionCommands.h"
 #include "document/SelectionTransforms.h"
 #include "pixels/DIBImage.h"
@@ -13,6 +16,7 @@
 #include <cstdlib>
 #include <functional>
 #include <optional>
+#include <string_view>
 
 const char* const selectUsage = R"(  select IN OUT STEP...
                     open IN, select and edit with the editor's selection commands, then
@@ -35,6 +39,18 @@ const char* const selectUsage = R"(  select IN OUT STEP...
                         exact quarter turn, other angles grow it to the turned box
       --scale W,H       scale the selection to W x H dots (1 to 10000 each; a negative side
                         mirrors), its top-left kept
+      --edge N[,nocorners]
+                        outline the shapes in the selection (the dots not of the background
+                        colour) N dots wide, 1 to 64, with corners or without, in the drawing
+                        colour through the tone
+      --canvas W,H[,A]  make the picture W x H dots (1 to 10000 each), cut or extended with
+                        the background colour about anchor A: 0-8 row by row from the
+                        top-left (default 4, the centre)
+      --replace T,T,.../R[,R]
+                        8-bit pictures: the selected dots of the target indices T take index
+                        R, or the two results as a checkerboard (the first where x + y is even)
+      --renumber C      8-bit pictures: move the selected dots to the palette row of index C,
+                        each keeping its column
       --mode M          paste mode 0-3: background transparent, everything, behind, inside
       --color C, --background C
                         drawing or background colour: an index 0-255, or #RRGGBB for a
@@ -43,7 +59,8 @@ const char* const selectUsage = R"(  select IN OUT STEP...
 )";
 
 const char* const selectNotes = R"(                    A new selection commits the one before it, as in the editor.
-                    A flip, turn or scale without a selection exits with status 1.
+                    A flip, turn, scale, edge, replace or renumber without a selection, and a
+                    replace or renumber on a full-colour picture, exit with status 1.
                     Bad arguments exit with status 2.
 )";
 
@@ -97,6 +114,59 @@ Point scaledSize(const std::string& value, const std::string& option)
     if (!within(size.x) || !within(size.y))
         throw BadArgument{option + ": each side is 1 to 10000 dots, or -1 to -10000"};
     return size;
+}
+
+// The selection of an 8-bit picture that a replacement recolours by index.
+void needIndexedSelection(const BitmapDocument& document, const std::string& option)
+{
+    needSelection(document, option);
+    if (document.isFullColor())
+        throw StepFailed{option + ": a full-colour picture has no palette to replace by"};
+}
+
+struct Replacement {
+    std::vector<int> targets;
+    std::vector<int> results;
+};
+
+Replacement replacement(const std::string& value, const std::string& option)
+{
+    size_t slash = value.find('/');
+    if (slash == std::string::npos)
+        throw BadArgument{option + ": takes T,T,.../R[,R]"};
+    std::vector<int32_t> targets = stepNumbers(value.substr(0, slash), 0, 255, option);
+    std::vector<int32_t> results = stepNumbers(value.substr(slash + 1), 0, 255, option);
+    if (targets.empty() || results.empty() || results.size() > 2)
+        throw BadArgument{option + ": takes one or more targets and one or two results"};
+    return {{targets.begin(), targets.end()}, {results.begin(), results.end()}};
+}
+
+struct EdgeArguments {
+    int32_t width;
+    bool corners;
+};
+
+EdgeArguments edgeArguments(const std::string& value, const std::string& option)
+{
+    size_t comma = value.find(',');
+    bool corners = comma == std::string::npos;
+    if (!corners && value.compare(comma + 1, std::string::npos, "nocorners") != 0)
+        throw BadArgument{option + ": takes N or N,nocorners"};
+    return {stepNumber(std::string_view(value).substr(0, comma), 1, 64, option), corners};
+}
+
+struct CanvasArguments {
+    Point size;
+    int32_t anchor;
+};
+
+CanvasArguments canvasArguments(const std::string& value, const std::string& option)
+{
+    std::vector<int32_t> values = stepNumbers(value, 0, DIBImage::maxSide, option);
+    bool sized = values.size() >= 2 && values[0] >= 1 && values[1] >= 1;
+    if (!sized || values.size() > 3 || (values.size() == 3 && values[2] > 8))
+        throw BadArgument{option + ": takes W,H of 1 to 10000 dots each and an anchor 0-8"};
+    return {{values[0], values[1]}, values.size() == 3 ? values[2] : 4};
 }
 
 const std::vector<Step>& steps()
@@ -162,6 +232,29 @@ const std::vector<Step>& steps()
              Point size = scaledSize(v, o);
              needSelection(d, o);
              selectionTransforms::scaleTo(d, size);
+         }},
+        {"--edge", true,
+         [](BitmapDocument& d, const std::string& v, const std::string& o) {
+             EdgeArguments edge = edgeArguments(v, o);
+             needSelection(d, o);
+             outlineShapes(d, edge.width, edge.corners);
+         }},
+        {"--canvas", true,
+         [](BitmapDocument& d, const std::string& v, const std::string& o) {
+             CanvasArguments canvas = canvasArguments(v, o);
+             resizeCanvas(d, canvasRect(d.image()->extent(), canvas.size, canvas.anchor));
+         }},
+        {"--replace", true,
+         [](BitmapDocument& d, const std::string& v, const std::string& o) {
+             Replacement colors = replacement(v, o);
+             needIndexedSelection(d, o);
+             replaceColors(d, colors.targets, colors.results);
+         }},
+        {"--renumber", true,
+         [](BitmapDocument& d, const std::string& v, const std::string& o) {
+             int32_t entry = stepNumber(v, 0, 255, o);
+             needIndexedSelection(d, o);
+             assignPaletteRow(d, entry);
          }},
         {"--mode", true,
          [](BitmapDocument& d, const std::string& v, const std::string& o) { d.setPasteMode(stepNumber(v, 0, 3, o)); }},

@@ -476,6 +476,12 @@ void BitmapDocument::renumberPixels(const std::array<uint8_t, 256>& table)
     applied(bounds());
 }
 
+void BitmapDocument::renumberPixelsUnder(const MaskImage& mask, Point origin, const std::array<uint8_t, 256>& table)
+{
+    if (m_image->depth() == 8)
+        applied(translateIndicesUnder(*m_image, mask, origin, table));
+}
+
 std::shared_ptr<DIBImage> BitmapDocument::replaceImage(std::shared_ptr<DIBImage> image)
 {
     std::shared_ptr<DIBImage> old = std::exchange(m_image, std::move(image));

@@ -80,7 +80,12 @@ public:
     void setBlockSize(Point size);
     void setMeshSettings(Point size, int32_t style);
     void setMeshColor(ColorRef c);
+    // The edge outline's last width and corner choice: false (at creation) grows it with corners,
+    // true without.
     int32_t edgeWidth() const { return m_edgeWidth; }
+    void setEdgeWidth(int32_t width) { m_edgeWidth = width; }
+    bool edgeCorners() const { return m_edgeCorners; }
+    void setEdgeCorners(bool withoutCorners) { m_edgeCorners = withoutCorners; }
     // The palette indices the bucket's border fill stops at; empty for a new document.
     const std::vector<uint8_t>& borderColors() const { return m_borderColors; }
     void setBorderColors(std::vector<uint8_t> indices) { m_borderColors = std::move(indices); }
@@ -133,6 +138,8 @@ public:
 
     // Every dot of an indexed picture becomes table[dot]; the picture is modified and redrawn.
     void renumberPixels(const std::array<uint8_t, 256>& table);
+    // The same for the dots under mask, placed at origin; the others stay.
+    void renumberPixelsUnder(const MaskImage& mask, Point origin, const std::array<uint8_t, 256>& table);
 
     // Takes image, of the picture's kind, as the picture (a new canvas size), answers the old one,
     // and every view follows; the document is modified.

@@ -8,6 +8,24 @@
 
 #include <memory>
 
+namespace {
+
+// The canvas's first dot on one axis, at the start (0), middle (1) or end (2) of the old side; the
+// middle one truncates toward zero.
+int32_t anchoredStart(int32_t oldSide, int32_t newSide, int32_t place)
+{
+    int32_t spare = oldSide - newSide;
+    return place == 0 ? 0 : place == 1 ? spare / 2 : spare;
+}
+
+} // namespace
+
+Rect canvasRect(Point oldSize, Point newSize, int32_t anchor)
+{
+    return Rect::fromSize(
+        {anchoredStart(oldSize.x, newSize.x, anchor % 3), anchoredStart(oldSize.y, newSize.y, anchor / 3)}, newSize);
+}
+
 // FIXME: the animation frame size is cut to the new canvas once the document has an animation model.
 void resizeCanvas(BitmapDocument& document, const Rect& rect)
 {

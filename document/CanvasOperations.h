@@ -4,6 +4,11 @@
 
 class BitmapDocument;
 
+// Where a canvas of newSize lies over a picture of oldSize, in the picture's coordinates, when the
+// picture keeps its place at anchor: 0 to 8, row by row from the top-left. About a middle anchor the
+// odd dot of a cut or an extension goes to the right or bottom.
+Rect canvasRect(Point oldSize, Point newSize, int32_t anchor);
+
 // The picture becomes rect of itself, in its own coordinates: a smaller rect cuts it, a larger one
 // adds the background colour. A floating selection is dropped into the picture first; one Undo
 // gives the old picture back and a second one the new again.

@@ -7,22 +7,6 @@
 #include "document/UndoRecord.h"
 #include "pixels/DIBImage.h"
 
-#include <cstring>
-
-namespace {
-
-// Whether two images of one size hold the same pixels, padding aside.
-bool samePixels(const DIBImage& a, const DIBImage& b)
-{
-    size_t length = size_t(a.width()) * size_t(a.depth() / 8);
-    for (int32_t y = 0; y < a.height(); ++y)
-        if (std::memcmp(a.row(y), b.row(y), length) != 0)
-            return false;
-    return true;
-}
-
-} // namespace
-
 PaletteSession::PaletteSession(BitmapDocument& document, Scope scope) : m_document(document)
 {
     if (scope == Scope::paletteAndImage) {
@@ -52,7 +36,7 @@ void PaletteSession::keep()
     m_ended = true;
     BitmapPalette* palette = m_document.palette();
     bool colorsChanged = palette && palette->snapshot().value_or(PaletteModel::Snapshot{}) != m_colors;
-    bool pixelsChanged = m_image && !samePixels(*m_image, *m_document.image());
+    bool pixelsChanged = m_image && !m_image->samePixels(*m_document.image());
     if (!colorsChanged && !pixelsChanged) {
         // A sort dragged there and back renumbered the dots twice and changed nothing.
         m_document.setModified(m_wasModified);

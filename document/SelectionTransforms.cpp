@@ -62,43 +62,62 @@ void mirrorScale(BitmapDocument& document, Point factors)
     install(document, record->region.mirrored(factors.x < 0, factors.y < 0), std::move(image));
 }
 
-void scaleTo(BitmapDocument& document, Point size)
+void scaleTo(BitmapDocument& document, Point size, std::optional<Point> topLeft)
 {
     std::shared_ptr<SelectionRecord> record = document.selection();
     if (!record || record->region.isEmpty() || size.x == 0 || size.y == 0)
         return;
-    Rect box = record->region.bounds();
+    Point place = topLeft.value_or(record->region.bounds().topLeft());
     std::shared_ptr<DIBImage> image = scaleImage(*ownPixels(document, *record), size);
     Region region;
     region.setFromMask(*scaleMask(*record->region.toMask(), size), {1, 1});
-    region.offset(box.left, box.top);
+    region.offset(place.x, place.y);
     install(document, std::move(region), std::move(image));
 }
 
 void rotate(BitmapDocument& document, double angle)
 {
-    std::shared_ptr<SelectionRecord> record = document.selection();
-    if (!record || record->region.isEmpty() || angle == 0)
+    if (angle == 0)
         return;
-    Rect box = record->region.bounds();
+    if (std::shared_ptr<SelectionRecord> copy = unturnedCopy(document))
+        rotateCopy(document, *copy, angle);
+}
+
+std::shared_ptr<SelectionRecord> unturnedCopy(BitmapDocument& document)
+{
+    std::shared_ptr<SelectionRecord> record = document.selection();
+    if (!record || record->region.isEmpty())
+        return nullptr;
+    auto copy = std::make_shared<SelectionRecord>();
+    copy->region = record->region;
+    copy->floatingImage = ownPixels(document, *record);
+    copy->transparentColor = transparentOf(document, *record);
+    return copy;
+}
+
+void rotateCopy(BitmapDocument& document, const SelectionRecord& copy, double angle)
+{
+    if (!document.selection() || copy.region.isEmpty())
+        return;
+    Rect box = copy.region.bounds();
     RotationGeometry turn = rotationGeometry(box, angle);
     Region region;
     if (turn.isCopyOrHalfTurn()) {
-        region = record->region.mirrored(turn.c < 0, turn.c < 0);
+        region = copy.region.mirrored(turn.c < 0, turn.c < 0);
     } else if (turn.isQuarterTurn()) {
-        region = record->region.quarterTurned(turn.s > 0);
+        region = copy.region.quarterTurned(turn.s > 0);
         region.offset(turn.box.left - box.left, turn.box.top - box.top);
     } else {
-        region.setFromMask(*rotateMask(*record->region.toMask(), angle, box.topLeft()), {1, 1});
+        region.setFromMask(*rotateMask(*copy.region.toMask(), angle, box.topLeft()), {1, 1});
         region.offset(turn.box.left, turn.box.top);
     }
     if (region.isEmpty())
         return;
-    std::shared_ptr<DIBImage> image = rotateImage(*ownPixels(document, *record), angle, box.topLeft());
+    std::shared_ptr<DIBImage> image = rotateImage(*copy.floatingImage, angle, box.topLeft());
     // A shape that lost its edge rows or columns takes the part of the turned box it covers.
     Rect kept = region.bounds();
     if (kept != turn.box)
-        image = copyArea(*image, kept.translated(-turn.box.left, -turn.box.top), transparentOf(document, *record));
+        image = copyArea(*image, kept.translated(-turn.box.left, -turn.box.top), copy.transparentColor);
     install(document, std::move(region), std::move(image));
 }
 

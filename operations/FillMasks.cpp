@@ -108,19 +108,37 @@ auto samePixels(const TrueColorPixels::Value& color)
     };
 }
 
-} // namespace
-
-void keepSameColor(MaskImage& mask, Point origin, const DIBImage& image, ColorRef c)
+// keepSameColor, or with others set its complement inside the picture.
+void keepByColor(MaskImage& mask, Point origin, const DIBImage& image, ColorRef c, bool others)
 {
     withPixelTraits(image, [&](auto traits) {
         using Pixels = decltype(traits);
         const typename Pixels::Value target = Pixels::valueOf(image, c);
-        auto same = [&](const uint8_t* pixel) { return std::memcmp(pixel, target.data(), Pixels::size) == 0; };
-        if constexpr (Pixels::depth == IndexedPixels::depth)
-            keepDots<Pixels>(mask, origin, image, same, sameIndices(target[0]));
-        else
-            keepDots<Pixels>(mask, origin, image, same, samePixels(target));
+        auto keep = [&](const uint8_t* pixel) {
+            return (std::memcmp(pixel, target.data(), Pixels::size) == 0) != others;
+        };
+        auto same8 = [&] {
+            if constexpr (Pixels::depth == IndexedPixels::depth)
+                return sameIndices(target[0]);
+            else
+                return samePixels(target);
+        }();
+        const uint8_t flip = others ? 0xFF : 0x00;
+        keepDots<Pixels>(mask, origin, image, keep,
+                         [same8, flip](const uint8_t* pixels) { return uint8_t(same8(pixels) ^ flip); });
     });
+}
+
+} // namespace
+
+void keepSameColor(MaskImage& mask, Point origin, const DIBImage& image, ColorRef c)
+{
+    keepByColor(mask, origin, image, c, false);
+}
+
+void keepOtherColors(MaskImage& mask, Point origin, const DIBImage& image, ColorRef c)
+{
+    keepByColor(mask, origin, image, c, true);
 }
 
 void keepInsideBorders(MaskImage& mask, Point origin, const DIBImage& image, const BorderFlags& borders)

@@ -15,6 +15,9 @@ class MaskImage;
 // Keeps the dots that have exactly colour c: the same index in an 8-bit image, the same three
 // bytes in a full-colour one.
 void keepSameColor(MaskImage& mask, Point origin, const DIBImage& image, ColorRef c);
+// Keeps the dots that do not have colour c, compared as keepSameColor does: the shapes drawn on a
+// ground of c.
+void keepOtherColors(MaskImage& mask, Point origin, const DIBImage& image, ColorRef c);
 
 // One flag per palette index: whether the index is a border colour.
 using BorderFlags = std::array<bool, 256>;

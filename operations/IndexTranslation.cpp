@@ -1,5 +1,6 @@
 #include "operations/IndexTranslation.h"
 
+#include "operations/MaskRuns.h"
 #include "pixels/DIBImage.h"
 
 #include <cstddef>
@@ -43,15 +44,32 @@ bool hasByteLookups()
 }
 #endif
 
+using Translate = void (*)(uint8_t*, size_t, const std::array<uint8_t, 256>&);
+
+Translate fastestTranslate()
+{
+#if defined(__x86_64__) && defined(__GNUC__)
+    if (hasByteLookups())
+        return translateByLookups;
+#endif
+    return translateOneByOne;
+}
+
 } // namespace
 
 void translateIndices(DIBImage& image, const std::array<uint8_t, 256>& table)
 {
-    auto translate = translateOneByOne;
-#if defined(__x86_64__) && defined(__GNUC__)
-    if (hasByteLookups())
-        translate = translateByLookups;
-#endif
+    Translate translate = fastestTranslate();
     for (int32_t y = 0; y < image.height(); ++y)
         translate(image.row(y), size_t(image.width()), table);
+}
+
+Rect translateIndicesUnder(DIBImage& image, const MaskImage& mask, Point origin, const std::array<uint8_t, 256>& table)
+{
+    if (image.depth() != 8)
+        return {};
+    Translate translate = fastestTranslate();
+    return forEachMaskRun(image.bounds(), mask, origin, [&](int32_t y, int32_t x0, int32_t x1) {
+        translate(image.row(y) + x0, size_t(x1 - x0), table);
+    });
 }

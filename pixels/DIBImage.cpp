@@ -118,6 +118,17 @@ void DIBImage::clear(bool flag)
         std::memset(m_memory.get(), flag ? 0xFF : 0x00, size_t(m_height) * size_t(std::abs(m_stride)));
 }
 
+bool DIBImage::samePixels(const DIBImage& other) const
+{
+    if (other.extent() != extent() || other.depth() != m_depth)
+        return false;
+    size_t used = size_t((int64_t(m_depth) * m_width + 7) / 8);
+    for (int32_t y = 0; y < m_height; ++y)
+        if (std::memcmp(row(y), other.row(y), used) != 0)
+            return false;
+    return true;
+}
+
 void DIBImage::clearPadding(int32_t y)
 {
     int32_t used = int32_t((int64_t(m_depth) * m_width + 7) / 8);

@@ -43,6 +43,8 @@ public:
     std::shared_ptr<DIBImage> copyOfArea(const Rect& area) const;
     // Every byte 0xFF when flag is set, else 0x00.
     void clear(bool flag);
+    // Whether other has this image's size and depth and the same pixels, padding aside.
+    bool samePixels(const DIBImage& other) const;
 
     bool isEmpty() const { return !m_memory; }
     int32_t width() const { return m_width; }

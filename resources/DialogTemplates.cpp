@@ -26,15 +26,6 @@ void addPaletteGrid(std::vector<ControlTemplate>& controls, int x, int y)
     controls.push_back({Component, 93, "", x, y, 128, 128});
 }
 
-DialogTemplate meshColorDialog()
-{
-    DialogTemplate dialog{"MESH_COLOR_DIALOG", "メッシュ色指定", 160, 176, {}};
-    addPaletteGrid(dialog.controls, 22, 16);
-    dialog.controls.push_back({DefaultPushButton, okButtonId, "OK", 26, 154, 50, 14});
-    dialog.controls.push_back({PushButton, cancelButtonId, "キャンセル", 82, 154, 50, 14});
-    return dialog;
-}
-
 // A width (101) and a height (102) side by side, with OK and Cancel.
 DialogTemplate sizeDialog(const char* name, const char* caption, const char* widthLabel, const char* heightLabel)
 {
@@ -64,14 +55,31 @@ DialogTemplate borderColorsDialog()
     return dialog;
 }
 
-// A palette dialog of the grid and OK alone; "All" in the grid's corner when the headers act.
-DialogTemplate paletteOkDialog(const char* name, const char* caption, bool withAll)
+// A palette dialog of the grid with OK, and Cancel beside it when it may be cancelled; "All" in the
+// grid's corner when the headers act.
+DialogTemplate paletteGridDialog(const char* name, const char* caption, bool withAll, bool withCancel)
 {
     DialogTemplate dialog{name, caption, 160, 176, {}};
     addPaletteGrid(dialog.controls, 22, 16);
     if (withAll)
         dialog.controls.push_back({PushButton, 90, "All", 8, 4, 14, 12});
-    dialog.controls.push_back({DefaultPushButton, okButtonId, "OK", 55, 154, 50, 14});
+    dialog.controls.push_back({DefaultPushButton, okButtonId, "OK", withCancel ? 26 : 55, 154, 50, 14});
+    if (withCancel)
+        dialog.controls.push_back({PushButton, cancelButtonId, "キャンセル", 82, 154, 50, 14});
+    return dialog;
+}
+
+// The grid on the left; on the right the swatch of the one or two results (100) and their numbers
+// (101, 102).
+DialogTemplate colorChangeResultDialog()
+{
+    DialogTemplate dialog{"COLOR_CHANGE_RESULT_DIALOG", "単純な色置換：　結果指定", 224, 176, {}};
+    addPaletteGrid(dialog.controls, 22, 16);
+    dialog.controls.push_back({Component, 100, "", 160, 16, 56, 28});
+    dialog.controls.push_back({StaticText, 101, "色1：", 160, 52, 56, 8});
+    dialog.controls.push_back({StaticText, 102, "色2：", 160, 64, 56, 8});
+    dialog.controls.push_back({DefaultPushButton, okButtonId, "OK", 160, 136, 56, 14});
+    dialog.controls.push_back({PushButton, cancelButtonId, "キャンセル", 160, 154, 56, 14});
     return dialog;
 }
 
@@ -307,6 +315,32 @@ std::vector<DialogTemplate> makeTemplates()
                              {PushButton, cancelButtonId, "キャンセル", 93, 50, 50, 14},
                          }});
     templates.push_back(sizeDialog("SCALE_DIALOG", "拡大縮小", "幅(&W)：", "高さ(&H)："));
+    templates.push_back({"EDGE_DIALOG",
+                         "ふちどり",
+                         160,
+                         72,
+                         {
+                             {StaticText, none, "ふちどりの太さ(&E)：", 8, 12, 78, 8},
+                             {Edit, 100, "", 88, 10, 30, 12},
+                             {RadioButton, 101, "角有り", 10, 30, 60, 12, true},
+                             {RadioButton, 102, "角無し", 80, 30, 60, 12},
+                             {DefaultPushButton, okButtonId, "OK", 48, 50, 50, 14},
+                             {PushButton, cancelButtonId, "キャンセル", 103, 50, 50, 14},
+                         }});
+    // The anchor bank beside the sizes: nine buttons, about square at the usual font.
+    templates.push_back({"CANVAS_SIZE_DIALOG",
+                         "画像サイズ",
+                         160,
+                         72,
+                         {
+                             {StaticText, none, "幅(&W)：", 8, 12, 32, 8},
+                             {Edit, 101, "", 42, 10, 40, 12},
+                             {StaticText, none, "高さ(&H)：", 8, 30, 32, 8},
+                             {Edit, 102, "", 42, 28, 40, 12},
+                             {Component, 103, "", 104, 6, 42, 36},
+                             {DefaultPushButton, okButtonId, "OK", 48, 50, 50, 14},
+                             {PushButton, cancelButtonId, "キャンセル", 103, 50, 50, 14},
+                         }});
     templates.push_back({"MESH_SIZE_DIALOG",
                          "メッシュサイズ",
                          160,
@@ -323,15 +357,19 @@ std::vector<DialogTemplate> makeTemplates()
                              {DefaultPushButton, okButtonId, "OK", 48, 66, 50, 14},
                              {PushButton, cancelButtonId, "キャンセル", 103, 66, 50, 14},
                          }});
-    templates.push_back(meshColorDialog());
+    templates.push_back(paletteGridDialog("MESH_COLOR_DIALOG", "メッシュ色指定", false, true));
     templates.push_back(borderColorsDialog());
     templates.push_back(paletteEditDialog());
     templates.push_back(colorToneDialog());
     templates.push_back(paletteAnimationDialog());
-    templates.push_back(paletteOkDialog("PALETTE_SORT_DIALOG", "パレットの並び替え", true));
-    templates.push_back(paletteOkDialog("PALETTE_PASTE_DIALOG", "パレットの貼り付け", false));
-    templates.push_back(paletteOkDialog("PALETTE_LOAD_DIALOG", "パレットの読み込み", false));
-    templates.push_back(paletteOkDialog("PALETTE_SAVE_DIALOG", "パレットの保存", true));
+    templates.push_back(paletteGridDialog("COLOR_CHANGE_DIALOG", "単純な色置換：　対象指定", true, true));
+    templates.push_back(colorChangeResultDialog());
+    templates.push_back(paletteGridDialog("PALETTE_CHANGE_DIALOG", "パレット番号指定", false, true));
+    templates.push_back(paletteGridDialog("ALL_COLOR_CHANGE_DIALOG", "高度な色置換", true, true));
+    templates.push_back(paletteGridDialog("PALETTE_SORT_DIALOG", "パレットの並び替え", true, false));
+    templates.push_back(paletteGridDialog("PALETTE_PASTE_DIALOG", "パレットの貼り付け", false, false));
+    templates.push_back(paletteGridDialog("PALETTE_LOAD_DIALOG", "パレットの読み込み", false, false));
+    templates.push_back(paletteGridDialog("PALETTE_SAVE_DIALOG", "パレットの保存", true, false));
     templates.push_back({"PASTE_PARAMS_DIALOG",
                          "貼り付け設定",
                          150,

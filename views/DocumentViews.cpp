@@ -90,7 +90,7 @@ void* DocumentViews::valueFor(const Aspect* aspect)
         return offer<CommandInterface>(this);
     if (aspect == &aspects::EditView::access)
         return m_editView;
-    if (aspect == &aspects::PasteView::access)
+    if (aspect == &aspects::PasteView::access || aspect == &aspects::EditView::colorPicker)
         return m_editView->valueFor(aspect);
     if (aspect == &aspects::Visual::Component::waitingController)
         return offer<Visual::MouseController>(this);

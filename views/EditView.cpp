@@ -20,6 +20,8 @@
 #include "views/tools/DrawTool.h"
 #include "views/tools/EyedropperTool.h"
 #include "views/tools/HandTool.h"
+#include "views/tools/RotationMode.h"
+#include "views/tools/ScalingMode.h"
 #include "views/tools/ToolEnvironment.h"
 #include "views/tools/ToolSet.h"
 #include "views/tools/ZoomTool.h"
@@ -85,6 +87,8 @@ void EditView::ToolFollower::update(const Aspect* aspect)
 
 void EditView::toolChanged()
 {
+    if (m_transform)
+        m_transform->end();
     if (m_current)
         m_current->deactivate();
     m_current = &m_toolSet->at(m_tools.tool());
@@ -103,8 +107,12 @@ void EditView::configureInformation()
 {
     if (!m_information)
         return;
-    for (InformationDisplay::Sub sub : {InformationDisplay::footprint, InformationDisplay::color}) {
-        if (m_current->informationSubs() & InformationDisplay::bit(sub))
+    InformationDisplay::Subs subs = m_current->informationSubs();
+    if (TransformMode* mode = transform())
+        subs |= mode->informationSubs();
+    for (InformationDisplay::Sub sub : {InformationDisplay::footprint, InformationDisplay::color,
+                                        InformationDisplay::rotation, InformationDisplay::scale}) {
+        if (subs & InformationDisplay::bit(sub))
             m_information->showSub(sub);
         else
             m_information->hideSub(sub);
@@ -121,19 +129,33 @@ Tool& EditView::activeTool(const ToolKeys& keys) const
         return keys.shift || keys.control ? static_cast<Tool&>(m_toolSet->zoom()) : m_toolSet->hand();
     if (m_pickerTarget || (m_tabDown && m_current != &m_toolSet->draw()))
         return m_toolSet->eyedropper();
+    if (TransformMode* mode = transform())
+        return *mode;
     return *m_current;
+}
+
+TransformMode* EditView::transform() const
+{
+    return m_transform && m_transform->isRunning() ? m_transform.get() : nullptr;
+}
+
+bool EditView::canTransform() const
+{
+    BitmapDocument* picture = document();
+    return picture && picture->selection() && (!picture->isInteractive() || transform());
 }
 
 const CommandTable<EditView>& EditView::table()
 {
     static const CommandTable<EditView> handlers{
-        {commands::firstMainZoom, &EditView::zoomKey},         {commands::firstMainZoom + 1, &EditView::zoomKey},
-        {commands::firstMainZoom + 2, &EditView::zoomKey},     {commands::firstMainZoom + 3, &EditView::zoomKey},
-        {commands::lastMainZoom, &EditView::zoomKey},          {commands::toggleMesh, &EditView::toggleMesh},
-        {commands::previousMeshCell, &EditView::stepMeshCell}, {commands::nextMeshCell, &EditView::stepMeshCell},
-        {commands::firstDrawSize, &EditView::drawSize},        {commands::firstDrawSize + 1, &EditView::drawSize},
-        {commands::firstDrawSize + 2, &EditView::drawSize},    {commands::firstDrawSize + 3, &EditView::drawSize},
-        {commands::firstDrawSize + 4, &EditView::drawSize},    {commands::lastDrawSize, &EditView::drawSize},
+        {commands::firstMainZoom, &EditView::zoomKey},          {commands::firstMainZoom + 1, &EditView::zoomKey},
+        {commands::firstMainZoom + 2, &EditView::zoomKey},      {commands::firstMainZoom + 3, &EditView::zoomKey},
+        {commands::lastMainZoom, &EditView::zoomKey},           {commands::toggleMesh, &EditView::toggleMesh},
+        {commands::previousMeshCell, &EditView::stepMeshCell},  {commands::nextMeshCell, &EditView::stepMeshCell},
+        {commands::firstDrawSize, &EditView::drawSize},         {commands::firstDrawSize + 1, &EditView::drawSize},
+        {commands::firstDrawSize + 2, &EditView::drawSize},     {commands::firstDrawSize + 3, &EditView::drawSize},
+        {commands::firstDrawSize + 4, &EditView::drawSize},     {commands::lastDrawSize, &EditView::drawSize},
+        {commands::rotateWithMouse, &EditView::mouseTransform}, {commands::scaleWithMouse, &EditView::mouseTransform},
     };
     return handlers;
 }
@@ -179,6 +201,8 @@ void EditView::menuOpening(MenuState& popup)
 {
     popup.enable(commands::toggleMesh, mesh() != nullptr);
     popup.check(commands::toggleMesh, isMeshVisible());
+    popup.enable(commands::rotateWithMouse, canTransform());
+    popup.enable(commands::scaleWithMouse, canTransform());
     m_current->menuOpening(popup);
 }
 
@@ -200,6 +224,23 @@ bool EditView::drawSize(uint32_t id, Window*)
     // A new size also brings the Draw tool, whose square it sets.
     m_tools.setTool(ToolBox::draw);
     m_toolSet->draw().setSize(1 << (id - commands::firstDrawSize));
+    return true;
+}
+
+bool EditView::mouseTransform(uint32_t id, Window*)
+{
+    // The mode a drag is running in stays until the button comes up.
+    if (!canTransform() || (m_transform && m_transform->frame().isDragging()))
+        return true;
+    if (id == commands::rotateWithMouse)
+        m_transform = std::make_unique<RotationMode>(*m_environment);
+    else
+        m_transform = std::make_unique<ScalingMode>(*m_environment);
+    m_transform->start();
+    configureInformation();
+    updateInformation(pointerInside());
+    if (std::optional<Point> pointer = pointerInside())
+        updatePointer(*pointer, false, false, false);
     return true;
 }
 
@@ -296,6 +337,8 @@ void EditView::updateInformation(std::optional<Point> pixel)
     if (std::shared_ptr<SelectionRecord> record = selection())
         m_information->showSelection(record->region.bounds());
     m_current->reportInformation(*m_information, inside);
+    if (TransformMode* mode = transform())
+        mode->reportInformation(*m_information, inside);
 }
 
 void EditView::keyEvent(const KeyEvent& event)
@@ -331,6 +374,11 @@ void EditView::nudge(Point direction, const KeyEvent& trigger)
     BitmapSelectionPlug* plug = selectionPlug();
     if (!plug || !plug->selection())
         return;
+    // The selection stays where the transform's frame is drawn.
+    if (transform()) {
+        m_environment->beep();
+        return;
+    }
     MeshPlug* settings = mesh();
     Point step =
         nudgeStep(m_environment->unitSize(), settings ? std::optional<Point>(settings->meshSize()) : std::nullopt,
@@ -359,6 +407,8 @@ void EditView::selectionChanged()
 {
     std::shared_ptr<SelectionRecord> record = selection();
     m_outline.setRegion(record ? &record->region : nullptr);
+    if (!record && transform())
+        m_transform->end();
     configureInformation();
     updateInformation(pointerInside());
 }
@@ -384,6 +434,8 @@ void EditView::paint(GraphicsContext& gc, const Rect& clip)
 {
     BitmapView::paint(gc, clip);
     m_current->paintOver(gc);
+    if (TransformMode* mode = transform())
+        mode->paintOver(gc);
     // Last, so that nothing drawn after it can leave a trace of the inverted frame.
     m_outline.paint(gc, clip);
 }

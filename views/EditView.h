@@ -16,6 +16,7 @@ class InformationDisplay;
 class Tool;
 class ToolBox;
 class ToolSet;
+class TransformMode;
 struct ToolKeys;
 
 // The main view of a document window: a bitmap view that hands the pointer and keys to the tool
@@ -59,6 +60,8 @@ public:
 
     // This view's tools, one of each.
     ToolSet& tools() const { return *m_toolSet; }
+    // The rotate or scale with the mouse mode that runs, or null.
+    TransformMode* transform() const;
     const SelectionOutline& outline() const { return m_outline; }
     SelectionOutline& outline() { return m_outline; }
 
@@ -86,6 +89,11 @@ private:
     bool zoomKey(uint32_t id, Window* from);
     bool toggleMesh(uint32_t id, Window* from);
     bool drawSize(uint32_t id, Window* from);
+    // Starts rotating or scaling the selection with the mouse.
+    bool mouseTransform(uint32_t id, Window* from);
+    // Whether a mouse transform may start: there is a selection and the document is not held by
+    // another interactive mode (a crop frame).
+    bool canTransform() const;
     // Shows the previous or next mesh cell where the current one was, row by row.
     bool stepMeshCell(uint32_t id, Window* from);
     Point stepMeshCellFrom(Point at, int direction);
@@ -110,6 +118,8 @@ private:
     std::unique_ptr<Environment> m_environment;
     std::unique_ptr<ToolSet> m_toolSet;
     Tool* m_current = nullptr;
+    // The last mouse transform started; it takes presses and the pointer over the tool while it runs.
+    std::unique_ptr<TransformMode> m_transform;
     ToolFollower m_toolFollower{*this};
     ColorPickerTarget* m_pickerTarget = nullptr;
     InformationDisplay* m_information = nullptr;

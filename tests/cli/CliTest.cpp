@@ -404,6 +404,61 @@ TEST_F(CliTest, SelectFlipsTurnsAndScalesTheSelectionAsTheImageMenuDoes)
     EXPECT_FALSE(std::filesystem::exists(out));
 }
 
+TEST_F(CliTest, SelectOutlinesTheShapesAndResizesTheCanvas)
+{
+    std::string in = file("in.bmp", blank(10, 6, false));
+    // One dot of ink at 4,2; the outline takes the ink too.
+    std::vector<std::string> dot{"--color", "0", "--background", "1", "--rect", "4,2,5,3", "--fill"};
+    expectDots("select", in,
+               {
+                   {{"--all", "--edge", "1"},
+                    {"..........", "...###....", "...###....", "...###....", "..........", ".........."},
+                    "with corners a square"},
+                   {{"--all", "--edge", "2,nocorners"},
+                    {"....#.....", "...###....", "..#####...", "...###....", "....#.....", ".........."},
+                    "without corners a diamond"},
+                   {{"--rect", "4,0,10,6", "--edge", "1"},
+                    {"..........", "....##....", "....##....", "....##....", "..........", ".........."},
+                    "cut at the selection's edge"},
+                   {{"--canvas", "6,4"}, {"......", "..#...", "......", "......"}, "cut about the centre"},
+                   {{"--background", "0", "--canvas", "12,7,8"},
+                    {"############", "##..........", "##..........", "##....#.....", "##..........", "##..........",
+                     "##.........."},
+                    "extended about the bottom-right corner with the background colour"},
+               },
+               dot);
+    std::string out = folder + "/unwritten.bmp";
+    EXPECT_EQ(outcome({"select", in, out, "--edge", "1"}), "1select: --edge: nothing is selected\n");
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+TEST_F(CliTest, SelectReplacesColoursByIndexInsideTheSelection)
+{
+    std::string in = file("in.bmp", blank(8, 4, false));
+    // Index 5 on the left, 6 on the right, 16 along the bottom row; '#' is index 0.
+    std::vector<std::string> paint{"--color", "5",      "--rect",  "0,0,4,3", "--fill", "--color", "6",     "--rect",
+                                   "4,0,8,3", "--fill", "--color", "16",      "--rect", "0,3,8,4", "--fill"};
+    expectDots("select", in,
+               {
+                   {{"--rect", "2,1,6,4", "--replace", "5,6/0"},
+                    {"........", "..####..", "..####..", "........"},
+                    "the targets inside the selection"},
+                   {{"--rect", "2,1,6,4", "--replace", "6/0,3"},
+                    {"........", ".....#..", "....#...", "........"},
+                    "two results as a checkerboard, the first where x + y is even"},
+                   {{"--rect", "1,2,5,4", "--renumber", "7"},
+                    {"........", "........", "........", ".####..."},
+                    "each dot to row 0 in its column"},
+               },
+               paint);
+    std::string full = file("full.bmp", blank(4, 4, true));
+    std::string out = folder + "/unwritten.bmp";
+    EXPECT_EQ(outcome({"select", full, out, "--all", "--replace", "1/2"}),
+              "1select: --replace: a full-colour picture has no palette to replace by\n");
+    EXPECT_EQ(outcome({"select", in, out, "--renumber", "3"}), "1select: --renumber: nothing is selected\n");
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
 TEST_F(CliTest, SelectRefusesBadStepsWithStatusTwoAndWritesNothing)
 {
     std::string in = file("in.bmp", blank(4, 4, false));
@@ -424,10 +479,22 @@ TEST_F(CliTest, SelectRefusesBadStepsWithStatusTwoAndWritesNothing)
                       {"--all", "--rotate-ccw", "1234567"},
                       {"--all", "--scale", "0,3"},
                       {"--all", "--scale", "10001,1"},
+                      {"--all", "--edge", "0"},
+                      {"--all", "--edge", "65"},
+                      {"--all", "--edge", "2,corners"},
+                      {"--canvas", "0,5"},
+                      {"--canvas", "5,10001"},
+                      {"--canvas", "5,5,9"},
+                      {"--canvas", "5"},
+                      {"--all", "--replace", "1,2"},
+                      {"--all", "--replace", "1/2,3,4"},
+                      {"--all", "--replace", "/2"},
+                      {"--all", "--renumber", "256"},
                   });
     EXPECT_EQ(run({"select", in}), 2);
     EXPECT_EQ(run({"--help"}), 0);
     EXPECT_NE(this->out.str().find("select IN OUT"), std::string::npos);
+    EXPECT_NE(this->out.str().find("--canvas W,H[,A]"), std::string::npos);
 }
 
 } // namespace

@@ -27,7 +27,7 @@ TEST(DocumentCommandsTest, TheDocumentCommandsRunTheirDialogs)
     params.imageSize = {4, 4};
     document->newContent(params, "/nonexistent/default.rgb", "untitled");
     Listener holder(document);
-    // The rotate and scale dialogs act on a selection.
+    // The rotate, scale and edge dialogs act on a selection.
     selectionCommands::selectAll(*document);
     DocumentCommands documentCommands(*document);
     CommandInterface* commands = &documentCommands;
@@ -37,7 +37,8 @@ TEST(DocumentCommandsTest, TheDocumentCommandsRunTheirDialogs)
         const char* dialog; // nullptr: the colour chooser
     };
     for (const Row& row : {Row{316, "BLOCK_SIZE_DIALOG"}, Row{608, "MESH_SIZE_DIALOG"}, Row{207, "PASTE_PARAMS_DIALOG"},
-                           Row{504, nullptr}, Row{311, "ROTATE_DIALOG"}, Row{313, "SCALE_DIALOG"}}) {
+                           Row{504, nullptr}, Row{311, "ROTATE_DIALOG"}, Row{313, "SCALE_DIALOG"},
+                           Row{314, "EDGE_DIALOG"}, Row{317, "CANVAS_SIZE_DIALOG"}}) {
         SCOPED_TRACE(row.id);
         ScriptedDialogs script;
         std::vector<std::string> captions;

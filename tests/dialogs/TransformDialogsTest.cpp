@@ -1,6 +1,10 @@
+#include "dialogs/AnchorCells.h"
+#include "dialogs/CanvasSizeDialog.h"
+#include "dialogs/EdgeDialog.h"
 #include "dialogs/RotateDialog.h"
 #include "dialogs/ScaleDialog.h"
 #include "framework/ScriptedDialogs.h"
+#include "framework/SyntheticInput.h"
 #include "resources/DialogTemplates.h"
 #include "tests/framework/DialogControls.h"
 #include "tests/framework/EventLoop.h"
@@ -49,8 +53,9 @@ TEST(TransformDialogsTest, TheAngleIsADecimalOfSixDigitsTruncatedAndTheSizeStays
         script.answerNext(typeEach(row.typed, row.radio));
         std::optional<double> angle = runRotateDialog();
         ASSERT_EQ(angle.has_value(), row.angle.has_value()) << row.typed.back().second;
-        if (angle)
+        if (angle) {
             EXPECT_DOUBLE_EQ(*angle, *row.angle) << row.typed.back().second;
+        }
     }
     script.answerNext([](ModalDialog& d) {
         EXPECT_EQ(d.caption(), "回転");
@@ -67,6 +72,53 @@ TEST(TransformDialogsTest, TheAngleIsADecimalOfSixDigitsTruncatedAndTheSizeStays
     EXPECT_EQ(runScaleDialog({7, 5}), (Point{10000, 5}));
     script.answerNext([](ModalDialog&) {});
     EXPECT_EQ(runScaleDialog({7, 5}), std::nullopt);
+}
+
+TEST(TransformDialogsTest, TheEdgeWidthIsOneToSixtyFourWithItsCornerChoice)
+{
+    testApplication();
+    ScriptedDialogs script;
+    script.answerNext([](ModalDialog& d) {
+        EXPECT_EQ(d.caption(), "ふちどり");
+        EXPECT_EQ(control(d, 100).text(), "3");
+        EXPECT_TRUE(control(d, 102).isChecked()) << "without corners, as the picture had it";
+        typeEach({{100, "0"}, {100, "65"}, {100, "64"}}, 101)(d);
+    });
+    std::optional<EdgeSettings> edge = runEdgeDialog({3, true});
+    ASSERT_TRUE(edge);
+    EXPECT_EQ(edge->width, 64);
+    EXPECT_FALSE(edge->withoutCorners);
+    script.answerNext([](ModalDialog& d) { typeEach({{100, "1"}}, 102)(d); });
+    edge = runEdgeDialog({5, false});
+    ASSERT_TRUE(edge);
+    EXPECT_EQ(edge->width, 1);
+    EXPECT_TRUE(edge->withoutCorners);
+    script.answerNext([](ModalDialog& d) { control(d, 100).setText("7"); });
+    EXPECT_FALSE(runEdgeDialog({5, false}).has_value()) << "cancelled";
+}
+
+TEST(TransformDialogsTest, TheCanvasSizeStaysWithinTheLimitsAndAClickChoosesTheAnchor)
+{
+    testApplication();
+    ScriptedDialogs script;
+    script.answerNext([](ModalDialog& d) {
+        EXPECT_EQ(d.caption(), "画像サイズ");
+        EXPECT_EQ(control(d, 101).text(), "10");
+        EXPECT_EQ(control(d, 102).text(), "8");
+        AnchorCells& bank = static_cast<AnchorCells&>(*control(d, 103).component());
+        EXPECT_EQ(bank.selected(), 4) << "the centre";
+        Rect cell = bank.geometry().cellRect(6);
+        syntheticInput::pressMouse(bank, {(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2},
+                                   syntheticInput::Button::left);
+        EXPECT_EQ(bank.selected(), 6);
+        typeEach({{102, "0"}, {102, "10001"}, {102, "13"}})(d);
+    });
+    std::optional<CanvasChoice> canvas = runCanvasSizeDialog({10, 8});
+    ASSERT_TRUE(canvas);
+    EXPECT_EQ(canvas->size, (Point{10, 13}));
+    EXPECT_EQ(canvas->anchor, 6);
+    script.answerNext([](ModalDialog&) {});
+    EXPECT_FALSE(runCanvasSizeDialog({10, 8}).has_value()) << "cancelled";
 }
 
 } // namespace

@@ -1,13 +1,10 @@
 #include "document/BucketFill.h"
 #include "base/ScriptedMessageBox.h"
-#include "document/BitmapDocument.h"
 #include "document/BitmapSelectionPlug.h"
-#include "document/NewParams.h"
 #include "document/PencilStroke.h"
-#include "document/SelectionCommands.h"
 #include "document/UndoRecord.h"
-#include "pixels/Region.h"
 #include "resources/StringTable.h"
+#include "tests/document/DotDocuments.h"
 
 #include <gtest/gtest.h>
 
@@ -34,55 +31,7 @@ void* operator new[](std::size_t size, const std::nothrow_t&) noexcept
 
 namespace {
 
-using Dots = std::vector<std::string>;
-
-struct DocumentDeleter {
-    void operator()(BitmapDocument* document) const { delete document; }
-};
-using Document = std::unique_ptr<BitmapDocument, DocumentDeleter>;
-
-// The dots of the pictures: '.', '#' and 'o' are three colours, '*' the drawing colour.
-const std::string kinds = ".#o*";
-
-ColorRef colorOf(char dot, bool fullColor)
-{
-    size_t k = kinds.find(dot);
-    return fullColor ? rgb(uint8_t(40 * k), 0, 0) : paletteIndex(uint8_t(k == 3 ? 9 : k));
-}
-
-Document picture(const Dots& dots, bool fullColor)
-{
-    Document document(new BitmapDocument(NewParams::current()));
-    Point size{int32_t(dots[0].size()), int32_t(dots.size())};
-    document->newContent({fullColor, 0, rgb(0, 0, 0), {16, 16}, size}, "/nonexistent/default.rgb", "t");
-    for (int32_t y = 0; y < size.y; ++y)
-        for (int32_t x = 0; x < size.x; ++x)
-            document->fillRect({x, y, x + 1, y + 1}, colorOf(dots[size_t(y)][size_t(x)], fullColor));
-    document->setDrawingColor(colorOf('*', fullColor));
-    document->setModified(false);
-    return document;
-}
-
-Dots shown(const BitmapDocument& document)
-{
-    Rect b = document.bounds();
-    Dots dots(size_t(b.height()), std::string(size_t(b.width()), '?'));
-    for (int32_t y = 0; y < b.height(); ++y)
-        for (int32_t x = 0; x < b.width(); ++x)
-            for (char k : kinds)
-                if (document.pixelAt({x, y}) == colorOf(k, document.isFullColor()))
-                    dots[size_t(y)][size_t(x)] = k;
-    return dots;
-}
-
 const Dots walls = {"..#...", "..#.o.", "..####", "......"};
-
-void select(BitmapDocument& document, const Rect& rect)
-{
-    Region region;
-    region.setRect(rect);
-    selectionCommands::select(document, region);
-}
 
 struct FillCase {
     const char* name;

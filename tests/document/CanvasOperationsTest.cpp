@@ -23,6 +23,26 @@ struct RecordedWindows : DocumentWindowService {
     std::vector<std::unique_ptr<Listener>> windows;
 };
 
+TEST(CanvasRectTest, TheAnchorKeepsItsSideOrTheMiddleTruncatedTowardZero)
+{
+    struct Row {
+        Point oldSize, newSize;
+        int32_t anchor;
+        Rect rect;
+    };
+    const Row rows[] = {
+        {{10, 10}, {6, 6}, 4, {2, 2, 8, 8}},       {{10, 10}, {6, 6}, 8, {4, 4, 10, 10}},
+        {{10, 10}, {6, 6}, 0, {0, 0, 6, 6}},       {{10, 10}, {13, 13}, 4, {-1, -1, 12, 12}},
+        {{10, 10}, {13, 13}, 8, {-3, -3, 10, 10}}, {{10, 8}, {7, 11}, 2, {3, 0, 10, 11}},
+        {{10, 8}, {7, 11}, 3, {0, -1, 7, 10}},     {{10, 8}, {7, 11}, 7, {1, -3, 8, 8}},
+    };
+    for (const Row& row : rows) {
+        Rect rect = canvasRect(row.oldSize, row.newSize, row.anchor);
+        EXPECT_EQ(rect, row.rect) << row.oldSize.x << "x" << row.oldSize.y << " to " << row.newSize.x << "x"
+                                  << row.newSize.y << " about " << row.anchor;
+    }
+}
+
 class CanvasTest : public testing::Test {
 protected:
     void SetUp() override

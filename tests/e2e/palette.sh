@@ -21,15 +21,6 @@ indexed_bmp "$a"
 indexed_bmp "$b"
 start_editor "$1" "$a"
 
-# The centre of the grid's cell for entry $1: the grid fills 128 x 128 units from 22, 16 with
-# cells of whole pixels.
-cell() {
-    CX=$(awk -v x="$DX" -v u="$UX" -v n="$1" 'BEGIN {
-        l = int(22 * u + 0.5); p = int((int(150 * u + 0.5) - l) / 16); printf "%d", x + l + (n % 16) * p + p / 2 }')
-    CY=$(awk -v y="$DY" -v u="$UY" -v n="$1" 'BEGIN {
-        t = int(16 * u + 0.5); p = int((int(144 * u + 0.5) - t) / 16); printf "%d", y + t + int(n / 16) * p + p / 2 }')
-}
-click_cell() { cell "$1"; xdotool mousemove "$CX" "$CY" ${2:+keydown "$2"} click 1 ${2:+keyup "$2"}; sleep 0.2; }
 drag_cell() {
     cell "$1"; local fx=$CX fy=$CY
     cell "$2"

@@ -112,6 +112,15 @@ dialog_point() {
     CX=$(awk -v x="$DX" -v u="$UX" -v d="$1" 'BEGIN { printf "%d", x + d * u }')
     CY=$(awk -v y="$DY" -v u="$UY" -v d="$2" 'BEGIN { printf "%d", y + d * u }')
 }
+# The centre of the palette grid's cell for entry $1 in the dialog found last: the grid fills 128 x
+# 128 units from 22, 16 with cells of whole pixels. Sets CX and CY.
+cell() {
+    CX=$(awk -v x="$DX" -v u="$UX" -v n="$1" 'BEGIN {
+        l = int(22 * u + 0.5); p = int((int(150 * u + 0.5) - l) / 16); printf "%d", x + l + (n % 16) * p + p / 2 }')
+    CY=$(awk -v y="$DY" -v u="$UY" -v n="$1" 'BEGIN {
+        t = int(16 * u + 0.5); p = int((int(144 * u + 0.5) - t) / 16); printf "%d", y + t + int(n / 16) * p + p / 2 }')
+}
+click_cell() { cell "$1"; xdotool mousemove "$CX" "$CY" ${2:+keydown "$2"} click 1 ${2:+keyup "$2"}; sleep 0.2; }
 
 # Saves with the File menu and waits until the picture $1 has changed on disk; ends the editor.
 save_and_quit() {

@@ -13,7 +13,7 @@ TEST(DialogTemplatesTest, IdsAreUniqueAndControlsLieInsideTheirDialog)
     for (const char* name : {"NEW_DIALOG", "NEW_PARAM_PAGE", "BACKUP_PAGE", "ZOOM_KEY_PAGE", "BLOCK_SIZE_DIALOG",
                              "MESH_SIZE_DIALOG", "PEN_TOOL_DIALOG", "LINE_TOOL_DIALOG", "ABOUT_DIALOG", "TOOLBOX_PANEL",
                              "PALETTE_EDIT_DIALOG", "COLOR_TONE_DIALOG", "PALETTE_SORT_DIALOG", "PALETTE_PASTE_DIALOG",
-                             "PALETTE_LOAD_DIALOG", "PALETTE_SAVE_DIALOG"}) {
+                             "PALETTE_LOAD_DIALOG", "PALETTE_SAVE_DIALOG", "EDGE_DIALOG", "CANVAS_SIZE_DIALOG"}) {
         ASSERT_NE(findDialogTemplate(name), nullptr) << name;
         const DialogTemplate& dialog = *findDialogTemplate(name);
         std::set<int> ids;
@@ -31,7 +31,7 @@ TEST(DialogTemplatesTest, IdsAreUniqueAndControlsLieInsideTheirDialog)
 
 TEST(DialogTemplatesTest, EachRadioGroupStartsWithAFlaggedButton)
 {
-    for (const char* name : {"NEW_DIALOG", "NEW_PARAM_PAGE", "MESH_SIZE_DIALOG"}) {
+    for (const char* name : {"NEW_DIALOG", "NEW_PARAM_PAGE", "MESH_SIZE_DIALOG", "EDGE_DIALOG"}) {
         const DialogTemplate& dialog = *findDialogTemplate(name);
         bool previousWasRadio = false;
         for (const ControlTemplate& c : dialog.controls) {

@@ -16,17 +16,28 @@ struct KeepCase {
     Dots mask;
     Point origin;
     Dots kept;
+    // What keepOtherColors keeps of the ink's ground.
+    Dots others;
 };
 
 const KeepCase keepCases[] = {
-    {"the whole picture", {"######", "######", "######"}, {0, 0}, drawn},
-    {"only dots the mask had", {"#.####", "######", "......"}, {0, 0}, {"#...#.", ".#..##", "......"}},
-    // A selection pasted past the picture's top-left corner: its outer dots are never read.
-    {"a mask reaching past the picture", {"####", "####", "####"}, {-2, -1}, {"....", "..##", "...#"}},
-    {"a mask past the bottom right", {"###", "###"}, {4, 2}, {"...", "..."}},
+    {"the whole picture", {"######", "######", "######"}, {0, 0}, drawn, {"..##.#", "#.##..", ".#####"}},
+    {"only dots the mask had",
+     {"#.####", "######", "......"},
+     {0, 0},
+     {"#...#.", ".#..##", "......"},
+     {"..##.#", "#.##..", "......"}},
+    // A selection pasted past the picture's top-left corner: its outer dots are never read, and
+    // count as neither colour.
+    {"a mask reaching past the picture",
+     {"####", "####", "####"},
+     {-2, -1},
+     {"....", "..##", "...#"},
+     {"....", "....", "..#."}},
+    {"a mask past the bottom right", {"###", "###"}, {4, 2}, {"...", "..."}, {"##.", "..."}},
 };
 
-TEST(FillMasksTest, KeepSameColorKeepsTheDotsOfThatColourInsideThePicture)
+TEST(FillMasksTest, KeepSameColorAndKeepOtherColorsSplitTheDotsInsideThePicture)
 {
     for (const KeepCase& c : keepCases)
         for (const Depth& depth : depths) {
@@ -36,6 +47,9 @@ TEST(FillMasksTest, KeepSameColorKeepsTheDotsOfThatColourInsideThePicture)
             auto mask = maskOf(c.mask);
             keepSameColor(*mask, c.origin, *image, depth.ink);
             EXPECT_EQ(dotsOf(*mask, maskSet), c.kept);
+            auto others = maskOf(c.mask);
+            keepOtherColors(*others, c.origin, *image, depth.ink);
+            EXPECT_EQ(dotsOf(*others, maskSet), c.others) << "other colours";
         }
 }
 
@@ -52,8 +66,9 @@ TEST(FillMasksTest, AFullColourDotMustMatchInAllThreeBytes)
 }
 
 // Wide enough for whole mask bytes inside the picture, which are tested eight dots at once: a dot
-// is the ink or a colour one bit or one byte away from it, or its bytes in another order.
-TEST(FillMasksTest, EightDotsAtOnceKeepExactlyTheInkDots)
+// is the ink or a colour one bit or one byte away from it, or its bytes in another order. Both
+// masks are made this way.
+TEST(FillMasksTest, EightDotsAtOnceTellTheInkDotsFromTheOthersExactly)
 {
     const ColorRef others[2][4] = {
         {paletteIndex(8), paletteIndex(0x89), paletteIndex(0x19), paletteIndex(1)},
@@ -74,19 +89,25 @@ TEST(FillMasksTest, EightDotsAtOnceKeepExactlyTheInkDots)
                 image->fillRun(image->row(y) + size_t(depth.bits / 8) * size_t(x), c, 1);
                 inked[size_t(y)][size_t(x)] = c == depth.ink ? '#' : '.';
             }
-        for (Point origin : {Point{0, 0}, Point{3, 1}, Point{-5, 0}}) {
-            SCOPED_TRACE(testing::Message() << depth << ", origin " << origin.x << "," << origin.y);
-            auto mask = maskOf(Dots(3, std::string(40, '#')));
-            keepSameColor(*mask, origin, *image, depth.ink);
-            Dots kept(3, std::string(40, '.'));
-            for (int32_t y = 0; y < 3; ++y)
-                for (int32_t x = 0; x < 40; ++x) {
-                    Point at{x + origin.x, y + origin.y};
-                    if (at.x >= 0 && at.x < size.x && at.y < size.y && inked[size_t(at.y)][size_t(at.x)] == '#')
-                        kept[size_t(y)][size_t(x)] = '#';
-                }
-            EXPECT_EQ(dotsOf(*mask, maskSet), kept);
-        }
+        for (Point origin : {Point{0, 0}, Point{3, 1}, Point{-5, 0}})
+            for (bool otherColors : {false, true}) {
+                SCOPED_TRACE(testing::Message() << depth << ", origin " << origin.x << "," << origin.y
+                                                << (otherColors ? ", other colours" : ""));
+                auto mask = maskOf(Dots(3, std::string(40, '#')));
+                if (otherColors)
+                    keepOtherColors(*mask, origin, *image, depth.ink);
+                else
+                    keepSameColor(*mask, origin, *image, depth.ink);
+                Dots kept(3, std::string(40, '.'));
+                for (int32_t y = 0; y < 3; ++y)
+                    for (int32_t x = 0; x < 40; ++x) {
+                        Point at{x + origin.x, y + origin.y};
+                        if (at.x >= 0 && at.x < size.x && at.y < size.y &&
+                            (inked[size_t(at.y)][size_t(at.x)] == '#') != otherColors)
+                            kept[size_t(y)][size_t(x)] = '#';
+                    }
+                EXPECT_EQ(dotsOf(*mask, maskSet), kept);
+            }
     }
 }
 

@@ -2,6 +2,7 @@
 #include "palette/HeaderSelectionPlug.h"
 #include "palette/MultiColorSelectionModel.h"
 #include "palette/PaletteModel.h"
+#include "palette/ResultColors.h"
 #include "palette/SingleColorSelectionModel.h"
 #include "tests/core/Listener.h"
 
@@ -187,6 +188,80 @@ TEST(ColorSelectionModelTest, AnswersItsPaletteAndTheHeaderPlugsButNoDragger)
     EXPECT_EQ(entriesOf(selection), row2Without32);
     rows->add(2, true);
     EXPECT_EQ(entriesOf(selection), row(2)) << "a row partly selected is added, not toggled";
+}
+
+} // namespace
+
+namespace {
+
+// The result colours from none chosen: each row's steps, then the first and second (-1: none) and
+// the aspects heard for the last step.
+TEST(ResultColorsTest, ClicksAndPicksFollowTheirRules)
+{
+    enum Kind { click, pickFirst, pickSecond };
+    struct Row {
+        const char* name;
+        std::vector<std::pair<Kind, int>> steps;
+        int first, second;
+        std::vector<std::string> lastHeard;
+    };
+    const Row rows[] = {
+        {"the first click chooses the first",
+         {{click, 5}},
+         5,
+         -1,
+         {"ResultColors::result1st", "ColorSelectionModel::colorSelection"}},
+        {"the first again changes nothing", {{click, 5}, {click, 5}}, 5, -1, {}},
+        {"another becomes the second",
+         {{click, 5}, {click, 9}},
+         5,
+         9,
+         {"ResultColors::result2nd", "ColorSelectionModel::colorSelection"}},
+        {"the first drops the second",
+         {{click, 5}, {click, 9}, {click, 5}},
+         5,
+         -1,
+         {"ResultColors::result2nd", "ColorSelectionModel::colorSelection"}},
+        {"the second again changes nothing", {{click, 5}, {click, 9}, {click, 9}}, 5, 9, {}},
+        {"any other replaces the second",
+         {{click, 5}, {click, 9}, {click, 200}},
+         5,
+         200,
+         {"ResultColors::result2nd", "ColorSelectionModel::colorSelection"}},
+        {"outside the palette changes nothing", {{click, 5}, {click, 256}, {click, -1}}, 5, -1, {}},
+        {"a picked second with none is the first",
+         {{pickSecond, 7}},
+         7,
+         -1,
+         {"ResultColors::result1st", "ColorSelectionModel::colorSelection"}},
+        {"a picked first replaces the first",
+         {{click, 5}, {click, 9}, {pickFirst, 3}},
+         3,
+         9,
+         {"ResultColors::result1st", "ColorSelectionModel::colorSelection"}},
+        {"a picked first that was the second drops it",
+         {{click, 5}, {click, 9}, {pickFirst, 9}},
+         9,
+         -1,
+         {"ResultColors::result1st", "ResultColors::result2nd", "ColorSelectionModel::colorSelection"}},
+        {"a picked second that is the first changes nothing", {{click, 5}, {pickSecond, 5}}, 5, -1, {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ResultColors results(nullptr);
+        Listener listener(&results);
+        for (auto [kind, entry] : row.steps) {
+            listener.clear();
+            kind == click       ? results.click(entry)
+            : kind == pickFirst ? results.setFirst(entry)
+                                : results.setSecond(entry);
+        }
+        EXPECT_EQ(results.first().value_or(-1), row.first);
+        EXPECT_EQ(results.second().value_or(-1), row.second);
+        EXPECT_EQ(listener.names(), row.lastHeard);
+        for (int i = 0; i < 256; ++i)
+            ASSERT_EQ(results.includes(i), i == row.first || i == row.second) << i;
+    }
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include "tests/views/EditViewFixture.h"
 #include "views/BitmapSubView.h"
 #include "views/NudgeStep.h"
+#include "views/tools/TransformMode.h"
 
 #include <gtest/gtest.h>
 
@@ -202,6 +203,33 @@ TEST_F(SelectionViewTest, DirectionKeysNudgeTheSelectionByUnitsTimesTheRepeatCou
     document->commitSelection();
     press(keys::right);
     EXPECT_EQ(document->selection(), nullptr);
+}
+
+TEST_F(SelectionViewTest, AMouseTransformHoldsTheViewUntilTheToolChangesOrTheSelectionGoes)
+{
+    open({16, 12}, {116, 96}, 4);
+    tools.setTool(ToolBox::pencil);
+    EXPECT_TRUE(view().command(commands::rotateWithMouse, nullptr));
+    EXPECT_EQ(view().transform(), nullptr) << "nothing to turn";
+    select({2, 2, 6, 6});
+    view().command(commands::rotateWithMouse, nullptr);
+    ASSERT_NE(view().transform(), nullptr);
+    EXPECT_TRUE(document->isInteractive());
+    syntheticInput::moveMouse(view(), view().dotToView({4, 4}), false);
+    EXPECT_EQ(view().pointer(), "HUMMER_CURS");
+    syntheticInput::moveMouse(view(), view().dotToView({10, 3}), false);
+    EXPECT_EQ(view().pointer(), "STOP_CURS");
+    press(keys::right);
+    EXPECT_EQ(selected(), (Rect{2, 2, 6, 6})) << "a nudge only beeps";
+    tools.setTool(ToolBox::rect);
+    EXPECT_EQ(view().transform(), nullptr);
+    EXPECT_FALSE(document->isInteractive());
+
+    view().command(commands::scaleWithMouse, nullptr);
+    ASSERT_NE(view().transform(), nullptr);
+    document->commitSelection();
+    EXPECT_EQ(view().transform(), nullptr) << "the selection went";
+    EXPECT_FALSE(document->isInteractive());
 }
 
 TEST_F(SelectionViewTest, SelectingToolsShowTheArrowOverTheSelection)

@@ -6,32 +6,13 @@
 #include "palette/MultiColorSelectionModel.h"
 #include "panels/PaletteGridDialog.h"
 #include "views/ColorPicker.h"
+#include "views/EntryPicking.h"
 
 #include <vector>
 
 namespace {
 
 constexpr int resetButtonId = 100;
-
-// The picture's dots picked while the dialog is open join the grid's selection.
-class BorderPicking : public ColorPickerTarget {
-public:
-    BorderPicking(ColorPicker& picker, ColorSelectionModel& selection, const PaletteModel& palette)
-        : m_picker(picker), m_selection(selection), m_palette(palette)
-    {
-        m_picker.setTarget(this);
-    }
-    ~BorderPicking() { m_picker.setTarget(nullptr); }
-    BorderPicking(const BorderPicking&) = delete;
-    BorderPicking& operator=(const BorderPicking&) = delete;
-
-    void picked(ColorRef color, bool) override { m_selection.add(m_palette.indexOfColorRef(color)); }
-
-private:
-    ColorPicker& m_picker;
-    ColorSelectionModel& m_selection;
-    const PaletteModel& m_palette;
-};
 
 } // namespace
 
@@ -46,7 +27,8 @@ bool runBorderColorsDialog(BitmapDocument& document, ColorPicker& picker)
     {
         PaletteGridDialog dialog("BORDER_COLORS_DIALOG", selection, true);
         dialog.control(resetButtonId)->onClicked([&selection] { selection.clear(); });
-        BorderPicking picking(picker, selection, *palette);
+        // The picture's dots picked while the dialog is open join the grid's selection.
+        EntryPicking picking(picker, *palette, [&selection](int entry, bool) { selection.add(entry); });
         dialog.leaveOpenToMouse(picker.pickingWindow());
         if (dialog.runModal() != okButtonId)
             return false;

@@ -35,15 +35,18 @@ void CropTool::press(const Visual::MouseEvent& event)
     Rect picture = view.imageBounds();
     if (std::optional<FrameHandle> handle = m_frame.handleAt(event.at)) {
         Point unit = view.unitSize();
-        m_frame.drag(*handle, event,
-                     [picture, unit](const Rect& start, FrameHandle held, Point corner, const Visual::MouseEvent&) {
-                         // Whole units, as the band made it, but never past the picture.
-                         corner = nearestGridCorner(corner, 1, unit);
-                         corner = {std::clamp(corner.x, picture.left, picture.right),
-                                   std::clamp(corner.y, picture.top, picture.bottom)};
-                         Rect next = AdjustableFrame::adjusted(start, held, corner, unit).intersected(picture);
-                         return next.isEmpty() ? start : next;
-                     });
+        auto rule = [picture, unit](const Rect& start, FrameHandle held, Point corner, const Visual::MouseEvent&) {
+            // Whole units, as the band made it, but never past the picture.
+            corner = nearestGridCorner(corner, 1, unit);
+            corner = {std::clamp(corner.x, picture.left, picture.right),
+                      std::clamp(corner.y, picture.top, picture.bottom)};
+            Rect next = AdjustableFrame::adjusted(start, held, corner, unit).intersected(picture);
+            return next.isEmpty() ? start : next;
+        };
+        m_frame.drag(*handle, event, rule, [this] {
+            if (InformationDisplay* information = environment().information())
+                information->showSelection(*frame());
+        });
         return;
     }
     Point dot = view.viewToDot(event.at);
