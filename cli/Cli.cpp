@@ -2,12 +2,10 @@
 
 #include "base/Alert.h"
 #include "base/ErrorFrame.h"
-#include "cli/ClipboardSteps.h"
-#include "cli/DrawCommand.h"
+#include "cli/EditCommand.h"
 #include "cli/PaletteCommand.h"
 #include "cli/PaletteFileCommands.h"
 #include "cli/PictureFiles.h"
-#include "cli/SelectCommand.h"
 #include "formats/FormatTable.h"
 #include "palette/PaletteModel.h"
 #include "pixels/DIBImage.h"
@@ -31,14 +29,13 @@ Commands:
 constexpr const char* usageTail = R"(  --help            show this text
 
 On failure the message the editor would show is printed on standard error as two lines, its
-title and its text, and the exit status is 1; convert, draw, select and the palette commands
+title and its text, and the exit status is 1; convert, edit and the palette commands
 then leave OUT as it was, with no partial file behind.
 )";
 
 std::string usage()
 {
-    return std::string(usageHead) + drawUsage + selectUsage + clipboardStepsUsage + selectNotes + paletteUsage +
-           paletteFileUsage + usageTail;
+    return std::string(usageHead) + editUsage() + paletteUsage + paletteFileUsage + usageTail;
 }
 
 // Prints alerts as the editor would show them: the title on one line and the text on the next.
@@ -96,11 +93,14 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         out << usage();
         return 0;
     }
+    if (arguments.size() == 2 && arguments[0] == "edit" && arguments[1] == "--help") {
+        out << editUsage();
+        return 0;
+    }
     ConsoleMessages messages(err);
-    if (!arguments.empty() && arguments[0] == "draw")
-        return runDraw({arguments.begin() + 1, arguments.end()}, err);
-    if (!arguments.empty() && arguments[0] == "select")
-        return runSelect({arguments.begin() + 1, arguments.end()}, err);
+    for (const char* edit : {"edit", "draw", "select"})
+        if (!arguments.empty() && arguments[0] == edit)
+            return runEdit(edit, {arguments.begin() + 1, arguments.end()}, err);
     if (!arguments.empty() && arguments[0] == "palette")
         return runPalette({arguments.begin() + 1, arguments.end()}, out, err);
     bool done = guardCallback([&] {

@@ -10,8 +10,8 @@
 #include <iterator>
 #include <optional>
 
-const char* const clipboardStepsUsage =
-    R"(      --cut             copy the selection, then remove it (a plain one's dots cleared)
+const char* const clipboardStepsUsage = R"(    clipboard:
+      --cut             copy the selection, then remove it (a plain one's dots cleared)
       --copy FILE       write the packed DIB a copy would put on the clipboard to FILE
       --paste FILE [--marked] [--at X,Y]
                         paste FILE, a packed DIB or a BMP file, as a floating selection;

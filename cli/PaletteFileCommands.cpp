@@ -43,26 +43,6 @@ std::string shownName(const FilePath& file, const std::string& given)
     return file.name().empty() ? given : std::string(file.name());
 }
 
-// The file's colours, at most a palette's worth, or nothing once the editor's message is printed.
-std::optional<std::vector<ColorRef>> readColors(const std::string& name, std::ostream& err, const char* command)
-{
-    FilePath file;
-    LoadedPalette loaded;
-    try {
-        file.setFullPath(name);
-        loaded = readPaletteFile(file);
-    } catch (...) {
-        reportPaletteReadFailure(currentError(), shownName(file, name));
-        return std::nullopt;
-    }
-    std::vector<ColorRef>& colors = loaded.palette.colors;
-    if (colors.size() > size_t(PaletteModel::size)) {
-        err << command << ": " << name << " holds more than 256 colours; the first 256 are taken\n";
-        colors.resize(PaletteModel::size);
-    }
-    return std::move(colors);
-}
-
 // The format of OUT; throws BadArgument for an extension no palette format has.
 const PaletteFormat& saveFormat(const std::string& name, bool riff)
 {
@@ -111,7 +91,7 @@ int convertPalette(const std::vector<std::string>& arguments, std::ostream& err)
         if (arguments.size() != 2 && !riff)
             throw BadArgument{"expected IN OUT [--riff]"};
         const PaletteFormat& format = saveFormat(arguments[1], riff);
-        std::optional<std::vector<ColorRef>> colors = readColors(arguments[0], err, "palette convert");
+        std::optional<std::vector<ColorRef>> colors = readPaletteColors(arguments[0], err, "palette convert");
         return colors && write(arguments[1], format, *colors) ? 0 : 1;
     });
 }
@@ -154,7 +134,7 @@ int loadPalette(const std::vector<std::string>& arguments, std::ostream& err)
         if (arguments.size() != 3 && !(arguments.size() == 5 && arguments[3] == "--at"))
             throw BadArgument{"expected PIC PAL OUT [--at N]"};
         int at = arguments.size() == 5 ? stepNumber(arguments[4], 0, 255, "--at") : 0;
-        std::optional<std::vector<ColorRef>> colors = readColors(arguments[1], err, "palette load");
+        std::optional<std::vector<ColorRef>> colors = readPaletteColors(arguments[1], err, "palette load");
         if (!colors)
             return 1;
         if (size_t(at) + colors->size() > size_t(PaletteModel::size))
@@ -169,4 +149,23 @@ int loadPalette(const std::vector<std::string>& arguments, std::ostream& err)
             },
             err);
     });
+}
+
+std::optional<std::vector<ColorRef>> readPaletteColors(const std::string& name, std::ostream& err, const char* command)
+{
+    FilePath file;
+    LoadedPalette loaded;
+    try {
+        file.setFullPath(name);
+        loaded = readPaletteFile(file);
+    } catch (...) {
+        reportPaletteReadFailure(currentError(), shownName(file, name));
+        return std::nullopt;
+    }
+    std::vector<ColorRef>& colors = loaded.palette.colors;
+    if (colors.size() > size_t(PaletteModel::size)) {
+        err << command << ": " << name << " holds more than 256 colours; the first 256 are taken\n";
+        colors.resize(PaletteModel::size);
+    }
+    return std::move(colors);
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "base/Color.h"
+
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -17,6 +20,10 @@ int savePalette(const std::vector<std::string>& arguments, std::ostream& err);
 // palette load PIC PAL OUT [--at N]: the file's colours into entries N ... N + n - 1 of the
 // picture's palette, its dots untouched; written to OUT whole or not at all.
 int loadPalette(const std::vector<std::string>& arguments, std::ostream& err);
+
+// The colours of the palette file name, at most a palette's worth (more are said on err, after
+// command, and dropped), or nothing once the editor's message is printed.
+std::optional<std::vector<ColorRef>> readPaletteColors(const std::string& name, std::ostream& err, const char* command);
 
 // The commands' part of the usage text.
 extern const char* const paletteFileUsage;

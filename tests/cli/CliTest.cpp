@@ -493,7 +493,7 @@ TEST_F(CliTest, SelectRefusesBadStepsWithStatusTwoAndWritesNothing)
                   });
     EXPECT_EQ(run({"select", in}), 2);
     EXPECT_EQ(run({"--help"}), 0);
-    EXPECT_NE(this->out.str().find("select IN OUT"), std::string::npos);
+    EXPECT_NE(this->out.str().find("edit IN OUT"), std::string::npos);
     EXPECT_NE(this->out.str().find("--canvas W,H[,A]"), std::string::npos);
 }
 
@@ -669,6 +669,56 @@ TEST_F(CliTest, PaletteSaveWritesFlaggedRowsAndLoadPlacesABlockWithTheDotsUntouc
     EXPECT_EQ(run({"palette", "save", file("rgb.bmp", blank(2, 2, true)), folder + "/y.gpl"}), 1);
     EXPECT_EQ(run({"palette", "load", file("rgb2.bmp", blank(2, 2, true)), gpl, refused}), 1);
     EXPECT_FALSE(std::filesystem::exists(refused));
+}
+
+TEST_F(CliTest, EditChainsStepsOfEveryKindUnderItsThreeNames)
+{
+    std::string in = file("in.bmp", blank(6, 3, false));
+    // --fill with X,Y after it is the bucket, without it the selection's fill.
+    expectDots("edit", in,
+               {
+                   {{"--color", "0", "--rect", "1,0,3,2", "--fill", "--rect", "4,1,6,3", "--border"},
+                    {".##...", ".##.##", "....##"},
+                    "a selection fill and a border"},
+                   {{"--color", "0", "--fill", "5,2"}, {"######", "######", "######"}, "the bucket"},
+                   {{"--color", "0", "--background", "1", "--pencil", "0,0,2,0", "--rect", "0,0,3,1", "--flip", "x",
+                     "--move", "3,2"},
+                    {"......", "......", "...###"},
+                    "drawing, selection and image steps in one chain"},
+               });
+    for (const char* name : {"draw", "select"}) {
+        ASSERT_EQ(run({name, in, folder + "/alias.bmp", "--color", "0", "--rect", "0,0,1,1", "--fill"}), 0)
+            << name << ": " << err.str();
+        EXPECT_EQ(dots(folder + "/alias.bmp"), (Rows{"#.....", "......", "......"})) << name;
+    }
+
+    // Entry 0 moved to 5 takes its dots along; a one-colour file goes to entry 3.
+    std::string gpl = file("one.gpl", "GIMP Palette\n1 2 3\n");
+    std::string out = folder + "/palette.bmp";
+    ASSERT_EQ(run({"edit", in, out, "--color", "0", "--pencil", "0,0", "--palette-move", "0:5", "--palette-load",
+                   gpl + ",3"}),
+              0)
+        << err.str();
+    EXPECT_EQ(dots(out, 5), (Rows{"#.....", "......", "......"}));
+    PaletteModel palette;
+    int format = 0;
+    readPicture(out, palette, format);
+    EXPECT_EQ(palette.colorAt(5), rgb(0, 0, 0));
+    EXPECT_EQ(palette.colorAt(3), rgb(1, 2, 3));
+
+    std::string full = file("full.bmp", blank(2, 2, true));
+    EXPECT_EQ(outcome({"edit", full, out, "--palette-move", "0:1"}),
+              "1edit: --palette-move: the picture has no palette (it is full colour)\n");
+    expectRefused("edit", in, folder + "/refused.bmp",
+                  {{"--palette-move", "1,2"},
+                   {"--palette-move", "250:10"},
+                   {"--palette-load", gpl + ",300"},
+                   {"--fill", "1,1,1"}});
+
+    EXPECT_EQ(run({"edit", "--help"}), 0);
+    std::string help = this->out.str();
+    for (const char* group : {"settings", "selection", "drawing", "clipboard", "image", "palette"})
+        EXPECT_NE(help.find("    " + std::string(group)), std::string::npos) << group;
 }
 
 } // namespace
