@@ -78,6 +78,33 @@ TEST(TransformsTest, ScalingTakesTheCentredNearestSourceIndex)
     }
 }
 
+// Sizes around the 8 x 8 tiles and 64 x 64 blocks the turn takes at once, and their leftovers.
+TEST(TransformsTest, QuarterTurnsOfEverySizeMoveEveryByteWhereTheFormulaSays)
+{
+    for (int bits : {8, 24})
+        for (Point size : {Point{8, 8}, Point{19, 13}, Point{13, 19}, Point{70, 67}, Point{64, 9}}) {
+            std::shared_ptr<DIBImage> source = makePicture(depths[bits == 8 ? 0 : 1], size);
+            int32_t bytes = bits / 8;
+            for (int32_t y = 0; y < size.y; ++y)
+                for (int32_t x = 0; x < size.x * bytes; ++x)
+                    source->row(y)[x] = uint8_t(x * 31 + y * 7 + x / 5);
+            for (bool clockwise : {true, false}) {
+                std::shared_ptr<DIBImage> turned =
+                    rotateImage(*source, clockwise ? std::numbers::pi / 2 : -std::numbers::pi / 2);
+                ASSERT_EQ(turned->extent(), (Point{size.y, size.x}));
+                for (int32_t y = 0; y < size.x; ++y)
+                    for (int32_t x = 0; x < size.y; ++x) {
+                        // Clockwise source row r is column (height - 1 - r) read down, else column r read up.
+                        Point from = clockwise ? Point{y, size.y - 1 - x} : Point{size.x - 1 - y, x};
+                        for (int32_t b = 0; b < bytes; ++b)
+                            ASSERT_EQ(turned->row(y)[x * bytes + b], source->row(from.y)[from.x * bytes + b])
+                                << bits << "-bit " << size.x << " x " << size.y << (clockwise ? " cw " : " ccw ") << x
+                                << "," << y;
+                    }
+            }
+        }
+}
+
 TEST(TransformsTest, QuarterAndHalfTurnsMoveEveryPixelExactly)
 {
     for (int bits : {8, 24}) {
