@@ -98,22 +98,43 @@ void quarterTurnRows(const DIBImage& source, DIBImage& destination, bool clockwi
     quarterTurnArea<Pixels>(source, destination, clockwise, all);
 }
 
+// Only the run of each row that turns back into the source is visited, without a bounds test.
 template <class Pixels>
 void rotateRows(const DIBImage& source, DIBImage& destination, const RotationGeometry& turn)
 {
-    auto width = uint32_t(source.width()), height = uint32_t(source.height());
-    RotationStepper stepper(turn);
-    for (int32_t y = 0; y < destination.height(); ++y, stepper.stepDown()) {
+    RotationStepper row(turn);
+    for (int32_t y = 0; y < destination.height(); ++y, row.stepDown()) {
+        auto [first, end] = row.insideSpan(source.width(), source.height(), destination.width());
+        RotationStepper stepper = row;
+        stepper.stepRight(first);
         uint8_t* out = destination.row(y);
-        for (int32_t x = 0; x < destination.width(); ++x, stepper.stepRight()) {
-            int32_t sourceX = stepper.sourceX(), sourceY = stepper.sourceY();
-            if (uint32_t(sourceX) < width && uint32_t(sourceY) < height)
-                std::memcpy(Pixels::at(out, x), Pixels::at(source.row(sourceY), sourceX), Pixels::size);
-        }
+        for (int32_t x = first; x < end; ++x, stepper.stepRight())
+            std::memcpy(Pixels::at(out, x), Pixels::at(source.row(stepper.sourceY()), stepper.sourceX()), Pixels::size);
     }
 }
 
+// The steps k of count for which 0 <= (start + k * step) >> 15 < length, as [first, end).
+std::pair<int64_t, int64_t> stepsInside(int64_t start, int64_t step, int32_t length, int32_t count)
+{
+    const int64_t upper = int64_t(length) << 15;
+    auto floorDiv = [](int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); };
+    auto ceilDiv = [&](int64_t a, int64_t b) { return -floorDiv(-a, b); };
+    if (step == 0)
+        return start >= 0 && start < upper ? std::pair<int64_t, int64_t>{0, count} : std::pair<int64_t, int64_t>{0, 0};
+    if (step > 0)
+        return {ceilDiv(-start, step), ceilDiv(upper - start, step)};
+    return {floorDiv(start - upper, -step) + 1, floorDiv(start, -step) + 1};
+}
+
 } // namespace
+
+std::pair<int32_t, int32_t> RotationStepper::insideSpan(int32_t width, int32_t height, int32_t count) const
+{
+    auto [firstX, endX] = stepsInside(m_x, m_c, width, count);
+    auto [firstY, endY] = stepsInside(m_y, -m_s, height, count);
+    int64_t first = std::max<int64_t>({0, firstX, firstY}), end = std::min<int64_t>({count, endX, endY});
+    return first < end ? std::pair<int32_t, int32_t>{int32_t(first), int32_t(end)} : std::pair<int32_t, int32_t>{0, 0};
+}
 
 RotationGeometry rotationGeometry(const Rect& source, double angle)
 {

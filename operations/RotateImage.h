@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 class DIBImage;
 class MaskImage;
@@ -42,6 +43,16 @@ public:
     {
         m_x += m_c;
         m_y -= m_s;
+    }
+    // Of the next count steps along the row, the first and the end of those whose source pixel
+    // lies inside a width x height source; first == end when none does. They are one run, since
+    // the row is a straight line through a rectangle.
+    std::pair<int32_t, int32_t> insideSpan(int32_t width, int32_t height, int32_t count) const;
+    // Moves n steps along the row at once.
+    void stepRight(int32_t n)
+    {
+        m_x += m_c * n;
+        m_y -= m_s * n;
     }
     // To the first pixel of the next row.
     void stepDown()

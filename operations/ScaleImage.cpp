@@ -9,14 +9,35 @@
 
 namespace {
 
+// Row in backwards into out, width dots of Pixels.
+template <class Pixels>
+void mirrorRow(uint8_t* out, const uint8_t* in, int32_t width)
+{
+    int32_t x = 0;
+    if constexpr (Pixels::size == 1) {
+        // Eight indices a step, their order turned round in one word.
+        for (; x + 8 <= width; x += 8) {
+            uint64_t eight;
+            std::memcpy(&eight, in + width - 8 - x, sizeof eight);
+            eight = __builtin_bswap64(eight);
+            std::memcpy(out + x, &eight, sizeof eight);
+        }
+    }
+    for (const uint8_t* from = Pixels::at(in, width - 1 - x); x < width; ++x, from -= Pixels::size)
+        std::memcpy(Pixels::at(out, x), from, Pixels::size);
+}
+
 template <class Pixels>
 void scaleRows(const DIBImage& source, DIBImage& destination, const std::vector<int32_t>& columns,
                const std::vector<int32_t>& rows)
 {
     size_t rowBytes = Pixels::size * size_t(destination.width());
-    bool sameColumns = columns.size() == size_t(source.width());
-    for (size_t i = 0; sameColumns && i < columns.size(); ++i)
-        sameColumns = columns[i] == int32_t(i);
+    auto width = int32_t(columns.size());
+    bool sameColumns = width == source.width(), mirroredColumns = sameColumns;
+    for (int32_t i = 0; i < width && (sameColumns || mirroredColumns); ++i) {
+        sameColumns = sameColumns && columns[size_t(i)] == i;
+        mirroredColumns = mirroredColumns && columns[size_t(i)] == width - 1 - i;
+    }
     for (int32_t y = 0; y < destination.height(); ++y) {
         uint8_t* out = destination.row(y);
         if (y > 0 && rows[size_t(y)] == rows[size_t(y) - 1]) {
@@ -26,6 +47,11 @@ void scaleRows(const DIBImage& source, DIBImage& destination, const std::vector<
         const uint8_t* in = source.row(rows[size_t(y)]);
         if (sameColumns) {
             std::memcpy(out, in, rowBytes);
+            continue;
+        }
+        if (mirroredColumns) {
+            // A flip across walks the source row backwards, with no table to look up.
+            mirrorRow<Pixels>(out, in, width);
             continue;
         }
         for (size_t x = 0; x < columns.size(); ++x)

@@ -78,8 +78,9 @@ TEST(TransformsTest, ScalingTakesTheCentredNearestSourceIndex)
     }
 }
 
-// Sizes around the 8 x 8 tiles and 64 x 64 blocks the turn takes at once, and their leftovers.
-TEST(TransformsTest, QuarterTurnsOfEverySizeMoveEveryByteWhereTheFormulaSays)
+// Sizes around the 8 x 8 tiles and 64 x 64 blocks the turn takes at once, and the eight dots a
+// flip across turns round at once, and their leftovers.
+TEST(TransformsTest, QuarterTurnsAndFlipsOfEverySizeMoveEveryByteWhereTheFormulaSays)
 {
     for (int bits : {8, 24})
         for (Point size : {Point{8, 8}, Point{19, 13}, Point{13, 19}, Point{70, 67}, Point{64, 9}}) {
@@ -88,6 +89,11 @@ TEST(TransformsTest, QuarterTurnsOfEverySizeMoveEveryByteWhereTheFormulaSays)
             for (int32_t y = 0; y < size.y; ++y)
                 for (int32_t x = 0; x < size.x * bytes; ++x)
                     source->row(y)[x] = uint8_t(x * 31 + y * 7 + x / 5);
+            std::shared_ptr<DIBImage> flipped = scaleImage(*source, {-size.x, size.y});
+            for (int32_t y = 0; y < size.y; ++y)
+                for (int32_t x = 0; x < size.x * bytes; ++x)
+                    ASSERT_EQ(flipped->row(y)[x], source->row(y)[(size.x - 1 - x / bytes) * bytes + x % bytes])
+                        << bits << "-bit " << size.x << " x " << size.y << " flipped at " << x << "," << y;
             for (bool clockwise : {true, false}) {
                 std::shared_ptr<DIBImage> turned =
                     rotateImage(*source, clockwise ? std::numbers::pi / 2 : -std::numbers::pi / 2);
