@@ -129,19 +129,23 @@ void ReplacementPreview::drop(int d, bool ctrl)
 
 void ReplacementPreview::keep()
 {
-    m_ended = true;
-    if (!m_saved)
+    if (!m_saved) {
+        m_ended = true;
         return;
+    }
     std::shared_ptr<DIBImage> now = m_document.image()->copyOfArea(Rect::fromSize(m_savedAt, m_saved->extent()));
     if (now->samePixels(*m_saved)) {
         // Dragged there and back: nothing to undo.
+        m_ended = true;
         m_document.setModified(m_wasModified);
         return;
     }
     UndoRecord& undo = UndoRecord::instance();
     if (!m_stepBegun)
         undo.beginUndo(&m_document);
-    undo.addUndo(&m_document, std::make_unique<PixelsUndo>(m_document, std::move(m_saved), m_savedAt));
+    // Until the step holds the saved pixels, a failure puts them back.
+    undo.addUndo(&m_document, std::make_unique<PixelsUndo>(m_document, m_saved, m_savedAt));
+    m_ended = true;
 }
 
 void ReplacementPreview::restore()

@@ -33,6 +33,17 @@ ColorRef transparentOf(const BitmapDocument& document, const SelectionRecord& re
     return record.floatingImage ? record.transparentColor : document.backgroundColor();
 }
 
+// The transformed image over box, cut to the bounds of the shape rebuilt from the dots that stayed,
+// which lose edge rows or columns when a sparse shape is scaled down or turned.
+std::shared_ptr<DIBImage> cutToShape(std::shared_ptr<DIBImage> image, const Rect& box, const Region& shape,
+                                     ColorRef transparent)
+{
+    Rect kept = shape.bounds();
+    if (kept == box)
+        return image;
+    return copyArea(*image, kept.translated(-box.left, -box.top), transparent);
+}
+
 // Lifts the selection and puts the transformed one in its place, as one undo step; the
 // transparency mask is made again for the selection's transparent colour.
 void install(BitmapDocument& document, Region region, std::shared_ptr<DIBImage> image)
@@ -68,10 +79,15 @@ void scaleTo(BitmapDocument& document, Point size, std::optional<Point> topLeft)
     if (!record || record->region.isEmpty() || size.x == 0 || size.y == 0)
         return;
     Point place = topLeft.value_or(record->region.bounds().topLeft());
-    std::shared_ptr<DIBImage> image = scaleImage(*ownPixels(document, *record), size);
     Region region;
     region.setFromMask(*scaleMask(*record->region.toMask(), size), {1, 1});
     region.offset(place.x, place.y);
+    // Scaled down, a sparse shape can lose every dot: the selection stays as it was.
+    if (region.isEmpty())
+        return;
+    std::shared_ptr<DIBImage> image = scaleImage(*ownPixels(document, *record), size);
+    Rect box = Rect::fromSize(place, {std::abs(size.x), std::abs(size.y)});
+    image = cutToShape(std::move(image), box, region, transparentOf(document, *record));
     install(document, std::move(region), std::move(image));
 }
 
@@ -113,11 +129,8 @@ void rotateCopy(BitmapDocument& document, const SelectionRecord& copy, double an
     }
     if (region.isEmpty())
         return;
-    std::shared_ptr<DIBImage> image = rotateImage(*copy.floatingImage, angle, box.topLeft());
-    // A shape that lost its edge rows or columns takes the part of the turned box it covers.
-    Rect kept = region.bounds();
-    if (kept != turn.box)
-        image = copyArea(*image, kept.translated(-turn.box.left, -turn.box.top), copy.transparentColor);
+    std::shared_ptr<DIBImage> image =
+        cutToShape(rotateImage(*copy.floatingImage, angle, box.topLeft()), turn.box, region, copy.transparentColor);
     install(document, std::move(region), std::move(image));
 }
 

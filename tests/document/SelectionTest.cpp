@@ -407,6 +407,31 @@ TEST(SelectionTransformsTest, ATurnedSquareGrowsToItsBoxWithoutItsCorners)
     EXPECT_EQ(document->selection()->floatingImage->extent(), (Point{14, 14}));
 }
 
+// Three dots in a column, rows 0, 5 and 10 of the shape: scaled to three rows only the middle one
+// is sampled, and to two rows none.
+TEST(SelectionTransformsTest, ASparseShapeScaledDownKeepsItsPixelsOnTheDotsThatStay)
+{
+    auto* document = new BitmapDocument(NewParams::current());
+    NewDocumentParams params = NewDocumentParams::fromPreferences(NewParams::current());
+    params.imageSize = {20, 20};
+    document->newContent(params, "/nonexistent/default.rgb", "untitled");
+    Listener keeping(document);
+    Region dots;
+    for (int32_t y : {4, 9, 14}) {
+        document->fillRect(Rect::fromSize({3, y}, {1, 1}), paletteIndex(uint8_t(y)));
+        dots.unionRect(Rect::fromSize({3, y}, {1, 1}));
+    }
+    selectionCommands::select(*document, dots);
+    selectionTransforms::scaleTo(*document, {1, 2});
+    EXPECT_EQ(document->selection()->region, dots) << "no dot stays: the selection is as it was";
+    EXPECT_FALSE(document->selection()->floatingImage);
+    selectionTransforms::scaleTo(*document, {1, 3});
+    std::shared_ptr<SelectionRecord> scaled = document->selection();
+    EXPECT_EQ(scaled->region.bounds(), Rect::fromSize({3, 5}, {1, 1}));
+    ASSERT_EQ(scaled->floatingImage->extent(), (Point{1, 1}));
+    EXPECT_EQ(scaled->floatingImage->pixelAt({0, 0}), paletteIndex(9)) << "the middle dot, where it stays";
+}
+
 TEST_F(SelectionTest, MovesAndModeChangesUndoAndRedo)
 {
     struct Row {
