@@ -41,7 +41,14 @@ std::shared_ptr<MaskImage> outlineMask(const MaskImage& shapes, int width, bool 
     for (int32_t y = 0; y < h; ++y) {
         uint8_t* d = row(y);
         const uint8_t* bits = shapes.row(y);
-        for (int32_t x = 0; x < w; ++x)
+        int32_t x = 0;
+        // Eight dots of no shape at once: most of the mask, around sprites.
+        for (; x + 8 <= w; x += 8) {
+            uint8_t eight = bits[x >> 3];
+            for (int32_t k = 0; k < 8; ++k)
+                d[x + k] = eight & (0x80 >> k) ? 0 : 255;
+        }
+        for (; x < w; ++x)
             d[x] = (bits[x >> 3] << (x & 7)) & 0x80 ? 0 : 255;
         if (y > 0)
             throughRow(d, row(y - 1), w, corners);
@@ -57,8 +64,17 @@ std::shared_ptr<MaskImage> outlineMask(const MaskImage& shapes, int width, bool 
         for (int32_t x = w - 2; x >= 0; --x)
             d[x] = std::min(d[x], further(d[x + 1]));
         uint8_t* out = ring->row(y);
-        for (int32_t x = 0; x < w; ++x)
-            if (d[x] > 0 && d[x] <= width)
+        // 1 to width is the ring: d - 1 below width, with 0 wrapping round to 255.
+        auto inRing = [&](int32_t x) { return uint8_t(d[x] - 1) < width; };
+        int32_t x = 0;
+        for (; x + 8 <= w; x += 8) {
+            uint8_t eight = 0;
+            for (int32_t k = 0; k < 8; ++k)
+                eight |= uint8_t(inRing(x + k) << (7 - k));
+            out[x >> 3] = eight;
+        }
+        for (; x < w; ++x)
+            if (inRing(x))
                 out[x >> 3] |= uint8_t(0x80 >> (x & 7));
     }
     return ring;
