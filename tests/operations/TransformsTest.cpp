@@ -78,12 +78,12 @@ TEST(TransformsTest, ScalingTakesTheCentredNearestSourceIndex)
     }
 }
 
-// Sizes around the 8 x 8 tiles and 64 x 64 blocks the turn takes at once, and the eight dots a
-// flip across turns round at once, and their leftovers.
-TEST(TransformsTest, QuarterTurnsAndFlipsOfEverySizeMoveEveryByteWhereTheFormulaSays)
+// Sizes around the 8 x 8 tiles and 64 x 64 blocks the turn takes at once, the eight dots a flip
+// across turns round at once and the sixteen a halving packs, and their leftovers.
+TEST(TransformsTest, QuarterTurnsFlipsAndHalvingsOfEverySizeMoveEveryByteWhereTheFormulaSays)
 {
     for (int bits : {8, 24})
-        for (Point size : {Point{8, 8}, Point{19, 13}, Point{13, 19}, Point{70, 67}, Point{64, 9}}) {
+        for (Point size : {Point{8, 8}, Point{19, 13}, Point{13, 19}, Point{70, 67}, Point{64, 9}, Point{65, 3}}) {
             std::shared_ptr<DIBImage> source = makePicture(depths[bits == 8 ? 0 : 1], size);
             int32_t bytes = bits / 8;
             for (int32_t y = 0; y < size.y; ++y)
@@ -94,6 +94,15 @@ TEST(TransformsTest, QuarterTurnsAndFlipsOfEverySizeMoveEveryByteWhereTheFormula
                 for (int32_t x = 0; x < size.x * bytes; ++x)
                     ASSERT_EQ(flipped->row(y)[x], source->row(y)[(size.x - 1 - x / bytes) * bytes + x % bytes])
                         << bits << "-bit " << size.x << " x " << size.y << " flipped at " << x << "," << y;
+            // Halved down and up: every second dot from the second, or from the first.
+            for (int32_t half : {size.x / 2, (size.x + 1) / 2}) {
+                std::shared_ptr<DIBImage> halved = scaleImage(*source, {half, size.y});
+                std::vector<int32_t> columns = scaledIndices(size.x, half);
+                for (int32_t y = 0; y < size.y; ++y)
+                    for (int32_t x = 0; x < half * bytes; ++x)
+                        ASSERT_EQ(halved->row(y)[x], source->row(y)[columns[size_t(x / bytes)] * bytes + x % bytes])
+                            << bits << "-bit " << size.x << " to " << half << " at " << x << "," << y;
+            }
             for (bool clockwise : {true, false}) {
                 std::shared_ptr<DIBImage> turned =
                     rotateImage(*source, clockwise ? std::numbers::pi / 2 : -std::numbers::pi / 2);
