@@ -386,12 +386,19 @@ TEST_F(SelectionTest, FlipsTurnsAndScalesMoveImageAndShapeTogetherAndUndoAndRedo
     EXPECT_FALSE(document->selection()) << "no selection, nothing to turn";
 }
 
-TEST(SelectionTransformsTest, ATurnedSquareGrowsToItsBoxWithoutItsCorners)
+// A new picture of size, which ends with the last of its dependents.
+BitmapDocument* newPicture(Point size)
 {
     auto* document = new BitmapDocument(NewParams::current());
     NewDocumentParams params = NewDocumentParams::fromPreferences(NewParams::current());
-    params.imageSize = {30, 30};
+    params.imageSize = size;
     document->newContent(params, "/nonexistent/default.rgb", "untitled");
+    return document;
+}
+
+TEST(SelectionTransformsTest, ATurnedSquareGrowsToItsBoxWithoutItsCorners)
+{
+    BitmapDocument* document = newPicture({30, 30});
     Listener keeping(document);
     Region square;
     square.setRect(Rect::fromSize({10, 10}, {10, 10}));
@@ -411,10 +418,7 @@ TEST(SelectionTransformsTest, ATurnedSquareGrowsToItsBoxWithoutItsCorners)
 // is sampled, and to two rows none.
 TEST(SelectionTransformsTest, ASparseShapeScaledDownKeepsItsPixelsOnTheDotsThatStay)
 {
-    auto* document = new BitmapDocument(NewParams::current());
-    NewDocumentParams params = NewDocumentParams::fromPreferences(NewParams::current());
-    params.imageSize = {20, 20};
-    document->newContent(params, "/nonexistent/default.rgb", "untitled");
+    BitmapDocument* document = newPicture({20, 20});
     Listener keeping(document);
     Region dots;
     for (int32_t y : {4, 9, 14}) {
