@@ -13,6 +13,7 @@
 #include "commands/FileCommands.h"
 #include "core/Aspects.h"
 #include "dialogs/NewDialog.h"
+#include "document/AnimationDefaults.h"
 #include "document/BitmapDocument.h"
 #include "document/DocumentLifecycle.h"
 #include "document/NewParams.h"
@@ -143,6 +144,7 @@ bool Tilvaner::start(const std::vector<std::string>& arguments)
     loadBackupSettings(m_settings, BackupSettings::current());
     loadZoomSteps(m_settings, ZoomSteps::mainSteps(), ZoomSteps::subSteps());
     loadNewParams(m_settings, NewParams::current());
+    loadAnimationDefaults(m_settings, AnimationDefaults::current());
     m_recentFiles.load(m_settings);
 
     createPanels();

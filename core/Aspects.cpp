@@ -70,7 +70,7 @@ namespace Animation { namespace Aspect { constinit const ::Aspect frame("Animati
 namespace Animation { namespace Aspect { constinit const ::Aspect wait("Animation::Aspect::wait"); }}
 namespace Animation { namespace Aspect { constinit const ::Aspect waitControl("Animation::Aspect::waitControl"); }}
 namespace Animation { namespace Aspect { constinit const ::Aspect control("Animation::Aspect::control"); }}
-namespace AnimationParam { constinit const ::Aspect access("AnimationParam::access"); }
+namespace AnimationParam { constinit const ::InterfaceAspect<::AnimationParam> access("AnimationParam::access"); }
 namespace AnimationParam { namespace Aspect { constinit const ::Aspect size("AnimationParam::Aspect::size"); }}
 namespace AnimationParam { namespace Aspect { constinit const ::Aspect range("AnimationParam::Aspect::range"); }}
 namespace AnimationParam { namespace Aspect { constinit const ::Aspect scale("AnimationParam::Aspect::scale"); }}

@@ -5,6 +5,7 @@
 #include "core/ToneBytes.h"
 
 // The interfaces that aspects name, each defined at its own level; a name is all an aspect needs.
+class AnimationParam;
 class BitmapDocument;
 class BitmapPalette;
 class BitmapSelectionPlug;
@@ -109,7 +110,7 @@ namespace Animation { namespace Aspect { extern const ::Aspect frame; }}
 namespace Animation { namespace Aspect { extern const ::Aspect wait; }}
 namespace Animation { namespace Aspect { extern const ::Aspect waitControl; }}
 namespace Animation { namespace Aspect { extern const ::Aspect control; }}
-namespace AnimationParam { extern const ::Aspect access; }
+namespace AnimationParam { extern const ::InterfaceAspect<::AnimationParam> access; }
 namespace AnimationParam { namespace Aspect { extern const ::Aspect size; }}
 namespace AnimationParam { namespace Aspect { extern const ::Aspect range; }}
 namespace AnimationParam { namespace Aspect { extern const ::Aspect scale; }}

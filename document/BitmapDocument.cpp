@@ -3,6 +3,7 @@
 #include "base/ErrorFrame.h"
 #include "base/FileErrors.h"
 #include "core/Aspects.h"
+#include "document/AnimationDefaults.h"
 #include "document/BitmapPalette.h"
 #include "document/BitmapSelectionPlug.h"
 #include "document/DocumentLifecycle.h"
@@ -43,7 +44,7 @@ BitmapDocument::BitmapDocument(const NewParams& params)
     : m_backgroundColor(params.backgroundColour.value()), m_edgeWidth(params.edgeWidth.value()),
       m_information(*this, params.offset.point(), params.yUp.value() == 1), m_meshSize(params.meshSize.point()),
       m_blockSize(params.blockSize.point()), m_params(params),
-      m_selectionPlug(std::make_unique<BitmapSelectionPlug>(*this))
+      m_selectionPlug(std::make_unique<BitmapSelectionPlug>(*this)), m_animation(*this, AnimationDefaults::current())
 {
     openDocuments::add(this);
 }
@@ -72,6 +73,8 @@ void* BitmapDocument::valueFor(const Aspect* aspect)
         return offer<BitmapSelectionPlug>(m_selectionPlug.get());
     if (aspect == &aspects::InformationPlug::access)
         return offer<InformationPlug>(&m_information);
+    if (aspect == &aspects::AnimationParam::access)
+        return offer<AnimationParam>(&m_animation);
     return FilingObject::valueFor(aspect);
 }
 
@@ -91,6 +94,7 @@ void BitmapDocument::newContent(const NewDocumentParams& params, const std::stri
     image->create(params.imageSize);
     m_image = std::move(image);
     m_palette = std::move(palette);
+    m_animation.fitToImage();
     m_fullColor = fullColor;
     m_blockSize = params.blockSize;
     m_backgroundColor = params.backgroundColor;
@@ -109,6 +113,8 @@ void BitmapDocument::setContent(std::shared_ptr<DIBImage> image, std::unique_ptr
     m_image = std::move(image);
     m_palette = std::move(palette);
     m_fullColor = m_image->depth() > 8;
+    // The frame came from the defaults, or from a picture that was larger before it was read again.
+    m_animation.fitToImage();
     // A selection belongs to the picture it was made on; no undo step can bring it back.
     if (m_selectionPlug->selection()) {
         m_selectionPlug->restore(nullptr);
@@ -487,6 +493,7 @@ std::shared_ptr<DIBImage> BitmapDocument::replaceImage(std::shared_ptr<DIBImage>
     std::shared_ptr<DIBImage> old = std::exchange(m_image, std::move(image));
     if (m_palette && m_image->depth() == 8)
         static_cast<IndexedImage*>(m_image.get())->setPalette(m_palette->platformPalette());
+    m_animation.fitToImage();
     setModified(true);
     changed();
     return old;
@@ -500,6 +507,7 @@ void BitmapDocument::duplicate(const BitmapDocument& source, const Rect& rect, c
         palette->copyFrom(*source.m_palette);
     }
     setContent(source.copyArea(rect), std::move(palette));
+    m_animation.copyFrom(source.m_animation);
     m_drawingColor = source.m_drawingColor;
     m_backgroundColor = source.m_backgroundColor;
     m_blockSize = source.m_blockSize;

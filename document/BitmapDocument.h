@@ -3,6 +3,7 @@
 #include "base/Color.h"
 #include "core/Geometry.h"
 #include "core/ScheduledWindowPlug.h"
+#include "document/AnimationParam.h"
 #include "document/FilingObject.h"
 #include "document/ImagePlug.h"
 #include "document/InformationPlug.h"
@@ -92,6 +93,9 @@ public:
     // The coordinate offset and direction the information panel shows this picture with.
     InformationPlug& information() { return m_information; }
     const InformationPlug& information() const { return m_information; }
+    // The frames the animation preview cuts the picture into, which never leave the picture.
+    AnimationParam& animation() { return m_animation; }
+    const AnimationParam& animation() const { return m_animation; }
     int32_t currentFormat() const { return m_currentFormat; }
     int32_t saveFormat() const { return m_saveFormat; }
 
@@ -142,10 +146,10 @@ public:
     void renumberPixelsUnder(const MaskImage& mask, Point origin, const std::array<uint8_t, 256>& table);
 
     // Takes image, of the picture's kind, as the picture (a new canvas size), answers the old one,
-    // and every view follows; the document is modified.
+    // and every view follows; the document is modified and the animation frame cut to the picture.
     std::shared_ptr<DIBImage> replaceImage(std::shared_ptr<DIBImage> image);
     // Becomes an untitled, modified copy of rect of source with its own palette and source's
-    // colours and grid settings.
+    // colours, grid and animation settings (the frame cut to the copy, the status not taken).
     void duplicate(const BitmapDocument& source, const Rect& rect, const std::string& title);
     // Cropping or transforming with the mouse in a view, which holds editing until it ends.
     InteractiveSlot& interactive() { return m_interactive; }
@@ -209,4 +213,6 @@ private:
     std::unique_ptr<BitmapSelectionPlug> m_selectionPlug;
     int32_t m_pasteMode = 0;
     InteractiveSlot m_interactive;
+    // Last, so that it goes first: its followers hear of its end while the rest of the document is whole.
+    AnimationParam m_animation;
 };

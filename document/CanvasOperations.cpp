@@ -26,7 +26,6 @@ Rect canvasRect(Point oldSize, Point newSize, int32_t anchor)
         {anchoredStart(oldSize.x, newSize.x, anchor % 3), anchoredStart(oldSize.y, newSize.y, anchor / 3)}, newSize);
 }
 
-// FIXME: the animation frame size is cut to the new canvas once the document has an animation model.
 void resizeCanvas(BitmapDocument& document, const Rect& rect)
 {
     // Committed before the step begins, so that the step holds the canvas alone and its Undo does
@@ -34,12 +33,11 @@ void resizeCanvas(BitmapDocument& document, const Rect& rect)
     document.commitSelection();
     std::shared_ptr<DIBImage> image = document.copyArea(rect);
     UndoRecord::instance().beginUndo(&document);
+    Point frameSize = document.animation().size();
     std::shared_ptr<DIBImage> old = document.replaceImage(std::move(image));
-    UndoRecord::instance().addUndo(&document, std::make_unique<CanvasUndo>(document, std::move(old)));
+    UndoRecord::instance().addUndo(&document, std::make_unique<CanvasUndo>(document, std::move(old), frameSize));
 }
 
-// FIXME: the animation frame size (the smaller of the source's and the new picture's) joins with
-// the animation model.
 BitmapDocument* newDocumentFrom(const BitmapDocument& document, const Rect& rect)
 {
     return lifecycle::openNewDocument(

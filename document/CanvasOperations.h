@@ -10,10 +10,11 @@ class BitmapDocument;
 Rect canvasRect(Point oldSize, Point newSize, int32_t anchor);
 
 // The picture becomes rect of itself, in its own coordinates: a smaller rect cuts it, a larger one
-// adds the background colour. A floating selection is dropped into the picture first; one Undo
-// gives the old picture back and a second one the new again.
+// adds the background colour, and the animation frame is cut to it. A floating selection is dropped
+// into the picture first; one Undo gives the old picture and frame back and a second one the new again.
 void resizeCanvas(BitmapDocument& document, const Rect& rect);
 
-// Opens a new untitled document holding rect of the picture with its palette and settings; the
-// source stays as it was. Answers it, or null when it could not be made (already reported).
+// Opens a new untitled document holding rect of the picture with its palette and settings, the
+// animation frame cut to the copy; the source stays as it was. Answers it, or null when it could not
+// be made (already reported).
 BitmapDocument* newDocumentFrom(const BitmapDocument& document, const Rect& rect);

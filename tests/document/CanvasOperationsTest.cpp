@@ -85,6 +85,18 @@ TEST_F(CanvasTest, AFloatingSelectionIsDroppedBeforeTheStepThatUndoesTheCanvasAl
     EXPECT_EQ(document->pixelAt({2, 2}), white);
 }
 
+TEST_F(CanvasTest, ACutCanvasCutsTheAnimationFrameAndUndoGivesTheOldFrameBackWithThePicture)
+{
+    document->animation().setSize({8, 6});
+    resizeCanvas(*document, {0, 0, 5, 12});
+    EXPECT_EQ(document->animation().size(), (Point{5, 6}));
+    document->undo();
+    EXPECT_EQ(document->bounds(), (Rect{0, 0, 10, 10}));
+    EXPECT_EQ(document->animation().size(), (Point{8, 6}));
+    document->undo();
+    EXPECT_EQ(document->animation().size(), (Point{5, 6})) << "the step done again cuts it again";
+}
+
 TEST_F(CanvasTest, ANewDocumentFromARectIsAnIndependentModifiedCopy)
 {
     RecordedWindows windows;
