@@ -24,28 +24,20 @@ namespace {
 
 using Value = EditStep::Value;
 
-Point offset(const std::string& value, const std::string& option)
+void selectRect(EditState& state, const std::string& value, const std::string& option)
 {
-    std::vector<Point> points = stepPoints(value, option);
-    if (points.size() != 1)
-        throw BadArgument{option + ": takes DX,DY"};
-    return points[0];
+    Region region;
+    region.setRect(stepRect(value, option));
+    selectionCommands::select(state.document, region);
 }
 
 const EditStep steps[] = {
-    {"--rect", Value::required,
-     [](EditState& s, const std::string& v, const std::string& o) {
-         Region region;
-         region.setRect(stepRect(v, o));
-         selectionCommands::select(s.document, region);
-     }},
+    {"--rect", Value::required, selectRect},
     {"--select", Value::required,
      [](EditState& s, const std::string& v, const std::string& o) {
          if (v == "none")
              return selectionCommands::selectNone(s.document);
-         Region region;
-         region.setRect(stepRect(v, o));
-         selectionCommands::select(s.document, region);
+         selectRect(s, v, o);
      }},
     {"--ellipse", Value::required,
      [](EditState& s, const std::string& v, const std::string& o) {
@@ -70,11 +62,11 @@ const EditStep steps[] = {
      [](EditState& s, const std::string&, const std::string&) { selectionCommands::invert(s.document); }},
     {"--move", Value::required,
      [](EditState& s, const std::string& v, const std::string& o) {
-         s.document.selectionPlug().moveBy(offset(v, o), false);
+         s.document.selectionPlug().moveBy(stepPoint(v, o), false);
      }},
     {"--move-copy", Value::required,
      [](EditState& s, const std::string& v, const std::string& o) {
-         s.document.selectionPlug().moveBy(offset(v, o), true);
+         s.document.selectionPlug().moveBy(stepPoint(v, o), true);
      }},
 };
 

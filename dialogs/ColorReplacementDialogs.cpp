@@ -104,10 +104,9 @@ bool runAdvancedReplacementDialog(BitmapDocument& document, ColorPicker& picker)
     ReplacementPreview preview(document);
     {
         PaletteGridDialog dialog("ALL_COLOR_CHANGE_DIALOG", preview, true);
-        if (!runPicking(dialog, picker, *palette, [&preview](int entry, bool) { preview.add(entry); })) {
-            preview.restore();
+        // Any end but OK leaves the preview to put the dots back as it goes.
+        if (!runPicking(dialog, picker, *palette, [&preview](int entry, bool) { preview.add(entry); }))
             return false;
-        }
     }
     preview.keep();
     return true;

@@ -42,9 +42,10 @@ public:
     void drop(int d, bool ctrl) override;
 
     void keep();
-    void restore();
 
 private:
+    void restore();
+
     BitmapDocument& m_document;
     std::shared_ptr<MaskImage> m_mask;
     Point m_origin{};
